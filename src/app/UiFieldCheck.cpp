@@ -1,0 +1,56 @@
+#include "app/UiFieldCheck.h"
+
+#include "data/TextRules.h"
+#include "data/WholeNumber.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace qx {
+
+UiFieldCheck::UiFieldCheck(QLineEdit* box, Prompter& prompter, Check check, QString replacement)
+    : QObject(box), m_box(box), m_prompter(prompter), m_check(std::move(check)), m_replacement(std::move(replacement))
+{
+}
+
+void UiFieldCheck::install(QLineEdit* box, Prompter& prompter, Check check, QString replacement)
+{
+    box->installEventFilter(new UiFieldCheck(box, prompter, std::move(check), std::move(replacement)));
+}
+
+void UiFieldCheck::installLength(QLineEdit* box, Prompter& prompter, int maxLength)
+{
+    install(box, prompter, [maxLength](const QString& text) { return checkLength(text, maxLength); }, QString());
+}
+
+void UiFieldCheck::installNumber(QLineEdit* box, Prompter& prompter)
+{
+    install(
+        box, prompter,
+        [](const QString& text) -> std::optional<QString> {
+            if (parseNumber(text))
+                return std::nullopt;
+            return kMustBeNumber;
+        },
+        QStringLiteral("0"));
+}
+
+bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly()) {
+        if (const auto message = m_check(m_box->text())) {
+            m_box->setText(m_replacement);
+            QTimer::singleShot(0, this, [this, text = *message] {
+                m_prompter.inform(kAppTitle, text);
+                if (m_box && m_box->isVisible()) {
+                    m_box->setFocus();
+                    m_box->selectAll();
+                }
+            });
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace qx

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/Prompter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+
+namespace qx {
+
+// Checks a box when it loses the focus: a refused text is replaced at once (so a button pressed at the
+// same moment already sees the replacement), then the message is shown and the focus goes back.
+class UiFieldCheck : public QObject {
+    Q_OBJECT
+public:
+    using Check = std::function<std::optional<QString>(const QString&)>;
+
+    // `replacement` is what a refused text becomes ("" or "0").
+    static void install(QLineEdit* box, Prompter& prompter, Check check, QString replacement);
+    // The column-size rule: a longer text is refused with its message and the box cleared.
+    static void installLength(QLineEdit* box, Prompter& prompter, int maxLength);
+    // The number rule: anything but a number is refused and the box reset to "0".
+    static void installNumber(QLineEdit* box, Prompter& prompter);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    UiFieldCheck(QLineEdit* box, Prompter& prompter, Check check, QString replacement);
+
+    QPointer<QLineEdit> m_box;
+    Prompter& m_prompter;
+    Check m_check;
+    QString m_replacement;
+};
+
+} // namespace qx

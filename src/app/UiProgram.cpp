@@ -1,0 +1,31 @@
+#include "app/UiProgram.h"
+
+#include "app/StartUp.h"
+#include "app/frmQuovi.h"
+#include "estimate/Register.h"
+#include "setup/frmGreeting.h"
+
+namespace qx {
+
+UiProgram::UiProgram(const QString& programFolder, Prompter& prompter, const QString& configRoot)
+    : m_context(programFolder, prompter, configRoot)
+{
+}
+
+UiProgram::~UiProgram() { delete m_window.data(); }
+
+void UiProgram::start()
+{
+    StartUp::ensureSettings(m_context.settings, m_context.folder.root());
+    // A New that never reached Start (a crash, a power loss) leaves a register row without a path.
+    Register(m_context.data, m_context.conns.sMastConn).removeStaleReservations();
+    if (StartUp::GreetingPredicate(m_context.settings)) {
+        frmGreeting greeting(m_context.settings);
+        greeting.exec();
+    }
+    m_window = new frmQuovi(m_context);
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window->show();
+}
+
+} // namespace qx

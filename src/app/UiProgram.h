@@ -1,0 +1,32 @@
+#pragma once
+
+#include "data/AppContext.h"
+
+#include <QPointer>
+#include <memory>
+
+namespace qx {
+
+class frmQuovi;
+
+// One run of the program (module modMain): the shared context, the start-up steps and the main window.
+// The real program and the automation driver both start through here, so they run the same code.
+class UiProgram {
+public:
+    // configRoot empty: the user's configuration folder.
+    UiProgram(const QString& programFolder, Prompter& prompter, const QString& configRoot = {});
+    ~UiProgram();
+
+    // Start-up: settings on the first start, stale register reservations removed, the greeting box
+    // (modal) while Op/Greet is 1, then the main window, shown.
+    void start();
+
+    AppContext& context() { return m_context; }
+    frmQuovi* mainWindow() const { return m_window.data(); }
+
+private:
+    AppContext m_context;
+    QPointer<frmQuovi> m_window;
+};
+
+} // namespace qx

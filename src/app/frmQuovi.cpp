@@ -1,0 +1,443 @@
+#include "app/frmQuovi.h"
+
+#include "app/WorkModes.h"
+#include "data/ResultTableModel.h"
+#include "docs/UiOutputPanel.h"
+#include "estimate/OwnerTexts.h"
+#include "estimate/Register.h"
+#include "estimate/SaveEstimate.h"
+#include "estimate/UiOwnerPanel.h"
+#include "lines/UiLinesPanel.h"
+#include "lines/UiTermsPanel.h"
+#include "takeoff/UiRoofPanel.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace qx {
+
+namespace {
+const QString kSupportMail = QStringLiteral("mailto:support@quorvex.example?subject=QX_Bug");
+} // namespace
+
+frmQuovi::frmQuovi(AppContext& ctx, QWidget* parent)
+    : QMainWindow(parent), m_ctx(ctx), m_newEstimate(ctx, m_state)
+{
+    setObjectName(QStringLiteral("frmQuovi"));
+    setWindowTitle(kAppTitle);
+    buildMenus();
+    buildTabs();
+    buildStatusBar();
+    setMinimumSize(900, 640);
+    resize(1024, 768);
+    load();
+}
+
+frmQuovi::~frmQuovi() = default;
+
+QAction* frmQuovi::addCommand(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    return action;
+}
+
+void frmQuovi::buildMenus()
+{
+    m_setupMenu = menuBar()->addMenu(QStringLiteral("&Setup"));
+    m_setupMenu->setObjectName(QStringLiteral("mnuSetupMenu"));
+    addCommand(m_setupMenu, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
+    addCommand(m_setupMenu, QStringLiteral("mnuPrices"), QStringLiteral("Prices"));
+
+    QMenu* estimate = menuBar()->addMenu(QStringLiteral("&Estimate"));
+    estimate->setObjectName(QStringLiteral("mnuEstimateMenu"));
+    m_new = addCommand(estimate, QStringLiteral("mnuNew"), QStringLiteral("New"), Qt::Key_F6);
+    m_open = addCommand(estimate, QStringLiteral("mnuOpen"), QStringLiteral("Open"), Qt::Key_F7);
+    m_manage = addCommand(estimate, QStringLiteral("mnuManage"), QStringLiteral("Manage"), Qt::Key_F3);
+    m_figure = addCommand(estimate, QStringLiteral("mnuFigure"), QStringLiteral("Figure"), Qt::Key_F8);
+    estimate->addSeparator();
+    m_save = addCommand(estimate, QStringLiteral("mnuSave"), QStringLiteral("Save Estimate"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_close = addCommand(estimate, QStringLiteral("mnuClose"), QStringLiteral("Close open estimate"), Qt::Key_F9);
+
+    m_reportsMenu = menuBar()->addMenu(QStringLiteral("&Reports"));
+    m_reportsMenu->setObjectName(QStringLiteral("mnuReportsMenu"));
+    addCommand(m_reportsMenu, QStringLiteral("mnuReportForms"), QStringLiteral("Print Forms"));
+    QAction* manageDocs = addCommand(m_reportsMenu, QStringLiteral("mnuReportManage"),
+                                     QStringLiteral("Manage Details/Proposal"), Qt::Key_F2);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelpMenu"));
+    m_contents = addCommand(help, QStringLiteral("mnuContents"), QStringLiteral("Contents"), Qt::Key_F1);
+    help->addSeparator();
+    m_bug = addCommand(help, QStringLiteral("mnuBug"), QStringLiteral("Report a bug"));
+    help->addSeparator();
+    m_about = addCommand(help, QStringLiteral("mnuAbout"), QStringLiteral("About"));
+
+    connect(m_new, &QAction::triggered, this, &frmQuovi::newEstimate);
+    connect(m_figure, &QAction::triggered, this, &frmQuovi::figure);
+    connect(m_save, &QAction::triggered, this, &frmQuovi::saveAndClose);
+    connect(m_close, &QAction::triggered, this, &frmQuovi::closeEstimate);
+    connect(manageDocs, &QAction::triggered, this, &frmQuovi::reportMode);
+    connect(m_contents, &QAction::triggered, this, &frmQuovi::openHelp);
+    connect(m_bug, &QAction::triggered, this, &frmQuovi::reportBug);
+}
+
+void frmQuovi::buildTabs()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 6, 6, 6);
+
+    // While idle the window shows only a short reminder of the commands that start work.
+    auto* idle = new QLabel(central);
+    idle->setObjectName(QStringLiteral("lblIdle"));
+    idle->setAlignment(Qt::AlignCenter);
+    idle->setTextFormat(Qt::RichText);
+    idle->setText(QStringLiteral(
+        "<div style='color:#3a4a5a'><p style='font-size:28pt; font-weight:600'>Quorvex</p>"
+        "<p style='font-size:12pt'>Roofing estimates</p><br/>"
+        "<table cellspacing='6' style='font-size:11pt'>"
+        "<tr><td><b>F6</b></td><td>New estimate</td></tr>"
+        "<tr><td><b>F7</b></td><td>Open an estimate</td></tr>"
+        "<tr><td><b>F8</b></td><td>Figure a roof</td></tr>"
+        "<tr><td><b>F3</b></td><td>Manage estimates</td></tr>"
+        "<tr><td><b>F1</b></td><td>Help</td></tr></table></div>"));
+    m_idle = idle;
+
+    m_tabs = new QTabWidget(central);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_owner = new UiOwnerPanel(m_ctx.prompter, m_tabs);
+    m_roof = new UiRoofPanel(m_ctx, m_state, m_tabs);
+    m_lines = new UiLinesPanel(m_tabs);
+    m_terms = new UiTermsPanel(m_tabs);
+    m_output = new UiOutputPanel(m_tabs);
+    m_tabs->addTab(m_owner, QStringLiteral("Home Owner"));
+    m_tabs->addTab(m_roof, QStringLiteral("Area"));
+    m_tabs->addTab(m_lines, QStringLiteral("Line Items"));
+    m_tabs->addTab(m_terms, QStringLiteral("Terms/Totals"));
+    m_tabs->addTab(m_output, QStringLiteral("Output"));
+
+    layout->addWidget(m_idle, 1);
+    layout->addWidget(m_tabs, 1);
+    setCentralWidget(central);
+
+    connect(m_owner, &UiOwnerPanel::startClicked, this, &frmQuovi::startEstimate);
+    connect(m_owner, &UiOwnerPanel::cancelClicked, this, &frmQuovi::cancelNewEstimate);
+    connect(m_roof, &UiRoofPanel::changed, this, &frmQuovi::markChanged);
+    connect(m_terms, &UiTermsPanel::textEdited, this, &frmQuovi::summaryOrTermsEdited);
+    connect(m_terms->saveButton(), &QPushButton::clicked, this, &frmQuovi::saveAndClose);
+}
+
+void frmQuovi::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    const char* names[3] = {"pnlEstID", "pnlEstName", "pnlStatus"};
+    const int widths[3] = {120, 260, 160};
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(bar);
+        m_panels[i]->setObjectName(QLatin1String(names[i]));
+        m_panels[i]->setMinimumWidth(widths[i]);
+        m_panels[i]->setFrameShape(QFrame::StyledPanel);
+        bar->addPermanentWidget(m_panels[i], i == 1 ? 1 : 0);
+    }
+}
+
+bool frmQuovi::kontaviInstalled() const
+{
+    return !m_ctx.settings.read(kKontaviApp, QStringLiteral("Common"), QStringLiteral("Path")).isEmpty();
+}
+
+void frmQuovi::load()
+{
+    showTabs(false);
+    m_tabs->setCurrentIndex(0);
+    m_roof->resetForEstimate();
+    ActiveMenu(QStringLiteral("idle"));
+    SaveStatus(false);
+    m_output->fillFonts();
+    m_owner->LockOwner(true);
+    m_owner->setImportEnabled(kontaviInstalled());
+}
+
+void frmQuovi::ActiveMenu(const QString& mode)
+{
+    const MenuState s = ActiveMenuState(mode);
+    m_setupMenu->setEnabled(s.setupMenu);
+    m_setupMenu->menuAction()->setEnabled(s.setupMenu);
+    m_reportsMenu->setEnabled(s.reportsMenu);
+    m_reportsMenu->menuAction()->setEnabled(s.reportsMenu);
+    // The Reports commands follow their menu so that their shortcuts do too.
+    for (QAction* action : m_reportsMenu->actions())
+        action->setEnabled(s.reportsMenu);
+    for (QAction* action : m_setupMenu->actions())
+        action->setEnabled(s.setupMenu);
+    m_new->setEnabled(s.newEstimate);
+    m_open->setEnabled(s.open);
+    m_manage->setEnabled(s.manage);
+    m_figure->setEnabled(s.figure);
+    m_contents->setEnabled(s.contents);
+    m_about->setEnabled(s.about);
+    m_bug->setEnabled(s.reportBug);
+    m_close->setEnabled(s.closeEstimate);
+}
+
+void frmQuovi::SaveStatus(bool enabled)
+{
+    m_save->setEnabled(enabled);
+    m_terms->saveButton()->setEnabled(enabled);
+}
+
+void frmQuovi::markChanged()
+{
+    m_state.bChanged = true;
+    SaveStatus(true);
+}
+
+void frmQuovi::summaryOrTermsEdited()
+{
+    if (!m_state.bLoadingTerms && !m_state.isIdle())
+        markChanged();
+}
+
+void frmQuovi::showTabs(bool shown)
+{
+    m_tabs->setVisible(shown);
+    m_idle->setVisible(!shown);
+}
+
+void frmQuovi::enableAllTabs()
+{
+    for (int i = 0; i < m_tabs->count(); ++i)
+        m_tabs->setTabEnabled(i, true);
+}
+
+void frmQuovi::showMode(const ModeView& view)
+{
+    showTabs(true);
+    for (int i = 0; i < 5; ++i)
+        m_tabs->setTabEnabled(i, view.tabs[size_t(i)]);
+    m_tabs->setCurrentIndex(view.selectedTab);
+    QTabWidget* docs = m_output->tabs();
+    for (int i = 0; i < 4; ++i)
+        docs->setTabEnabled(i, view.docTabs[size_t(i)]);
+    docs->setCurrentIndex(view.selectedDocTab);
+}
+
+void frmQuovi::setStatusPanels(const QString& id, const QString& name, const QString& status)
+{
+    m_panels[0]->setText(id);
+    m_panels[1]->setText(name);
+    m_panels[2]->setText(status);
+}
+
+// Every estimate starts with a clean work area: the roof panel, the grids, the figures and documents.
+void frmQuovi::resetWorkArea()
+{
+    m_roof->resetForEstimate();
+    m_lines->model()->clear();
+    m_state.bLoadingTerms = true;
+    m_terms->clearTexts();
+    m_terms->resetFigures();
+    m_state.bLoadingTerms = false;
+    m_output->reset();
+}
+
+void frmQuovi::newEstimate()
+{
+    if (!m_state.isIdle())
+        return;
+    m_owner->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
+    m_owner->clearFields();
+    resetWorkArea();
+    m_state = WorkState();
+    showMode(newEstimateView());
+    if (!m_newEstimate.begin()) {
+        // Without a working database or a register row there is nothing to fill in.
+        m_newEstimate.dropReservation();
+        m_state = WorkState();
+        enableAllTabs();
+        showTabs(false);
+        return;
+    }
+    m_roof->resetForEstimate();
+    ActiveMenu(QStringLiteral("nonidle"));
+    m_owner->LockOwner(false);
+    m_owner->setStartCancelEnabled(true);
+    m_owner->setHeading(OwnerTexts::kEnterHeading);
+    m_owner->focusField(OwnerField::Name0, false);
+    // Saving stays off until an edit turns it on.
+    m_state.bChanged = true;
+    m_owner->setImportEnabled(kontaviInstalled());
+}
+
+void frmQuovi::startEstimate()
+{
+    if (m_state.sOpenMode != WorkState::kNew)
+        return;
+    const OwnerInput input = m_owner->input();
+    if (const auto refusal = m_newEstimate.start(input)) {
+        if (!refusal->message.isEmpty())
+            m_owner->focusField(refusal->field, refusal->clearField);
+        return;
+    }
+    if (input.estName.trimmed().isEmpty())
+        m_owner->setEstimateName(NewEstimate::displayName(input));
+    enableAllTabs();
+    m_tabs->setCurrentIndex(1);
+    setStatusPanels(idPanelText(m_state.lEstID), m_state.estName, statusPanelText(m_state.sEstStatus));
+    m_owner->setStartCancelEnabled(false);
+    m_owner->setImportEnabled(false);
+    m_owner->LockOwner(true);
+}
+
+void frmQuovi::cancelNewEstimate()
+{
+    if (m_state.sOpenMode == WorkState::kNew)
+        m_newEstimate.dropReservation();
+    m_state.sOpenMode.clear();
+    m_ctx.working.ClearTempDB();
+    enableAllTabs();
+    ActiveMenu(QStringLiteral("idle"));
+    showTabs(false);
+    m_owner->clearFields();
+    m_owner->LockOwner(true);
+    m_roof->resetForEstimate();
+    m_state = WorkState();
+    SaveStatus(false);
+    setStatusPanels({}, {}, {});
+}
+
+void frmQuovi::figure()
+{
+    if (!m_state.isIdle())
+        return;
+    resetWorkArea();
+    m_state = WorkState();
+    showMode(figureView());
+    m_state.sOpenMode = WorkState::kFigure;
+    m_ctx.data.Trap({QStringLiteral("mnuFigure_Click"), TrapSite::Form, QStringLiteral("frmQuovi")},
+                    [&] { m_ctx.working.CreateTempDB(); });
+    m_roof->resetForEstimate();
+    ActiveMenu(QStringLiteral("nonidle"));
+}
+
+void frmQuovi::reportMode()
+{
+    if (!m_state.isIdle())
+        return;
+    resetWorkArea();
+    m_state = WorkState();
+    showMode(reportView());
+    m_output->tabs()->setTabText(0, QString());
+    m_state.sOpenMode = WorkState::kReport;
+    ActiveMenu(QStringLiteral("nonidle"));
+    // Without an estimate there is nothing to create documents from.
+    for (int i = 0; i <= 4; ++i)
+        m_output->createButton(i)->setEnabled(false);
+}
+
+void frmQuovi::saveAndClose()
+{
+    if (m_state.sOpenMode != WorkState::kNew && m_state.sOpenMode != WorkState::kOpen)
+        return;
+    // An estimate without lines cannot be saved; it stays open so that nothing typed is lost.
+    if (!hasItemsToSave(m_ctx)) {
+        m_ctx.prompter.inform(kAppTitle, kNoItemsToSave);
+        return;
+    }
+}
+
+void frmQuovi::closeEstimate()
+{
+    const QString mode = m_state.sOpenMode;
+    if (mode.isEmpty())
+        return;
+    // Before Start, closing on the owner panel is its Cancel.
+    if (mode == WorkState::kNew && !m_state.hasEstimateFile() && m_tabs->currentIndex() == 0) {
+        cancelNewEstimate();
+        return;
+    }
+    if (mode == WorkState::kNew || (mode == WorkState::kOpen && m_state.bChanged)) {
+        const auto answer = m_ctx.prompter.askYesNoCancel(
+            QStringLiteral("Would you like to save first?"),
+            QStringLiteral("Click 'Yes' to save any unsaved work,\n'No' to leave without saving, and\n"
+                           "'Cancel' to do niether."),
+            Prompter::Icon::Question, Prompter::Answer::Yes);
+        if (answer == Prompter::Answer::Cancel)
+            return;
+        if (answer == Prompter::Answer::Yes) {
+            saveAndClose();
+            return;
+        }
+        m_state.bChanged = false;
+        SaveStatus(false);
+    }
+    if (mode == WorkState::kNew) {
+        m_newEstimate.dropReservation();
+        if (!m_state.estName.isEmpty()) {
+            m_ctx.pool.close(m_state.sEstConn.path);
+            removeEstimateFolder(m_ctx.folder, m_state.estName);
+        }
+    }
+    if (mode != WorkState::kReport)
+        m_ctx.working.ClearTempDB();
+    enableAllTabs();
+    m_tabs->setCurrentIndex(0);
+    ActiveMenu(QStringLiteral("idle"));
+    m_owner->clearFields();
+    m_owner->setStartCancelEnabled(true);
+    CleanForm();
+    m_owner->LockOwner(true);
+}
+
+void frmQuovi::CleanForm()
+{
+    m_state.bLoadingTerms = true;
+    m_state = WorkState();
+    m_state.bLoadingTerms = true;
+    m_owner->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
+    m_owner->clearFields();
+    m_owner->setStartCancelEnabled(true);
+    ActiveMenu(QStringLiteral("idle"));
+    resetWorkArea();
+    showTabs(false);
+    enableAllTabs();
+    m_tabs->setCurrentIndex(1);
+    m_output->tabs()->setCurrentIndex(1);
+    setStatusPanels({}, {}, {});
+    SaveStatus(false);
+    m_state.bLoadingTerms = false;
+}
+
+void frmQuovi::openHelp() { m_ctx.prompter.openUrl(QUrl::fromLocalFile(m_ctx.folder.helpFile()).toString()); }
+
+void frmQuovi::reportBug() { m_ctx.prompter.openUrl(kSupportMail); }
+
+void frmQuovi::closeEvent(QCloseEvent* event)
+{
+    if (const auto question = exitQuestion(m_state.sOpenMode)) {
+        const auto answer = m_ctx.prompter.askYesNo(windowTitle(), *question, Prompter::Icon::Question,
+                                                    Prompter::Answer::No);
+        if (answer != Prompter::Answer::Yes) {
+            event->ignore();
+            return;
+        }
+        if (m_state.sOpenMode == WorkState::kNew)
+            m_newEstimate.dropReservation();
+    }
+    event->accept();
+}
+
+} // namespace qx

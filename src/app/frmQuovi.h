@@ -1,0 +1,95 @@
+#pragma once
+
+#include "data/AppContext.h"
+#include "estimate/NewEstimate.h"
+#include "estimate/WorkState.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+
+namespace qx {
+
+class UiOutputPanel;
+class UiOwnerPanel;
+class UiRoofPanel;
+class UiTermsPanel;
+class UiLinesPanel;
+struct ModeView;
+
+// The main window: one estimate at a time in five tabs, the menus, and the work mode that decides
+// which commands are available and what closing does.
+class frmQuovi : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmQuovi(AppContext& ctx, QWidget* parent = nullptr);
+    ~frmQuovi() override;
+
+    const WorkState& state() const { return m_state; }
+
+    // Menu enablement for "idle" and for any other mode text ("nonidle").
+    void ActiveMenu(const QString& mode);
+    // Enables or disables "Save Estimate" and "Save && Close" together.
+    void SaveStatus(bool enabled);
+    // An edit of the open estimate: it is now changed and can be saved.
+    void markChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildTabs();
+    void buildStatusBar();
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {});
+    void load();
+
+    void newEstimate();
+    void startEstimate();
+    void cancelNewEstimate();
+    void figure();
+    void reportMode();
+    void closeEstimate();
+    void saveAndClose();
+    void openHelp();
+    void reportBug();
+    void summaryOrTermsEdited();
+
+    void showMode(const ModeView& view);
+    void showTabs(bool shown);
+    void enableAllTabs();
+    void setStatusPanels(const QString& id, const QString& name, const QString& status);
+    void resetWorkArea();
+    void CleanForm();
+    bool kontaviInstalled() const;
+
+    AppContext& m_ctx;
+    WorkState m_state;
+    NewEstimate m_newEstimate;
+
+    QMenu* m_setupMenu = nullptr;
+    QMenu* m_reportsMenu = nullptr;
+    QAction* m_new = nullptr;
+    QAction* m_open = nullptr;
+    QAction* m_manage = nullptr;
+    QAction* m_figure = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_close = nullptr;
+    QAction* m_contents = nullptr;
+    QAction* m_bug = nullptr;
+    QAction* m_about = nullptr;
+
+    QWidget* m_idle = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    UiOwnerPanel* m_owner = nullptr;
+    UiRoofPanel* m_roof = nullptr;
+    UiLinesPanel* m_lines = nullptr;
+    UiTermsPanel* m_terms = nullptr;
+    UiOutputPanel* m_output = nullptr;
+    QLabel* m_panels[3] = {};
+};
+
+} // namespace qx

@@ -1,0 +1,300 @@
+#include "data/Catalogue.h"
+
+#include "data/SqlFile.h"
+
+#include <QHash>
+#include <vector>
+
+namespace qx {
+
+namespace {
+
+enum class Type { AutoNumber, Long, Single, Currency, Text, Memo, Date };
+
+// Text rules of a table: the tables the program creates refuse the empty string (as the original
+// engine did for new text columns); the shipped databases accept it.
+enum class TextRule { NoEmpty, EmptyAllowed };
+
+struct Column {
+    const char* name;
+    Type type;
+    int size = 0;           // characters, for Text
+    bool zeroDefault = false;
+    bool emptyAllowed = false;  // only Main's phone and extension columns
+};
+
+struct Table {
+    const char* name;
+    TextRule rule;
+    std::vector<Column> columns;
+};
+
+const std::vector<Table>& tables()
+{
+    using T = Type;
+    constexpr TextRule created = TextRule::NoEmpty;
+    constexpr TextRule shipped = TextRule::EmptyAllowed;
+    static const std::vector<Table> all = {
+        // Working database
+        {"TempSect", created, {{"autoID", T::AutoNumber}, {"SecDesc", T::Text, 50}, {"SecOrder", T::Long}}},
+        {"EstiGrid",
+         created,
+         {{"autoID", T::AutoNumber},
+          {"tpLineItemID", T::Long},
+          {"EstID", T::Long},
+          {"LineItemID", T::Long},
+          {"ItemID", T::Long},
+          {"SecOrder", T::Long},
+          {"SortOrder", T::Long},
+          {"Name", T::Text, 50},
+          {"ItemTable", T::Text, 50},
+          {"Qty", T::Long},
+          {"Unit", T::Text, 50},
+          {"Cost", T::Currency},
+          {"LineTotal", T::Currency},
+          {"SubTotal", T::Currency}}},
+        {"tpLineItems",
+         created,
+         {{"autoID", T::AutoNumber},
+          {"LineItemID", T::Long, 0, true},
+          {"EstID", T::Long, 0, true},
+          {"ItemID", T::Long, 0, true},
+          {"SecOrder", T::Long, 0, true},
+          {"Sect", T::Text, 50},
+          {"Name", T::Text, 50},
+          {"ItemTable", T::Text, 50},
+          {"Qty", T::Long, 0, true},
+          {"Unit", T::Text, 50},
+          {"Cost", T::Currency},
+          {"LineTotal", T::Currency}}},
+        {"TempAreas",
+         created,
+         {{"ID", T::AutoNumber},
+          {"AreaID", T::Long, 0, true},
+          {"Shape", T::Long, 0, true},
+          {"Pitch", T::Long, 0, true},
+          {"Width1", T::Long, 0, true},
+          {"Width2", T::Long, 0, true},
+          {"Height", T::Long, 0, true},
+          {"Total", T::Long, 0, true}}},
+        {"TempLineal",
+         created,
+         {{"ID", T::AutoNumber},
+          {"LinealID", T::Long, 0, true},
+          {"Type", T::Long, 0, true},
+          {"Name", T::Text, 50},
+          {"Length", T::Long, 0, true},
+          {"Total", T::Long, 0, true}}},
+        {"SectSort",
+         created,
+         {{"autoID", T::AutoNumber}, {"EstID", T::Long}, {"SectName", T::Text, 50}, {"SecOrder", T::Long}}},
+        // Unit-item scratch database
+        {"tempunit",
+         created,
+         {{"ID", T::AutoNumber},
+          {"mainID", T::Long},
+          {"unitID", T::Long},
+          {"ItemID", T::Long},
+          {"Qty", T::Single},
+          {"Unit", T::Text, 50},
+          {"Name", T::Text, 50},
+          {"Cost", T::Currency},
+          {"LineTotal", T::Currency}}},
+        // Estimate file
+        {"Main",
+         created,
+         {{"ID", T::AutoNumber},
+          {"FName", T::Text, 25},
+          {"LName", T::Text, 100},
+          {"Address", T::Text, 100},
+          {"CityStZip", T::Text, 100},
+          {"HomePH", T::Text, 12, false, true},
+          {"WorkPH", T::Text, 12, false, true},
+          {"Ext", T::Text, 8, false, true},
+          {"Overhead", T::Text, 20},
+          {"Profit", T::Text, 20},
+          {"Contingency", T::Text, 20},
+          {"Management", T::Text, 20},
+          {"PaymentTerms", T::Memo},
+          {"EstSummary", T::Memo}}},
+        {"Areas",
+         created,
+         {{"ID", T::AutoNumber},
+          {"Shape", T::Long},
+          {"Pitch", T::Long},
+          {"Width1", T::Long},
+          {"Width2", T::Long},
+          {"Height", T::Long},
+          {"Total", T::Long}}},
+        {"Lineal",
+         created,
+         {{"ID", T::AutoNumber}, {"Type", T::Long}, {"Name", T::Text, 50}, {"Length", T::Long}, {"Total", T::Long}}},
+        {"LineItems",
+         created,
+         {{"ID", T::AutoNumber},
+          {"ItemID", T::Long, 0, true},
+          {"SecOrder", T::Long},
+          {"Sect", T::Text, 50},
+          {"Name", T::Text, 50},
+          {"ItemTable", T::Text, 50},
+          {"Qty", T::Long},
+          {"Unit", T::Text, 50},
+          {"Cost", T::Currency},
+          {"LineTotal", T::Currency}}},
+        // Estimate register (shipped)
+        {"master",
+         shipped,
+         {{"id", T::AutoNumber},
+          {"estname", T::Text, 50},
+          {"estaddress", T::Text, 100},
+          {"estdate", T::Date},
+          {"esttype", T::Text, 25},
+          {"eststatus", T::Text, 10},
+          {"estlength", T::Long},
+          {"estpath", T::Text, 255}}},
+        {"sectionname", shipped, {{"ID", T::AutoNumber}, {"sectionname", T::Text, 50}}},
+        // Cost database (shipped)
+        {"costitem",
+         shipped,
+         {{"ID", T::AutoNumber},
+          {"costtype", T::Text, 10},
+          {"Cat", T::Text, 15},
+          {"CostName", T::Text, 50},
+          {"manufacturer", T::Text, 50},
+          {"sku", T::Text, 25},
+          {"Unit", T::Text, 10},
+          {"Descrip", T::Text, 255},
+          {"Amount", T::Currency, 0, true}}},
+        {"laborcost",
+         shipped,
+         {{"ID", T::AutoNumber},
+          {"costid", T::Long},
+          {"baserate", T::Currency, 0, true},
+          {"fringe", T::Currency, 0, true},
+          {"workcomp", T::Currency, 0, true},
+          {"taxes", T::Currency, 0, true},
+          {"other", T::Currency, 0, true}}},
+        {"costunit",
+         shipped,
+         {{"ID", T::AutoNumber},
+          {"MLName", T::Text, 50},
+          {"MLCat", T::Text, 15},
+          {"MLUnit", T::Text, 10},
+          {"MLDesc", T::Text, 255}}},
+        {"unititems",
+         shipped,
+         {{"id", T::AutoNumber}, {"matlaborid", T::Long}, {"itemid", T::Long}, {"itemqty", T::Single}}},
+        // The sibling lead-management program's contacts
+        {"contacts",
+         shipped,
+         {{"id", T::AutoNumber},
+          {"firstname", T::Text, 50},
+          {"lastname", T::Text, 50},
+          {"company", T::Text, 100},
+          {"address", T::Text, 100},
+          {"city", T::Text, 50},
+          {"st", T::Text, 2},
+          {"zip", T::Text, 10},
+          {"homeph", T::Text, 12},
+          {"workph", T::Text, 12},
+          {"ext", T::Text, 8},
+          {"contype", T::Text, 10}}},
+    };
+    return all;
+}
+
+const Table* findTable(const QString& name)
+{
+    for (const Table& t : tables()) {
+        if (name.compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0)
+            return &t;
+    }
+    return nullptr;
+}
+
+QString columnDefinition(const Column& c, TextRule rule)
+{
+    const QString name = QLatin1String(c.name);
+    QString def = name;
+    switch (c.type) {
+    case Type::AutoNumber: return def + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
+    case Type::Long:
+    case Type::Currency: def += QStringLiteral(" INTEGER"); break;
+    case Type::Single: def += QStringLiteral(" REAL"); break;
+    case Type::Date: def += QStringLiteral(" TEXT"); break;
+    case Type::Text:
+    case Type::Memo: {
+        def += QStringLiteral(" TEXT COLLATE NOCASE");
+        QStringList checks;
+        if (rule == TextRule::NoEmpty && !c.emptyAllowed)
+            checks << QStringLiteral("%1 <> ''").arg(name);
+        if (c.type == Type::Text)
+            checks << QStringLiteral("length(%1) <= %2").arg(name).arg(c.size);
+        if (!checks.isEmpty())
+            def += QStringLiteral(" CHECK (%1)").arg(checks.join(QStringLiteral(" AND ")));
+        break;
+    }
+    }
+    if (c.zeroDefault)
+        def += QStringLiteral(" DEFAULT 0");
+    return def;
+}
+
+// The priced components of the unit items: one row per component with the unit item's key and the
+// component's quantity times its cost item's amount, rounded to four decimals.
+const char* const kUnitQry =
+    "CREATE VIEW UnitQry AS SELECT u.matlaborid AS ID, "
+    "CAST(round(u.itemqty * c.Amount) AS INTEGER) AS [Line Total] "
+    "FROM unititems u INNER JOIN costitem c ON c.ID = u.itemid";
+
+} // namespace
+
+QString tableDefinition(const QString& table)
+{
+    const Table* t = findTable(table);
+    if (!t)
+        return {};
+    QStringList columns;
+    for (const Column& c : t->columns)
+        columns << columnDefinition(c, t->rule);
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(QLatin1String(t->name), columns.join(QStringLiteral(", ")));
+}
+
+QStringList tablesOf(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Cost:
+        return {QStringLiteral("costitem"), QStringLiteral("laborcost"), QStringLiteral("costunit"),
+                QStringLiteral("unititems")};
+    case DatabaseKind::Register: return {QStringLiteral("master"), QStringLiteral("sectionname")};
+    case DatabaseKind::Contacts: return {QStringLiteral("contacts")};
+    case DatabaseKind::Working:
+        return {QStringLiteral("TempSect"), QStringLiteral("EstiGrid"), QStringLiteral("tpLineItems"),
+                QStringLiteral("TempAreas"), QStringLiteral("TempLineal")};
+    case DatabaseKind::UnitScratch: return {QStringLiteral("tempunit")};
+    case DatabaseKind::EstimateFile:
+        return {QStringLiteral("Main"), QStringLiteral("Areas"), QStringLiteral("Lineal"),
+                QStringLiteral("LineItems")};
+    }
+    return {};
+}
+
+void createTable(SqlFile& file, const QString& table)
+{
+    const QString ddl = tableDefinition(table);
+    if (ddl.isEmpty())
+        throw Failure(1, QStringLiteral("Unknown table '%1'.").arg(table));
+    file.execScript(ddl);
+}
+
+void createCatalogue(SqlFile& file, DatabaseKind kind)
+{
+    Transaction transaction(file);
+    for (const QString& table : tablesOf(kind))
+        createTable(file, table);
+    if (kind == DatabaseKind::Cost)
+        file.execScript(QLatin1String(kUnitQry));
+    transaction.commit();
+}
+
+} // namespace qx

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qx {
+
+class SqlFile;
+
+// The six kinds of database file and the tables each holds.
+enum class DatabaseKind { Cost, Register, Contacts, Working, UnitScratch, EstimateFile };
+
+// The statements that define one table (its columns, defaults, keys and text rules).
+QString tableDefinition(const QString& table);
+// The tables of a kind of database, in the order they are created.
+QStringList tablesOf(DatabaseKind kind);
+// Creates every table (and view) of a kind of database in a new, empty file.
+void createCatalogue(SqlFile& file, DatabaseKind kind);
+// Creates one table of the working database (SectSort is made on demand).
+void createTable(SqlFile& file, const QString& table);
+
+} // namespace qx

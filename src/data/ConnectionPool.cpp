@@ -1,0 +1,33 @@
+#include "data/ConnectionPool.h"
+
+#include <QFileInfo>
+
+namespace qx {
+
+QString ConnectionPool::keyOf(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+
+SqlFile& ConnectionPool::get(const Conn& conn)
+{
+    const QString key = keyOf(conn.path);
+    auto it = m_files.find(key);
+    if (it != m_files.end()) {
+        // The handle was opened by an earlier operation; it serves while the file exists and the same
+        // password is asked for (another password must prove itself by opening the file afresh).
+        if (QFileInfo::exists(key) && it->second.password == conn.password)
+            return *it->second.file;
+        m_files.erase(it);
+    }
+    auto file = SqlFile::open(key, conn.password,
+                              conn.scratch ? SqlFile::Durability::Scratch : SqlFile::Durability::Safe);
+    SqlFile& ref = *file;
+    m_files.emplace(key, Entry{conn.password, std::move(file)});
+    return ref;
+}
+
+void ConnectionPool::close(const QString& path) { m_files.erase(keyOf(path)); }
+
+void ConnectionPool::closeAll() { m_files.clear(); }
+
+bool ConnectionPool::isOpen(const QString& path) const { return m_files.count(keyOf(path)) > 0; }
+
+} // namespace qx

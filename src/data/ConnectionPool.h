@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/Conn.h"
+#include "data/SqlFile.h"
+
+#include <map>
+#include <memory>
+
+namespace qx {
+
+// One open handle per database file for the whole run: opening a keyed file costs tens of
+// milliseconds, far too much to pay per statement. A file that is about to be deleted or recreated
+// is closed here first. Only existing files are opened; a handle that fails to open is never kept.
+class ConnectionPool {
+public:
+    SqlFile& get(const Conn& conn);
+    void close(const QString& path);
+    void closeAll();
+    bool isOpen(const QString& path) const;
+
+private:
+    static QString keyOf(const QString& path);
+    struct Entry {
+        QString password;
+        std::unique_ptr<SqlFile> file;
+    };
+    std::map<QString, Entry> m_files;
+};
+
+} // namespace qx

@@ -1,0 +1,57 @@
+#include "data/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace qx {
+
+ProgramFolder::ProgramFolder(QString root) : m_root(QDir::cleanPath(QDir(root).absolutePath())) {}
+
+QString ProgramFolder::dataDir() const { return m_root + QStringLiteral("/data"); }
+QString ProgramFolder::estimatesDir() const { return m_root + QStringLiteral("/estimates"); }
+QString ProgramFolder::templatesDir() const { return m_root + QStringLiteral("/Templates"); }
+QString ProgramFolder::helpFile() const { return m_root + QStringLiteral("/help/index.html"); }
+
+QString ProgramFolder::costFile() const { return dataDir() + QStringLiteral("/cost.mdb"); }
+QString ProgramFolder::mastFile() const { return dataDir() + QStringLiteral("/MastEst.mdb"); }
+// The scratch files are named in one letter case everywhere: the file system is case-sensitive.
+QString ProgramFolder::tempFile() const { return dataDir() + QStringLiteral("/tempdb.mdb"); }
+QString ProgramFolder::unitFile() const { return dataDir() + QStringLiteral("/unitdb.mdb"); }
+
+Connections ProgramFolder::connections() const
+{
+    Connections c;
+    c.sCostConn = {costFile(), kCostPassword, false};
+    c.sMastConn = {mastFile(), kMastPassword, false};
+    c.sUnitConn = {unitFile(), kScratchPassword, true};
+    c.sTempConn = {tempFile(), kScratchPassword, true};
+    return c;
+}
+
+QString ProgramFolder::estimateFolder(const QString& name) const { return estimatesDir() + QLatin1Char('/') + name; }
+
+QString ProgramFolder::estimateFile(const QString& name) const
+{
+    return estimateFolder(name) + QLatin1Char('/') + name + QStringLiteral(".mdb");
+}
+
+QString ProgramFolder::storedEstimatePath(const QString& name)
+{
+    return name + QLatin1Char('\\') + name + QStringLiteral(".mdb");
+}
+
+QString ProgramFolder::estimateFileFromStored(const QString& storedPath) const
+{
+    QString relative = storedPath;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return estimatesDir() + QLatin1Char('/') + relative;
+}
+
+Conn ProgramFolder::estimateConn(const QString& storedPath) const
+{
+    return {estimateFileFromStored(storedPath), kEstimatePassword, false};
+}
+
+QString ProgramFolder::ofExecutable() { return QCoreApplication::applicationDirPath(); }
+
+} // namespace qx

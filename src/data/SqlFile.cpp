@@ -1,0 +1,279 @@
+#include "data/SqlFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <atomic>
+#include <sqlcipher/sqlite3.h>
+
+namespace qx {
+
+int ResultSet::columnIndex(const QString& name) const
+{
+    for (int i = 0; i < columns.size(); ++i) {
+        if (columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QVariant ResultSet::value(int row, const QString& column) const
+{
+    const int index = columnIndex(column);
+    return index < 0 ? QVariant() : rows.at(row).at(index);
+}
+
+namespace {
+
+// A plain SQLite file starts with this header; a keyed file starts with random bytes.
+bool isPlainSqliteFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+void applyDurability(sqlite3* db, SqlFile::Durability durability)
+{
+    const char* pragmas = durability == SqlFile::Durability::Scratch
+                              ? "PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY;"
+                              : "PRAGMA synchronous=FULL;";
+    sqlite3_exec(db, pragmas, nullptr, nullptr, nullptr);
+}
+
+Failure failureOf(sqlite3* db, int code)
+{
+    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+    return Failure(code, QString::fromUtf8(message));
+}
+
+sqlite3* openHandle(const QString& path, const QString& password, int flags)
+{
+    sqlite3* db = nullptr;
+    const QByteArray file = QFile::encodeName(path);
+    const int rc = sqlite3_open_v2(file.constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        Failure failure = failureOf(db, rc);
+        sqlite3_close(db);
+        throw failure;
+    }
+    if (!password.isEmpty()) {
+        const QByteArray key = password.toUtf8();
+        sqlite3_key(db, key.constData(), int(key.size()));
+    }
+    return db;
+}
+
+} // namespace
+
+SqlFile::SqlFile(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}
+
+SqlFile::~SqlFile()
+{
+    for (sqlite3_stmt* stmt : std::as_const(m_statements))
+        sqlite3_finalize(stmt);
+    sqlite3_close(m_db);
+}
+
+std::unique_ptr<SqlFile> SqlFile::open(const QString& path, const QString& password, Durability durability)
+{
+    if (!QFileInfo(path).isFile())
+        throw Failure(SQLITE_CANTOPEN, QStringLiteral("Could not find file '%1'.").arg(path));
+    // A plain file (the scratch databases) is opened without a key whatever password comes with it.
+    const QString key = isPlainSqliteFile(path) ? QString() : password;
+    sqlite3* db = openHandle(path, key, SQLITE_OPEN_READWRITE);
+    std::unique_ptr<SqlFile> file(new SqlFile(db, path));
+    // The key is only checked when the first page is read: read it now, so that a wrong password or a
+    // damaged file fails here and no unusable handle is kept.
+    file->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    applyDurability(db, durability);
+    return file;
+}
+
+std::unique_ptr<SqlFile> SqlFile::create(const QString& path, const QString& password, Durability durability)
+{
+    if (QFileInfo::exists(path))
+        throw Failure(kErrFileExists, QStringLiteral("File already exists: '%1'.").arg(path));
+    sqlite3* db = openHandle(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    std::unique_ptr<SqlFile> file(new SqlFile(db, path));
+    applyDurability(db, durability);
+    return file;
+}
+
+void SqlFile::fail() const { throw failureOf(m_db, sqlite3_extended_errcode(m_db) & 0xff); }
+
+sqlite3_stmt* SqlFile::prepare(const QString& sql)
+{
+    if (sqlite3_stmt* cached = m_statements.value(sql)) {
+        sqlite3_reset(cached);
+        sqlite3_clear_bindings(cached);
+        return cached;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        fail();
+    }
+    // Statements that change the schema are not kept: the tables they name may be dropped.
+    if (sqlite3_stmt_readonly(stmt) || sql.startsWith(QLatin1String("insert"), Qt::CaseInsensitive) ||
+        sql.startsWith(QLatin1String("update"), Qt::CaseInsensitive) ||
+        sql.startsWith(QLatin1String("delete"), Qt::CaseInsensitive))
+        m_statements.insert(sql, stmt);
+    return stmt;
+}
+
+void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params)
+{
+    if (params.size() != sqlite3_bind_parameter_count(stmt))
+        throw Failure(SQLITE_RANGE, QStringLiteral("Wrong number of values for the statement."));
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& v = params.at(i);
+        const int index = i + 1;
+        int rc = SQLITE_OK;
+        if (v.isNull()) {
+            rc = sqlite3_bind_null(stmt, index);
+        } else {
+            switch (v.typeId()) {
+            case QMetaType::Bool:
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Long:
+            case QMetaType::Short:
+                rc = sqlite3_bind_int64(stmt, index, v.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(stmt, index, v.toDouble());
+                break;
+            default: {
+                const QByteArray text = v.toString().toUtf8();
+                rc = sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+            }
+            }
+        }
+        if (rc != SQLITE_OK)
+            fail();
+    }
+}
+
+namespace {
+
+QVariant columnValue(sqlite3_stmt* stmt, int column)
+{
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER: return QVariant(qint64(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL: return QVariant();
+    default:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
+                                          sqlite3_column_bytes(stmt, column)));
+    }
+}
+
+// Resets a statement when the caller is done with it, also when a step throws.
+struct StatementGuard {
+    sqlite3_stmt* stmt;
+    bool cached;
+    ~StatementGuard()
+    {
+        if (cached)
+            sqlite3_reset(stmt);
+        else
+            sqlite3_finalize(stmt);
+    }
+};
+
+} // namespace
+
+void SqlFile::exec(const QString& sql, const Params& params)
+{
+    sqlite3_stmt* stmt = prepare(sql);
+    StatementGuard guard{stmt, m_statements.contains(sql)};
+    bindAll(stmt, params);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        fail();
+}
+
+ResultSet SqlFile::query(const QString& sql, const Params& params)
+{
+    sqlite3_stmt* stmt = prepare(sql);
+    StatementGuard guard{stmt, m_statements.contains(sql)};
+    bindAll(stmt, params);
+    ResultSet result;
+    const int count = sqlite3_column_count(stmt);
+    for (int c = 0; c < count; ++c)
+        result.columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        QVariantList row;
+        row.reserve(count);
+        for (int c = 0; c < count; ++c)
+            row << columnValue(stmt, c);
+        result.rows << row;
+    }
+    if (rc != SQLITE_DONE)
+        fail();
+    return result;
+}
+
+QVariant SqlFile::scalar(const QString& sql, const Params& params)
+{
+    const ResultSet result = query(sql, params);
+    return result.isEmpty() || result.columns.isEmpty() ? QVariant() : result.at(0, 0);
+}
+
+void SqlFile::execScript(const QString& sql)
+{
+    char* error = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_exec(m_db, text.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString description = QString::fromUtf8(error ? error : "");
+        sqlite3_free(error);
+        throw Failure(sqlite3_extended_errcode(m_db) & 0xff, description);
+    }
+}
+
+qint64 SqlFile::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
+int SqlFile::changes() const { return sqlite3_changes(m_db); }
+
+void SqlFile::savepoint(const QString& name) { execScript(QStringLiteral("SAVEPOINT %1").arg(name)); }
+void SqlFile::release(const QString& name) { execScript(QStringLiteral("RELEASE %1").arg(name)); }
+void SqlFile::rollbackTo(const QString& name)
+{
+    execScript(QStringLiteral("ROLLBACK TO %1; RELEASE %1").arg(name));
+}
+
+namespace {
+std::atomic<int> g_savepointCounter{0};
+}
+
+Transaction::Transaction(SqlFile& file)
+    : m_file(file), m_name(QStringLiteral("qx_sp%1").arg(++g_savepointCounter))
+{
+    m_file.savepoint(m_name);
+}
+
+Transaction::~Transaction()
+{
+    if (m_done)
+        return;
+    try {
+        m_file.rollbackTo(m_name);
+    } catch (const Failure&) {
+        // Nothing more can be done for a file that cannot even roll back.
+    }
+}
+
+void Transaction::commit()
+{
+    m_file.release(m_name);
+    m_done = true;
+}
+
+} // namespace qx

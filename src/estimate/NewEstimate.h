@@ -1,0 +1,67 @@
+#pragma once
+
+#include "data/AppContext.h"
+#include "estimate/Register.h"
+#include "estimate/WorkState.h"
+
+#include <array>
+#include <optional>
+
+namespace qx {
+
+// What the owner panel holds when Start is pressed.
+struct OwnerInput {
+    std::array<QString, 7> names;  // first name, last name or company, address, city/st/zip, home, work, ext
+    QString type;
+    QString estName;
+};
+
+// The owner panel's fields, for focusing the one a message is about.
+enum class OwnerField { Name0, Name1, Name2, Name3, Name4, Name5, Name6, Type, EstName };
+
+// A refused Start: the message, the field to focus, and whether that field is emptied.
+struct StartRefusal {
+    QString message;
+    OwnerField field;
+    bool clearField = false;
+};
+
+// Column sizes of the owner panel's boxes (the Main columns, the register's type and name).
+int ownerFieldMaxLength(OwnerField field);
+
+// True for the characters an estimate type or name may hold: A-Z, a-z and the blank.
+bool IsAlpha(QChar c);
+
+// Starting a new estimate: the checks of the owner panel, the estimate's name, and the creation of its
+// folder, keyed file, owner record and register entry.
+class NewEstimate {
+public:
+    NewEstimate(AppContext& ctx, WorkState& state);
+
+    // The checks of Start in their order; the first that fails, or nothing when all pass.
+    static std::optional<StartRefusal> check(const OwnerInput& input);
+    // The name the estimate is shown under: the name box's text, or last name + " " + type when empty.
+    static QString displayName(const OwnerInput& input);
+    // The stored name: the display name without blanks and without characters that cannot stand in a
+    // file name or would break the register's lists.
+    static QString storedName(const QString& displayName);
+
+    // New: reserves the register row (lEstID) and rebuilds the working database. False when the
+    // register row could not be made (already reported).
+    bool begin();
+    // Start: runs the checks, then creates everything or nothing. On success the state holds the
+    // estimate's name and file. On a refusal or failure the message has been shown and the refusal
+    // (field to focus) is returned.
+    std::optional<StartRefusal> start(const OwnerInput& input);
+    // Cancel before Start (or quitting in mode "new"): the reserved register row is deleted.
+    void dropReservation();
+
+private:
+    std::optional<StartRefusal> create(const OwnerInput& input, const QString& name);
+
+    AppContext& m_ctx;
+    WorkState& m_state;
+    Register m_register;
+};
+
+} // namespace qx

@@ -1,0 +1,70 @@
+#include "takeoff/RoofFigure.h"
+
+#include "takeoff/BoxRules.h"
+#include "takeoff/PitchFactors.h"
+#include "takeoff/TakeoffTexts.h"
+
+namespace qx {
+
+RoofFigure::RoofFigure(DataAccess& data, RoofAreas& areas, RoofTotals& totals)
+    : m_data(data)
+    , m_areas(areas)
+    , m_totals(totals)
+{
+}
+
+PitchChoice RoofFigure::choosePitch(const QString& pitch, const QString& width, const QString& height,
+                                    bool ignoreRoofEvents)
+{
+    if (pitch.isEmpty())
+        return {};
+    // A box that does not hold a number counts as 0, as an unfinished measure.
+    if (parseNumber(width).value_or(0.0) == 0.0) {
+        if (ignoreRoofEvents)
+            return {};
+        m_data.prompter().inform(kAppTitle, kMsgEnterWidthValue);
+        return {MeasureBox::Width, true};
+    }
+    if (parseNumber(height).value_or(0.0) == 0.0) {
+        m_data.prompter().inform(kAppTitle, kMsgEnterHeightValue);
+        return {MeasureBox::Height, !ignoreRoofEvents};
+    }
+    return {};
+}
+
+FigureOutcome RoofFigure::Figure(const QString& pitch, const QString& width, const QString& height)
+{
+    Prompter& prompter = m_data.prompter();
+    if (pitch.isEmpty()) {
+        prompter.inform(kAppTitle, kMsgSelectPitch);
+        return {};
+    }
+    std::optional<std::int32_t> pitchNo;
+    m_data.Trap({QStringLiteral("PitchValue"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
+        pitchNo = pitchNumber(pitch);
+        if (!pitchNo)
+            throw Failure(13, QStringLiteral("Type mismatch"));
+    });
+    if (!pitchNo)
+        return {};
+    const Measure w = readMeasure(width, kMsgNotANumber);
+    if (!w.ok()) {
+        prompter.inform(kAppTitle, w.problem);
+        return {false, MeasureBox::Width};
+    }
+    const Measure h = readMeasure(height, kMsgNotANumber);
+    if (!h.ok()) {
+        prompter.inform(kAppTitle, h.problem);
+        return {false, MeasureBox::Height};
+    }
+    // The single-precision factor widened as it is, so that the area matches the pitch table's figure.
+    const auto area = toWhole(h.value * w.value * double(PitchValue(*pitchNo)));
+    if (!area) {
+        prompter.inform(kAppTitle, kMsgAreaTooLarge);
+        return {false, MeasureBox::Width};
+    }
+    m_totals.showArea(*area);
+    return {m_areas.storeFigure({*pitchNo, w.whole, h.whole, *area}), MeasureBox::None};
+}
+
+} // namespace qx
