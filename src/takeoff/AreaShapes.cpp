@@ -6,8 +6,7 @@
 
 namespace qx {
 
-const QList<ShapeEntry>& shapeEntries()
-{
+const QList<ShapeEntry>& shapeEntries() {
     static const QList<ShapeEntry> entries = {
         {QStringLiteral("Sq/Rect"), kShapeRect},
         {QStringLiteral("Tri"), kShapeTri},
@@ -17,8 +16,7 @@ const QList<ShapeEntry>& shapeEntries()
 }
 
 std::optional<std::int32_t> shapeArea(std::int32_t shape, std::int32_t width1, std::int32_t width2,
-                                      std::int32_t height)
-{
+                                      std::int32_t height) {
     switch (shape) {
     case kShapeRect: {
         // Exact in 64 bits; refused rather than wrapped when it does not fit.
@@ -27,16 +25,18 @@ std::optional<std::int32_t> shapeArea(std::int32_t shape, std::int32_t width1, s
             return std::nullopt;
         return std::int32_t(product);
     }
-    case kShapeTri: return toWhole(double(width1) * 0.5 * double(height));
-    case kShapeTrap: return toWhole((double(width2) + double(width1)) * 0.5 * double(height));
-    default: return std::nullopt;
+    case kShapeTri:
+        return toWhole(double(width1) * 0.5 * double(height));
+    case kShapeTrap:
+        return toWhole((double(width2) + double(width1)) * 0.5 * double(height));
+    default:
+        return std::nullopt;
     }
 }
 
 namespace {
 
-bool knownShape(std::int32_t shape)
-{
+bool knownShape(std::int32_t shape) {
     for (const ShapeEntry& entry : shapeEntries()) {
         if (entry.code == shape)
             return true;
@@ -44,12 +44,13 @@ bool knownShape(std::int32_t shape)
     return false;
 }
 
-AreaCheck refuse(const QString& message, AreaField focus) { return {std::nullopt, message, focus}; }
+AreaCheck refuse(const QString& message, AreaField focus) {
+    return {std::nullopt, message, focus};
+}
 
 } // namespace
 
-AreaCheck checkAreaInput(const AreaInput& input)
-{
+AreaCheck checkAreaInput(const AreaInput& input) {
     if (!input.shape || !knownShape(*input.shape))
         return refuse(kMsgSelectShape, AreaField::Shape);
     const std::int32_t shape = *input.shape;
@@ -74,8 +75,7 @@ AreaCheck checkAreaInput(const AreaInput& input)
     return {AreaMeasures{shape, width1.whole, width2.whole, height.whole, *total}, {}, AreaField::Shape};
 }
 
-AreaCheck okayArea(Prompter& prompter, const AreaInput& input)
-{
+AreaCheck okayArea(Prompter& prompter, const AreaInput& input) {
     AreaCheck check = checkAreaInput(input);
     if (!check.ok())
         prompter.inform(kAppTitle, check.message);

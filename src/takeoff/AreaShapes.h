@@ -23,7 +23,9 @@ const QList<ShapeEntry>& shapeEntries();
 
 // Only a trapezoid has a second width (its bottom); the dialog shows that box and the "Top:"/"Bottom:"
 // label for it alone. Width and height are shown for every shape.
-inline bool hasBottom(std::int32_t shape) { return shape == kShapeTrap; }
+inline bool hasBottom(std::int32_t shape) {
+    return shape == kShapeTrap;
+}
 
 // One area as the Areas dialog hands it back (lShape, lWidth1, lWidth2, lHeight, LTotal).
 struct AreaMeasures {

@@ -5,26 +5,25 @@
 
 namespace qx {
 
-std::optional<QString> leaveNumberBox(Prompter& prompter, const QString& text)
-{
+std::optional<QString> leaveNumberBox(Prompter& prompter, const QString& text) {
     if (parseNumber(text))
         return std::nullopt;
     prompter.inform(kAppTitle, kMsgNotANumber);
     return QStringLiteral("0");
 }
 
-std::optional<QString> leaveTextBox(Prompter& prompter, const QString& text, int maxChars)
-{
+std::optional<QString> leaveTextBox(Prompter& prompter, const QString& text, int maxChars) {
     if (charCount(text) <= maxChars)
         return std::nullopt;
     prompter.inform(kAppTitle, tooLongText(maxChars));
     return QString();
 }
 
-int charCount(const QString& text) { return int(text.toUcs4().size()); }
+int charCount(const QString& text) {
+    return int(text.toUcs4().size());
+}
 
-Measure readMeasure(const QString& text, const QString& emptyMessage)
-{
+Measure readMeasure(const QString& text, const QString& emptyMessage) {
     Measure measure;
     if (text.trimmed().isEmpty()) {
         measure.problem = emptyMessage;

@@ -6,8 +6,7 @@
 
 namespace qx {
 
-const QList<LinealTypeEntry>& linealTypes()
-{
+const QList<LinealTypeEntry>& linealTypes() {
     static const QList<LinealTypeEntry> types = {
         {QStringLiteral("Cap"), kLinealCap},
         {QStringLiteral("Starter"), kLinealStarter},
@@ -17,19 +16,22 @@ const QList<LinealTypeEntry>& linealTypes()
     return types;
 }
 
-double linealAmount(std::int32_t type, double length, double area)
-{
+double linealAmount(std::int32_t type, double length, double area) {
     switch (type) {
-    case kLinealCap: return length * 1.038;
-    case kLinealStarter: return length * 0.417;
-    case kLinealPercent: return area * length * 0.01;
-    case kLinealMisc: return length;
-    default: return 0.0;
+    case kLinealCap:
+        return length * 1.038;
+    case kLinealStarter:
+        return length * 0.417;
+    case kLinealPercent:
+        return area * length * 0.01;
+    case kLinealMisc:
+        return length;
+    default:
+        return 0.0;
     }
 }
 
-std::optional<std::int32_t> GetTotal(DataAccess& data, std::int32_t type, double length, double area)
-{
+std::optional<std::int32_t> GetTotal(DataAccess& data, std::int32_t type, double length, double area) {
     std::optional<std::int32_t> total;
     data.Trap({QStringLiteral("GetTotal"), TrapSite::Form, QStringLiteral("frmLineal")}, [&] {
         total = toWhole(linealAmount(type, length, area));
@@ -41,10 +43,11 @@ std::optional<std::int32_t> GetTotal(DataAccess& data, std::int32_t type, double
 
 namespace {
 
-LinealCheck refuse(const QString& message, LinealField focus) { return {std::nullopt, message, focus}; }
+LinealCheck refuse(const QString& message, LinealField focus) {
+    return {std::nullopt, message, focus};
+}
 
-bool knownType(std::int32_t type)
-{
+bool knownType(std::int32_t type) {
     for (const LinealTypeEntry& entry : linealTypes()) {
         if (entry.code == type)
             return true;
@@ -54,8 +57,7 @@ bool knownType(std::int32_t type)
 
 // The checks of "Okay" before the total: a refusal, or a check without item and message and the
 // length read into `length`.
-LinealCheck checkFields(const LinealInput& input, Measure& length)
-{
+LinealCheck checkFields(const LinealInput& input, Measure& length) {
     if (input.name.isEmpty())
         return refuse(kMsgNameItem, LinealField::Name);
     if (charCount(input.name) > kLinealNameMax)
@@ -70,8 +72,7 @@ LinealCheck checkFields(const LinealInput& input, Measure& length)
 
 } // namespace
 
-LinealCheck okayLinealItem(DataAccess& data, const LinealInput& input, double area)
-{
+LinealCheck okayLinealItem(DataAccess& data, const LinealInput& input, double area) {
     Measure length;
     LinealCheck check = checkFields(input, length);
     if (!check.message.isEmpty()) {

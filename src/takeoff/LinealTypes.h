@@ -10,7 +10,12 @@
 namespace qx {
 
 // The kinds of lineal item. The code is what TempLineal.Type and the type list's item data hold.
-enum LinealTypeCode : std::int32_t { kLinealCap = 1, kLinealStarter = 2, kLinealPercent = 3, kLinealMisc = 4 };
+enum LinealTypeCode : std::int32_t {
+    kLinealCap = 1,
+    kLinealStarter = 2,
+    kLinealPercent = 3,
+    kLinealMisc = 4
+};
 
 struct LinealTypeEntry {
     QString name; // "Cap", "Starter", "%", "Misc"

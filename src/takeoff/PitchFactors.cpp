@@ -17,23 +17,20 @@ constexpr std::array<float, kMaxPitch> kFactors = {
 
 } // namespace
 
-float PitchValue(std::int32_t pitch)
-{
+float PitchValue(std::int32_t pitch) {
     if (pitch < 1 || pitch > kMaxPitch)
         return 0.0f;
     return kFactors[std::size_t(pitch - 1)];
 }
 
-QStringList pitchEntries()
-{
+QStringList pitchEntries() {
     QStringList entries{QString()};
     for (int pitch = 1; pitch <= kMaxPitch; ++pitch)
         entries << QString::number(pitch);
     return entries;
 }
 
-std::optional<std::int32_t> pitchNumber(const QString& entry)
-{
+std::optional<std::int32_t> pitchNumber(const QString& entry) {
     bool ok = false;
     const int pitch = entry.trimmed().toInt(&ok);
     return ok ? std::optional<std::int32_t>(pitch) : std::nullopt;

@@ -4,8 +4,7 @@ namespace qx {
 
 namespace {
 
-Params areaValues(const AreaMeasures& area)
-{
+Params areaValues(const AreaMeasures& area) {
     // Rows of the "Individual Areas" view never carry a pitch.
     return {area.shape, 0, area.width1, area.width2, area.height, area.total};
 }
@@ -15,12 +14,9 @@ Params areaValues(const AreaMeasures& area)
 RoofAreas::RoofAreas(AppContext& ctx, const WorkState& state)
     : m_ctx(ctx)
     , m_state(state)
-    , m_rows(ctx.data, ctx.conns.sTempConn, areasTable())
-{
-}
+    , m_rows(ctx.data, ctx.conns.sTempConn, areasTable()) {}
 
-const QStringList& RoofAreas::gridCaptions()
-{
+const QStringList& RoofAreas::gridCaptions() {
     static const QStringList captions = {QStringLiteral("ID"),      QStringLiteral("AreaID"),
                                          QStringLiteral("Shape"),   QStringLiteral("Width 1"),
                                          QStringLiteral("Width 2"), QStringLiteral("Height"),
@@ -28,13 +24,17 @@ const QStringList& RoofAreas::gridCaptions()
     return captions;
 }
 
-bool RoofAreas::add(const AreaMeasures& area) { return m_rows.insert(areaValues(area)); }
+bool RoofAreas::add(const AreaMeasures& area) {
+    return m_rows.insert(areaValues(area));
+}
 
-bool RoofAreas::update(qint32 id, const AreaMeasures& area) { return m_rows.update(id, areaValues(area)); }
+bool RoofAreas::update(qint32 id, const AreaMeasures& area) {
+    return m_rows.update(id, areaValues(area));
+}
 
-std::optional<AreaMeasures> RoofAreas::load(qint32 id)
-{
-    const auto row = m_rows.load(id, {QStringLiteral("Form_Load"), TrapSite::Form, QStringLiteral("frmAreas")});
+std::optional<AreaMeasures> RoofAreas::load(qint32 id) {
+    const auto row =
+        m_rows.load(id, {QStringLiteral("Form_Load"), TrapSite::Form, QStringLiteral("frmAreas")});
     if (!row)
         return std::nullopt;
     // Fields: Shape, Pitch, Width1, Width2, Height, Total.
@@ -42,12 +42,15 @@ std::optional<AreaMeasures> RoofAreas::load(qint32 id)
                         row->at(5).toInt()};
 }
 
-bool RoofAreas::remove(qint32 id) { return m_rows.remove(id, estimateFile(m_state), quoviSite("cmdDeleteArea_Click")); }
+bool RoofAreas::remove(qint32 id) {
+    return m_rows.remove(id, estimateFile(m_state), quoviSite("cmdDeleteArea_Click"));
+}
 
-bool RoofAreas::clearAll() { return m_rows.removeAll(estimateFile(m_state), quoviSite("optStyle_Click")); }
+bool RoofAreas::clearAll() {
+    return m_rows.removeAll(estimateFile(m_state), quoviSite("optStyle_Click"));
+}
 
-std::optional<ResultSet> RoofAreas::PopAreaGrid()
-{
+std::optional<ResultSet> RoofAreas::PopAreaGrid() {
     auto rows = m_rows.list(QStringLiteral("select ID,areaid,shape,width1,width2,height,total from tempareas "
                                            "order by ID"),
                             quoviSite("PopAreaGrid"));
@@ -56,10 +59,11 @@ std::optional<ResultSet> RoofAreas::PopAreaGrid()
     return rows;
 }
 
-std::optional<qint64> RoofAreas::sumTotal() { return m_rows.sumTotal(quoviSite("TotalArea")); }
+std::optional<qint64> RoofAreas::sumTotal() {
+    return m_rows.sumTotal(quoviSite("TotalArea"));
+}
 
-bool RoofAreas::storeFigure(const FigureRow& row)
-{
+bool RoofAreas::storeFigure(const FigureRow& row) {
     std::optional<qint64> count;
     m_ctx.data.Trap(quoviSite("cmdPitchFig_Click"), [&] {
         count = m_ctx.data.ReadScalar(m_ctx.conns.sTempConn, QStringLiteral("select count(*) from tempareas"))
@@ -68,18 +72,18 @@ bool RoofAreas::storeFigure(const FigureRow& row)
     if (!count)
         return false;
     if (*count == 0) {
-        return m_ctx.data.ActionQuery(QStringLiteral("Insert into tempareas(pitch,width1,height,total)values(?,?,?,?)"),
-                                      m_ctx.conns.sTempConn, {row.pitch, row.width, row.height, row.total});
+        return m_ctx.data.ActionQuery(
+            QStringLiteral("Insert into tempareas(pitch,width1,height,total)values(?,?,?,?)"),
+            m_ctx.conns.sTempConn, {row.pitch, row.width, row.height, row.total});
     }
     return m_ctx.data.ActionQuery(QStringLiteral("update tempareas set pitch=?, width1=?, height=?, total=? "
                                                  "where id=(select max(id) from tempareas)"),
                                   m_ctx.conns.sTempConn, {row.pitch, row.width, row.height, row.total});
 }
 
-std::optional<FigureRow> RoofAreas::figuredRow(const TrapSite& site)
-{
-    const auto rows =
-        m_rows.list(QStringLiteral("select pitch,width1,height,total from tempareas order by ID limit 2"), site);
+std::optional<FigureRow> RoofAreas::figuredRow(const TrapSite& site) {
+    const auto rows = m_rows.list(
+        QStringLiteral("select pitch,width1,height,total from tempareas order by ID limit 2"), site);
     if (!rows || rows->size() != 1 || rows->at(0, 0).toInt() == 0)
         return std::nullopt;
     return FigureRow{rows->at(0, 0).toInt(), rows->at(0, 1).toInt(), rows->at(0, 2).toInt(),

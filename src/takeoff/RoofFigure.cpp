@@ -9,13 +9,10 @@ namespace qx {
 RoofFigure::RoofFigure(DataAccess& data, RoofAreas& areas, RoofTotals& totals)
     : m_data(data)
     , m_areas(areas)
-    , m_totals(totals)
-{
-}
+    , m_totals(totals) {}
 
 PitchChoice RoofFigure::choosePitch(const QString& pitch, const QString& width, const QString& height,
-                                    bool ignoreRoofEvents)
-{
+                                    bool ignoreRoofEvents) {
     if (pitch.isEmpty())
         return {};
     // A box that does not hold a number counts as 0, as an unfinished measure.
@@ -32,20 +29,21 @@ PitchChoice RoofFigure::choosePitch(const QString& pitch, const QString& width, 
     return {};
 }
 
-FigureOutcome RoofFigure::Figure(const QString& pitch, const QString& width, const QString& height)
-{
+FigureOutcome RoofFigure::Figure(const QString& pitch, const QString& width, const QString& height) {
     Prompter& prompter = m_data.prompter();
     if (pitch.isEmpty()) {
         prompter.inform(kAppTitle, kMsgSelectPitch);
         return {};
     }
-    std::optional<std::int32_t> pitchNo;
-    m_data.Trap({QStringLiteral("PitchValue"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
-        pitchNo = pitchNumber(pitch);
-        if (!pitchNo)
-            throw Failure(13, QStringLiteral("Type mismatch"));
-    });
-    if (!pitchNo)
+    std::int32_t pitchNo = 0;
+    const bool known =
+        m_data.Trap({QStringLiteral("PitchValue"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
+            const auto number = pitchNumber(pitch);
+            if (!number)
+                throw Failure(13, QStringLiteral("Type mismatch"));
+            pitchNo = *number;
+        });
+    if (!known)
         return {};
     const Measure w = readMeasure(width, kMsgNotANumber);
     if (!w.ok()) {
@@ -58,13 +56,13 @@ FigureOutcome RoofFigure::Figure(const QString& pitch, const QString& width, con
         return {false, MeasureBox::Height};
     }
     // The single-precision factor widened as it is, so that the area matches the pitch table's figure.
-    const auto area = toWhole(h.value * w.value * double(PitchValue(*pitchNo)));
+    const auto area = toWhole(h.value * w.value * double(PitchValue(pitchNo)));
     if (!area) {
         prompter.inform(kAppTitle, kMsgAreaTooLarge);
         return {false, MeasureBox::Width};
     }
     m_totals.showArea(*area);
-    return {m_areas.storeFigure({*pitchNo, w.whole, h.whole, *area}), MeasureBox::None};
+    return {m_areas.storeFigure({pitchNo, w.whole, h.whole, *area}), MeasureBox::None};
 }
 
 } // namespace qx

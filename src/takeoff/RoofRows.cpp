@@ -2,18 +2,17 @@
 
 namespace qx {
 
-const RoofTable& areasTable()
-{
+const RoofTable& areasTable() {
     static const RoofTable table{QStringLiteral("TempAreas"),
                                  QStringLiteral("AreaID"),
                                  QStringLiteral("Areas"),
                                  {QStringLiteral("Shape"), QStringLiteral("Pitch"), QStringLiteral("Width1"),
-                                  QStringLiteral("Width2"), QStringLiteral("Height"), QStringLiteral("Total")}};
+                                  QStringLiteral("Width2"), QStringLiteral("Height"),
+                                  QStringLiteral("Total")}};
     return table;
 }
 
-const RoofTable& linealTable()
-{
+const RoofTable& linealTable() {
     static const RoofTable table{
         QStringLiteral("TempLineal"),
         QStringLiteral("LinealID"),
@@ -22,8 +21,7 @@ const RoofTable& linealTable()
     return table;
 }
 
-QString RoofTable::marks() const
-{
+QString RoofTable::marks() const {
     QStringList list;
     for (qsizetype i = 0; i < fields.size(); ++i)
         list << QStringLiteral("?");
@@ -33,44 +31,38 @@ QString RoofTable::marks() const
 RoofRows::RoofRows(DataAccess& data, const Conn& working, const RoofTable& table)
     : m_data(data)
     , m_working(working)
-    , m_table(table)
-{
-}
+    , m_table(table) {}
 
-bool RoofRows::insert(const Params& values)
-{
+bool RoofRows::insert(const Params& values) {
     const QString sql = QStringLiteral("insert into %1(%2,%3)values(0,%4)")
                             .arg(m_table.working, m_table.key, m_table.fieldList(), m_table.marks());
     return m_data.ActionQuery(sql, m_working, values);
 }
 
-bool RoofRows::update(qint32 id, const Params& values)
-{
+bool RoofRows::update(qint32 id, const Params& values) {
     const QString sql =
         QStringLiteral("update %1 set %2 where id=?").arg(m_table.working, m_table.assignments());
     return m_data.ActionQuery(sql, m_working, Params(values) << id);
 }
 
-std::optional<QVariantList> RoofRows::load(qint32 id, const TrapSite& site)
-{
+std::optional<QVariantList> RoofRows::load(qint32 id, const TrapSite& site) {
     std::optional<QVariantList> row;
     m_data.Trap(site, [&] {
         const ResultSet rows = m_data.Read(
             m_working,
-            QStringLiteral("select %1 from %2 where id=?").arg(m_table.fieldList(), m_table.working),
-            {id});
+            QStringLiteral("select %1 from %2 where id=?").arg(m_table.fieldList(), m_table.working), {id});
         if (!rows.isEmpty())
             row = rows.rows.first();
     });
     return row;
 }
 
-bool RoofRows::remove(qint32 id, const std::optional<Conn>& estimate, const TrapSite& site)
-{
+bool RoofRows::remove(qint32 id, const std::optional<Conn>& estimate, const TrapSite& site) {
     std::optional<qint64> storedKey;
     m_data.Trap(site, [&] {
         const QVariant key = m_data.ReadScalar(
-            m_working, QStringLiteral("select %1 from %2 where id=?").arg(m_table.key, m_table.working), {id});
+            m_working, QStringLiteral("select %1 from %2 where id=?").arg(m_table.key, m_table.working),
+            {id});
         if (!key.isNull())
             storedKey = key.toLongLong();
     });
@@ -78,12 +70,13 @@ bool RoofRows::remove(qint32 id, const std::optional<Conn>& estimate, const Trap
         return false;
     // A stored row goes at once: nothing else would ever take it out of the estimate file.
     if (*storedKey != 0 && estimate)
-        m_data.ActionQuery(QStringLiteral("delete from %1 where id=?").arg(m_table.stored), *estimate, {*storedKey});
-    return m_data.ActionQuery(QStringLiteral("delete from %1 where id=?").arg(m_table.working), m_working, {id});
+        m_data.ActionQuery(QStringLiteral("delete from %1 where id=?").arg(m_table.stored), *estimate,
+                           {*storedKey});
+    return m_data.ActionQuery(QStringLiteral("delete from %1 where id=?").arg(m_table.working), m_working,
+                              {id});
 }
 
-bool RoofRows::removeAll(const std::optional<Conn>& estimate, const TrapSite& site)
-{
+bool RoofRows::removeAll(const std::optional<Conn>& estimate, const TrapSite& site) {
     const bool storedGone = m_data.Trap(site, [&] {
         if (!estimate)
             return;
@@ -102,8 +95,7 @@ bool RoofRows::removeAll(const std::optional<Conn>& estimate, const TrapSite& si
     return m_data.ActionQuery(QStringLiteral("DELETE from %1").arg(m_table.working), m_working);
 }
 
-std::optional<qint64> RoofRows::sumTotal(const TrapSite& site)
-{
+std::optional<qint64> RoofRows::sumTotal(const TrapSite& site) {
     std::optional<qint64> sum;
     m_data.Trap(site, [&] {
         sum = m_data.ReadScalar(m_working, QStringLiteral("select sum(total) from %1").arg(m_table.working))
@@ -112,8 +104,7 @@ std::optional<qint64> RoofRows::sumTotal(const TrapSite& site)
     return sum;
 }
 
-std::optional<ResultSet> RoofRows::list(const QString& sql, const TrapSite& site)
-{
+std::optional<ResultSet> RoofRows::list(const QString& sql, const TrapSite& site) {
     std::optional<ResultSet> rows;
     m_data.Trap(site, [&] { rows = m_data.Read(m_working, sql); });
     return rows;

@@ -28,14 +28,12 @@ const RoofTable& areasTable();
 const RoofTable& linealTable();
 
 // A trap in the main window, frmQuovi, where the roof panel lives.
-inline TrapSite quoviSite(const char* procedure)
-{
+inline TrapSite quoviSite(const char* procedure) {
     return {QLatin1String(procedure), TrapSite::Form, QStringLiteral("frmQuovi")};
 }
 
 // The open estimate's file; none in a roof-only takeoff or before Start.
-inline std::optional<Conn> estimateFile(const WorkState& state)
-{
+inline std::optional<Conn> estimateFile(const WorkState& state) {
     return state.hasEstimateFile() ? std::optional<Conn>(state.sEstConn) : std::nullopt;
 }
 

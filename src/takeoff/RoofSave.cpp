@@ -10,16 +10,16 @@ namespace qx {
 namespace {
 
 // One roof table's save. The working rows are read as ID, key, fields.
-void saveTable(DataAccess& data, const Conn& working, const Conn& estimate, const RoofTable& table)
-{
+void saveTable(DataAccess& data, const Conn& working, const Conn& estimate, const RoofTable& table) {
     const QString fields = table.fieldList();
     const ResultSet rows = data.Read(
         working, QStringLiteral("select ID,%1,%2 from %3 order by ID").arg(table.key, fields, table.working));
     const QString insert =
         QStringLiteral("insert into %1(%2)Values(%3)").arg(table.stored, fields, table.marks());
-    const QString insertKeeping = QStringLiteral("insert into %1(ID,%2)Values(?,%3)")
-                                      .arg(table.stored, fields, table.marks());
-    const QString update = QStringLiteral("update %1 set %2 where id=?").arg(table.stored, table.assignments());
+    const QString insertKeeping =
+        QStringLiteral("insert into %1(ID,%2)Values(?,%3)").arg(table.stored, fields, table.marks());
+    const QString update =
+        QStringLiteral("update %1 set %2 where id=?").arg(table.stored, table.assignments());
 
     SqlFile& file = data.file(estimate);
     Transaction transaction(file);
@@ -55,13 +55,11 @@ void saveTable(DataAccess& data, const Conn& working, const Conn& estimate, cons
 
 } // namespace
 
-void SaveAreas(DataAccess& data, const Conn& working, const Conn& estimate)
-{
+void SaveAreas(DataAccess& data, const Conn& working, const Conn& estimate) {
     saveTable(data, working, estimate, areasTable());
 }
 
-void SaveLineals(DataAccess& data, const Conn& working, const Conn& estimate)
-{
+void SaveLineals(DataAccess& data, const Conn& working, const Conn& estimate) {
     saveTable(data, working, estimate, linealTable());
 }
 

@@ -11,8 +11,10 @@ namespace qx {
 // item removes it at once. Both throw Failure and write nothing of the failing table; the save of the
 // estimate reports it at kSaveAreasSite / kSaveLinealsSite:
 //     data.Trap(kSaveAreasSite, [&] { SaveAreas(data, conns.sTempConn, state.sEstConn); });
-inline const TrapSite kSaveAreasSite{QStringLiteral("SaveAreas"), TrapSite::Module, QStringLiteral("modRoof")};
-inline const TrapSite kSaveLinealsSite{QStringLiteral("SaveLineals"), TrapSite::Module, QStringLiteral("modRoof")};
+inline const TrapSite kSaveAreasSite{QStringLiteral("SaveAreas"), TrapSite::Module,
+                                     QStringLiteral("modRoof")};
+inline const TrapSite kSaveLinealsSite{QStringLiteral("SaveLineals"), TrapSite::Module,
+                                       QStringLiteral("modRoof")};
 
 // TempAreas -> Areas.
 void SaveAreas(DataAccess& data, const Conn& working, const Conn& estimate);

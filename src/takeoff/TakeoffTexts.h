@@ -11,8 +11,7 @@ namespace qx {
 inline const QString kMsgNotANumber = QStringLiteral("This field must be a number.");
 inline const QString kMsgOutOfRange =
     QStringLiteral("This field must be a number between -2147483648 and 2147483647.");
-inline QString tooLongText(int maxChars)
-{
+inline QString tooLongText(int maxChars) {
     return QStringLiteral("This field cannot be any longer than %1 characters.").arg(maxChars);
 }
 

@@ -1,0 +1,137 @@
+#include "takeoff/RoofPanel.h"
+
+#include "takeoff/TakeoffTexts.h"
+
+namespace qx {
+
+RoofPanel::RoofPanel(AppContext& ctx, WorkState& state)
+    : m_ctx(ctx)
+    , m_state(state)
+    , m_areas(ctx, state)
+    , m_lineals(ctx, state)
+    , m_totals(m_areas, m_lineals)
+    , m_figure(ctx.data, m_areas, m_totals) {}
+
+RoofShow RoofPanel::current(bool changed) {
+    if (changed)
+        m_state.bChanged = true;
+    RoofShow show;
+    show.changed = changed;
+    show.boxes = m_totals.boxes();
+    return show;
+}
+
+RoofShow RoofPanel::afterAreas(bool changed) {
+    auto grid = m_areas.PopAreaGrid();
+    m_totals.TotalArea();
+    RoofShow show = current(changed);
+    show.areaGrid = std::move(grid);
+    return show;
+}
+
+RoofShow RoofPanel::afterLineals(bool changed) {
+    auto grid = m_lineals.PopLinealGrid();
+    m_totals.TotalOther();
+    RoofShow show = current(changed);
+    show.linealGrid = std::move(grid);
+    return show;
+}
+
+bool RoofPanel::confirmDelete(const QString& question) {
+    return m_ctx.prompter.askYesNo(kTitleConfirmDelete, question, Prompter::Icon::Warning,
+                                   Prompter::Answer::No) == Prompter::Answer::Yes;
+}
+
+RoofShow RoofPanel::reset() {
+    m_totals.reset();
+    return current(false);
+}
+
+OpenedRoof RoofPanel::showOpened() {
+    OpenedRoof opened;
+    const auto figured =
+        m_areas.figuredRow({QStringLiteral("PopRoofArea"), TrapSite::Module, QStringLiteral("modOpenEst")});
+    if (figured) {
+        opened.view = RoofView::TotalArea;
+        opened.pitch = QString::number(figured->pitch);
+        opened.width = QString::number(figured->width);
+        opened.height = QString::number(figured->height);
+        m_totals.showArea(figured->total);
+    } else {
+        opened.show.areaGrid = m_areas.PopAreaGrid();
+        m_totals.TotalArea();
+    }
+    // Lineal items and totals are shown whatever the areas are, also for an estimate without areas.
+    opened.show.linealGrid = m_lineals.PopLinealGrid();
+    m_totals.TotalOther();
+    opened.show.boxes = m_totals.boxes();
+    return opened;
+}
+
+PitchChoice RoofPanel::choosePitch(const QString& pitch, const QString& width, const QString& height,
+                                   bool ignoreRoofEvents) {
+    return m_figure.choosePitch(pitch, width, height, ignoreRoofEvents);
+}
+
+FigureShow RoofPanel::Figure(const QString& pitch, const QString& width, const QString& height) {
+    const FigureOutcome outcome = m_figure.Figure(pitch, width, height);
+    return {outcome.focus, current(outcome.stored)};
+}
+
+ViewSwitch RoofPanel::switchView(bool ignoreRoofEvents) {
+    ViewSwitch result;
+    if (ignoreRoofEvents)
+        return result;
+    if (m_totals.boxes().area != 0) {
+        const auto answer =
+            m_ctx.prompter.askYesNo(kAppTitle, kAskChangeView, Prompter::Icon::Warning, Prompter::Answer::No);
+        // A clearing that failed (reported) leaves the rows and the view as they were.
+        if (answer != Prompter::Answer::Yes || !m_areas.clearAll()) {
+            result.outcome = ViewSwitch::Kept;
+            result.show = current(false);
+            return result;
+        }
+        m_totals.showArea(0);
+        result.clearInputs = true;
+        result.show = current(true);
+        result.show.areaGrid = m_areas.PopAreaGrid();
+    } else {
+        result.show = current(false);
+    }
+    result.outcome = ViewSwitch::Switched;
+    return result;
+}
+
+RoofShow RoofPanel::addArea(const AreaMeasures& area) {
+    return afterAreas(m_areas.add(area));
+}
+
+RoofShow RoofPanel::editArea(qint32 id, const AreaMeasures& area) {
+    if (id <= 0)
+        return current(false);
+    return afterAreas(m_areas.update(id, area));
+}
+
+RoofShow RoofPanel::deleteArea(qint32 id) {
+    if (id <= 0 || !confirmDelete(kAskDeleteArea))
+        return current(false);
+    return afterAreas(m_areas.remove(id));
+}
+
+RoofShow RoofPanel::addLineal(const LinealItem& item) {
+    return afterLineals(m_lineals.add(item));
+}
+
+RoofShow RoofPanel::editLineal(qint32 id, const LinealItem& item) {
+    if (id <= 0)
+        return current(false);
+    return afterLineals(m_lineals.update(id, item));
+}
+
+RoofShow RoofPanel::deleteLineal(qint32 id) {
+    if (id <= 0 || !confirmDelete(kAskDeleteItem))
+        return current(false);
+    return afterLineals(m_lineals.remove(id));
+}
+
+} // namespace qx

@@ -1,0 +1,179 @@
+#include "TestFolders.h"
+
+#include "estimate/NewEstimate.h"
+#include "estimate/SaveEstimate.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace qx;
+
+namespace {
+
+OwnerInput owner(const QString& last = "Smith", const QString& type = "Garage", const QString& name = {})
+{
+    OwnerInput in;
+    in.names = {"John", last, "12 Elm St", "Anytown, MT 54321", "406/555-1234", "", ""};
+    in.type = type;
+    in.estName = name;
+    return in;
+}
+
+class NewEstimateTest : public qxtest::ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        newEstimate = std::make_unique<NewEstimate>(*ctx, state);
+    }
+    WorkState state;
+    std::unique_ptr<NewEstimate> newEstimate;
+};
+
+TEST_F(NewEstimateTest, StartMakesFolderKeyedFileOwnerRowAndRegisterRow)
+{
+    ASSERT_TRUE(newEstimate->begin());
+    EXPECT_EQ(state.lEstID, 1);
+    EXPECT_EQ(rows(mast(), "select eststatus, estlength, estdate, estpath from master"),
+              QStringList({"Working | 30 | " + QDate::currentDate().toString(Qt::ISODate) + " | NULL"}));
+
+    ASSERT_FALSE(newEstimate->start(owner()).has_value());
+    EXPECT_EQ(rows(mast(), "select estname, estaddress, estpath, esttype from master"),
+              QStringList({"SmithGarage | 12 Elm St | SmithGarage\\SmithGarage.mdb | Garage"}));
+    EXPECT_TRUE(QFileInfo(ctx->folder.estimatesDir() + "/SmithGarage/SmithGarage.mdb").isFile());
+    EXPECT_EQ(rows(state.sEstConn, "select id, fname, lname, workph, ext from main"),
+              QStringList({"1 | John | Smith |  | "}));
+    EXPECT_EQ(state.estName, "SmithGarage");
+    EXPECT_EQ(state.sEstStatus, "Working");
+    EXPECT_EQ(prompter.messageCount(), 0);
+}
+
+TEST_F(NewEstimateTest, ChecksRunInOrderAndRefuseWithTheirMessages)
+{
+    OwnerInput in = owner();
+    in.names[0] = "";
+    auto refusal = NewEstimate::check(in);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->field, OwnerField::Name0);
+    EXPECT_EQ(refusal->message, "This field may not be blank.");
+
+    in = owner();
+    in.names[4] = "   ";
+    EXPECT_EQ(NewEstimate::check(in)->field, OwnerField::Name4);
+    EXPECT_FALSE(NewEstimate::check(owner("Smith", "Tear Off")).has_value());
+    EXPECT_TRUE(NewEstimate::check(owner("Smith", "  "))->message.startsWith("You must pick an estimate type."));
+    for (const char* type : {"Re-roof", "Roof2", "Dach\u00fc"}) {
+        refusal = NewEstimate::check(owner("Smith", QString::fromUtf8(type)));
+        ASSERT_TRUE(refusal) << type;
+        EXPECT_TRUE(refusal->message.startsWith("Estimate types can have alpha characters"));
+        EXPECT_TRUE(refusal->clearField);
+    }
+    refusal = NewEstimate::check(owner("Smith", "Garage", "Smith's"));
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->message, "Estimate names can have alpha characters only.\nPlease re-enter the name oror "
+                                "leave create the\nblank and let the system name for you.");
+    in = owner();
+    in.names[0] = QString(26, 'J');  // arrived longer than its box allows
+    EXPECT_EQ(NewEstimate::check(in)->message, "This field cannot be any longer than 25 characters.");
+}
+
+TEST_F(NewEstimateTest, ARefusedStartCreatesNothing)
+{
+    ASSERT_TRUE(newEstimate->begin());
+    EXPECT_TRUE(newEstimate->start(owner("Smith", "Roof2")).has_value());
+    EXPECT_EQ(rows(mast(), "select estpath from master"), QStringList({"NULL"}));
+    EXPECT_TRUE(QDir(ctx->folder.estimatesDir()).isEmpty());
+    EXPECT_FALSE(state.hasEstimateFile());
+}
+
+TEST_F(NewEstimateTest, GeneratedNamesDropWhatCannotStandInAFileName)
+{
+    EXPECT_EQ(NewEstimate::storedName("O'Neil / Sons Garage"), "O'NeilSonsGarage");
+    EXPECT_EQ(NewEstimate::storedName("A:B*C?D\"E<F>G|H#I\\J\tK"), "ABCDEFGHIJK");
+    EXPECT_EQ(NewEstimate::storedName(".. "), "");
+    EXPECT_EQ(NewEstimate::displayName(owner("Smith", "Garage", "  ")), "Smith Garage");
+}
+
+TEST_F(NewEstimateTest, ApostrophesReachMainAndTheRegisterOnce)
+{
+    ASSERT_TRUE(newEstimate->begin());
+    OwnerInput in = owner("O'Neil", "Garage");
+    in.names[2] = "1 Miller's Rd";
+    ASSERT_FALSE(newEstimate->start(in).has_value());
+    EXPECT_EQ(rows(mast(), "select estname, estaddress from master"), QStringList({"O'NeilGarage | 1 Miller's Rd"}));
+    EXPECT_EQ(rows(state.sEstConn, "select lname, address from main"), QStringList({"O'Neil | 1 Miller's Rd"}));
+}
+
+TEST_F(NewEstimateTest, AUsedNameIsRefusedAndTheOtherEstimateIsUntouched)
+{
+    ASSERT_TRUE(newEstimate->begin());
+    ASSERT_FALSE(newEstimate->start(owner()).has_value());
+    const Conn first = state.sEstConn;
+
+    WorkState second;
+    NewEstimate another(*ctx, second);
+    ASSERT_TRUE(another.begin());
+    const auto refusal = another.start(owner("SMITH", "garage"));
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->field, OwnerField::EstName);
+    EXPECT_TRUE(prompter.lastText().startsWith("There is already an estimate named SMITHgarage."));
+    EXPECT_EQ(rows(first, "select fname from main"), QStringList({"John"}));
+    EXPECT_EQ(rows(mast(), "select count(*) from master where estpath is null"), QStringList({"1"}));
+}
+
+TEST_F(NewEstimateTest, AFolderThatCannotBeMadeLeavesNoHalfFilledRegisterRow)
+{
+    ASSERT_TRUE(newEstimate->begin());
+    QDir(ctx->folder.estimatesDir()).removeRecursively();
+    QFile blocker(ctx->folder.estimatesDir());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // estimates is now a file
+    blocker.close();
+    EXPECT_TRUE(newEstimate->start(owner()).has_value());
+    EXPECT_TRUE(prompter.lastText().startsWith("The estimate SmithGarage could not be created."));
+    EXPECT_EQ(rows(mast(), "select estname, estpath from master"), QStringList({"NULL | NULL"}));
+    EXPECT_FALSE(state.hasEstimateFile());
+}
+
+TEST_F(NewEstimateTest, ALeftoverFolderWithoutRegisterRowIsReused)
+{
+    QDir().mkpath(ctx->folder.estimateFolder("SmithGarage"));
+    QFile leftover(ctx->folder.estimateFile("SmithGarage"));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.write("not a database");
+    leftover.close();
+    ASSERT_TRUE(newEstimate->begin());
+    ASSERT_FALSE(newEstimate->start(owner()).has_value());
+    EXPECT_EQ(rows(state.sEstConn, "select count(*) from main"), QStringList({"1"}));
+}
+
+TEST_F(NewEstimateTest, DroppingAReservationAndStaleRowsCleanTheRegister)
+{
+    ASSERT_TRUE(newEstimate->begin());
+    newEstimate->dropReservation();
+    EXPECT_EQ(rows(mast(), "select count(*) from master"), QStringList({"0"}));
+
+    ASSERT_TRUE(newEstimate->begin());
+    ASSERT_FALSE(newEstimate->start(owner()).has_value());
+    WorkState other;
+    NewEstimate abandoned(*ctx, other);
+    ASSERT_TRUE(abandoned.begin());  // never started, as after a power loss
+    Register(ctx->data, mast()).removeStaleReservations();
+    EXPECT_EQ(rows(mast(), "select estname from master"), QStringList({"SmithGarage"}));
+    EXPECT_EQ(Register(ctx->data, mast()).PopEstTypeCbo(), QStringList({"", "Garage"}));
+}
+
+TEST_F(NewEstimateTest, EstimateFoldersAreOnlyRemovedInsideTheEstimatesFolder)
+{
+    QDir().mkpath(ctx->folder.estimateFolder("Keep"));
+    QDir().mkpath(ctx->folder.root() + "/outside");
+    EXPECT_FALSE(removeEstimateFolder(ctx->folder, ".."));
+    EXPECT_FALSE(removeEstimateFolder(ctx->folder, "../outside"));
+    EXPECT_FALSE(removeEstimateFolder(ctx->folder, ""));
+    EXPECT_TRUE(QFileInfo(ctx->folder.root() + "/outside").isDir());
+    EXPECT_TRUE(removeEstimateFolder(ctx->folder, "Keep"));
+    EXPECT_FALSE(QFileInfo(ctx->folder.estimateFolder("Keep")).exists());
+}
+
+} // namespace
