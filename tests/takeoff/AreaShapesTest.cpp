@@ -1,5 +1,5 @@
-#include "data/ScriptedPrompter.h"
 #include "takeoff/AreaShapes.h"
+#include "data/ScriptedPrompter.h"
 #include "takeoff/TakeoffTexts.h"
 
 #include <gtest/gtest.h>
@@ -8,24 +8,21 @@ using namespace qx;
 
 namespace {
 
-AreaInput input(std::optional<int> shape, const char* width1, const char* width2, const char* height)
-{
+AreaInput input(std::optional<int> shape, const char* width1, const char* width2, const char* height) {
     return {shape, QString::fromLatin1(width1), QString::fromLatin1(width2), QString::fromLatin1(height)};
 }
 
 std::optional<AreaMeasures> area(std::optional<int> shape, const char* width1, const char* width2,
-                                 const char* height)
-{
+                                 const char* height) {
     return checkAreaInput(input(shape, width1, width2, height)).area;
 }
 
 } // namespace
 
-TEST(AreaShapesTest, FormulasOfTheThreeShapes)
-{
+TEST(AreaShapesTest, FormulasOfTheThreeShapes) {
     EXPECT_EQ(area(kShapeRect, "12", "", "10"), (AreaMeasures{kShapeRect, 12, 0, 10, 120}));
-    EXPECT_EQ(area(kShapeTri, "5", "", "3"), (AreaMeasures{kShapeTri, 5, 0, 3, 8}));   // 7.5
-    EXPECT_EQ(area(kShapeTri, "3", "", "3"), (AreaMeasures{kShapeTri, 3, 0, 3, 4}));   // 4.5
+    EXPECT_EQ(area(kShapeTri, "5", "", "3"), (AreaMeasures{kShapeTri, 5, 0, 3, 8})); // 7.5
+    EXPECT_EQ(area(kShapeTri, "3", "", "3"), (AreaMeasures{kShapeTri, 3, 0, 3, 4})); // 4.5
     EXPECT_EQ(area(kShapeTrap, "10", "20", "5"), (AreaMeasures{kShapeTrap, 10, 20, 5, 75}));
     // Measures become whole numbers first: 2.5 -> 2, 3.5 -> 4.
     EXPECT_EQ(area(kShapeRect, "2.5", "", "3.5"), (AreaMeasures{kShapeRect, 2, 0, 4, 8}));
@@ -33,8 +30,7 @@ TEST(AreaShapesTest, FormulasOfTheThreeShapes)
     EXPECT_EQ(area(kShapeRect, "12", "junk", "10")->width2, 0);
 }
 
-TEST(AreaShapesTest, AreasBeyondWholeNumbersAreRefused)
-{
+TEST(AreaShapesTest, AreasBeyondWholeNumbersAreRefused) {
     EXPECT_FALSE(shapeArea(kShapeRect, 50000, 0, 50000)); // 2.5e9 as a 64-bit product
     EXPECT_EQ(shapeArea(kShapeRect, -46341, 0, 46340), -2147441940);
     EXPECT_EQ(shapeArea(kShapeTri, 50000, 0, 50000), 1250000000);
@@ -44,8 +40,7 @@ TEST(AreaShapesTest, AreasBeyondWholeNumbersAreRefused)
     EXPECT_EQ(check.focus, AreaField::Width1);
 }
 
-TEST(AreaShapesTest, RefusesInputInTheOrderItIsShown)
-{
+TEST(AreaShapesTest, RefusesInputInTheOrderItIsShown) {
     const struct {
         AreaInput in;
         QString message;
@@ -68,11 +63,11 @@ TEST(AreaShapesTest, RefusesInputInTheOrderItIsShown)
     }
 }
 
-TEST(AreaShapesTest, OkayShowsTheRefusalOnly)
-{
+TEST(AreaShapesTest, OkayShowsTheRefusalOnly) {
     ScriptedPrompter prompter;
     EXPECT_TRUE(okayArea(prompter, input(kShapeRect, "12", "", "10")).ok());
     EXPECT_EQ(prompter.messageCount(), 0);
     EXPECT_FALSE(okayArea(prompter, input(kShapeRect, "12a", "", "10")).ok());
-    EXPECT_EQ(prompter.log(), QStringList{QStringLiteral("message: Quorvex | This field must be a number. -> ok")});
+    EXPECT_EQ(prompter.log(),
+              QStringList{QStringLiteral("message: Quorvex | This field must be a number. -> ok")});
 }

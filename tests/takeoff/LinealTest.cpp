@@ -11,20 +11,18 @@ using LinealTest = TakeoffTest;
 
 namespace {
 
-LinealInput input(const char* name, std::optional<int> type, const char* length)
-{
+LinealInput input(const char* name, std::optional<int> type, const char* length) {
     return {QString::fromUtf8(name), type, QString::fromLatin1(length)};
 }
 
 } // namespace
 
-TEST_F(LinealTest, TotalsOfTheFourTypes)
-{
+TEST_F(LinealTest, TotalsOfTheFourTypes) {
     auto okay = [&](std::optional<int> type, const char* length, double area) {
         return okayLinealItem(ctx->data, input("Ridge", type, length), area).item;
     };
-    EXPECT_EQ(okay(kLinealCap, "100", 0)->total, 104);      // 103.8
-    EXPECT_EQ(okay(kLinealStarter, "100", 0)->total, 42);   // 41.7
+    EXPECT_EQ(okay(kLinealCap, "100", 0)->total, 104);       // 103.8
+    EXPECT_EQ(okay(kLinealStarter, "100", 0)->total, 42);    // 41.7
     EXPECT_EQ(okay(kLinealPercent, "10", 1342)->total, 134); // 134.2
     EXPECT_EQ(okay(kLinealPercent, "10", 0)->total, 0);
     EXPECT_EQ(okay(kLinealMisc, "12.5", 0), (LinealItem{kLinealMisc, QStringLiteral("Ridge"), 12, 12}));
@@ -33,8 +31,7 @@ TEST_F(LinealTest, TotalsOfTheFourTypes)
     EXPECT_EQ(prompter.messageCount(), 0);
 }
 
-TEST_F(LinealTest, OkayRefusesInOrder)
-{
+TEST_F(LinealTest, OkayRefusesInOrder) {
     const std::string fifty(50, 'x');
     const struct {
         LinealInput in;
@@ -57,16 +54,15 @@ TEST_F(LinealTest, OkayRefusesInOrder)
     EXPECT_TRUE(okayLinealItem(ctx->data, input(fifty.c_str(), kLinealCap, "10"), 0).ok());
 }
 
-TEST_F(LinealTest, OverflowingTotalIsReportedByGetTotal)
-{
+TEST_F(LinealTest, OverflowingTotalIsReportedByGetTotal) {
     const LinealCheck check = okayLinealItem(ctx->data, input("Ridge", kLinealPercent, "2000000000"), 1342);
     EXPECT_FALSE(check.ok());
     EXPECT_EQ(check.focus, LinealField::Length);
-    EXPECT_EQ(prompter.lastText(), QStringLiteral("Error 6 (Overflow) in procedure GetTotal of Form frmLineal"));
+    EXPECT_EQ(prompter.lastText(),
+              QStringLiteral("Error 6 (Overflow) in procedure GetTotal of Form frmLineal"));
 }
 
-TEST_F(LinealTest, NameWithApostropheRoundTrips)
-{
+TEST_F(LinealTest, NameWithApostropheRoundTrips) {
     openEstimate();
     const QString name = QStringLiteral("Bob's ridge");
     const RoofShow shown = panel->addLineal(item(kLinealCap, name, 100, 104));
@@ -80,18 +76,17 @@ TEST_F(LinealTest, NameWithApostropheRoundTrips)
               QStringList{QStringLiteral("1 | Bob's ridge | 100 | 104")});
 }
 
-TEST_F(LinealTest, PercentItemKeepsItsTotalWhenTheAreaChanges)
-{
+TEST_F(LinealTest, PercentItemKeepsItsTotalWhenTheAreaChanges) {
     panel->Figure(QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("40"));
     const auto percent = okayLinealItem(ctx->data, input("Waste", kLinealPercent, "10"), panel->areaNumber());
     panel->addLineal(*percent.item);
-    const RoofShow shown = panel->Figure(QStringLiteral("12"), QStringLiteral("30"), QStringLiteral("40"));
+    const RoofShow shown =
+        panel->Figure(QStringLiteral("12"), QStringLiteral("30"), QStringLiteral("40")).show;
     EXPECT_EQ(shown.boxes.lineal, 134);
     EXPECT_EQ(shown.boxes.total, 1697 + 134);
 }
 
-TEST_F(LinealTest, EditReplacesTheItem)
-{
+TEST_F(LinealTest, EditReplacesTheItem) {
     panel->addLineal(item(kLinealCap, QStringLiteral("Ridge"), 100, 104));
     const RoofShow shown = panel->editLineal(1, item(kLinealStarter, QStringLiteral("Eaves"), 100, 42));
     EXPECT_TRUE(shown.changed);

@@ -8,8 +8,7 @@ using namespace qx;
 
 namespace qxtest {
 
-TEST(PitchFactorsTest, TableHoldsTheSlopeFactorToFiveDecimals)
-{
+TEST(PitchFactorsTest, TableHoldsTheSlopeFactorToFiveDecimals) {
     for (int pitch = 1; pitch <= 18; ++pitch) {
         const double exact = std::sqrt(144.0 + pitch * pitch) / 12.0;
         EXPECT_EQ(PitchValue(pitch), float(std::round(exact * 1e5) / 1e5)) << pitch;
@@ -18,8 +17,7 @@ TEST(PitchFactorsTest, TableHoldsTheSlopeFactorToFiveDecimals)
         EXPECT_EQ(PitchValue(outside), 0.0f) << outside;
 }
 
-TEST(PitchFactorsTest, ListStartsEmptyThenOneToEighteen)
-{
+TEST(PitchFactorsTest, ListStartsEmptyThenOneToEighteen) {
     const QStringList entries = pitchEntries();
     ASSERT_EQ(entries.size(), 19);
     EXPECT_EQ(entries.first(), QString());
@@ -30,21 +28,22 @@ TEST(PitchFactorsTest, ListStartsEmptyThenOneToEighteen)
 
 using FigureTest = TakeoffTest;
 
-TEST_F(FigureTest, FiguresStoresAndShowsTheArea)
-{
+TEST_F(FigureTest, FiguresStoresAndShowsTheArea) {
     const FigureShow shown = panel->Figure(QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("40"));
     EXPECT_TRUE(shown.show.changed);
     EXPECT_TRUE(state.bChanged);
     EXPECT_EQ(shown.show.boxes.areaText(), QStringLiteral("1342")); // 1341.636
     EXPECT_EQ(shown.show.boxes.totalText(), QStringLiteral("1342"));
-    EXPECT_EQ(rows(temp(), QStringLiteral("select AreaID,Shape,Pitch,Width1,Width2,Height,Total from TempAreas")),
-              QStringList{QStringLiteral("0 | 0 | 6 | 30 | 0 | 40 | 1342")});
+    EXPECT_EQ(
+        rows(temp(), QStringLiteral("select AreaID,Shape,Pitch,Width1,Width2,Height,Total from TempAreas")),
+        QStringList{QStringLiteral("0 | 0 | 6 | 30 | 0 | 40 | 1342")});
 }
 
-TEST_F(FigureTest, ExactHalvesGoToEvenAndRefiguringUpdatesTheLastRow)
-{
-    EXPECT_EQ(panel->Figure(QStringLiteral("9"), QStringLiteral("2"), QStringLiteral("1")).show.boxes.area, 2);
-    EXPECT_EQ(panel->Figure(QStringLiteral("9"), QStringLiteral("6"), QStringLiteral("1")).show.boxes.area, 8);
+TEST_F(FigureTest, ExactHalvesGoToEvenAndRefiguringUpdatesTheLastRow) {
+    EXPECT_EQ(panel->Figure(QStringLiteral("9"), QStringLiteral("2"), QStringLiteral("1")).show.boxes.area,
+              2);
+    EXPECT_EQ(panel->Figure(QStringLiteral("9"), QStringLiteral("6"), QStringLiteral("1")).show.boxes.area,
+              8);
     EXPECT_EQ(rows(temp(), QStringLiteral("select Pitch,Width1,Height,Total from TempAreas")),
               QStringList{QStringLiteral("9 | 6 | 1 | 8")});
 
@@ -55,16 +54,14 @@ TEST_F(FigureTest, ExactHalvesGoToEvenAndRefiguringUpdatesTheLastRow)
               (QStringList{QStringLiteral("1 | 9 | 8"), QStringLiteral("2 | 12 | 141")}));
 }
 
-TEST_F(FigureTest, FractionsCountInTheAreaButRowsKeepWholeMeasures)
-{
+TEST_F(FigureTest, FractionsCountInTheAreaButRowsKeepWholeMeasures) {
     panel->Figure(QStringLiteral("6"), QStringLiteral("30.5"), QStringLiteral("40"));
     EXPECT_EQ(panel->boxes().area, 1364); // 30.5 x 40 x 1.11803 = 1363.99
     EXPECT_EQ(rows(temp(), QStringLiteral("select Width1,Height from TempAreas")),
               QStringList{QStringLiteral("30 | 40")});
 }
 
-TEST_F(FigureTest, RefusesWhatCannotBeFigured)
-{
+TEST_F(FigureTest, RefusesWhatCannotBeFigured) {
     FigureShow shown = panel->Figure(QString(), QStringLiteral("30"), QStringLiteral("40"));
     EXPECT_EQ(prompter.lastText(), kMsgSelectPitch);
     EXPECT_FALSE(shown.show.changed);
@@ -81,16 +78,17 @@ TEST_F(FigureTest, RefusesWhatCannotBeFigured)
     EXPECT_FALSE(state.bChanged);
 }
 
-TEST_F(FigureTest, PitchChoiceAsksForTheMissingMeasure)
-{
+TEST_F(FigureTest, PitchChoiceAsksForTheMissingMeasure) {
     const QString zero = QStringLiteral("0");
     const QString four = QStringLiteral("4");
     EXPECT_EQ(panel->choosePitch(QString(), zero, zero, false), PitchChoice{});
     EXPECT_EQ(prompter.messageCount(), 0);
 
-    EXPECT_EQ(panel->choosePitch(four, zero, QStringLiteral("40"), false), (PitchChoice{MeasureBox::Width, true}));
+    EXPECT_EQ(panel->choosePitch(four, zero, QStringLiteral("40"), false),
+              (PitchChoice{MeasureBox::Width, true}));
     EXPECT_EQ(prompter.lastText(), kMsgEnterWidthValue);
-    EXPECT_EQ(panel->choosePitch(four, QStringLiteral("30"), zero, false), (PitchChoice{MeasureBox::Height, true}));
+    EXPECT_EQ(panel->choosePitch(four, QStringLiteral("30"), zero, false),
+              (PitchChoice{MeasureBox::Height, true}));
     EXPECT_EQ(prompter.lastText(), kMsgEnterHeightValue);
     EXPECT_EQ(panel->choosePitch(four, QStringLiteral("30"), QStringLiteral("40"), false), PitchChoice{});
     EXPECT_EQ(prompter.messageCount(), 2);
@@ -98,7 +96,8 @@ TEST_F(FigureTest, PitchChoiceAsksForTheMissingMeasure)
     // While the program itself sets the list, a missing width passes silently and the list stays.
     EXPECT_EQ(panel->choosePitch(four, zero, zero, true), PitchChoice{});
     EXPECT_EQ(prompter.messageCount(), 2);
-    EXPECT_EQ(panel->choosePitch(four, QStringLiteral("30"), zero, true), (PitchChoice{MeasureBox::Height, false}));
+    EXPECT_EQ(panel->choosePitch(four, QStringLiteral("30"), zero, true),
+              (PitchChoice{MeasureBox::Height, false}));
 }
 
 } // namespace qxtest
