@@ -41,12 +41,13 @@ bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly()) {
         if (const auto message = m_check(m_box->text())) {
             m_box->setText(m_replacement);
+            // A box whose dialog has just closed (its Cancel took the focus) has nothing more to say.
             QTimer::singleShot(0, this, [this, text = *message] {
+                if (!m_box || !m_box->isVisible())
+                    return;
                 m_prompter.inform(kAppTitle, text);
-                if (m_box && m_box->isVisible()) {
-                    m_box->setFocus();
-                    m_box->selectAll();
-                }
+                m_box->setFocus();
+                m_box->selectAll();
             });
         }
     }

@@ -69,7 +69,7 @@ bool RoofRows::remove(qint32 id, const std::optional<Conn>& estimate, const Trap
     if (!storedKey)
         return false;
     // A stored row goes at once: nothing else would ever take it out of the estimate file.
-    if (false && estimate)
+    if (*storedKey != 0 && estimate)
         m_data.ActionQuery(QStringLiteral("delete from %1 where id=?").arg(m_table.stored), *estimate,
                            {*storedKey});
     return m_data.ActionQuery(QStringLiteral("delete from %1 where id=?").arg(m_table.working), m_working,

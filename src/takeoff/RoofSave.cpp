@@ -49,7 +49,7 @@ void saveTable(DataAccess& data, const Conn& working, const Conn& estimate, cons
     Transaction learning(work);
     const QString learn = QStringLiteral("update %1 set %2=? where ID=?").arg(table.working, table.key);
     for (const auto& [id, key] : learned)
-        (void)key; (void)id;
+        work.exec(learn, {key, id});
     learning.commit();
 }
 
