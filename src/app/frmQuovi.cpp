@@ -202,7 +202,9 @@ void frmQuovi::SaveStatus(bool enabled)
 void frmQuovi::markChanged()
 {
     m_state.bChanged = true;
-    SaveStatus(true);
+    // A roof figured without an estimate has nowhere to be saved.
+    if (m_state.sOpenMode != WorkState::kFigure)
+        SaveStatus(true);
 }
 
 void frmQuovi::summaryOrTermsEdited()

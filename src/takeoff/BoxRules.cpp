@@ -5,20 +5,6 @@
 
 namespace qx {
 
-std::optional<QString> leaveNumberBox(Prompter& prompter, const QString& text) {
-    if (parseNumber(text))
-        return std::nullopt;
-    prompter.inform(kAppTitle, kMsgNotANumber);
-    return QStringLiteral("0");
-}
-
-std::optional<QString> leaveTextBox(Prompter& prompter, const QString& text, int maxChars) {
-    if (charCount(text) <= maxChars)
-        return std::nullopt;
-    prompter.inform(kAppTitle, tooLongText(maxChars));
-    return QString();
-}
-
 int charCount(const QString& text) {
     return int(text.toUcs4().size());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/TextRules.h"
+
 #include <QString>
 
 namespace qx {
@@ -8,12 +10,10 @@ namespace qx {
 // Forms show these texts; they never carry their own.
 
 // Input boxes
-inline const QString kMsgNotANumber = QStringLiteral("This field must be a number.");
+inline const QString& kMsgNotANumber = kMustBeNumber;
 inline const QString kMsgOutOfRange =
     QStringLiteral("This field must be a number between -2147483648 and 2147483647.");
-inline QString tooLongText(int maxChars) {
-    return QStringLiteral("This field cannot be any longer than %1 characters.").arg(maxChars);
-}
+inline QString tooLongText(int maxChars) { return tooLongMessage(maxChars); }
 
 // "Total Area" view
 inline const QString kMsgSelectPitch = QStringLiteral("Please enter measurements and select pitch.");

@@ -1,12 +1,315 @@
 #include "takeoff/UiRoofPanel.h"
 
+#include "app/UiFieldCheck.h"
+#include "app/UiFocusColour.h"
+#include "data/ResultTableModel.h"
+#include "takeoff/PitchFactors.h"
+#include "takeoff/frmAreas.h"
+#include "takeoff/frmLineal.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
 namespace qx {
 
-UiRoofPanel::UiRoofPanel(AppContext& ctx, WorkState& state, QWidget* parent)
-    : QWidget(parent)
-    , m_ctx(ctx)
-    , m_state(state) {}
+namespace {
 
-void UiRoofPanel::resetForEstimate() {}
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QTableView* grid(const QString& name, ResultTableModel* model, QWidget* parent)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return view;
+}
+
+// Refills a grid; an empty result (a failed read, already reported) leaves it as it was.
+void refill(QTableView* view, ResultTableModel* model, const std::optional<ResultSet>& rows,
+            const QStringList& captions)
+{
+    if (!rows)
+        return;
+    model->setResult(*rows, captions);
+    if (model->rowCount() > 0)
+        view->setCurrentIndex(model->index(0, 0));
+}
+
+} // namespace
+
+UiRoofPanel::UiRoofPanel(AppContext& ctx, WorkState& state, QWidget* parent)
+    : QWidget(parent), m_ctx(ctx), m_panel(ctx, state)
+{
+    setObjectName(QStringLiteral("frRoof"));
+    auto* styles = new QHBoxLayout;
+    const char* captions[2] = {"Individual Areas", "Total Area"};
+    for (int i = 0; i < 2; ++i) {
+        m_style[size_t(i)] = new QRadioButton(QLatin1String(captions[i]), this);
+        m_style[size_t(i)]->setObjectName(QStringLiteral("optStyle_%1").arg(i));
+        connect(m_style[size_t(i)], &QRadioButton::clicked, this, [this, i] { styleClicked(i); });
+        styles->addWidget(m_style[size_t(i)]);
+    }
+    styles->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(styles);
+    left->addWidget(buildTotalFrame());
+    left->addWidget(buildAreasFrame(), 1);
+    left->addWidget(buildTotals());
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addWidget(buildLinealFrame(), 1);
+    resetForEstimate();
+}
+
+QGroupBox* UiRoofPanel::buildTotalFrame()
+{
+    m_frTotal = new QGroupBox(QStringLiteral("Total Area"), this);
+    m_frTotal->setObjectName(QStringLiteral("frTotal"));
+    auto* g = new QGridLayout(m_frTotal);
+    const char* captions[2] = {"Width", "Height"};
+    for (int i = 0; i < 2; ++i) {
+        auto* box = new QLineEdit(QStringLiteral("0"), m_frTotal);
+        box->setObjectName(QStringLiteral("txtArea_%1").arg(i));
+        UiFocusColour::install(box);
+        UiFieldCheck::installNumber(box, m_ctx.prompter);
+        m_measures[size_t(i)] = box;
+        g->addWidget(new QLabel(QLatin1String(captions[i]), m_frTotal), 0, i);
+        g->addWidget(box, 1, i);
+    }
+    m_pitch = new QComboBox(m_frTotal);
+    m_pitch->setObjectName(QStringLiteral("cmbPitch"));
+    g->addWidget(new QLabel(QStringLiteral("Pitch"), m_frTotal), 0, 2);
+    g->addWidget(m_pitch, 1, 2);
+    QPushButton* fig = button(QStringLiteral("cmdPitchFig"), QStringLiteral("Figure"), m_frTotal);
+    g->addWidget(fig, 1, 3);
+    g->setRowStretch(2, 1);
+    connect(m_pitch, &QComboBox::activated, this, &UiRoofPanel::pitchChosen);
+    connect(fig, &QPushButton::clicked, this, &UiRoofPanel::figure);
+    return m_frTotal;
+}
+
+QGroupBox* UiRoofPanel::buildAreasFrame()
+{
+    m_frInd = new QGroupBox(QStringLiteral("Individual Areas"), this);
+    m_frInd->setObjectName(QStringLiteral("frInd"));
+    m_areas = new ResultTableModel(this);
+    m_areas->setResult({}, RoofAreas::gridCaptions());
+    m_areasGrid = grid(QStringLiteral("dgAreas"), m_areas, m_frInd);
+    auto* buttons = new QHBoxLayout;
+    QPushButton* add = button(QStringLiteral("cmdAddArea"), QStringLiteral("Add"), m_frInd);
+    QPushButton* edit = button(QStringLiteral("cmdEditArea"), QStringLiteral("Edit"), m_frInd);
+    QPushButton* del = button(QStringLiteral("cmdDeleteArea"), QStringLiteral("Delete"), m_frInd);
+    for (QPushButton* b : {add, edit, del})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(m_frInd);
+    layout->addWidget(m_areasGrid, 1);
+    layout->addLayout(buttons);
+    connect(add, &QPushButton::clicked, this, &UiRoofPanel::addArea);
+    connect(edit, &QPushButton::clicked, this, &UiRoofPanel::editArea);
+    connect(del, &QPushButton::clicked, this, &UiRoofPanel::deleteArea);
+    connect(m_areasGrid, &QTableView::doubleClicked, this, &UiRoofPanel::editArea);
+    return m_frInd;
+}
+
+QGroupBox* UiRoofPanel::buildLinealFrame()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Lineal Items"), this);
+    frame->setObjectName(QStringLiteral("frLineal"));
+    m_lineals = new ResultTableModel(this);
+    m_lineals->setResult({}, LinealItems::gridCaptions());
+    m_linealGrid = grid(QStringLiteral("dgLineal"), m_lineals, frame);
+    auto* buttons = new QHBoxLayout;
+    QPushButton* add = button(QStringLiteral("cmdAddLineal"), QStringLiteral("Add"), frame);
+    QPushButton* edit = button(QStringLiteral("cmdEditLineal"), QStringLiteral("Edit"), frame);
+    QPushButton* del = button(QStringLiteral("cmdDeleteLineal"), QStringLiteral("Delete"), frame);
+    for (QPushButton* b : {add, edit, del})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(m_linealGrid, 1);
+    layout->addLayout(buttons);
+    connect(add, &QPushButton::clicked, this, &UiRoofPanel::addLineal);
+    connect(edit, &QPushButton::clicked, this, &UiRoofPanel::editLineal);
+    connect(del, &QPushButton::clicked, this, &UiRoofPanel::deleteLineal);
+    connect(m_linealGrid, &QTableView::doubleClicked, this, &UiRoofPanel::editLineal);
+    return frame;
+}
+
+QWidget* UiRoofPanel::buildTotals()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Roof Totals"), this);
+    frame->setObjectName(QStringLiteral("frRoofTotals"));
+    auto* row = new QHBoxLayout(frame);
+    const char* captions[3] = {"Area", "Lineal", "Total"};
+    for (int i = 0; i < 3; ++i) {
+        auto* box = new QLineEdit(QStringLiteral("0"), frame);
+        box->setObjectName(QStringLiteral("txtRoof_%1").arg(i));
+        box->setReadOnly(true);
+        box->setAlignment(Qt::AlignRight);
+        m_roof[size_t(i)] = box;
+        row->addWidget(new QLabel(QLatin1String(captions[i]), frame));
+        row->addWidget(box);
+    }
+    return frame;
+}
+
+void UiRoofPanel::PopPitchCombo()
+{
+    bIgnoreRoofEvents = true;
+    m_pitch->clear();
+    m_pitch->addItems(pitchEntries());
+    m_pitch->setCurrentIndex(0);
+    bIgnoreRoofEvents = false;
+}
+
+void UiRoofPanel::showView(RoofView view)
+{
+    bIgnoreRoofEvents = true;
+    m_style[size_t(view)]->setChecked(true);
+    bIgnoreRoofEvents = false;
+    m_frTotal->setVisible(view == RoofView::TotalArea);
+    m_frInd->setVisible(view == RoofView::IndividualAreas);
+}
+
+void UiRoofPanel::resetForEstimate()
+{
+    showView(RoofView::IndividualAreas);
+    for (QLineEdit* box : m_measures)
+        box->setText(QStringLiteral("0"));
+    PopPitchCombo();
+    m_areas->clear();
+    m_lineals->clear();
+    apply(m_panel.reset());
+}
+
+void UiRoofPanel::apply(const RoofShow& show)
+{
+    refill(m_areasGrid, m_areas, show.areaGrid, RoofAreas::gridCaptions());
+    refill(m_linealGrid, m_lineals, show.linealGrid, LinealItems::gridCaptions());
+    m_roof[0]->setText(show.boxes.areaText());
+    m_roof[1]->setText(show.boxes.linealText());
+    m_roof[2]->setText(show.boxes.totalText());
+    if (show.changed)
+        emit changed();
+}
+
+qint32 UiRoofPanel::currentId(QTableView* view, ResultTableModel* model) const
+{
+    if (model->rowCount() == 0)
+        return 0;
+    const int row = std::max(0, view->currentIndex().row());
+    return qint32(model->cell(row, 0).toLongLong());
+}
+
+void UiRoofPanel::pitchChosen()
+{
+    const PitchChoice choice = m_panel.choosePitch(m_pitch->currentText(), m_measures[0]->text(),
+                                                   m_measures[1]->text(), bIgnoreRoofEvents);
+    if (choice.focus != MeasureBox::None)
+        m_measures[choice.focus == MeasureBox::Width ? 0 : 1]->setFocus();
+    if (choice.refill)
+        PopPitchCombo();
+}
+
+void UiRoofPanel::figure()
+{
+    const FigureShow result = m_panel.Figure(m_pitch->currentText(), m_measures[0]->text(), m_measures[1]->text());
+    apply(result.show);
+    if (result.focus != MeasureBox::None)
+        m_measures[result.focus == MeasureBox::Width ? 0 : 1]->setFocus();
+}
+
+void UiRoofPanel::styleClicked(int index)
+{
+    const ViewSwitch result = m_panel.switchView(bIgnoreRoofEvents);
+    const RoofView view = RoofView(index);
+    switch (result.outcome) {
+    case ViewSwitch::Ignored: return;
+    case ViewSwitch::Kept:
+        showView(view == RoofView::TotalArea ? RoofView::IndividualAreas : RoofView::TotalArea);
+        return;
+    case ViewSwitch::Switched:
+        if (result.clearInputs) {
+            for (QLineEdit* box : m_measures)
+                box->setText(QStringLiteral("0"));
+            PopPitchCombo();
+        }
+        apply(result.show);
+        showView(view);
+        if (view == RoofView::TotalArea)
+            m_measures[0]->setFocus();
+        return;
+    }
+}
+
+void UiRoofPanel::addArea()
+{
+    frmAreas dialog(m_ctx.prompter, std::nullopt, this);
+    dialog.exec();
+    if (dialog.result())
+        apply(m_panel.addArea(*dialog.result()));
+}
+
+void UiRoofPanel::editArea()
+{
+    const qint32 id = currentId(m_areasGrid, m_areas);
+    if (id == 0)
+        return;
+    const auto stored = m_panel.loadArea(id);
+    if (!stored)
+        return;
+    frmAreas dialog(m_ctx.prompter, std::pair{id, *stored}, this);
+    dialog.exec();
+    if (dialog.result())
+        apply(m_panel.editArea(id, *dialog.result()));
+}
+
+void UiRoofPanel::deleteArea() { apply(m_panel.deleteArea(currentId(m_areasGrid, m_areas))); }
+
+void UiRoofPanel::addLineal()
+{
+    frmLineal dialog(m_ctx.data, m_panel.areaNumber(), std::nullopt, this);
+    dialog.exec();
+    if (dialog.result())
+        apply(m_panel.addLineal(*dialog.result()));
+}
+
+void UiRoofPanel::editLineal()
+{
+    const qint32 id = currentId(m_linealGrid, m_lineals);
+    if (id == 0)
+        return;
+    const auto stored = m_panel.loadLineal(id);
+    if (!stored)
+        return;
+    frmLineal dialog(m_ctx.data, m_panel.areaNumber(), std::pair{id, *stored}, this);
+    dialog.exec();
+    if (dialog.result())
+        apply(m_panel.editLineal(id, *dialog.result()));
+}
+
+void UiRoofPanel::deleteLineal() { apply(m_panel.deleteLineal(currentId(m_linealGrid, m_lineals))); }
 
 } // namespace qx

@@ -2,18 +2,30 @@
 
 #include "data/AppContext.h"
 #include "estimate/WorkState.h"
+#include "takeoff/RoofPanel.h"
 
 #include <QWidget>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
 
 namespace qx {
 
-// The "Area" tab: the roof areas, the pitch, the lineal items and the roof totals.
+class ResultTableModel;
+
+// The "Area" tab: the view switch, the total-area inputs or the individual areas list, the lineal items
+// and the three roof totals. Every action goes to the roof model; this only shows what it returns.
 class UiRoofPanel : public QWidget {
     Q_OBJECT
 public:
     UiRoofPanel(AppContext& ctx, WorkState& state, QWidget* parent = nullptr);
 
-    // Every estimate starts clean: view "Individual Areas", boxes "0", no pitch, grids refilled.
+    // Every estimate starts clean: view "Individual Areas", boxes "0", no pitch, empty lists.
     void resetForEstimate();
 
 signals:
@@ -21,8 +33,40 @@ signals:
     void changed();
 
 private:
+    QGroupBox* buildTotalFrame();
+    QGroupBox* buildAreasFrame();
+    QGroupBox* buildLinealFrame();
+    QWidget* buildTotals();
+
+    void PopPitchCombo();
+    void showView(RoofView view);
+    void apply(const RoofShow& show);
+    qint32 currentId(QTableView* grid, ResultTableModel* model) const;
+
+    void pitchChosen();
+    void figure();
+    void styleClicked(int index);
+    void addArea();
+    void editArea();
+    void deleteArea();
+    void addLineal();
+    void editLineal();
+    void deleteLineal();
+
     AppContext& m_ctx;
-    WorkState& m_state;
+    RoofPanel m_panel;
+    bool bIgnoreRoofEvents = false;
+
+    std::array<QRadioButton*, 2> m_style{};
+    QGroupBox* m_frTotal = nullptr;
+    QGroupBox* m_frInd = nullptr;
+    std::array<QLineEdit*, 2> m_measures{};
+    QComboBox* m_pitch = nullptr;
+    QTableView* m_areasGrid = nullptr;
+    ResultTableModel* m_areas = nullptr;
+    QTableView* m_linealGrid = nullptr;
+    ResultTableModel* m_lineals = nullptr;
+    std::array<QLineEdit*, 3> m_roof{};
 };
 
 } // namespace qx

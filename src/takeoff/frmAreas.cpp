@@ -1,0 +1,116 @@
+#include "takeoff/frmAreas.h"
+
+#include "app/UiFieldCheck.h"
+#include "app/UiFocusColour.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qx {
+
+frmAreas::frmAreas(Prompter& prompter, std::optional<std::pair<qint32, AreaMeasures>> editing, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("frmAreas"));
+    setWindowTitle(QStringLiteral("Areas"));
+
+    m_shape = new QComboBox(this);
+    m_shape->setObjectName(QStringLiteral("cmbShape"));
+    for (const ShapeEntry& entry : shapeEntries())
+        m_shape->addItem(entry.name, entry.code);
+    m_shape->setCurrentIndex(-1);
+
+    const char* captions[4] = {"Area #:", "Width", "Bottom:", "Height:"};
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel(QStringLiteral("Shape"), this), m_shape);
+    for (int i = 0; i < 4; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("txtAreas_%1").arg(i));
+        m_boxes[size_t(i)] = box;
+        m_labels[size_t(i)] = new QLabel(QLatin1String(captions[i]), this);
+        form->addRow(m_labels[size_t(i)], box);
+        if (i == 0) {
+            box->setReadOnly(true);
+            box->setFocusPolicy(Qt::NoFocus);
+        } else {
+            UiFocusColour::install(box);
+        }
+    }
+
+    auto* okayButton = new QPushButton(QStringLiteral("Okay"), this);
+    okayButton->setObjectName(QStringLiteral("cmdOkay"));
+    okayButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
+    connect(okayButton, &QPushButton::clicked, this, &frmAreas::okay);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_shape, &QComboBox::activated, this, [this] { showShape(chosenShape()); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okayButton);
+    buttons->addWidget(cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    if (editing) {
+        const auto& [id, area] = *editing;
+        m_shape->setCurrentIndex(m_shape->findData(area.shape));
+        m_boxes[0]->setText(QString::number(id));
+        m_boxes[1]->setText(QString::number(area.width1));
+        m_boxes[2]->setText(QString::number(area.width2));
+        m_boxes[3]->setText(QString::number(area.height));
+        showShape(area.shape);
+    } else {
+        showShape(std::nullopt);
+    }
+    setFixedWidth(300);
+}
+
+std::optional<std::int32_t> frmAreas::chosenShape() const
+{
+    if (m_shape->currentIndex() < 0)
+        return std::nullopt;
+    return m_shape->currentData().toInt();
+}
+
+// Before a shape is chosen only the list shows; a trapezoid also has a bottom, and its first width is
+// its top.
+void frmAreas::showShape(std::optional<std::int32_t> shape)
+{
+    const bool trapezoid = shape && hasBottom(*shape);
+    for (int i : {1, 3}) {
+        m_boxes[size_t(i)]->setVisible(shape.has_value());
+        m_labels[size_t(i)]->setVisible(shape.has_value());
+    }
+    m_boxes[2]->setVisible(trapezoid);
+    m_labels[2]->setVisible(trapezoid);
+    m_labels[1]->setText(trapezoid ? QStringLiteral("Top:") : QStringLiteral("Width"));
+    m_labels[0]->setVisible(m_boxes[0]->text().size() > 0);
+    m_boxes[0]->setVisible(m_boxes[0]->text().size() > 0);
+}
+
+void frmAreas::okay()
+{
+    const AreaInput input{chosenShape(), m_boxes[1]->text(), m_boxes[2]->text(), m_boxes[3]->text()};
+    const AreaCheck check = okayArea(m_prompter, input);
+    if (!check.ok()) {
+        switch (check.focus) {
+        case AreaField::Shape: m_shape->setFocus(); break;
+        case AreaField::Width1: m_boxes[1]->setFocus(); break;
+        case AreaField::Width2: m_boxes[2]->setFocus(); break;
+        case AreaField::Height: m_boxes[3]->setFocus(); break;
+        }
+        return;
+    }
+    m_result = check.area;
+    accept();
+}
+
+} // namespace qx
