@@ -3,20 +3,28 @@
 #include "data/TextRules.h"
 #include "data/WholeNumber.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QTimer>
 
 namespace qx {
 
-UiFieldCheck::UiFieldCheck(QLineEdit* box, Prompter& prompter, Check check, QString replacement)
-    : QObject(box), m_box(box), m_prompter(prompter), m_check(std::move(check)), m_replacement(std::move(replacement))
+UiFieldCheck::UiFieldCheck(QWidget* watched, QLineEdit* box, Prompter& prompter, Check check, QString replacement)
+    : QObject(watched), m_watched(watched), m_box(box), m_prompter(prompter), m_check(std::move(check)), m_replacement(std::move(replacement))
 {
 }
 
 void UiFieldCheck::install(QLineEdit* box, Prompter& prompter, Check check, QString replacement)
 {
-    box->installEventFilter(new UiFieldCheck(box, prompter, std::move(check), std::move(replacement)));
+    box->installEventFilter(new UiFieldCheck(box, box, prompter, std::move(check), std::move(replacement)));
+}
+
+void UiFieldCheck::installLength(QComboBox* box, Prompter& prompter, int maxLength)
+{
+    box->installEventFilter(new UiFieldCheck(
+        box, box->lineEdit(), prompter, [maxLength](const QString& text) { return checkLength(text, maxLength); },
+        QString()));
 }
 
 void UiFieldCheck::installLength(QLineEdit* box, Prompter& prompter, int maxLength)
@@ -38,7 +46,7 @@ void UiFieldCheck::installNumber(QLineEdit* box, Prompter& prompter)
 
 bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly()) {
+    if (watched == m_watched && m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly()) {
         if (const auto message = m_check(m_box->text())) {
             m_box->setText(m_replacement);
             // A box whose dialog has just closed (its Cancel took the focus) has nothing more to say.
@@ -46,7 +54,7 @@ bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event)
                 if (!m_box || !m_box->isVisible())
                     return;
                 m_prompter.inform(kAppTitle, text);
-                m_box->setFocus();
+                m_watched->setFocus();
                 m_box->selectAll();
             });
         }

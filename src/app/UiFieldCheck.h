@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QComboBox;
 class QLineEdit;
 
 namespace qx {
@@ -22,6 +23,8 @@ public:
     static void install(QLineEdit* box, Prompter& prompter, Check check, QString replacement);
     // The column-size rule: a longer text is refused with its message and the box cleared.
     static void installLength(QLineEdit* box, Prompter& prompter, int maxLength);
+    // The same for the text of an editable combo box (the box itself gets the focus events).
+    static void installLength(QComboBox* box, Prompter& prompter, int maxLength);
     // The number rule: anything but a number is refused and the box reset to "0".
     static void installNumber(QLineEdit* box, Prompter& prompter);
 
@@ -29,8 +32,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    UiFieldCheck(QLineEdit* box, Prompter& prompter, Check check, QString replacement);
+    UiFieldCheck(QWidget* watched, QLineEdit* box, Prompter& prompter, Check check, QString replacement);
 
+    QPointer<QWidget> m_watched;
     QPointer<QLineEdit> m_box;
     Prompter& m_prompter;
     Check m_check;

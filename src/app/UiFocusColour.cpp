@@ -35,21 +35,21 @@ void selectAll(QWidget* box)
 
 void UiFocusColour::install(QWidget* box)
 {
-    QWidget* target = box;
+    // An editable combo box gets the focus events itself; its text part is what changes colour.
+    QWidget* painted = box;
     if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit())
-        target = combo->lineEdit();
-    target->installEventFilter(new UiFocusColour(target));
-    paint(target, false);
+        painted = combo->lineEdit();
+    box->installEventFilter(new UiFocusColour(box, painted));
+    paint(painted, false);
 }
 
 bool UiFocusColour::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* box = qobject_cast<QWidget*>(watched);
-    if (box && event->type() == QEvent::FocusIn) {
-        paint(box, true);
-        selectAll(box);
-    } else if (box && event->type() == QEvent::FocusOut) {
-        paint(box, false);
+    if (event->type() == QEvent::FocusIn) {
+        paint(m_painted, true);
+        selectAll(m_painted);
+    } else if (event->type() == QEvent::FocusOut) {
+        paint(m_painted, false);
     }
     return QObject::eventFilter(watched, event);
 }

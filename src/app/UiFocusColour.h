@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class QWidget;
+#include <QWidget>
 
 namespace qx {
 
@@ -17,7 +17,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit UiFocusColour(QObject* parent) : QObject(parent) {}
+    // `painted` is the box itself, or the text part of an editable combo box.
+    UiFocusColour(QWidget* watched, QWidget* painted) : QObject(watched), m_painted(painted) {}
+    QWidget* m_painted;
 };
 
 } // namespace qx

@@ -56,7 +56,7 @@ UiOwnerPanel::UiOwnerPanel(Prompter& prompter, QWidget* parent) : QWidget(parent
     m_type->setEditable(true);
     m_type->setInsertPolicy(QComboBox::NoInsert);
     UiFocusColour::install(m_type);
-    UiFieldCheck::installLength(m_type->lineEdit(), prompter, ownerFieldMaxLength(OwnerField::Type));
+    UiFieldCheck::installLength(m_type, prompter, ownerFieldMaxLength(OwnerField::Type));
 
     m_heading = caption(OwnerTexts::kEnterHeading, this);
     m_heading->setObjectName(QStringLiteral("lblOwnerHead"));

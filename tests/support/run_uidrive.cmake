@@ -9,6 +9,8 @@ file(MAKE_DIRECTORY "${work}/program" "${work}/config")
 set(ENV{XDG_CONFIG_HOME} "${work}/config")
 execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIPT}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+# The program folder differs from run to run; expected files name it PROGRAM.
+string(REPLACE "${work}/program" "PROGRAM" out "${out}")
 message("${out}")
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "uidrive failed (${rc}):\n${err}")

@@ -8,8 +8,7 @@ namespace qx::uidrive {
 
 // Writes one line of the run's output at once, so that the lines of the script's steps and the
 // program's messages come out in the order they happened.
-inline void printLine(const QString& line)
-{
+inline void printLine(const QString& line) {
     const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fputc('\n', stdout);
@@ -17,8 +16,7 @@ inline void printLine(const QString& line)
 }
 
 // A text on one output line: line breaks written as \n.
-inline QString oneLine(QString text)
-{
+inline QString oneLine(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));

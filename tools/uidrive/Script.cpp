@@ -11,11 +11,11 @@ namespace {
 
 // How a command's arguments are read.
 enum class Shape {
-    None,        // close, focus
-    Rest,        // NAME (or SEQ, PATH) is the rest of the line
-    NameText,    // NAME is the first word, TEXT everything after the one blank that follows it
-    NameNumber,  // NAME N
-    WordRest     // a first word (DB, APP) and the rest of the line (QUERY, SECTION)
+    None,       // close, focus
+    Rest,       // NAME (or SEQ, PATH) is the rest of the line
+    NameText,   // NAME is the first word, TEXT everything after the one blank that follows it
+    NameNumber, // NAME N
+    WordRest    // a first word (DB, APP) and the rest of the line (QUERY, SECTION)
 };
 
 struct CommandInfo {
@@ -24,8 +24,7 @@ struct CommandInfo {
     bool restRequired;
 };
 
-const QHash<QString, CommandInfo>& commands()
-{
+const QHash<QString, CommandInfo>& commands() {
     static const QHash<QString, CommandInfo> table = {
         {QStringLiteral("key"), {Command::Key, Shape::Rest, true}},
         {QStringLiteral("click"), {Command::Click, Shape::Rest, true}},
@@ -48,8 +47,7 @@ const QHash<QString, CommandInfo>& commands()
     return table;
 }
 
-QString leftTrimmed(const QString& text)
-{
+QString leftTrimmed(const QString& text) {
     qsizetype start = 0;
     while (start < text.size() && text[start].isSpace())
         ++start;
@@ -57,20 +55,19 @@ QString leftTrimmed(const QString& text)
 }
 
 // Splits "WORD REST" at the first blank: the word, and what follows that one blank (kept as written).
-std::pair<QString, QString> splitWord(const QString& text)
-{
+std::pair<QString, QString> splitWord(const QString& text) {
     const qsizetype blank = text.indexOf(QRegularExpression(QStringLiteral("\\s")));
     if (blank < 0)
         return {text, {}};
     return {text.left(blank), text.mid(blank + 1)};
 }
 
-QString checkAnswer(Step& step)
-{
-    static const QHash<QString, Prompter::Answer> words = {{QStringLiteral("yes"), Prompter::Answer::Yes},
-                                                           {QStringLiteral("no"), Prompter::Answer::No},
-                                                           {QStringLiteral("cancel"), Prompter::Answer::Cancel},
-                                                           {QStringLiteral("ok"), Prompter::Answer::Ok}};
+QString checkAnswer(Step& step) {
+    static const QHash<QString, Prompter::Answer> words = {
+        {QStringLiteral("yes"), Prompter::Answer::Yes},
+        {QStringLiteral("no"), Prompter::Answer::No},
+        {QStringLiteral("cancel"), Prompter::Answer::Cancel},
+        {QStringLiteral("ok"), Prompter::Answer::Ok}};
     const auto found = words.find(step.name.toLower());
     if (found == words.end())
         return QStringLiteral("the answer must be yes, no, cancel or ok");
@@ -78,8 +75,7 @@ QString checkAnswer(Step& step)
     return {};
 }
 
-QString checkKey(const Step& step)
-{
+QString checkKey(const Step& step) {
     const QKeySequence keys = QKeySequence::fromString(step.name, QKeySequence::PortableText);
     if (keys.isEmpty())
         return QStringLiteral("\"%1\" is not a key").arg(step.name);
@@ -90,8 +86,7 @@ QString checkKey(const Step& step)
     return {};
 }
 
-QString checkDatabase(const Step& step)
-{
+QString checkDatabase(const Step& step) {
     static const QStringList names = {QStringLiteral("cost"), QStringLiteral("mast"), QStringLiteral("temp"),
                                       QStringLiteral("unit"), QStringLiteral("est")};
     if (!names.contains(step.name))
@@ -100,8 +95,7 @@ QString checkDatabase(const Step& step)
 }
 
 // Fills the step's arguments; returns why the line cannot be read, or "".
-QString readArguments(Step& step, const CommandInfo& info, const QString& rest)
-{
+QString readArguments(Step& step, const CommandInfo& info, const QString& rest) {
     const QString trimmed = rest.trimmed();
     if (info.restRequired && trimmed.isEmpty())
         return QStringLiteral("this command needs more after it");
@@ -140,24 +134,29 @@ QString readArguments(Step& step, const CommandInfo& info, const QString& rest)
     }
     }
     switch (step.command) {
-    case Command::Answer: return checkAnswer(step);
-    case Command::Key: return checkKey(step);
-    case Command::Sql: return checkDatabase(step);
-    default: return {};
+    case Command::Answer:
+        return checkAnswer(step);
+    case Command::Key:
+        return checkKey(step);
+    case Command::Sql:
+        return checkDatabase(step);
+    default:
+        return {};
     }
 }
 
 } // namespace
 
-QString unescapeText(const QString& text)
-{
+QString unescapeText(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
         if (c == QLatin1Char('\\') && (next == QLatin1Char('n') || next == QLatin1Char('t') || next == c)) {
-            out += next == QLatin1Char('n') ? QLatin1Char('\n') : next == QLatin1Char('t') ? QLatin1Char('\t') : c;
+            out += next == QLatin1Char('n')   ? QLatin1Char('\n')
+                   : next == QLatin1Char('t') ? QLatin1Char('\t')
+                                              : c;
             ++i;
         } else {
             out += c;
@@ -166,8 +165,7 @@ QString unescapeText(const QString& text)
     return out;
 }
 
-Script parseScript(const QString& content)
-{
+Script parseScript(const QString& content) {
     Script script;
     const QStringList lines = content.split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -29,18 +29,18 @@ enum class Command {
 
 // One line of a script.
 struct Step {
-    int line = 0;    // 1-based line number in the script
-    QString source;  // the line as written, for error reports
+    int line = 0;   // 1-based line number in the script
+    QString source; // the line as written, for error reports
     Command command = Command::Focus;
-    QString name;    // NAME, SEQ, PATH, DB or APP
-    QString text;    // TEXT (escapes resolved), QUERY or SECTION
-    int row = 0;     // N of row and dblclick
+    QString name; // NAME, SEQ, PATH, DB or APP
+    QString text; // TEXT (escapes resolved), QUERY or SECTION
+    int row = 0;  // N of row and dblclick
     Prompter::Answer answer = Prompter::Answer::Ok;
 };
 
 struct Script {
     QList<Step> steps;
-    QString error;  // the first line that cannot be read; empty when the whole script reads
+    QString error; // the first line that cannot be read; empty when the whole script reads
 };
 
 // Reads a script: a step per line; blank lines and lines whose first non-blank character is '#' are

@@ -13,14 +13,17 @@ namespace qx::uidrive {
 // What a script NAME stands for: a widget, a menu action, a menu, or one tab of a tab control.
 struct Target {
     QPointer<QObject> object;
-    int tab = -1;  // >= 0: the tab at this index of the QTabWidget or QTabBar in `object`
+    int tab = -1; // >= 0: the tab at this index of the QTabWidget or QTabBar in `object`
 
     QWidget* widget() const;
     QAction* action() const;
     QMenu* menu() const;
-    QTabBar* tabBar() const;  // the bar of a tab target
+    QTabBar* tabBar() const; // the bar of a tab target
     bool isTab() const { return tab >= 0; }
 };
+
+// The tab of a QTabWidget whose page the target is; any other target as it is.
+Target tabOfPage(const Target& target);
 
 // The window a user is being asked to deal with first: an open popup or the top modal dialog.
 QWidget* waitingWindow();
