@@ -33,6 +33,7 @@ frmAreas::frmAreas(Prompter& prompter, std::optional<std::pair<qint32, AreaMeasu
         box->setObjectName(QStringLiteral("txtAreas_%1").arg(i));
         m_boxes[size_t(i)] = box;
         m_labels[size_t(i)] = new QLabel(QLatin1String(captions[i]), this);
+        m_labels[size_t(i)]->setObjectName(QStringLiteral("lblAreas_%1").arg(i));
         form->addRow(m_labels[size_t(i)], box);
         if (i == 0) {
             box->setReadOnly(true);
