@@ -107,7 +107,7 @@ void frmQuovi::buildTabs()
     idle->setText(QStringLiteral(
         "<div style='color:#3a4a5a'><p style='font-size:28pt; font-weight:600'>Quorvex</p>"
         "<p style='font-size:12pt'>Roofing estimates</p><br/>"
-        "<table cellspacing='6' style='font-size:11pt'>"
+        "<table align='center' cellspacing='6' style='font-size:11pt'>"
         "<tr><td><b>F6</b></td><td>New estimate</td></tr>"
         "<tr><td><b>F7</b></td><td>Open an estimate</td></tr>"
         "<tr><td><b>F8</b></td><td>Figure a roof</td></tr>"

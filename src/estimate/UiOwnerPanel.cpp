@@ -29,6 +29,8 @@ QLabel* helpLabel(const QString& name, const QString& text, QWidget* parent)
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setStyleSheet(QStringLiteral("color: #1f4e79;"));
+    // Room for two lines: a wrapped label in a grid is otherwise measured one line short.
+    label->setMinimumHeight(label->fontMetrics().lineSpacing() * 2 + 6);
     return label;
 }
 
@@ -79,58 +81,50 @@ UiOwnerPanel::UiOwnerPanel(Prompter& prompter, QWidget* parent) : QWidget(parent
     connect(m_cancel, &QPushButton::clicked, this, &UiOwnerPanel::cancelClicked);
     connect(m_import, &QPushButton::clicked, this, &UiOwnerPanel::importClicked);
 
-    auto* form = new QGridLayout;
+    // Captions sit over their boxes; the form keeps a readable width on a large window.
+    auto* formBox = new QWidget(this);
+    formBox->setFixedWidth(720);
+    auto* form = new QGridLayout(formBox);
+    form->setContentsMargins(0, 0, 0, 0);
     form->setHorizontalSpacing(10);
-    form->addWidget(m_typeHelp, 0, 0, 1, 4);
+    form->addWidget(m_typeHelp, 0, 0, 1, 5);
     form->addWidget(caption(QStringLiteral("Est Type:"), this), 1, 0);
-    form->addWidget(m_type, 1, 1);
-    form->addWidget(m_nameHelp, 2, 0, 1, 4);
+    form->addWidget(m_type, 1, 1, 1, 2);
+    form->addWidget(m_nameHelp, 2, 0, 1, 5);
     form->addWidget(caption(QStringLiteral("Estimate Name:"), this), 3, 0);
-    form->addWidget(m_estName, 3, 1);
-
-    form->addWidget(caption(QStringLiteral("First Name                              Last Name or Company Name"), this),
-                    4, 1, 1, 3);
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(m_names[0], 2);
-    nameRow->addWidget(m_names[1], 3);
-    form->addLayout(nameRow, 5, 1, 1, 3);
-    form->addWidget(caption(QStringLiteral("Address"), this), 6, 0);
-    form->addWidget(m_names[2], 6, 1, 1, 3);
-    form->addWidget(caption(QStringLiteral("City, St & Zip"), this), 7, 0);
-    form->addWidget(m_names[3], 7, 1, 1, 3);
-    form->addWidget(caption(QStringLiteral("Home Phone                   Work Phone"), this), 8, 1, 1, 3);
-    auto* phoneRow = new QHBoxLayout;
-    phoneRow->addWidget(m_names[4], 2);
-    phoneRow->addWidget(m_names[5], 2);
-    phoneRow->addWidget(caption(QStringLiteral("Ext."), this));
-    phoneRow->addWidget(m_names[6], 1);
-    phoneRow->addStretch(2);
-    form->addLayout(phoneRow, 9, 1, 1, 3);
-    form->setColumnStretch(1, 2);
-    form->setColumnStretch(2, 1);
-    form->setColumnStretch(3, 1);
-
+    form->addWidget(m_estName, 3, 1, 1, 2);
+    form->setRowMinimumHeight(4, 10);
+    form->addWidget(caption(QStringLiteral("First Name"), this), 5, 1, 1, 2);
+    form->addWidget(caption(QStringLiteral("Last Name or Company Name"), this), 5, 3, 1, 2);
+    form->addWidget(m_names[0], 6, 1, 1, 2);
+    form->addWidget(m_names[1], 6, 3, 1, 2);
+    form->addWidget(caption(QStringLiteral("Address"), this), 7, 0);
+    form->addWidget(m_names[2], 7, 1, 1, 4);
+    form->addWidget(caption(QStringLiteral("City, St & Zip"), this), 8, 0);
+    form->addWidget(m_names[3], 8, 1, 1, 4);
+    form->addWidget(caption(QStringLiteral("Home Phone"), this), 9, 1);
+    form->addWidget(caption(QStringLiteral("Work Phone"), this), 9, 2);
+    form->addWidget(caption(QStringLiteral("Ext."), this), 9, 3);
+    form->addWidget(m_names[4], 10, 1);
+    form->addWidget(m_names[5], 10, 2);
+    form->addWidget(m_names[6], 10, 3);
+    for (int column = 1; column <= 4; ++column)
+        form->setColumnStretch(column, 1);
+    form->setRowMinimumHeight(11, 10);
+    form->addWidget(m_tabWarning, 12, 0, 1, 5);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_import);
     buttons->addStretch();
     buttons->addWidget(m_start);
     buttons->addWidget(m_cancel);
+    form->addLayout(buttons, 13, 0, 1, 5);
 
-    auto* column = new QVBoxLayout;
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 12, 16, 12);
     column->addWidget(m_heading);
     column->addSpacing(6);
-    column->addLayout(form);
-    column->addSpacing(6);
-    column->addWidget(m_tabWarning);
-    column->addLayout(buttons);
+    column->addWidget(formBox, 0, Qt::AlignLeft);
     column->addStretch();
-
-    // The form keeps a readable width on a large window instead of stretching across it.
-    auto* outer = new QHBoxLayout(this);
-    outer->addLayout(column, 1);
-    outer->addStretch(0);
-    setMaximumWidth(QWIDGETSIZE_MAX);
-    column->setContentsMargins(12, 12, 12, 12);
 
     setTabOrder(m_type, m_estName);
     setTabOrder(m_estName, m_names[0]);

@@ -1,0 +1,63 @@
+#include "TestFolders.h"
+
+#include "app/UiProgram.h"
+#include "app/frmQuovi.h"
+#include "data/ResultTableModel.h"
+#include "setup/frmGreeting.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace qx;
+
+namespace {
+
+using ProgramStartTest = qxtest::ProgramFolderTest;
+
+
+TEST_F(ProgramStartTest, AGreetingSwitchedOffIsNotShownAtTheNextStart)
+{
+    bool greeted = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* greeting = qobject_cast<frmGreeting*>(QApplication::activeModalWidget())) {
+            greeted = true;
+            greeting->findChild<QCheckBox*>("chkShowGreet")->click();
+            greeting->findChild<QPushButton*>("cmdOkay")->click();
+        }
+    });
+    {
+        UiProgram first(programDir.path(), prompter, configDir.path());
+        first.start();
+        ASSERT_TRUE(first.mainWindow());
+        EXPECT_TRUE(first.mainWindow()->isVisible());
+        EXPECT_EQ(first.mainWindow()->windowTitle(), "Quorvex");
+    }
+    EXPECT_TRUE(greeted);
+    EXPECT_EQ(ctx->settings.read(kAppName, "Op", "Greet"), "0");
+
+    // The second start must not block on a greeting: no timer is armed to answer one.
+    UiProgram second(programDir.path(), prompter, configDir.path());
+    second.start();
+    EXPECT_TRUE(second.mainWindow()->isVisible());
+    EXPECT_EQ(second.mainWindow()->state().sOpenMode, QString());
+}
+
+TEST(ResultGrid, ShowsRowsButNeverEditsThem)
+{
+    ResultTableModel model;
+    ResultSet rows;
+    rows.columns = {"ID", "Cost"};
+    rows.rows = {{qint64(1), qint64(459900)}, {qint64(2), QVariant()}};
+    model.setResult(rows, {"ID", "Cost"});
+    model.setMoneyColumns({1});
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.data(model.index(0, 1)).toString(), "$45.99");
+    EXPECT_EQ(model.data(model.index(1, 1)).toString(), "");
+    EXPECT_FALSE(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(model.setData(model.index(0, 0), 7));
+    EXPECT_EQ(model.cell(0, 0).toLongLong(), 1);
+}
+
+} // namespace
