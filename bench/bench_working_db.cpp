@@ -19,28 +19,25 @@ struct Fixture {
     QTemporaryDir dir;
     qx::ScriptedPrompter prompter;
     std::unique_ptr<qx::AppContext> ctx;
-    Fixture()
-    {
+    Fixture() {
         QDir().mkpath(dir.path() + "/data");
         ctx = std::make_unique<qx::AppContext>(dir.path(), prompter, dir.path() + "/config");
     }
 };
 
-void BM_AddTpLineItem(benchmark::State& state)
-{
+void BM_AddTpLineItem(benchmark::State& state) {
     Fixture f;
     for (auto _ : state) {
         state.PauseTiming();
         f.ctx->working.CreateTempDB();
         state.ResumeTiming();
         for (int i = 0; i < kLines; ++i)
-            f.ctx->working.AddTpLineItem(i + 1, i % 50, "Roofing", 0, "Architectural shingles", "Material", 3, "bdl",
-                                         qx::Money::fromCents(4599), qx::Money::fromCents(13797));
+            f.ctx->working.AddTpLineItem(i + 1, i % 50, "Roofing", 0, "Architectural shingles", "Material", 3,
+                                         "bdl", qx::Money::fromCents(4599), qx::Money::fromCents(13797));
     }
 }
 
-void BM_RawSqliteBaseline(benchmark::State& state)
-{
+void BM_RawSqliteBaseline(benchmark::State& state) {
     Fixture f;
     for (auto _ : state) {
         state.PauseTiming();
@@ -52,10 +49,11 @@ void BM_RawSqliteBaseline(benchmark::State& state)
         state.ResumeTiming();
         sqlite3_stmt* stmt = nullptr;
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        sqlite3_prepare_v2(db,
-                           "insert into tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,"
-                           "linetotal)values(?,?,?,?,?,?,?,?,?,?)",
-                           -1, &stmt, nullptr);
+        sqlite3_prepare_v2(
+            db,
+            "insert into tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,"
+            "linetotal)values(?,?,?,?,?,?,?,?,?,?)",
+            -1, &stmt, nullptr);
         for (int i = 0; i < kLines; ++i) {
             sqlite3_bind_int(stmt, 1, i + 1);
             sqlite3_bind_int(stmt, 2, i % 50);
@@ -84,8 +82,7 @@ BENCHMARK(BM_RawSqliteBaseline)->Unit(benchmark::kMillisecond);
 // Collects the mean time of each benchmark so the ratio can be printed once both have run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             const double perIteration = run.GetAdjustedRealTime();
@@ -101,8 +98,7 @@ public:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;

@@ -4,8 +4,7 @@
 
 namespace qx {
 
-bool StartUp::ensureSettings(SettingsStore& store, const QString& programFolder)
-{
+bool StartUp::ensureSettings(SettingsStore& store, const QString& programFolder) {
     if (!isFirstStart(store))
         return false;
     writeDefaultSettings(store);
@@ -13,10 +12,9 @@ bool StartUp::ensureSettings(SettingsStore& store, const QString& programFolder)
     return true;
 }
 
-bool StartUp::GreetingPredicate(const SettingsStore& store)
-{
-    const auto value = parseNumber(store.read(kAppName, QStringLiteral("Op"), QStringLiteral("Greet")),
-                                   QLocale::c());
+bool StartUp::GreetingPredicate(const SettingsStore& store) {
+    const auto value =
+        parseNumber(store.read(kAppName, QStringLiteral("Op"), QStringLiteral("Greet")), QLocale::c());
     return value && *value == 1.0;
 }
 

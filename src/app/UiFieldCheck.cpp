@@ -10,30 +10,31 @@
 
 namespace qx {
 
-UiFieldCheck::UiFieldCheck(QWidget* watched, QLineEdit* box, Prompter& prompter, Check check, QString replacement)
-    : QObject(watched), m_watched(watched), m_box(box), m_prompter(prompter), m_check(std::move(check)), m_replacement(std::move(replacement))
-{
-}
+UiFieldCheck::UiFieldCheck(QWidget* watched, QLineEdit* box, Prompter& prompter, Check check,
+                           QString replacement)
+    : QObject(watched)
+    , m_watched(watched)
+    , m_box(box)
+    , m_prompter(prompter)
+    , m_check(std::move(check))
+    , m_replacement(std::move(replacement)) {}
 
-void UiFieldCheck::install(QLineEdit* box, Prompter& prompter, Check check, QString replacement)
-{
+void UiFieldCheck::install(QLineEdit* box, Prompter& prompter, Check check, QString replacement) {
     box->installEventFilter(new UiFieldCheck(box, box, prompter, std::move(check), std::move(replacement)));
 }
 
-void UiFieldCheck::installLength(QComboBox* box, Prompter& prompter, int maxLength)
-{
+void UiFieldCheck::installLength(QComboBox* box, Prompter& prompter, int maxLength) {
     box->installEventFilter(new UiFieldCheck(
-        box, box->lineEdit(), prompter, [maxLength](const QString& text) { return checkLength(text, maxLength); },
-        QString()));
+        box, box->lineEdit(), prompter,
+        [maxLength](const QString& text) { return checkLength(text, maxLength); }, QString()));
 }
 
-void UiFieldCheck::installLength(QLineEdit* box, Prompter& prompter, int maxLength)
-{
-    install(box, prompter, [maxLength](const QString& text) { return checkLength(text, maxLength); }, QString());
+void UiFieldCheck::installLength(QLineEdit* box, Prompter& prompter, int maxLength) {
+    install(
+        box, prompter, [maxLength](const QString& text) { return checkLength(text, maxLength); }, QString());
 }
 
-void UiFieldCheck::installNumber(QLineEdit* box, Prompter& prompter)
-{
+void UiFieldCheck::installNumber(QLineEdit* box, Prompter& prompter) {
     install(
         box, prompter,
         [](const QString& text) -> std::optional<QString> {
@@ -44,8 +45,7 @@ void UiFieldCheck::installNumber(QLineEdit* box, Prompter& prompter)
         QStringLiteral("0"));
 }
 
-bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event)
-{
+bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_watched && m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly()) {
         if (const auto message = m_check(m_box->text())) {
             m_box->setText(m_replacement);

@@ -13,15 +13,14 @@ namespace qx {
 
 namespace {
 
-void paint(QWidget* box, bool focused)
-{
+void paint(QWidget* box, bool focused) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, focused ? QColor(kFocusRed, kFocusGreen, kFocusBlue) : QColor(Qt::white));
+    palette.setColor(QPalette::Base,
+                     focused ? QColor(kFocusRed, kFocusGreen, kFocusBlue) : QColor(Qt::white));
     box->setPalette(palette);
 }
 
-void selectAll(QWidget* box)
-{
+void selectAll(QWidget* box) {
     if (auto* line = qobject_cast<QLineEdit*>(box))
         // Deferred: a mouse click that gave the focus would otherwise place the cursor afterwards.
         QTimer::singleShot(0, line, &QLineEdit::selectAll);
@@ -33,8 +32,7 @@ void selectAll(QWidget* box)
 
 } // namespace
 
-void UiFocusColour::install(QWidget* box)
-{
+void UiFocusColour::install(QWidget* box) {
     // An editable combo box gets the focus events itself; its text part is what changes colour.
     QWidget* painted = box;
     if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit())
@@ -43,8 +41,7 @@ void UiFocusColour::install(QWidget* box)
     paint(painted, false);
 }
 
-bool UiFocusColour::eventFilter(QObject* watched, QEvent* event)
-{
+bool UiFocusColour::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         paint(m_painted, true);
         selectAll(m_painted);

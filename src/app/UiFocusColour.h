@@ -18,7 +18,9 @@ protected:
 
 private:
     // `painted` is the box itself, or the text part of an editable combo box.
-    UiFocusColour(QWidget* watched, QWidget* painted) : QObject(watched), m_painted(painted) {}
+    UiFocusColour(QWidget* watched, QWidget* painted)
+        : QObject(watched)
+        , m_painted(painted) {}
     QWidget* m_painted;
 };
 

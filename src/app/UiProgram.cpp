@@ -8,14 +8,13 @@
 namespace qx {
 
 UiProgram::UiProgram(const QString& programFolder, Prompter& prompter, const QString& configRoot)
-    : m_context(programFolder, prompter, configRoot)
-{
+    : m_context(programFolder, prompter, configRoot) {}
+
+UiProgram::~UiProgram() {
+    delete m_window.data();
 }
 
-UiProgram::~UiProgram() { delete m_window.data(); }
-
-void UiProgram::start()
-{
+void UiProgram::start() {
     StartUp::ensureSettings(m_context.settings, m_context.folder.root());
     // A New that never reached Start (a crash, a power loss) leaves a register row without a path.
     Register(m_context.data, m_context.conns.sMastConn).removeStaleReservations();

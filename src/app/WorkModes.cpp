@@ -4,8 +4,7 @@
 
 namespace qx {
 
-MenuState ActiveMenuState(const QString& mode)
-{
+MenuState ActiveMenuState(const QString& mode) {
     const bool idle = mode == QLatin1String("idle");
     MenuState s;
     s.setupMenu = s.reportsMenu = s.newEstimate = s.open = s.manage = s.figure = idle;
@@ -15,16 +14,14 @@ MenuState ActiveMenuState(const QString& mode)
     return s;
 }
 
-ModeView newEstimateView()
-{
+ModeView newEstimateView() {
     ModeView v;
     v.selectedTab = 0;
     v.tabs = {true, false, false, false, false};
     return v;
 }
 
-ModeView figureView()
-{
+ModeView figureView() {
     ModeView v;
     v.selectedTab = 1;
     v.tabs = {false, true, false, false, true};
@@ -33,8 +30,7 @@ ModeView figureView()
     return v;
 }
 
-ModeView reportView()
-{
+ModeView reportView() {
     ModeView v;
     v.selectedTab = 4;
     v.tabs = {false, false, false, false, true};
@@ -43,8 +39,7 @@ ModeView reportView()
     return v;
 }
 
-std::optional<QString> exitQuestion(const QString& mode)
-{
+std::optional<QString> exitQuestion(const QString& mode) {
     if (mode == WorkState::kNew)
         return QStringLiteral("There is a new estimate in progress,\ndo you really want to quit?");
     if (mode == WorkState::kOpen)
@@ -53,7 +48,11 @@ std::optional<QString> exitQuestion(const QString& mode)
     return std::nullopt;
 }
 
-QString idPanelText(qint32 estId) { return QStringLiteral("ID: %1").arg(estId); }
-QString statusPanelText(const QString& status) { return QStringLiteral("Status: ") + status; }
+QString idPanelText(qint32 estId) {
+    return QStringLiteral("ID: %1").arg(estId);
+}
+QString statusPanelText(const QString& status) {
+    return QStringLiteral("Status: ") + status;
+}
 
 } // namespace qx

@@ -27,8 +27,9 @@ const QString kSupportMail = QStringLiteral("mailto:support@quorvex.example?subj
 } // namespace
 
 frmQuovi::frmQuovi(AppContext& ctx, QWidget* parent)
-    : QMainWindow(parent), m_ctx(ctx), m_newEstimate(ctx, m_state)
-{
+    : QMainWindow(parent)
+    , m_ctx(ctx)
+    , m_newEstimate(ctx, m_state) {
     setObjectName(QStringLiteral("frmQuovi"));
     setWindowTitle(kAppTitle);
     buildMenus();
@@ -41,8 +42,8 @@ frmQuovi::frmQuovi(AppContext& ctx, QWidget* parent)
 
 frmQuovi::~frmQuovi() = default;
 
-QAction* frmQuovi::addCommand(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key)
-{
+QAction* frmQuovi::addCommand(QMenu* menu, const QString& name, const QString& caption,
+                              const QKeySequence& key) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     if (!key.isEmpty()) {
@@ -52,8 +53,7 @@ QAction* frmQuovi::addCommand(QMenu* menu, const QString& name, const QString& c
     return action;
 }
 
-void frmQuovi::buildMenus()
-{
+void frmQuovi::buildMenus() {
     m_setupMenu = menuBar()->addMenu(QStringLiteral("&Setup"));
     m_setupMenu->setObjectName(QStringLiteral("mnuSetupMenu"));
     addCommand(m_setupMenu, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
@@ -68,7 +68,8 @@ void frmQuovi::buildMenus()
     estimate->addSeparator();
     m_save = addCommand(estimate, QStringLiteral("mnuSave"), QStringLiteral("Save Estimate"),
                         QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_close = addCommand(estimate, QStringLiteral("mnuClose"), QStringLiteral("Close open estimate"), Qt::Key_F9);
+    m_close =
+        addCommand(estimate, QStringLiteral("mnuClose"), QStringLiteral("Close open estimate"), Qt::Key_F9);
 
     m_reportsMenu = menuBar()->addMenu(QStringLiteral("&Reports"));
     m_reportsMenu->setObjectName(QStringLiteral("mnuReportsMenu"));
@@ -93,8 +94,7 @@ void frmQuovi::buildMenus()
     connect(m_bug, &QAction::triggered, this, &frmQuovi::reportBug);
 }
 
-void frmQuovi::buildTabs()
-{
+void frmQuovi::buildTabs() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -104,15 +104,15 @@ void frmQuovi::buildTabs()
     idle->setObjectName(QStringLiteral("lblIdle"));
     idle->setAlignment(Qt::AlignCenter);
     idle->setTextFormat(Qt::RichText);
-    idle->setText(QStringLiteral(
-        "<div style='color:#3a4a5a'><p style='font-size:28pt; font-weight:600'>Quorvex</p>"
-        "<p style='font-size:12pt'>Roofing estimates</p><br/>"
-        "<table align='center' cellspacing='6' style='font-size:11pt'>"
-        "<tr><td><b>F6</b></td><td>New estimate</td></tr>"
-        "<tr><td><b>F7</b></td><td>Open an estimate</td></tr>"
-        "<tr><td><b>F8</b></td><td>Figure a roof</td></tr>"
-        "<tr><td><b>F3</b></td><td>Manage estimates</td></tr>"
-        "<tr><td><b>F1</b></td><td>Help</td></tr></table></div>"));
+    idle->setText(
+        QStringLiteral("<div style='color:#3a4a5a'><p style='font-size:28pt; font-weight:600'>Quorvex</p>"
+                       "<p style='font-size:12pt'>Roofing estimates</p><br/>"
+                       "<table align='center' cellspacing='6' style='font-size:11pt'>"
+                       "<tr><td><b>F6</b></td><td>New estimate</td></tr>"
+                       "<tr><td><b>F7</b></td><td>Open an estimate</td></tr>"
+                       "<tr><td><b>F8</b></td><td>Figure a roof</td></tr>"
+                       "<tr><td><b>F3</b></td><td>Manage estimates</td></tr>"
+                       "<tr><td><b>F1</b></td><td>Help</td></tr></table></div>"));
     m_idle = idle;
 
     m_tabs = new QTabWidget(central);
@@ -139,8 +139,7 @@ void frmQuovi::buildTabs()
     connect(m_terms->saveButton(), &QPushButton::clicked, this, &frmQuovi::saveAndClose);
 }
 
-void frmQuovi::buildStatusBar()
-{
+void frmQuovi::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const char* names[3] = {"pnlEstID", "pnlEstName", "pnlStatus"};
@@ -154,13 +153,11 @@ void frmQuovi::buildStatusBar()
     }
 }
 
-bool frmQuovi::kontaviInstalled() const
-{
+bool frmQuovi::kontaviInstalled() const {
     return !m_ctx.settings.read(kKontaviApp, QStringLiteral("Common"), QStringLiteral("Path")).isEmpty();
 }
 
-void frmQuovi::load()
-{
+void frmQuovi::load() {
     showTabs(false);
     m_tabs->setCurrentIndex(0);
     m_roof->resetForEstimate();
@@ -171,8 +168,7 @@ void frmQuovi::load()
     m_owner->setImportEnabled(kontaviInstalled());
 }
 
-void frmQuovi::ActiveMenu(const QString& mode)
-{
+void frmQuovi::ActiveMenu(const QString& mode) {
     const MenuState s = ActiveMenuState(mode);
     m_setupMenu->setEnabled(s.setupMenu);
     m_setupMenu->menuAction()->setEnabled(s.setupMenu);
@@ -193,40 +189,34 @@ void frmQuovi::ActiveMenu(const QString& mode)
     m_close->setEnabled(s.closeEstimate);
 }
 
-void frmQuovi::SaveStatus(bool enabled)
-{
+void frmQuovi::SaveStatus(bool enabled) {
     m_save->setEnabled(enabled);
     m_terms->saveButton()->setEnabled(enabled);
 }
 
-void frmQuovi::markChanged()
-{
+void frmQuovi::markChanged() {
     m_state.bChanged = true;
     // A roof figured without an estimate has nowhere to be saved.
     if (m_state.sOpenMode != WorkState::kFigure)
         SaveStatus(true);
 }
 
-void frmQuovi::summaryOrTermsEdited()
-{
+void frmQuovi::summaryOrTermsEdited() {
     if (!m_state.bLoadingTerms && !m_state.isIdle())
         markChanged();
 }
 
-void frmQuovi::showTabs(bool shown)
-{
+void frmQuovi::showTabs(bool shown) {
     m_tabs->setVisible(shown);
     m_idle->setVisible(!shown);
 }
 
-void frmQuovi::enableAllTabs()
-{
+void frmQuovi::enableAllTabs() {
     for (int i = 0; i < m_tabs->count(); ++i)
         m_tabs->setTabEnabled(i, true);
 }
 
-void frmQuovi::showMode(const ModeView& view)
-{
+void frmQuovi::showMode(const ModeView& view) {
     showTabs(true);
     for (int i = 0; i < 5; ++i)
         m_tabs->setTabEnabled(i, view.tabs[size_t(i)]);
@@ -237,16 +227,14 @@ void frmQuovi::showMode(const ModeView& view)
     docs->setCurrentIndex(view.selectedDocTab);
 }
 
-void frmQuovi::setStatusPanels(const QString& id, const QString& name, const QString& status)
-{
+void frmQuovi::setStatusPanels(const QString& id, const QString& name, const QString& status) {
     m_panels[0]->setText(id);
     m_panels[1]->setText(name);
     m_panels[2]->setText(status);
 }
 
 // Every estimate starts with a clean work area: the roof panel, the grids, the figures and documents.
-void frmQuovi::resetWorkArea()
-{
+void frmQuovi::resetWorkArea() {
     m_roof->resetForEstimate();
     m_lines->model()->clear();
     m_state.bLoadingTerms = true;
@@ -256,8 +244,7 @@ void frmQuovi::resetWorkArea()
     m_output->reset();
 }
 
-void frmQuovi::newEstimate()
-{
+void frmQuovi::newEstimate() {
     if (!m_state.isIdle())
         return;
     m_owner->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
@@ -284,8 +271,7 @@ void frmQuovi::newEstimate()
     m_owner->setImportEnabled(kontaviInstalled());
 }
 
-void frmQuovi::startEstimate()
-{
+void frmQuovi::startEstimate() {
     if (m_state.sOpenMode != WorkState::kNew)
         return;
     const OwnerInput input = m_owner->input();
@@ -304,8 +290,7 @@ void frmQuovi::startEstimate()
     m_owner->LockOwner(true);
 }
 
-void frmQuovi::cancelNewEstimate()
-{
+void frmQuovi::cancelNewEstimate() {
     if (m_state.sOpenMode == WorkState::kNew)
         m_newEstimate.dropReservation();
     m_state.sOpenMode.clear();
@@ -321,8 +306,7 @@ void frmQuovi::cancelNewEstimate()
     setStatusPanels({}, {}, {});
 }
 
-void frmQuovi::figure()
-{
+void frmQuovi::figure() {
     if (!m_state.isIdle())
         return;
     resetWorkArea();
@@ -335,8 +319,7 @@ void frmQuovi::figure()
     ActiveMenu(QStringLiteral("nonidle"));
 }
 
-void frmQuovi::reportMode()
-{
+void frmQuovi::reportMode() {
     if (!m_state.isIdle())
         return;
     resetWorkArea();
@@ -350,8 +333,7 @@ void frmQuovi::reportMode()
         m_output->createButton(i)->setEnabled(false);
 }
 
-void frmQuovi::saveAndClose()
-{
+void frmQuovi::saveAndClose() {
     if (m_state.sOpenMode != WorkState::kNew && m_state.sOpenMode != WorkState::kOpen)
         return;
     // An estimate without lines cannot be saved; it stays open so that nothing typed is lost.
@@ -361,8 +343,7 @@ void frmQuovi::saveAndClose()
     }
 }
 
-void frmQuovi::closeEstimate()
-{
+void frmQuovi::closeEstimate() {
     const QString mode = m_state.sOpenMode;
     if (mode.isEmpty())
         return;
@@ -404,8 +385,7 @@ void frmQuovi::closeEstimate()
     m_owner->LockOwner(true);
 }
 
-void frmQuovi::CleanForm()
-{
+void frmQuovi::CleanForm() {
     m_state.bLoadingTerms = true;
     m_state = WorkState();
     m_state.bLoadingTerms = true;
@@ -423,15 +403,18 @@ void frmQuovi::CleanForm()
     m_state.bLoadingTerms = false;
 }
 
-void frmQuovi::openHelp() { m_ctx.prompter.openUrl(QUrl::fromLocalFile(m_ctx.folder.helpFile()).toString()); }
+void frmQuovi::openHelp() {
+    m_ctx.prompter.openUrl(QUrl::fromLocalFile(m_ctx.folder.helpFile()).toString());
+}
 
-void frmQuovi::reportBug() { m_ctx.prompter.openUrl(kSupportMail); }
+void frmQuovi::reportBug() {
+    m_ctx.prompter.openUrl(kSupportMail);
+}
 
-void frmQuovi::closeEvent(QCloseEvent* event)
-{
+void frmQuovi::closeEvent(QCloseEvent* event) {
     if (const auto question = exitQuestion(m_state.sOpenMode)) {
-        const auto answer = m_ctx.prompter.askYesNo(windowTitle(), *question, Prompter::Icon::Question,
-                                                    Prompter::Answer::No);
+        const auto answer =
+            m_ctx.prompter.askYesNo(windowTitle(), *question, Prompter::Icon::Question, Prompter::Answer::No);
         if (answer != Prompter::Answer::Yes) {
             event->ignore();
             return;

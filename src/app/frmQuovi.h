@@ -44,7 +44,8 @@ private:
     void buildMenus();
     void buildTabs();
     void buildStatusBar();
-    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {});
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
+                        const QKeySequence& key = {});
     void load();
 
     void newEstimate();

@@ -18,9 +18,7 @@ struct AppContext {
         , prompter(prompter)
         , data(pool, prompter)
         , settings(configRoot)
-        , working(data, folder)
-    {
-    }
+        , working(data, folder) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 

@@ -18,9 +18,9 @@ enum class TextRule { NoEmpty, EmptyAllowed };
 struct Column {
     const char* name;
     Type type;
-    int size = 0;           // characters, for Text
+    int size = 0; // characters, for Text
     bool zeroDefault = false;
-    bool emptyAllowed = false;  // only Main's phone and extension columns
+    bool emptyAllowed = false; // only Main's phone and extension columns
 };
 
 struct Table {
@@ -29,8 +29,7 @@ struct Table {
     std::vector<Column> columns;
 };
 
-const std::vector<Table>& tables()
-{
+const std::vector<Table>& tables() {
     using T = Type;
     constexpr TextRule created = TextRule::NoEmpty;
     constexpr TextRule shipped = TextRule::EmptyAllowed;
@@ -128,7 +127,11 @@ const std::vector<Table>& tables()
           {"Total", T::Long}}},
         {"Lineal",
          created,
-         {{"ID", T::AutoNumber}, {"Type", T::Long}, {"Name", T::Text, 50}, {"Length", T::Long}, {"Total", T::Long}}},
+         {{"ID", T::AutoNumber},
+          {"Type", T::Long},
+          {"Name", T::Text, 50},
+          {"Length", T::Long},
+          {"Total", T::Long}}},
         {"LineItems",
          created,
          {{"ID", T::AutoNumber},
@@ -203,8 +206,7 @@ const std::vector<Table>& tables()
     return all;
 }
 
-const Table* findTable(const QString& name)
-{
+const Table* findTable(const QString& name) {
     for (const Table& t : tables()) {
         if (name.compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0)
             return &t;
@@ -212,16 +214,22 @@ const Table* findTable(const QString& name)
     return nullptr;
 }
 
-QString columnDefinition(const Column& c, TextRule rule)
-{
+QString columnDefinition(const Column& c, TextRule rule) {
     const QString name = QLatin1String(c.name);
     QString def = name;
     switch (c.type) {
-    case Type::AutoNumber: return def + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
+    case Type::AutoNumber:
+        return def + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
     case Type::Long:
-    case Type::Currency: def += QStringLiteral(" INTEGER"); break;
-    case Type::Single: def += QStringLiteral(" REAL"); break;
-    case Type::Date: def += QStringLiteral(" TEXT"); break;
+    case Type::Currency:
+        def += QStringLiteral(" INTEGER");
+        break;
+    case Type::Single:
+        def += QStringLiteral(" REAL");
+        break;
+    case Type::Date:
+        def += QStringLiteral(" TEXT");
+        break;
     case Type::Text:
     case Type::Memo: {
         def += QStringLiteral(" TEXT COLLATE NOCASE");
@@ -242,36 +250,37 @@ QString columnDefinition(const Column& c, TextRule rule)
 
 // The priced components of the unit items: one row per component with the unit item's key and the
 // component's quantity times its cost item's amount, rounded to four decimals.
-const char* const kUnitQry =
-    "CREATE VIEW UnitQry AS SELECT u.matlaborid AS ID, "
-    "CAST(round(u.itemqty * c.Amount) AS INTEGER) AS [Line Total] "
-    "FROM unititems u INNER JOIN costitem c ON c.ID = u.itemid";
+const char* const kUnitQry = "CREATE VIEW UnitQry AS SELECT u.matlaborid AS ID, "
+                             "CAST(round(u.itemqty * c.Amount) AS INTEGER) AS [Line Total] "
+                             "FROM unititems u INNER JOIN costitem c ON c.ID = u.itemid";
 
 } // namespace
 
-QString tableDefinition(const QString& table)
-{
+QString tableDefinition(const QString& table) {
     const Table* t = findTable(table);
     if (!t)
         return {};
     QStringList columns;
     for (const Column& c : t->columns)
         columns << columnDefinition(c, t->rule);
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(QLatin1String(t->name), columns.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE TABLE %1 (%2)")
+        .arg(QLatin1String(t->name), columns.join(QStringLiteral(", ")));
 }
 
-QStringList tablesOf(DatabaseKind kind)
-{
+QStringList tablesOf(DatabaseKind kind) {
     switch (kind) {
     case DatabaseKind::Cost:
         return {QStringLiteral("costitem"), QStringLiteral("laborcost"), QStringLiteral("costunit"),
                 QStringLiteral("unititems")};
-    case DatabaseKind::Register: return {QStringLiteral("master"), QStringLiteral("sectionname")};
-    case DatabaseKind::Contacts: return {QStringLiteral("contacts")};
+    case DatabaseKind::Register:
+        return {QStringLiteral("master"), QStringLiteral("sectionname")};
+    case DatabaseKind::Contacts:
+        return {QStringLiteral("contacts")};
     case DatabaseKind::Working:
         return {QStringLiteral("TempSect"), QStringLiteral("EstiGrid"), QStringLiteral("tpLineItems"),
                 QStringLiteral("TempAreas"), QStringLiteral("TempLineal")};
-    case DatabaseKind::UnitScratch: return {QStringLiteral("tempunit")};
+    case DatabaseKind::UnitScratch:
+        return {QStringLiteral("tempunit")};
     case DatabaseKind::EstimateFile:
         return {QStringLiteral("Main"), QStringLiteral("Areas"), QStringLiteral("Lineal"),
                 QStringLiteral("LineItems")};
@@ -279,16 +288,14 @@ QStringList tablesOf(DatabaseKind kind)
     return {};
 }
 
-void createTable(SqlFile& file, const QString& table)
-{
+void createTable(SqlFile& file, const QString& table) {
     const QString ddl = tableDefinition(table);
     if (ddl.isEmpty())
         throw Failure(1, QStringLiteral("Unknown table '%1'.").arg(table));
     file.execScript(ddl);
 }
 
-void createCatalogue(SqlFile& file, DatabaseKind kind)
-{
+void createCatalogue(SqlFile& file, DatabaseKind kind) {
     Transaction transaction(file);
     for (const QString& table : tablesOf(kind))
         createTable(file, table);

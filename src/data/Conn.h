@@ -9,7 +9,7 @@ namespace qx {
 struct Conn {
     QString path;
     QString password;
-    bool scratch = false;  // thrown-away file: durability is traded for speed
+    bool scratch = false; // thrown-away file: durability is traded for speed
 
     bool operator==(const Conn&) const = default;
 };

@@ -4,10 +4,11 @@
 
 namespace qx {
 
-QString ConnectionPool::keyOf(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString ConnectionPool::keyOf(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
 
-SqlFile& ConnectionPool::get(const Conn& conn)
-{
+SqlFile& ConnectionPool::get(const Conn& conn) {
     const QString key = keyOf(conn.path);
     auto it = m_files.find(key);
     if (it != m_files.end()) {
@@ -24,10 +25,16 @@ SqlFile& ConnectionPool::get(const Conn& conn)
     return ref;
 }
 
-void ConnectionPool::close(const QString& path) { m_files.erase(keyOf(path)); }
+void ConnectionPool::close(const QString& path) {
+    m_files.erase(keyOf(path));
+}
 
-void ConnectionPool::closeAll() { m_files.clear(); }
+void ConnectionPool::closeAll() {
+    m_files.clear();
+}
 
-bool ConnectionPool::isOpen(const QString& path) const { return m_files.count(keyOf(path)) > 0; }
+bool ConnectionPool::isOpen(const QString& path) const {
+    return m_files.count(keyOf(path)) > 0;
+}
 
 } // namespace qx

@@ -45,9 +45,7 @@ public:
     static QString trapText(const Failure& failure, const TrapSite& site);
 
     // Runs `work`; a Failure is reported through the trap and `false` returned (the caller goes on).
-    template <class Work>
-    bool Trap(const TrapSite& site, Work&& work)
-    {
+    template <class Work> bool Trap(const TrapSite& site, Work&& work) {
         try {
             std::forward<Work>(work)();
             return true;

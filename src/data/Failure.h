@@ -9,7 +9,9 @@ namespace qx {
 // report shows ("Error N (description) in procedure ..."). Database failures carry SQLite's result code.
 class Failure : public std::exception {
 public:
-    Failure(int number, QString description) : m_number(number), m_description(std::move(description)) {}
+    Failure(int number, QString description)
+        : m_number(number)
+        , m_description(std::move(description)) {}
     int number() const { return m_number; }
     const QString& description() const { return m_description; }
     const char* what() const noexcept override { return "qx::Failure"; }
@@ -21,10 +23,10 @@ private:
 
 // Error numbers for failures that do not come from the database engine.
 enum FileErrorNumber {
-    kErrPathNotFound = 76,  // a folder that does not exist or cannot be made
-    kErrFileAccess = 75,    // a file that cannot be deleted or written
-    kErrFileExists = 58,    // a file that should be new already exists
-    kErrOverflow = 6,       // a number outside the whole-number range
+    kErrPathNotFound = 76, // a folder that does not exist or cannot be made
+    kErrFileAccess = 75,   // a file that cannot be deleted or written
+    kErrFileExists = 58,   // a file that should be new already exists
+    kErrOverflow = 6,      // a number outside the whole-number range
 };
 
 } // namespace qx

@@ -26,8 +26,14 @@ public:
     constexpr Money operator+(Money o) const { return Money(m_raw + o.m_raw); }
     constexpr Money operator-(Money o) const { return Money(m_raw - o.m_raw); }
     constexpr Money operator-() const { return Money(-m_raw); }
-    Money& operator+=(Money o) { m_raw += o.m_raw; return *this; }
-    Money& operator-=(Money o) { m_raw -= o.m_raw; return *this; }
+    Money& operator+=(Money o) {
+        m_raw += o.m_raw;
+        return *this;
+    }
+    Money& operator-=(Money o) {
+        m_raw -= o.m_raw;
+        return *this;
+    }
     constexpr auto operator<=>(const Money&) const = default;
 
     // Exact product with a whole quantity (a line's quantity).
@@ -55,7 +61,8 @@ public:
     static std::optional<Money> parseCurrency(const QString& text, const QLocale& locale = QLocale());
 
 private:
-    constexpr explicit Money(std::int64_t raw) : m_raw(raw) {}
+    constexpr explicit Money(std::int64_t raw)
+        : m_raw(raw) {}
     std::int64_t m_raw = 0;
 };
 

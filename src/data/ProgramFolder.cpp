@@ -5,21 +5,37 @@
 
 namespace qx {
 
-ProgramFolder::ProgramFolder(QString root) : m_root(QDir::cleanPath(QDir(root).absolutePath())) {}
+ProgramFolder::ProgramFolder(QString root)
+    : m_root(QDir::cleanPath(QDir(root).absolutePath())) {}
 
-QString ProgramFolder::dataDir() const { return m_root + QStringLiteral("/data"); }
-QString ProgramFolder::estimatesDir() const { return m_root + QStringLiteral("/estimates"); }
-QString ProgramFolder::templatesDir() const { return m_root + QStringLiteral("/Templates"); }
-QString ProgramFolder::helpFile() const { return m_root + QStringLiteral("/help/index.html"); }
+QString ProgramFolder::dataDir() const {
+    return m_root + QStringLiteral("/data");
+}
+QString ProgramFolder::estimatesDir() const {
+    return m_root + QStringLiteral("/estimates");
+}
+QString ProgramFolder::templatesDir() const {
+    return m_root + QStringLiteral("/Templates");
+}
+QString ProgramFolder::helpFile() const {
+    return m_root + QStringLiteral("/help/index.html");
+}
 
-QString ProgramFolder::costFile() const { return dataDir() + QStringLiteral("/cost.mdb"); }
-QString ProgramFolder::mastFile() const { return dataDir() + QStringLiteral("/MastEst.mdb"); }
+QString ProgramFolder::costFile() const {
+    return dataDir() + QStringLiteral("/cost.mdb");
+}
+QString ProgramFolder::mastFile() const {
+    return dataDir() + QStringLiteral("/MastEst.mdb");
+}
 // The scratch files are named in one letter case everywhere: the file system is case-sensitive.
-QString ProgramFolder::tempFile() const { return dataDir() + QStringLiteral("/tempdb.mdb"); }
-QString ProgramFolder::unitFile() const { return dataDir() + QStringLiteral("/unitdb.mdb"); }
+QString ProgramFolder::tempFile() const {
+    return dataDir() + QStringLiteral("/tempdb.mdb");
+}
+QString ProgramFolder::unitFile() const {
+    return dataDir() + QStringLiteral("/unitdb.mdb");
+}
 
-Connections ProgramFolder::connections() const
-{
+Connections ProgramFolder::connections() const {
     Connections c;
     c.sCostConn = {costFile(), kCostPassword, false};
     c.sMastConn = {mastFile(), kMastPassword, false};
@@ -28,30 +44,30 @@ Connections ProgramFolder::connections() const
     return c;
 }
 
-QString ProgramFolder::estimateFolder(const QString& name) const { return estimatesDir() + QLatin1Char('/') + name; }
+QString ProgramFolder::estimateFolder(const QString& name) const {
+    return estimatesDir() + QLatin1Char('/') + name;
+}
 
-QString ProgramFolder::estimateFile(const QString& name) const
-{
+QString ProgramFolder::estimateFile(const QString& name) const {
     return estimateFolder(name) + QLatin1Char('/') + name + QStringLiteral(".mdb");
 }
 
-QString ProgramFolder::storedEstimatePath(const QString& name)
-{
+QString ProgramFolder::storedEstimatePath(const QString& name) {
     return name + QLatin1Char('\\') + name + QStringLiteral(".mdb");
 }
 
-QString ProgramFolder::estimateFileFromStored(const QString& storedPath) const
-{
+QString ProgramFolder::estimateFileFromStored(const QString& storedPath) const {
     QString relative = storedPath;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return estimatesDir() + QLatin1Char('/') + relative;
 }
 
-Conn ProgramFolder::estimateConn(const QString& storedPath) const
-{
+Conn ProgramFolder::estimateConn(const QString& storedPath) const {
     return {estimateFileFromStored(storedPath), kEstimatePassword, false};
 }
 
-QString ProgramFolder::ofExecutable() { return QCoreApplication::applicationDirPath(); }
+QString ProgramFolder::ofExecutable() {
+    return QCoreApplication::applicationDirPath();
+}
 
 } // namespace qx

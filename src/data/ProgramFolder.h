@@ -35,8 +35,8 @@ public:
 
     QString costFile() const;
     QString mastFile() const;
-    QString tempFile() const;  // the working database
-    QString unitFile() const;  // the unit-item scratch database
+    QString tempFile() const; // the working database
+    QString unitFile() const; // the unit-item scratch database
 
     Connections connections() const;
 

@@ -12,14 +12,12 @@ namespace qx {
 
 namespace {
 
-void makeFolder(const QString& path)
-{
+void makeFolder(const QString& path) {
     if (!QDir().mkpath(path))
         throw Failure(kErrPathNotFound, QStringLiteral("Path not found: '%1'.").arg(path));
 }
 
-QString readResource(const QString& name)
-{
+QString readResource(const QString& name) {
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         throw Failure(kErrFileAccess, QStringLiteral("Missing program resource '%1'.").arg(name));
@@ -27,8 +25,7 @@ QString readResource(const QString& name)
 }
 
 // Copies the program's bundled files below `resourceDir` into `target`, keeping files already there.
-void copyMissing(const QString& resourceDir, const QString& target)
-{
+void copyMissing(const QString& resourceDir, const QString& target) {
     QDirIterator it(resourceDir, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -38,16 +35,15 @@ void copyMissing(const QString& resourceDir, const QString& target)
         makeFolder(QFileInfo(destination).absolutePath());
         if (!QFile::copy(source, destination))
             throw Failure(kErrFileAccess, QStringLiteral("Could not write '%1'.").arg(destination));
-        QFile::setPermissions(destination, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                               QFile::ReadOther);
+        QFile::setPermissions(destination,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
 }
 
 } // namespace
 
 void createShippedDatabaseIfMissing(const QString& path, const QString& password, const QString& seedResource,
-                                    bool cost)
-{
+                                    bool cost) {
     if (QFileInfo::exists(path))
         return;
     // Built under a temporary name and renamed when complete, so an interrupted build never leaves a
@@ -67,15 +63,14 @@ void createShippedDatabaseIfMissing(const QString& path, const QString& password
     }
 }
 
-void layOutProgramFolder(const ProgramFolder& folder)
-{
+void layOutProgramFolder(const ProgramFolder& folder) {
     makeFolder(folder.dataDir());
     makeFolder(folder.estimatesDir());
     makeFolder(folder.templatesDir());
     copyMissing(QStringLiteral(":/resources/Templates"), folder.templatesDir());
     copyMissing(QStringLiteral(":/resources/help"), folder.root() + QStringLiteral("/help"));
-    createShippedDatabaseIfMissing(folder.costFile(), kCostPassword, QStringLiteral(":/resources/cost_seed.sql"),
-                                   true);
+    createShippedDatabaseIfMissing(folder.costFile(), kCostPassword,
+                                   QStringLiteral(":/resources/cost_seed.sql"), true);
     createShippedDatabaseIfMissing(folder.mastFile(), kMastPassword,
                                    QStringLiteral(":/resources/mastest_seed.sql"), false);
 }

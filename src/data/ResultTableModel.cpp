@@ -4,44 +4,41 @@
 
 namespace qx {
 
-ResultTableModel::ResultTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+ResultTableModel::ResultTableModel(QObject* parent)
+    : QAbstractTableModel(parent) {}
 
-void ResultTableModel::setResult(const ResultSet& result, const QStringList& captions)
-{
+void ResultTableModel::setResult(const ResultSet& result, const QStringList& captions) {
     beginResetModel();
     m_result = result;
     m_captions = captions;
     endResetModel();
 }
 
-void ResultTableModel::clear()
-{
+void ResultTableModel::clear() {
     beginResetModel();
     m_result.rows.clear();
     endResetModel();
 }
 
-void ResultTableModel::setMoneyColumns(const QSet<int>& columns) { m_moneyColumns = columns; }
+void ResultTableModel::setMoneyColumns(const QSet<int>& columns) {
+    m_moneyColumns = columns;
+}
 
-QVariant ResultTableModel::cell(int row, int column) const
-{
+QVariant ResultTableModel::cell(int row, int column) const {
     if (row < 0 || row >= m_result.size() || column < 0 || column >= m_result.rows.at(row).size())
         return {};
     return m_result.at(row, column);
 }
 
-int ResultTableModel::rowCount(const QModelIndex& parent) const
-{
+int ResultTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_result.size();
 }
 
-int ResultTableModel::columnCount(const QModelIndex& parent) const
-{
+int ResultTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_captions.size());
 }
 
-QVariant ResultTableModel::data(const QModelIndex& index, int role) const
-{
+QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     const bool money = m_moneyColumns.contains(index.column());
@@ -57,8 +54,7 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const
     return value.toString();
 }
 
-QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
@@ -66,8 +62,7 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
     return section + 1;
 }
 
-Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const
-{
+Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 

@@ -3,41 +3,40 @@
 namespace qx {
 
 namespace {
-QString oneLine(QString text)
-{
+QString oneLine(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
 }
 } // namespace
 
-QStringList ScriptedPrompter::takeLog()
-{
+QStringList ScriptedPrompter::takeLog() {
     QStringList out;
     out.swap(m_log);
     return out;
 }
 
-QString ScriptedPrompter::answerWord(Answer answer)
-{
+QString ScriptedPrompter::answerWord(Answer answer) {
     switch (answer) {
-    case Answer::Ok: return QStringLiteral("ok");
-    case Answer::Cancel: return QStringLiteral("cancel");
-    case Answer::Yes: return QStringLiteral("yes");
-    case Answer::No: return QStringLiteral("no");
+    case Answer::Ok:
+        return QStringLiteral("ok");
+    case Answer::Cancel:
+        return QStringLiteral("cancel");
+    case Answer::Yes:
+        return QStringLiteral("yes");
+    case Answer::No:
+        return QStringLiteral("no");
     }
     return {};
 }
 
-void ScriptedPrompter::record(const QString& line)
-{
+void ScriptedPrompter::record(const QString& line) {
     m_log << line;
     if (m_echo)
         m_echo(line);
 }
 
-void ScriptedPrompter::inform(const QString& title, const QString& text, Icon)
-{
+void ScriptedPrompter::inform(const QString& title, const QString& text, Icon) {
     m_lastText = text;
     ++m_messages;
     // An OK-only box: a queued answer is consumed only when it is "ok".
@@ -46,8 +45,7 @@ void ScriptedPrompter::inform(const QString& title, const QString& text, Icon)
     record(QStringLiteral("message: %1 | %2 -> ok").arg(title, oneLine(text)));
 }
 
-Prompter::Answer ScriptedPrompter::ask(const QString& title, const QString& text, Answer defaultAnswer)
-{
+Prompter::Answer ScriptedPrompter::ask(const QString& title, const QString& text, Answer defaultAnswer) {
     m_lastText = text;
     ++m_messages;
     QString word = QStringLiteral("default");
@@ -61,23 +59,20 @@ Prompter::Answer ScriptedPrompter::ask(const QString& title, const QString& text
     return answer;
 }
 
-Prompter::Answer ScriptedPrompter::askYesNo(const QString& title, const QString& text, Icon, Answer def)
-{
+Prompter::Answer ScriptedPrompter::askYesNo(const QString& title, const QString& text, Icon, Answer def) {
     return ask(title, text, def);
 }
 
-Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& title, const QString& text, Icon, Answer def)
-{
+Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& title, const QString& text, Icon,
+                                                  Answer def) {
     return ask(title, text, def);
 }
 
-Prompter::Answer ScriptedPrompter::askOkCancel(const QString& title, const QString& text, Icon, Answer def)
-{
+Prompter::Answer ScriptedPrompter::askOkCancel(const QString& title, const QString& text, Icon, Answer def) {
     return ask(title, text, def);
 }
 
-QString ScriptedPrompter::chooseFile(const QString& title)
-{
+QString ScriptedPrompter::chooseFile(const QString& title) {
     if (m_files.empty()) {
         record(QStringLiteral("dialog: %1 -> cancel").arg(title));
         return {};
@@ -88,9 +83,15 @@ QString ScriptedPrompter::chooseFile(const QString& title)
     return path;
 }
 
-QString ScriptedPrompter::chooseOpenFile(const QString& title, const QString&) { return chooseFile(title); }
-QString ScriptedPrompter::chooseSaveFile(const QString& title, const QString&) { return chooseFile(title); }
+QString ScriptedPrompter::chooseOpenFile(const QString& title, const QString&) {
+    return chooseFile(title);
+}
+QString ScriptedPrompter::chooseSaveFile(const QString& title, const QString&) {
+    return chooseFile(title);
+}
 
-void ScriptedPrompter::openUrl(const QString& url) { record(QStringLiteral("open: %1").arg(url)); }
+void ScriptedPrompter::openUrl(const QString& url) {
+    record(QStringLiteral("open: %1").arg(url));
+}
 
 } // namespace qx

@@ -27,7 +27,8 @@ public:
 
     void inform(const QString& title, const QString& text, Icon icon = Icon::None) override;
     Answer askYesNo(const QString& title, const QString& text, Icon icon, Answer defaultAnswer) override;
-    Answer askYesNoCancel(const QString& title, const QString& text, Icon icon, Answer defaultAnswer) override;
+    Answer askYesNoCancel(const QString& title, const QString& text, Icon icon,
+                          Answer defaultAnswer) override;
     Answer askOkCancel(const QString& title, const QString& text, Icon icon, Answer defaultAnswer) override;
     QString chooseOpenFile(const QString& title, const QString& filters) override;
     QString chooseSaveFile(const QString& title, const QString& filters) override;

@@ -7,8 +7,7 @@
 
 namespace qx {
 
-int ResultSet::columnIndex(const QString& name) const
-{
+int ResultSet::columnIndex(const QString& name) const {
     for (int i = 0; i < columns.size(); ++i) {
         if (columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
@@ -16,8 +15,7 @@ int ResultSet::columnIndex(const QString& name) const
     return -1;
 }
 
-QVariant ResultSet::value(int row, const QString& column) const
-{
+QVariant ResultSet::value(int row, const QString& column) const {
     const int index = columnIndex(column);
     return index < 0 ? QVariant() : rows.at(row).at(index);
 }
@@ -25,30 +23,26 @@ QVariant ResultSet::value(int row, const QString& column) const
 namespace {
 
 // A plain SQLite file starts with this header; a keyed file starts with random bytes.
-bool isPlainSqliteFile(const QString& path)
-{
+bool isPlainSqliteFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     return file.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
-void applyDurability(sqlite3* db, SqlFile::Durability durability)
-{
+void applyDurability(sqlite3* db, SqlFile::Durability durability) {
     const char* pragmas = durability == SqlFile::Durability::Scratch
                               ? "PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY;"
                               : "PRAGMA synchronous=FULL;";
     sqlite3_exec(db, pragmas, nullptr, nullptr, nullptr);
 }
 
-Failure failureOf(sqlite3* db, int code)
-{
+Failure failureOf(sqlite3* db, int code) {
     const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
     return Failure(code, QString::fromUtf8(message));
 }
 
-sqlite3* openHandle(const QString& path, const QString& password, int flags)
-{
+sqlite3* openHandle(const QString& path, const QString& password, int flags) {
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
     const int rc = sqlite3_open_v2(file.constData(), &db, flags, nullptr);
@@ -66,17 +60,17 @@ sqlite3* openHandle(const QString& path, const QString& password, int flags)
 
 } // namespace
 
-SqlFile::SqlFile(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}
+SqlFile::SqlFile(sqlite3* db, QString path)
+    : m_db(db)
+    , m_path(std::move(path)) {}
 
-SqlFile::~SqlFile()
-{
+SqlFile::~SqlFile() {
     for (sqlite3_stmt* stmt : std::as_const(m_statements))
         sqlite3_finalize(stmt);
     sqlite3_close(m_db);
 }
 
-std::unique_ptr<SqlFile> SqlFile::open(const QString& path, const QString& password, Durability durability)
-{
+std::unique_ptr<SqlFile> SqlFile::open(const QString& path, const QString& password, Durability durability) {
     if (!QFileInfo(path).isFile())
         throw Failure(SQLITE_CANTOPEN, QStringLiteral("Could not find file '%1'.").arg(path));
     // A plain file (the scratch databases) is opened without a key whatever password comes with it.
@@ -90,8 +84,8 @@ std::unique_ptr<SqlFile> SqlFile::open(const QString& path, const QString& passw
     return file;
 }
 
-std::unique_ptr<SqlFile> SqlFile::create(const QString& path, const QString& password, Durability durability)
-{
+std::unique_ptr<SqlFile> SqlFile::create(const QString& path, const QString& password,
+                                         Durability durability) {
     if (QFileInfo::exists(path))
         throw Failure(kErrFileExists, QStringLiteral("File already exists: '%1'.").arg(path));
     sqlite3* db = openHandle(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
@@ -100,10 +94,11 @@ std::unique_ptr<SqlFile> SqlFile::create(const QString& path, const QString& pas
     return file;
 }
 
-void SqlFile::fail() const { throw failureOf(m_db, sqlite3_extended_errcode(m_db) & 0xff); }
+void SqlFile::fail() const {
+    throw failureOf(m_db, sqlite3_extended_errcode(m_db) & 0xff);
+}
 
-sqlite3_stmt* SqlFile::prepare(const QString& sql)
-{
+sqlite3_stmt* SqlFile::prepare(const QString& sql) {
     if (sqlite3_stmt* cached = m_statements.value(sql)) {
         sqlite3_reset(cached);
         sqlite3_clear_bindings(cached);
@@ -123,8 +118,7 @@ sqlite3_stmt* SqlFile::prepare(const QString& sql)
     return stmt;
 }
 
-void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params)
-{
+void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params) {
     if (params.size() != sqlite3_bind_parameter_count(stmt))
         throw Failure(SQLITE_RANGE, QStringLiteral("Wrong number of values for the statement."));
     for (int i = 0; i < params.size(); ++i) {
@@ -161,12 +155,14 @@ void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params)
 
 namespace {
 
-QVariant columnValue(sqlite3_stmt* stmt, int column)
-{
+QVariant columnValue(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER: return QVariant(qint64(sqlite3_column_int64(stmt, column)));
-    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt, column));
-    case SQLITE_NULL: return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL:
+        return QVariant();
     default:
         return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
                                           sqlite3_column_bytes(stmt, column)));
@@ -177,8 +173,7 @@ QVariant columnValue(sqlite3_stmt* stmt, int column)
 struct StatementGuard {
     sqlite3_stmt* stmt;
     bool cached;
-    ~StatementGuard()
-    {
+    ~StatementGuard() {
         if (cached)
             sqlite3_reset(stmt);
         else
@@ -188,8 +183,7 @@ struct StatementGuard {
 
 } // namespace
 
-void SqlFile::exec(const QString& sql, const Params& params)
-{
+void SqlFile::exec(const QString& sql, const Params& params) {
     sqlite3_stmt* stmt = prepare(sql);
     StatementGuard guard{stmt, m_statements.contains(sql)};
     bindAll(stmt, params);
@@ -200,8 +194,7 @@ void SqlFile::exec(const QString& sql, const Params& params)
         fail();
 }
 
-ResultSet SqlFile::query(const QString& sql, const Params& params)
-{
+ResultSet SqlFile::query(const QString& sql, const Params& params) {
     sqlite3_stmt* stmt = prepare(sql);
     StatementGuard guard{stmt, m_statements.contains(sql)};
     bindAll(stmt, params);
@@ -222,14 +215,12 @@ ResultSet SqlFile::query(const QString& sql, const Params& params)
     return result;
 }
 
-QVariant SqlFile::scalar(const QString& sql, const Params& params)
-{
+QVariant SqlFile::scalar(const QString& sql, const Params& params) {
     const ResultSet result = query(sql, params);
     return result.isEmpty() || result.columns.isEmpty() ? QVariant() : result.at(0, 0);
 }
 
-void SqlFile::execScript(const QString& sql)
-{
+void SqlFile::execScript(const QString& sql) {
     char* error = nullptr;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_exec(m_db, text.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
@@ -239,13 +230,20 @@ void SqlFile::execScript(const QString& sql)
     }
 }
 
-qint64 SqlFile::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
-int SqlFile::changes() const { return sqlite3_changes(m_db); }
+qint64 SqlFile::lastInsertId() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
+int SqlFile::changes() const {
+    return sqlite3_changes(m_db);
+}
 
-void SqlFile::savepoint(const QString& name) { execScript(QStringLiteral("SAVEPOINT %1").arg(name)); }
-void SqlFile::release(const QString& name) { execScript(QStringLiteral("RELEASE %1").arg(name)); }
-void SqlFile::rollbackTo(const QString& name)
-{
+void SqlFile::savepoint(const QString& name) {
+    execScript(QStringLiteral("SAVEPOINT %1").arg(name));
+}
+void SqlFile::release(const QString& name) {
+    execScript(QStringLiteral("RELEASE %1").arg(name));
+}
+void SqlFile::rollbackTo(const QString& name) {
     execScript(QStringLiteral("ROLLBACK TO %1; RELEASE %1").arg(name));
 }
 
@@ -254,13 +252,12 @@ std::atomic<int> g_savepointCounter{0};
 }
 
 Transaction::Transaction(SqlFile& file)
-    : m_file(file), m_name(QStringLiteral("qx_sp%1").arg(++g_savepointCounter))
-{
+    : m_file(file)
+    , m_name(QStringLiteral("qx_sp%1").arg(++g_savepointCounter)) {
     m_file.savepoint(m_name);
 }
 
-Transaction::~Transaction()
-{
+Transaction::~Transaction() {
     if (m_done)
         return;
     try {
@@ -270,8 +267,7 @@ Transaction::~Transaction()
     }
 }
 
-void Transaction::commit()
-{
+void Transaction::commit() {
     m_file.release(m_name);
     m_done = true;
 }

@@ -34,15 +34,16 @@ struct ResultSet {
 class SqlFile {
 public:
     enum class Durability {
-        Safe,    // shipped databases and estimate files: journaled, synced
-        Scratch  // working and unit scratch databases: thrown away anyway, so speed comes first
+        Safe,   // shipped databases and estimate files: journaled, synced
+        Scratch // working and unit scratch databases: thrown away anyway, so speed comes first
     };
 
     // Opens an existing file; throws Failure when it is missing, unreadable, corrupt or keyed with
     // another password. Never creates a file.
     static std::unique_ptr<SqlFile> open(const QString& path, const QString& password, Durability durability);
     // Creates a new, empty file (keyed when password is not empty); the file must not exist yet.
-    static std::unique_ptr<SqlFile> create(const QString& path, const QString& password, Durability durability);
+    static std::unique_ptr<SqlFile> create(const QString& path, const QString& password,
+                                           Durability durability);
 
     ~SqlFile();
     SqlFile(const SqlFile&) = delete;

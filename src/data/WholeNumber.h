@@ -24,6 +24,8 @@ std::optional<double> parseNumber(const QString& text, const QLocale& locale = Q
 std::optional<std::int32_t> parseWhole(const QString& text, const QLocale& locale = QLocale());
 
 // A whole number written without separators, as the roof boxes show them.
-inline QString wholeText(std::int64_t value) { return QString::number(value); }
+inline QString wholeText(std::int64_t value) {
+    return QString::number(value);
+}
 
 } // namespace qx

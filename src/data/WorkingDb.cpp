@@ -13,12 +13,9 @@ WorkingDb::WorkingDb(DataAccess& data, const ProgramFolder& folder)
     : m_data(data)
     , m_folder(folder)
     , m_temp(folder.connections().sTempConn)
-    , m_unit(folder.connections().sUnitConn)
-{
-}
+    , m_unit(folder.connections().sUnitConn) {}
 
-void WorkingDb::KillIfExists(const QString& path)
-{
+void WorkingDb::KillIfExists(const QString& path) {
     m_data.pool().close(path);
     if (!QFileInfo::exists(path))
         return;
@@ -28,15 +25,14 @@ void WorkingDb::KillIfExists(const QString& path)
 
 namespace {
 
-void requireFolder(const QString& path)
-{
+void requireFolder(const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir())
         throw Failure(kErrPathNotFound, QStringLiteral("Path not found"));
 }
 
-void createFile(const QString& path, const QString& password, SqlFile::Durability durability, DatabaseKind kind)
-{
+void createFile(const QString& path, const QString& password, SqlFile::Durability durability,
+                DatabaseKind kind) {
     requireFolder(path);
     auto file = SqlFile::create(path, password, durability);
     try {
@@ -50,22 +46,19 @@ void createFile(const QString& path, const QString& password, SqlFile::Durabilit
 
 } // namespace
 
-void WorkingDb::CreateTempDB()
-{
+void WorkingDb::CreateTempDB() {
     KillIfExists(m_temp.path);
     createFile(m_temp.path, QString(), SqlFile::Durability::Scratch, DatabaseKind::Working);
 }
 
-void WorkingDb::CreateSectSort()
-{
+void WorkingDb::CreateSectSort() {
     SqlFile& file = m_data.file(m_temp);
     // A SectSort left behind by a dialog that was closed abnormally would block the next opening.
     file.execScript(QStringLiteral("DROP TABLE IF EXISTS SectSort"));
     createTable(file, QStringLiteral("SectSort"));
 }
 
-void WorkingDb::DropTempTable(const QString& table)
-{
+void WorkingDb::DropTempTable(const QString& table) {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     if (!identifier.match(table).hasMatch())
         return;
@@ -76,20 +69,17 @@ void WorkingDb::DropTempTable(const QString& table)
     }
 }
 
-void WorkingDb::ClearTempDB()
-{
+void WorkingDb::ClearTempDB() {
     for (const char* table : {"TempSect", "Estigrid", "TpLineItems", "TempAreas", "TempLineal"})
         m_data.ActionQuery(QStringLiteral("delete from ") + QLatin1String(table), m_temp);
 }
 
-void WorkingDb::CreateUnitDB()
-{
+void WorkingDb::CreateUnitDB() {
     KillIfExists(m_unit.path);
     createFile(m_unit.path, QString(), SqlFile::Durability::Scratch, DatabaseKind::UnitScratch);
 }
 
-void WorkingDb::CreateEstFile(const QString& name)
-{
+void WorkingDb::CreateEstFile(const QString& name) {
     const QString path = m_folder.estimateFile(name);
     requireFolder(path);
     KillIfExists(path);
@@ -98,12 +88,13 @@ void WorkingDb::CreateEstFile(const QString& name)
 
 bool WorkingDb::AddTpLineItem(qint32 lineItemID, qint32 itemID, const QString& sect, qint32 secOrder,
                               const QString& name, const QString& itemTable, qint32 qty, const QString& unit,
-                              Money cost, Money lineTotal)
-{
+                              Money cost, Money lineTotal) {
     return m_data.ActionQuery(
         QStringLiteral("insert into tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,"
                        "qty,unit,cost,linetotal)values(?,?,?,?,?,?,?,?,?,?)"),
-        m_temp, {lineItemID, itemID, sect, secOrder, name, itemTable, qty, unit, qint64(cost.raw()), qint64(lineTotal.raw())});
+        m_temp,
+        {lineItemID, itemID, sect, secOrder, name, itemTable, qty, unit, qint64(cost.raw()),
+         qint64(lineTotal.raw())});
 }
 
 } // namespace qx

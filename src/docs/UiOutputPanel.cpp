@@ -18,8 +18,8 @@ const char* const kCreateCaptions[5] = {"Create document set", "Create from esti
                                         "Create from estimate", "Create from areas"};
 } // namespace
 
-UiOutputPanel::UiOutputPanel(QWidget* parent) : QWidget(parent)
-{
+UiOutputPanel::UiOutputPanel(QWidget* parent)
+    : QWidget(parent) {
     m_toolbar = new QToolBar(this);
     m_toolbar->setObjectName(QStringLiteral("tbToolBar"));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -66,20 +66,23 @@ UiOutputPanel::UiOutputPanel(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_tabs, 1);
 }
 
-QTextEdit* UiOutputPanel::currentEditor() const { return m_editors.at(size_t(std::max(0, m_tabs->currentIndex()))); }
+QTextEdit* UiOutputPanel::currentEditor() const {
+    return m_editors.at(size_t(std::max(0, m_tabs->currentIndex())));
+}
 
-void UiOutputPanel::addToolbarActions()
-{
+void UiOutputPanel::addToolbarActions() {
     // The editing commands act on the editor of the selected document tab.
     const struct {
         const char* key;
         const char* tip;
         void (QTextEdit::*slot)();
-    } editing[] = {{"Copy", "Copy", &QTextEdit::copy}, {"Cut", "Cut", &QTextEdit::cut}, {"Paste", "Paste", &QTextEdit::paste}};
+    } editing[] = {{"Copy", "Copy", &QTextEdit::copy},
+                   {"Cut", "Cut", &QTextEdit::cut},
+                   {"Paste", "Paste", &QTextEdit::paste}};
     for (const char* key : {"New", "Open", "Save", "Print"}) {
         QAction* action = m_toolbar->addAction(QLatin1String(key));
         action->setObjectName(QStringLiteral("tb") + QLatin1String(key));
-        action->setEnabled(false);  // document files and printing arrive with the document commands
+        action->setEnabled(false); // document files and printing arrive with the document commands
     }
     m_toolbar->addSeparator();
     for (const auto& e : editing) {
@@ -100,7 +103,8 @@ void UiOutputPanel::addToolbarActions()
     });
     QAction* italic = m_toolbar->addAction(QStringLiteral("Italic"));
     italic->setObjectName(QStringLiteral("tbItalic"));
-    connect(italic, &QAction::triggered, this, [this] { currentEditor()->setFontItalic(!currentEditor()->fontItalic()); });
+    connect(italic, &QAction::triggered, this,
+            [this] { currentEditor()->setFontItalic(!currentEditor()->fontItalic()); });
     QAction* underline = m_toolbar->addAction(QStringLiteral("Underline"));
     underline->setObjectName(QStringLiteral("tbUnderline"));
     connect(underline, &QAction::triggered, this,
@@ -110,24 +114,24 @@ void UiOutputPanel::addToolbarActions()
         const char* key;
         const char* tip;
         Qt::Alignment align;
-    } aligns[] = {{"Left", "Align Left", Qt::AlignLeft}, {"Center", "Align Center", Qt::AlignHCenter},
+    } aligns[] = {{"Left", "Align Left", Qt::AlignLeft},
+                  {"Center", "Align Center", Qt::AlignHCenter},
                   {"Right", "Align Right", Qt::AlignRight}};
     for (const auto& a : aligns) {
         QAction* action = m_toolbar->addAction(QLatin1String(a.key));
         action->setObjectName(QStringLiteral("tb") + QLatin1String(a.key));
         action->setToolTip(QLatin1String(a.tip));
-        connect(action, &QAction::triggered, this, [this, align = a.align] { currentEditor()->setAlignment(align); });
+        connect(action, &QAction::triggered, this,
+                [this, align = a.align] { currentEditor()->setAlignment(align); });
     }
 }
 
-void UiOutputPanel::fillFonts()
-{
+void UiOutputPanel::fillFonts() {
     m_fonts->clear();
     m_fonts->addItems(QFontDatabase::families());
 }
 
-void UiOutputPanel::reset()
-{
+void UiOutputPanel::reset() {
     for (QTextEdit* editor : m_editors)
         editor->clear();
     for (int i = 0; i < 4; ++i) {

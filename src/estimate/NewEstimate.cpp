@@ -11,63 +11,74 @@ namespace qx {
 namespace {
 
 const QString kNotBlank = QStringLiteral("This field may not be blank.");
-const QString kPickType = QStringLiteral("You must pick an estimate type.\nIf the one you want is not on the list\n"
-                                         "you may type it in.");
-const QString kTypeAlpha = QStringLiteral("Estimate types can have alpha characters\nonly. Please re-enter the "
-                                          "type or\nselect an existing type from the list.");
-const QString kNameAlpha = QStringLiteral("Estimate names can have alpha characters only.\nPlease re-enter the "
-                                          "name oror leave create the\nblank and let the system name for you.");
+const QString kPickType =
+    QStringLiteral("You must pick an estimate type.\nIf the one you want is not on the list\n"
+                   "you may type it in.");
+const QString kTypeAlpha =
+    QStringLiteral("Estimate types can have alpha characters\nonly. Please re-enter the "
+                   "type or\nselect an existing type from the list.");
+const QString kNameAlpha =
+    QStringLiteral("Estimate names can have alpha characters only.\nPlease re-enter the "
+                   "name oror leave create the\nblank and let the system name for you.");
 constexpr int kStoredNameMax = 50;
 
-bool isBlank(const QString& text) { return text.trimmed().isEmpty(); }
+bool isBlank(const QString& text) {
+    return text.trimmed().isEmpty();
+}
 
-bool allAlpha(const QString& text)
-{
+bool allAlpha(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return IsAlpha(c); });
 }
 
-OwnerField nameField(int index) { return OwnerField(int(OwnerField::Name0) + index); }
+OwnerField nameField(int index) {
+    return OwnerField(int(OwnerField::Name0) + index);
+}
 
-const QString& fieldText(const OwnerInput& input, OwnerField field)
-{
+const QString& fieldText(const OwnerInput& input, OwnerField field) {
     switch (field) {
-    case OwnerField::Type: return input.type;
-    case OwnerField::EstName: return input.estName;
-    default: return input.names.at(size_t(field));
+    case OwnerField::Type:
+        return input.type;
+    case OwnerField::EstName:
+        return input.estName;
+    default:
+        return input.names.at(size_t(field));
     }
 }
 
 } // namespace
 
-int ownerFieldMaxLength(OwnerField field)
-{
+int ownerFieldMaxLength(OwnerField field) {
     switch (field) {
-    case OwnerField::Name0: return 25;
+    case OwnerField::Name0:
+        return 25;
     case OwnerField::Name1:
     case OwnerField::Name2:
-    case OwnerField::Name3: return 100;
+    case OwnerField::Name3:
+        return 100;
     case OwnerField::Name4:
-    case OwnerField::Name5: return 12;
-    case OwnerField::Name6: return 8;
-    case OwnerField::Type: return 25;
-    case OwnerField::EstName: return kStoredNameMax;
+    case OwnerField::Name5:
+        return 12;
+    case OwnerField::Name6:
+        return 8;
+    case OwnerField::Type:
+        return 25;
+    case OwnerField::EstName:
+        return kStoredNameMax;
     }
     return 0;
 }
 
-bool IsAlpha(QChar c)
-{
+bool IsAlpha(QChar c) {
     const char16_t u = c.unicode();
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == ' ';
 }
 
 NewEstimate::NewEstimate(AppContext& ctx, WorkState& state)
-    : m_ctx(ctx), m_state(state), m_register(ctx.data, ctx.conns.sMastConn)
-{
-}
+    : m_ctx(ctx)
+    , m_state(state)
+    , m_register(ctx.data, ctx.conns.sMastConn) {}
 
-std::optional<StartRefusal> NewEstimate::check(const OwnerInput& input)
-{
+std::optional<StartRefusal> NewEstimate::check(const OwnerInput& input) {
     for (int i = 0; i <= 4; ++i) {
         if (isBlank(input.names.at(size_t(i))))
             return StartRefusal{kNotBlank, nameField(i)};
@@ -79,24 +90,22 @@ std::optional<StartRefusal> NewEstimate::check(const OwnerInput& input)
     if (!input.estName.isEmpty() && !allAlpha(input.estName))
         return StartRefusal{kNameAlpha, OwnerField::EstName, true};
     // A value can arrive longer than its box allows (an imported contact): refuse it before storing.
-    for (OwnerField field : {OwnerField::Name0, OwnerField::Name1, OwnerField::Name2, OwnerField::Name3,
-                             OwnerField::Name4, OwnerField::Name5, OwnerField::Name6, OwnerField::Type,
-                             OwnerField::EstName}) {
+    for (OwnerField field :
+         {OwnerField::Name0, OwnerField::Name1, OwnerField::Name2, OwnerField::Name3, OwnerField::Name4,
+          OwnerField::Name5, OwnerField::Name6, OwnerField::Type, OwnerField::EstName}) {
         if (auto message = checkLength(fieldText(input, field), ownerFieldMaxLength(field)))
             return StartRefusal{*message, field};
     }
     return std::nullopt;
 }
 
-QString NewEstimate::displayName(const OwnerInput& input)
-{
+QString NewEstimate::displayName(const OwnerInput& input) {
     if (!isBlank(input.estName))
         return input.estName;
     return input.names.at(1) + QLatin1Char(' ') + input.type;
 }
 
-QString NewEstimate::storedName(const QString& displayName)
-{
+QString NewEstimate::storedName(const QString& displayName) {
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|#");
     QString name;
     for (QChar c : displayName) {
@@ -110,8 +119,7 @@ QString NewEstimate::storedName(const QString& displayName)
     return name;
 }
 
-bool NewEstimate::begin()
-{
+bool NewEstimate::begin() {
     m_state.sOpenMode = WorkState::kNew;
     if (!m_ctx.data.Trap({QStringLiteral("mnuNew_Click"), TrapSite::Form, QStringLiteral("frmQuovi")},
                          [&] { m_ctx.working.CreateTempDB(); }))
@@ -120,8 +128,7 @@ bool NewEstimate::begin()
     return m_state.lEstID != 0;
 }
 
-std::optional<StartRefusal> NewEstimate::start(const OwnerInput& input)
-{
+std::optional<StartRefusal> NewEstimate::start(const OwnerInput& input) {
     if (auto refusal = check(input)) {
         m_ctx.prompter.inform(kAppTitle, refusal->message);
         return refusal;
@@ -138,9 +145,9 @@ std::optional<StartRefusal> NewEstimate::start(const OwnerInput& input)
                                OwnerField::EstName};
     } else {
         bool taken = false;
-        const bool read = m_ctx.data.Trap({QStringLiteral("cmdStartEst_Click"), TrapSite::Form,
-                                           QStringLiteral("frmQuovi")},
-                                          [&] { taken = m_register.nameTaken(name, m_state.lEstID); });
+        const bool read =
+            m_ctx.data.Trap({QStringLiteral("cmdStartEst_Click"), TrapSite::Form, QStringLiteral("frmQuovi")},
+                            [&] { taken = m_register.nameTaken(name, m_state.lEstID); });
         if (!read)
             return StartRefusal{QString(), OwnerField::EstName};
         if (taken)
@@ -156,8 +163,7 @@ std::optional<StartRefusal> NewEstimate::start(const OwnerInput& input)
     return create(input, name);
 }
 
-std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const QString& name)
-{
+std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const QString& name) {
     const QString folder = m_ctx.folder.estimateFolder(name);
     const QString storedPath = ProgramFolder::storedEstimatePath(name);
     const Conn estConn = m_ctx.folder.estimateConn(storedPath);
@@ -172,8 +178,7 @@ std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const Q
     };
     auto fail = [&](const QString& reason) {
         undo();
-        const QString message =
-            QStringLiteral("The estimate %1 could not be created.\n%2").arg(name, reason);
+        const QString message = QStringLiteral("The estimate %1 could not be created.\n%2").arg(name, reason);
         m_ctx.prompter.inform(kAppTitle, message, Prompter::Icon::Critical);
         return StartRefusal{message, OwnerField::EstName};
     };
@@ -184,7 +189,8 @@ std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const Q
         m_ctx.working.CreateEstFile(name);
         const auto& n = input.names;
         m_ctx.data.file(estConn).exec(
-            QStringLiteral("insert into main(fname,lname,address,citystzip,homeph,workph,ext)values(?,?,?,?,?,?,?)"),
+            QStringLiteral(
+                "insert into main(fname,lname,address,citystzip,homeph,workph,ext)values(?,?,?,?,?,?,?)"),
             {n[0], n[1], n[2], n[3], n[4], n[5], n[6]});
     } catch (const Failure& failure) {
         return fail(QStringLiteral("Error %1 (%2)").arg(failure.number()).arg(failure.description()));
@@ -198,8 +204,7 @@ std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const Q
     return std::nullopt;
 }
 
-void NewEstimate::dropReservation()
-{
+void NewEstimate::dropReservation() {
     if (m_state.lEstID != 0)
         m_register.deleteRow(m_state.lEstID);
 }

@@ -11,7 +11,7 @@ namespace qx {
 
 // What the owner panel holds when Start is pressed.
 struct OwnerInput {
-    std::array<QString, 7> names;  // first name, last name or company, address, city/st/zip, home, work, ext
+    std::array<QString, 7> names; // first name, last name or company, address, city/st/zip, home, work, ext
     QString type;
     QString estName;
 };

@@ -4,22 +4,23 @@
 
 namespace qx {
 
-Register::Register(DataAccess& data, const Conn& mastConn) : m_data(data), m_mast(mastConn) {}
+Register::Register(DataAccess& data, const Conn& mastConn)
+    : m_data(data)
+    , m_mast(mastConn) {}
 
-QStringList Register::PopEstTypeCbo()
-{
+QStringList Register::PopEstTypeCbo() {
     QStringList types{QString()};
     m_data.Trap({QStringLiteral("PopEstTypeCbo"), TrapSite::Module, QStringLiteral("modEst")}, [&] {
         const ResultSet rows = m_data.Read(
-            m_mast, QStringLiteral("Select distinct esttype from master where esttype is not null order by esttype"));
+            m_mast,
+            QStringLiteral("Select distinct esttype from master where esttype is not null order by esttype"));
         for (const QVariantList& row : rows.rows)
             types << row.at(0).toString();
     });
     return types;
 }
 
-qint32 Register::CreateEstID()
-{
+qint32 Register::CreateEstID() {
     qint32 id = 0;
     m_data.Trap({QStringLiteral("CreateEstID"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
         SqlFile& file = m_data.file(m_mast);
@@ -31,28 +32,24 @@ qint32 Register::CreateEstID()
     return id;
 }
 
-void Register::deleteRow(qint32 id)
-{
+void Register::deleteRow(qint32 id) {
     m_data.ActionQuery(QStringLiteral("DELETE from master where id=?"), m_mast, {id});
 }
 
 bool Register::completeRow(qint32 id, const QString& name, const QString& address, const QString& storedPath,
-                           const QString& type)
-{
+                           const QString& type) {
     return m_data.ActionQuery(
         QStringLiteral("update master set estname=?,estaddress=?,estpath=?,esttype=? where id=?"), m_mast,
         {name, address, storedPath, type, id});
 }
 
-bool Register::nameTaken(const QString& name, qint32 exceptId)
-{
+bool Register::nameTaken(const QString& name, qint32 exceptId) {
     const QVariant count = m_data.ReadScalar(
         m_mast, QStringLiteral("select count(*) from master where estname=? and id<>?"), {name, exceptId});
     return count.toLongLong() > 0;
 }
 
-void Register::removeStaleReservations()
-{
+void Register::removeStaleReservations() {
     m_data.Trap({QStringLiteral("RemoveStaleReservations"), TrapSite::Module, QStringLiteral("modEst")}, [&] {
         m_data.file(m_mast).exec(QStringLiteral("DELETE from master where estpath is null or estpath=''"));
     });

@@ -16,15 +16,13 @@ namespace qx {
 
 namespace {
 
-QLabel* caption(const QString& text, QWidget* parent)
-{
+QLabel* caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QLabel* helpLabel(const QString& name, const QString& text, QWidget* parent)
-{
+QLabel* helpLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = caption(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
@@ -36,8 +34,7 @@ QLabel* helpLabel(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
-QLineEdit* UiOwnerPanel::addBox(const QString& name, int maxLength, Prompter& prompter)
-{
+QLineEdit* UiOwnerPanel::addBox(const QString& name, int maxLength, Prompter& prompter) {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     UiFocusColour::install(box);
@@ -45,8 +42,8 @@ QLineEdit* UiOwnerPanel::addBox(const QString& name, int maxLength, Prompter& pr
     return box;
 }
 
-UiOwnerPanel::UiOwnerPanel(Prompter& prompter, QWidget* parent) : QWidget(parent)
-{
+UiOwnerPanel::UiOwnerPanel(Prompter& prompter, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(QStringLiteral("frOwner"));
     for (int i = 0; i < 7; ++i)
         m_names[size_t(i)] = addBox(QStringLiteral("txtName_%1").arg(i),
@@ -134,8 +131,7 @@ UiOwnerPanel::UiOwnerPanel(Prompter& prompter, QWidget* parent) : QWidget(parent
     setTabOrder(m_start, m_cancel);
 }
 
-OwnerInput UiOwnerPanel::input() const
-{
+OwnerInput UiOwnerPanel::input() const {
     OwnerInput in;
     for (size_t i = 0; i < m_names.size(); ++i)
         in.names[i] = m_names[i]->text();
@@ -144,8 +140,7 @@ OwnerInput UiOwnerPanel::input() const
     return in;
 }
 
-void UiOwnerPanel::setTypes(const QStringList& types)
-{
+void UiOwnerPanel::setTypes(const QStringList& types) {
     const QString typed = m_type->currentText();
     m_type->clear();
     m_type->addItems(types);
@@ -153,18 +148,18 @@ void UiOwnerPanel::setTypes(const QStringList& types)
     m_type->setEditText(typed.isEmpty() ? QString() : typed);
 }
 
-void UiOwnerPanel::clearFields()
-{
+void UiOwnerPanel::clearFields() {
     for (QLineEdit* box : m_names)
         box->clear();
     m_estName->clear();
     m_type->setEditText(QString());
 }
 
-void UiOwnerPanel::setEstimateName(const QString& name) { m_estName->setText(name); }
+void UiOwnerPanel::setEstimateName(const QString& name) {
+    m_estName->setText(name);
+}
 
-void UiOwnerPanel::LockOwner(bool locked)
-{
+void UiOwnerPanel::LockOwner(bool locked) {
     for (QLineEdit* box : m_names)
         box->setReadOnly(locked);
     m_estName->setReadOnly(locked);
@@ -178,27 +173,31 @@ void UiOwnerPanel::LockOwner(bool locked)
     m_tabWarning->setVisible(!locked);
 }
 
-void UiOwnerPanel::setHeading(const QString& text) { m_heading->setText(text); }
+void UiOwnerPanel::setHeading(const QString& text) {
+    m_heading->setText(text);
+}
 
-void UiOwnerPanel::setStartCancelEnabled(bool enabled)
-{
+void UiOwnerPanel::setStartCancelEnabled(bool enabled) {
     m_start->setEnabled(enabled);
     m_cancel->setEnabled(enabled);
 }
 
-void UiOwnerPanel::setImportEnabled(bool enabled) { m_import->setEnabled(enabled); }
+void UiOwnerPanel::setImportEnabled(bool enabled) {
+    m_import->setEnabled(enabled);
+}
 
-QWidget* UiOwnerPanel::fieldWidget(OwnerField field) const
-{
+QWidget* UiOwnerPanel::fieldWidget(OwnerField field) const {
     switch (field) {
-    case OwnerField::Type: return m_type;
-    case OwnerField::EstName: return m_estName;
-    default: return m_names.at(size_t(field));
+    case OwnerField::Type:
+        return m_type;
+    case OwnerField::EstName:
+        return m_estName;
+    default:
+        return m_names.at(size_t(field));
     }
 }
 
-void UiOwnerPanel::focusField(OwnerField field, bool clear)
-{
+void UiOwnerPanel::focusField(OwnerField field, bool clear) {
     if (clear) {
         if (field == OwnerField::Type)
             m_type->setEditText(QString());

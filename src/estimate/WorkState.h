@@ -19,9 +19,9 @@ struct WorkState {
     qint32 lEstID = 0;     // register id of the estimate being worked on; 0 when none
     bool bChanged = false; // edited since started, opened or saved
     bool bLoadingTerms = false;
-    QString sEstStatus;    // "Working" for a new estimate, else the register's status
-    QString estName;       // the estimate's name (blanks removed) once started or opened
-    Conn sEstConn;         // the open estimate's file; empty path when none
+    QString sEstStatus; // "Working" for a new estimate, else the register's status
+    QString estName;    // the estimate's name (blanks removed) once started or opened
+    Conn sEstConn;      // the open estimate's file; empty path when none
 
     bool isIdle() const { return sOpenMode.isEmpty(); }
     bool hasEstimateFile() const { return !sEstConn.path.isEmpty(); }

@@ -10,14 +10,14 @@
 
 namespace qx {
 
-QStringList UiLinesPanel::captions()
-{
-    return {QStringLiteral("ID"),   QStringLiteral("Name"), QStringLiteral("Type"),       QStringLiteral("Qty"),
-            QStringLiteral("Unit"), QStringLiteral("Cost"), QStringLiteral("Line Total"), QStringLiteral("Sub Total")};
+QStringList UiLinesPanel::captions() {
+    return {QStringLiteral("ID"),         QStringLiteral("Name"),     QStringLiteral("Type"),
+            QStringLiteral("Qty"),        QStringLiteral("Unit"),     QStringLiteral("Cost"),
+            QStringLiteral("Line Total"), QStringLiteral("Sub Total")};
 }
 
-UiLinesPanel::UiLinesPanel(QWidget* parent) : QWidget(parent)
-{
+UiLinesPanel::UiLinesPanel(QWidget* parent)
+    : QWidget(parent) {
     m_model = new ResultTableModel(this);
     m_model->setMoneyColumns({5, 6, 7});
     m_model->setResult({}, captions());

@@ -14,8 +14,7 @@ namespace qx {
 
 namespace {
 
-QLabel* figure(const QString& name, const QString& text, QWidget* parent)
-{
+QLabel* figure(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -24,20 +23,22 @@ QLabel* figure(const QString& name, const QString& text, QWidget* parent)
     return label;
 }
 
-const char* const kSubTotalCaptions[7] = {"Material:", "Labor:", "Sub Con:", "Equip:", "Fees:", "Unit Items:", "Total:"};
+const char* const kSubTotalCaptions[7] = {
+    "Material:", "Labor:", "Sub Con:", "Equip:", "Fees:", "Unit Items:", "Total:"};
 const char* const kAdminCaptions[4] = {"Overhead", "Profit", "Contingency", "Management"};
 const char* const kKindLabels[4] = {"lblOver", "lblPro", "lblCont", "lblManage"};
 
 } // namespace
 
-UiTermsPanel::UiTermsPanel(QWidget* parent) : QWidget(parent)
-{
+UiTermsPanel::UiTermsPanel(QWidget* parent)
+    : QWidget(parent) {
     auto* subFrame = new QGroupBox(QStringLiteral("Sub Totals"), this);
     subFrame->setObjectName(QStringLiteral("frSubTotals"));
     auto* subGrid = new QGridLayout(subFrame);
     for (int i = 0; i < 7; ++i) {
         subGrid->addWidget(new QLabel(QLatin1String(kSubTotalCaptions[i]), subFrame), i, 0);
-        m_subTotals[size_t(i)] = figure(QStringLiteral("lblSubTotals_%1").arg(i), QStringLiteral(".00"), subFrame);
+        m_subTotals[size_t(i)] =
+            figure(QStringLiteral("lblSubTotals_%1").arg(i), QStringLiteral(".00"), subFrame);
         subGrid->addWidget(m_subTotals[size_t(i)], i, 1);
     }
 
@@ -102,8 +103,7 @@ UiTermsPanel::UiTermsPanel(QWidget* parent) : QWidget(parent)
     layout->addLayout(texts, 1);
 }
 
-void UiTermsPanel::resetFigures()
-{
+void UiTermsPanel::resetFigures() {
     for (QLabel* label : m_subTotals)
         label->setText(QStringLiteral(".00"));
     for (QLabel* label : {m_subTotal, m_adminTotal, m_estTotal})
@@ -112,8 +112,7 @@ void UiTermsPanel::resetFigures()
         label->setText(QStringLiteral("..."));
 }
 
-void UiTermsPanel::clearTexts()
-{
+void UiTermsPanel::clearTexts() {
     m_summary->clear();
     m_terms->clear();
 }

@@ -2,8 +2,7 @@
 
 namespace qx {
 
-QString Greeting::text()
-{
+QString Greeting::text() {
     return QStringLiteral(
         "This screen is a reminder of how to get started using Quorvex.\n\n"
         "If you haven't already done so, it is recommended that you read the Quick\n"
@@ -16,8 +15,7 @@ QString Greeting::text()
         "Good luck and we hope you enjoy our software.");
 }
 
-void Greeting::okay(SettingsStore& store, bool showAtStartup)
-{
+void Greeting::okay(SettingsStore& store, bool showAtStartup) {
     if (!showAtStartup)
         store.write(kAppName, QStringLiteral("Op"), QStringLiteral("Greet"), QStringLiteral("0"));
 }

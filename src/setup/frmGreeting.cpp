@@ -10,8 +10,9 @@
 
 namespace qx {
 
-frmGreeting::frmGreeting(SettingsStore& store, QWidget* parent) : QDialog(parent), m_store(store)
-{
+frmGreeting::frmGreeting(SettingsStore& store, QWidget* parent)
+    : QDialog(parent)
+    , m_store(store) {
     setObjectName(QStringLiteral("frmGreeting"));
     setWindowTitle(QStringLiteral("Welcome to Quorvex"));
 
@@ -40,8 +41,7 @@ frmGreeting::frmGreeting(SettingsStore& store, QWidget* parent) : QDialog(parent
     layout->addLayout(buttons);
 }
 
-void frmGreeting::okay()
-{
+void frmGreeting::okay() {
     Greeting::okay(m_store, m_show->isChecked());
     accept();
 }

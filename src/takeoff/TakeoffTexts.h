@@ -13,7 +13,9 @@ namespace qx {
 inline const QString& kMsgNotANumber = kMustBeNumber;
 inline const QString kMsgOutOfRange =
     QStringLiteral("This field must be a number between -2147483648 and 2147483647.");
-inline QString tooLongText(int maxChars) { return tooLongMessage(maxChars); }
+inline QString tooLongText(int maxChars) {
+    return tooLongMessage(maxChars);
+}
 
 // "Total Area" view
 inline const QString kMsgSelectPitch = QStringLiteral("Please enter measurements and select pitch.");

@@ -23,15 +23,13 @@ namespace qx {
 
 namespace {
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
-{
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
 }
 
-QTableView* grid(const QString& name, ResultTableModel* model, QWidget* parent)
-{
+QTableView* grid(const QString& name, ResultTableModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     view->setModel(model);
@@ -45,8 +43,7 @@ QTableView* grid(const QString& name, ResultTableModel* model, QWidget* parent)
 
 // Refills a grid; an empty result (a failed read, already reported) leaves it as it was.
 void refill(QTableView* view, ResultTableModel* model, const std::optional<ResultSet>& rows,
-            const QStringList& captions)
-{
+            const QStringList& captions) {
     if (!rows)
         return;
     model->setResult(*rows, captions);
@@ -57,8 +54,9 @@ void refill(QTableView* view, ResultTableModel* model, const std::optional<Resul
 } // namespace
 
 UiRoofPanel::UiRoofPanel(AppContext& ctx, WorkState& state, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx), m_panel(ctx, state)
-{
+    : QWidget(parent)
+    , m_ctx(ctx)
+    , m_panel(ctx, state) {
     setObjectName(QStringLiteral("frRoof"));
     auto* styles = new QHBoxLayout;
     const char* captions[2] = {"Individual Areas", "Total Area"};
@@ -82,8 +80,7 @@ UiRoofPanel::UiRoofPanel(AppContext& ctx, WorkState& state, QWidget* parent)
     resetForEstimate();
 }
 
-QGroupBox* UiRoofPanel::buildTotalFrame()
-{
+QGroupBox* UiRoofPanel::buildTotalFrame() {
     m_frTotal = new QGroupBox(QStringLiteral("Total Area"), this);
     m_frTotal->setObjectName(QStringLiteral("frTotal"));
     auto* g = new QGridLayout(m_frTotal);
@@ -109,56 +106,45 @@ QGroupBox* UiRoofPanel::buildTotalFrame()
     return m_frTotal;
 }
 
-QGroupBox* UiRoofPanel::buildAreasFrame()
-{
-    m_frInd = new QGroupBox(QStringLiteral("Individual Areas"), this);
-    m_frInd->setObjectName(QStringLiteral("frInd"));
-    m_areas = new ResultTableModel(this);
-    m_areas->setResult({}, RoofAreas::gridCaptions());
-    m_areasGrid = grid(QStringLiteral("dgAreas"), m_areas, m_frInd);
+QGroupBox* UiRoofPanel::buildListFrame(const ListFrame& spec, ResultTableModel*& model, QTableView*& view) {
+    auto* frame = new QGroupBox(spec.caption, this);
+    frame->setObjectName(spec.frameName);
+    model = new ResultTableModel(this);
+    model->setResult({}, spec.captions);
+    view = grid(spec.gridName, model, frame);
     auto* buttons = new QHBoxLayout;
-    QPushButton* add = button(QStringLiteral("cmdAddArea"), QStringLiteral("Add"), m_frInd);
-    QPushButton* edit = button(QStringLiteral("cmdEditArea"), QStringLiteral("Edit"), m_frInd);
-    QPushButton* del = button(QStringLiteral("cmdDeleteArea"), QStringLiteral("Delete"), m_frInd);
-    for (QPushButton* b : {add, edit, del})
+    const std::pair<QString, void (UiRoofPanel::*)()> commands[3] = {{QStringLiteral("Add"), spec.add},
+                                                                     {QStringLiteral("Edit"), spec.edit},
+                                                                     {QStringLiteral("Delete"), spec.remove}};
+    for (const auto& [caption, slot] : commands) {
+        QPushButton* b = button(QStringLiteral("cmd%1%2").arg(caption, spec.suffix), caption, frame);
+        connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(m_frInd);
-    layout->addWidget(m_areasGrid, 1);
-    layout->addLayout(buttons);
-    connect(add, &QPushButton::clicked, this, &UiRoofPanel::addArea);
-    connect(edit, &QPushButton::clicked, this, &UiRoofPanel::editArea);
-    connect(del, &QPushButton::clicked, this, &UiRoofPanel::deleteArea);
-    connect(m_areasGrid, &QTableView::doubleClicked, this, &UiRoofPanel::editArea);
-    return m_frInd;
-}
-
-QGroupBox* UiRoofPanel::buildLinealFrame()
-{
-    auto* frame = new QGroupBox(QStringLiteral("Lineal Items"), this);
-    frame->setObjectName(QStringLiteral("frLineal"));
-    m_lineals = new ResultTableModel(this);
-    m_lineals->setResult({}, LinealItems::gridCaptions());
-    m_linealGrid = grid(QStringLiteral("dgLineal"), m_lineals, frame);
-    auto* buttons = new QHBoxLayout;
-    QPushButton* add = button(QStringLiteral("cmdAddLineal"), QStringLiteral("Add"), frame);
-    QPushButton* edit = button(QStringLiteral("cmdEditLineal"), QStringLiteral("Edit"), frame);
-    QPushButton* del = button(QStringLiteral("cmdDeleteLineal"), QStringLiteral("Delete"), frame);
-    for (QPushButton* b : {add, edit, del})
-        buttons->addWidget(b);
+    }
     buttons->addStretch();
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(m_linealGrid, 1);
+    layout->addWidget(view, 1);
     layout->addLayout(buttons);
-    connect(add, &QPushButton::clicked, this, &UiRoofPanel::addLineal);
-    connect(edit, &QPushButton::clicked, this, &UiRoofPanel::editLineal);
-    connect(del, &QPushButton::clicked, this, &UiRoofPanel::deleteLineal);
-    connect(m_linealGrid, &QTableView::doubleClicked, this, &UiRoofPanel::editLineal);
+    connect(view, &QTableView::doubleClicked, this, spec.edit);
     return frame;
 }
 
-QWidget* UiRoofPanel::buildTotals()
-{
+QGroupBox* UiRoofPanel::buildAreasFrame() {
+    m_frInd = buildListFrame({QStringLiteral("Individual Areas"), QStringLiteral("frInd"),
+                              QStringLiteral("dgAreas"), QStringLiteral("Area"), RoofAreas::gridCaptions(),
+                              &UiRoofPanel::addArea, &UiRoofPanel::editArea, &UiRoofPanel::deleteArea},
+                             m_areas, m_areasGrid);
+    return m_frInd;
+}
+
+QGroupBox* UiRoofPanel::buildLinealFrame() {
+    return buildListFrame({QStringLiteral("Lineal Items"), QStringLiteral("frLineal"),
+                           QStringLiteral("dgLineal"), QStringLiteral("Lineal"), LinealItems::gridCaptions(),
+                           &UiRoofPanel::addLineal, &UiRoofPanel::editLineal, &UiRoofPanel::deleteLineal},
+                          m_lineals, m_linealGrid);
+}
+
+QWidget* UiRoofPanel::buildTotals() {
     auto* frame = new QGroupBox(QStringLiteral("Roof Totals"), this);
     frame->setObjectName(QStringLiteral("frRoofTotals"));
     auto* row = new QHBoxLayout(frame);
@@ -175,8 +161,7 @@ QWidget* UiRoofPanel::buildTotals()
     return frame;
 }
 
-void UiRoofPanel::PopPitchCombo()
-{
+void UiRoofPanel::PopPitchCombo() {
     bIgnoreRoofEvents = true;
     m_pitch->clear();
     m_pitch->addItems(pitchEntries());
@@ -184,8 +169,7 @@ void UiRoofPanel::PopPitchCombo()
     bIgnoreRoofEvents = false;
 }
 
-void UiRoofPanel::showView(RoofView view)
-{
+void UiRoofPanel::showView(RoofView view) {
     bIgnoreRoofEvents = true;
     m_style[size_t(view)]->setChecked(true);
     bIgnoreRoofEvents = false;
@@ -193,8 +177,7 @@ void UiRoofPanel::showView(RoofView view)
     m_frInd->setVisible(view == RoofView::IndividualAreas);
 }
 
-void UiRoofPanel::resetForEstimate()
-{
+void UiRoofPanel::resetForEstimate() {
     showView(RoofView::IndividualAreas);
     for (QLineEdit* box : m_measures)
         box->setText(QStringLiteral("0"));
@@ -204,8 +187,7 @@ void UiRoofPanel::resetForEstimate()
     apply(m_panel.reset());
 }
 
-void UiRoofPanel::apply(const RoofShow& show)
-{
+void UiRoofPanel::apply(const RoofShow& show) {
     refill(m_areasGrid, m_areas, show.areaGrid, RoofAreas::gridCaptions());
     refill(m_linealGrid, m_lineals, show.linealGrid, LinealItems::gridCaptions());
     m_roof[0]->setText(show.boxes.areaText());
@@ -215,16 +197,14 @@ void UiRoofPanel::apply(const RoofShow& show)
         emit changed();
 }
 
-qint32 UiRoofPanel::currentId(QTableView* view, ResultTableModel* model) const
-{
+qint32 UiRoofPanel::currentId(QTableView* view, ResultTableModel* model) const {
     if (model->rowCount() == 0)
         return 0;
     const int row = std::max(0, view->currentIndex().row());
     return qint32(model->cell(row, 0).toLongLong());
 }
 
-void UiRoofPanel::pitchChosen()
-{
+void UiRoofPanel::pitchChosen() {
     const PitchChoice choice = m_panel.choosePitch(m_pitch->currentText(), m_measures[0]->text(),
                                                    m_measures[1]->text(), bIgnoreRoofEvents);
     if (choice.focus != MeasureBox::None)
@@ -233,20 +213,20 @@ void UiRoofPanel::pitchChosen()
         PopPitchCombo();
 }
 
-void UiRoofPanel::figure()
-{
-    const FigureShow result = m_panel.Figure(m_pitch->currentText(), m_measures[0]->text(), m_measures[1]->text());
+void UiRoofPanel::figure() {
+    const FigureShow result =
+        m_panel.Figure(m_pitch->currentText(), m_measures[0]->text(), m_measures[1]->text());
     apply(result.show);
     if (result.focus != MeasureBox::None)
         m_measures[result.focus == MeasureBox::Width ? 0 : 1]->setFocus();
 }
 
-void UiRoofPanel::styleClicked(int index)
-{
+void UiRoofPanel::styleClicked(int index) {
     const ViewSwitch result = m_panel.switchView(bIgnoreRoofEvents);
     const RoofView view = RoofView(index);
     switch (result.outcome) {
-    case ViewSwitch::Ignored: return;
+    case ViewSwitch::Ignored:
+        return;
     case ViewSwitch::Kept:
         showView(view == RoofView::TotalArea ? RoofView::IndividualAreas : RoofView::TotalArea);
         return;
@@ -264,16 +244,14 @@ void UiRoofPanel::styleClicked(int index)
     }
 }
 
-void UiRoofPanel::addArea()
-{
+void UiRoofPanel::addArea() {
     frmAreas dialog(m_ctx.prompter, std::nullopt, this);
     dialog.exec();
     if (dialog.result())
         apply(m_panel.addArea(*dialog.result()));
 }
 
-void UiRoofPanel::editArea()
-{
+void UiRoofPanel::editArea() {
     const qint32 id = currentId(m_areasGrid, m_areas);
     if (id == 0)
         return;
@@ -286,18 +264,18 @@ void UiRoofPanel::editArea()
         apply(m_panel.editArea(id, *dialog.result()));
 }
 
-void UiRoofPanel::deleteArea() { apply(m_panel.deleteArea(currentId(m_areasGrid, m_areas))); }
+void UiRoofPanel::deleteArea() {
+    apply(m_panel.deleteArea(currentId(m_areasGrid, m_areas)));
+}
 
-void UiRoofPanel::addLineal()
-{
+void UiRoofPanel::addLineal() {
     frmLineal dialog(m_ctx.data, m_panel.areaNumber(), std::nullopt, this);
     dialog.exec();
     if (dialog.result())
         apply(m_panel.addLineal(*dialog.result()));
 }
 
-void UiRoofPanel::editLineal()
-{
+void UiRoofPanel::editLineal() {
     const qint32 id = currentId(m_linealGrid, m_lineals);
     if (id == 0)
         return;
@@ -310,6 +288,8 @@ void UiRoofPanel::editLineal()
         apply(m_panel.editLineal(id, *dialog.result()));
 }
 
-void UiRoofPanel::deleteLineal() { apply(m_panel.deleteLineal(currentId(m_linealGrid, m_lineals))); }
+void UiRoofPanel::deleteLineal() {
+    apply(m_panel.deleteLineal(currentId(m_linealGrid, m_lineals)));
+}
 
 } // namespace qx

@@ -33,6 +33,18 @@ signals:
     void changed();
 
 private:
+    // A list with its Add, Edit and Delete commands (cmdAdd<suffix>, ...); double-click edits.
+    struct ListFrame {
+        QString caption;
+        QString frameName;
+        QString gridName;
+        QString suffix;
+        QStringList captions;
+        void (UiRoofPanel::*add)();
+        void (UiRoofPanel::*edit)();
+        void (UiRoofPanel::*remove)();
+    };
+    QGroupBox* buildListFrame(const ListFrame& spec, ResultTableModel*& model, QTableView*& view);
     QGroupBox* buildTotalFrame();
     QGroupBox* buildAreasFrame();
     QGroupBox* buildLinealFrame();

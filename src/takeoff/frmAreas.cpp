@@ -1,5 +1,6 @@
 #include "takeoff/frmAreas.h"
 
+#include "app/UiDialogButtons.h"
 #include "app/UiFieldCheck.h"
 #include "app/UiFocusColour.h"
 
@@ -13,9 +14,10 @@
 
 namespace qx {
 
-frmAreas::frmAreas(Prompter& prompter, std::optional<std::pair<qint32, AreaMeasures>> editing, QWidget* parent)
-    : QDialog(parent), m_prompter(prompter)
-{
+frmAreas::frmAreas(Prompter& prompter, std::optional<std::pair<qint32, AreaMeasures>> editing,
+                   QWidget* parent)
+    : QDialog(parent)
+    , m_prompter(prompter) {
     setObjectName(QStringLiteral("frmAreas"));
     setWindowTitle(QStringLiteral("Areas"));
 
@@ -43,22 +45,11 @@ frmAreas::frmAreas(Prompter& prompter, std::optional<std::pair<qint32, AreaMeasu
         }
     }
 
-    auto* okayButton = new QPushButton(QStringLiteral("Okay"), this);
-    okayButton->setObjectName(QStringLiteral("cmdOkay"));
-    okayButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    connect(okayButton, &QPushButton::clicked, this, &frmAreas::okay);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_shape, &QComboBox::activated, this, [this] { showShape(chosenShape()); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okayButton);
-    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(okayCancelRow(this, &frmAreas::okay));
 
     if (editing) {
         const auto& [id, area] = *editing;
@@ -74,8 +65,7 @@ frmAreas::frmAreas(Prompter& prompter, std::optional<std::pair<qint32, AreaMeasu
     setFixedWidth(300);
 }
 
-std::optional<std::int32_t> frmAreas::chosenShape() const
-{
+std::optional<std::int32_t> frmAreas::chosenShape() const {
     if (m_shape->currentIndex() < 0)
         return std::nullopt;
     return m_shape->currentData().toInt();
@@ -83,8 +73,7 @@ std::optional<std::int32_t> frmAreas::chosenShape() const
 
 // Before a shape is chosen only the list shows; a trapezoid also has a bottom, and its first width is
 // its top.
-void frmAreas::showShape(std::optional<std::int32_t> shape)
-{
+void frmAreas::showShape(std::optional<std::int32_t> shape) {
     const bool trapezoid = shape && hasBottom(*shape);
     for (int i : {1, 3}) {
         m_boxes[size_t(i)]->setVisible(shape.has_value());
@@ -97,16 +86,23 @@ void frmAreas::showShape(std::optional<std::int32_t> shape)
     m_boxes[0]->setVisible(m_boxes[0]->text().size() > 0);
 }
 
-void frmAreas::okay()
-{
+void frmAreas::okay() {
     const AreaInput input{chosenShape(), m_boxes[1]->text(), m_boxes[2]->text(), m_boxes[3]->text()};
     const AreaCheck check = okayArea(m_prompter, input);
     if (!check.ok()) {
         switch (check.focus) {
-        case AreaField::Shape: m_shape->setFocus(); break;
-        case AreaField::Width1: m_boxes[1]->setFocus(); break;
-        case AreaField::Width2: m_boxes[2]->setFocus(); break;
-        case AreaField::Height: m_boxes[3]->setFocus(); break;
+        case AreaField::Shape:
+            m_shape->setFocus();
+            break;
+        case AreaField::Width1:
+            m_boxes[1]->setFocus();
+            break;
+        case AreaField::Width2:
+            m_boxes[2]->setFocus();
+            break;
+        case AreaField::Height:
+            m_boxes[3]->setFocus();
+            break;
         }
         return;
     }

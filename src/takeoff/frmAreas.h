@@ -18,7 +18,8 @@ class frmAreas : public QDialog {
     Q_OBJECT
 public:
     // `editing`: the working row's ID and its stored measures, when an existing row is edited.
-    frmAreas(Prompter& prompter, std::optional<std::pair<qint32, AreaMeasures>> editing, QWidget* parent = nullptr);
+    frmAreas(Prompter& prompter, std::optional<std::pair<qint32, AreaMeasures>> editing,
+             QWidget* parent = nullptr);
 
     // The area from "Okay"; empty when the dialog was cancelled.
     const std::optional<AreaMeasures>& result() const { return m_result; }

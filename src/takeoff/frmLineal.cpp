@@ -1,5 +1,6 @@
 #include "takeoff/frmLineal.h"
 
+#include "app/UiDialogButtons.h"
 #include "app/UiFieldCheck.h"
 #include "app/UiFocusColour.h"
 
@@ -15,8 +16,9 @@ namespace qx {
 
 frmLineal::frmLineal(DataAccess& data, double area, std::optional<std::pair<qint32, LinealItem>> editing,
                      QWidget* parent)
-    : QDialog(parent), m_data(data), m_area(area)
-{
+    : QDialog(parent)
+    , m_data(data)
+    , m_area(area) {
     setObjectName(QStringLiteral("frmLineal"));
     setWindowTitle(QStringLiteral("Lineal Items"));
 
@@ -44,20 +46,9 @@ frmLineal::frmLineal(DataAccess& data, double area, std::optional<std::pair<qint
     form->addRow(new QLabel(QStringLiteral("Type:"), this), m_type);
     form->addRow(new QLabel(QStringLiteral("Length:"), this), m_length);
 
-    auto* okayButton = new QPushButton(QStringLiteral("Okay"), this);
-    okayButton->setObjectName(QStringLiteral("cmdOkay"));
-    okayButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    connect(okayButton, &QPushButton::clicked, this, &frmLineal::okay);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okayButton);
-    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(okayCancelRow(this, &frmLineal::okay));
 
     if (editing) {
         const auto& [id, item] = *editing;
@@ -71,17 +62,22 @@ frmLineal::frmLineal(DataAccess& data, double area, std::optional<std::pair<qint
     setFixedWidth(320);
 }
 
-void frmLineal::okay()
-{
+void frmLineal::okay() {
     std::optional<std::int32_t> type;
     if (m_type->currentIndex() >= 0)
         type = m_type->currentData().toInt();
     const LinealCheck check = okayLinealItem(m_data, {m_name->text(), type, m_length->text()}, m_area);
     if (!check.ok()) {
         switch (check.focus) {
-        case LinealField::Name: m_name->setFocus(); break;
-        case LinealField::Type: m_type->setFocus(); break;
-        case LinealField::Length: m_length->setFocus(); break;
+        case LinealField::Name:
+            m_name->setFocus();
+            break;
+        case LinealField::Type:
+            m_type->setFocus();
+            break;
+        case LinealField::Length:
+            m_length->setFocus();
+            break;
         }
         return;
     }

@@ -16,9 +16,7 @@ namespace {
 
 using ProgramStartTest = qxtest::ProgramFolderTest;
 
-
-TEST_F(ProgramStartTest, AGreetingSwitchedOffIsNotShownAtTheNextStart)
-{
+TEST_F(ProgramStartTest, AGreetingSwitchedOffIsNotShownAtTheNextStart) {
     bool greeted = false;
     QTimer::singleShot(0, [&] {
         if (auto* greeting = qobject_cast<frmGreeting*>(QApplication::activeModalWidget())) {
@@ -44,8 +42,7 @@ TEST_F(ProgramStartTest, AGreetingSwitchedOffIsNotShownAtTheNextStart)
     EXPECT_EQ(second.mainWindow()->state().sOpenMode, QString());
 }
 
-TEST(ResultGrid, ShowsRowsButNeverEditsThem)
-{
+TEST(ResultGrid, ShowsRowsButNeverEditsThem) {
     ResultTableModel model;
     ResultSet rows;
     rows.columns = {"ID", "Cost"};

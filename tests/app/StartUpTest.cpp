@@ -11,19 +11,18 @@ namespace {
 
 using StartUpTest = qxtest::ProgramFolderTest;
 
-QStringList keys(const SettingsList& list)
-{
+QStringList keys(const SettingsList& list) {
     QStringList out;
     for (const auto& [key, value] : list)
         out << key;
     return out;
 }
 
-TEST_F(StartUpTest, FirstStartWritesDefaultsInOrderAndThePath)
-{
+TEST_F(StartUpTest, FirstStartWritesDefaultsInOrderAndThePath) {
     EXPECT_TRUE(StartUp::ensureSettings(ctx->settings, ctx->folder.root()));
-    EXPECT_EQ(keys(ctx->settings.list(kAppName, "CoInfo")),
-              QStringList({"Name", "Address", "City", "ST", "Zip", "Phone", "Fax", "Cell", "Email", "Website"}));
+    EXPECT_EQ(
+        keys(ctx->settings.list(kAppName, "CoInfo")),
+        QStringList({"Name", "Address", "City", "ST", "Zip", "Phone", "Fax", "Cell", "Email", "Website"}));
     EXPECT_EQ(keys(ctx->settings.list(kAppName, "Op")),
               QStringList({"Greet", "Overhead", "Profit", "Contingency", "Management", "WorkComp", "EmpTaxes",
                            "OtherCosts", "Fringe"}));
@@ -31,8 +30,7 @@ TEST_F(StartUpTest, FirstStartWritesDefaultsInOrderAndThePath)
     EXPECT_TRUE(StartUp::GreetingPredicate(ctx->settings));
 }
 
-TEST_F(StartUpTest, LaterStartsKeepWhatTheUserChanged)
-{
+TEST_F(StartUpTest, LaterStartsKeepWhatTheUserChanged) {
     StartUp::ensureSettings(ctx->settings, ctx->folder.root());
     ctx->settings.write(kAppName, "Op", "Overhead", "Fixed-100");
     Greeting::okay(ctx->settings, false);
@@ -43,10 +41,9 @@ TEST_F(StartUpTest, LaterStartsKeepWhatTheUserChanged)
     EXPECT_EQ(ctx->settings.read(kAppName, "Common", "Path"), ctx->folder.root());
 }
 
-TEST_F(StartUpTest, GreetingShowsOnlyForTheNumberOne)
-{
+TEST_F(StartUpTest, GreetingShowsOnlyForTheNumberOne) {
     StartUp::ensureSettings(ctx->settings, ctx->folder.root());
-    Greeting::okay(ctx->settings, true);  // left checked: nothing written
+    Greeting::okay(ctx->settings, true); // left checked: nothing written
     EXPECT_EQ(ctx->settings.read(kAppName, "Op", "Greet"), "1");
     for (const auto& [value, shown] : {std::pair{"1.0", true}, {"2", false}, {"", false}, {"yes", false}}) {
         ctx->settings.write(kAppName, "Op", "Greet", value);
@@ -54,19 +51,17 @@ TEST_F(StartUpTest, GreetingShowsOnlyForTheNumberOne)
     }
 }
 
-TEST(WorkModes, MenusFollowIdleAndNonIdle)
-{
+TEST(WorkModes, MenusFollowIdleAndNonIdle) {
     const MenuState idle = ActiveMenuState("idle");
     EXPECT_TRUE(idle.newEstimate && idle.open && idle.figure && idle.manage && idle.about && idle.setupMenu);
     EXPECT_FALSE(idle.closeEstimate);
     const MenuState busy = ActiveMenuState("nonidle");
-    EXPECT_FALSE(busy.newEstimate || busy.open || busy.figure || busy.manage || busy.about || busy.setupMenu ||
-                 busy.reportsMenu || busy.reportBug);
+    EXPECT_FALSE(busy.newEstimate || busy.open || busy.figure || busy.manage || busy.about ||
+                 busy.setupMenu || busy.reportsMenu || busy.reportBug);
     EXPECT_TRUE(busy.closeEstimate && busy.contents);
 }
 
-TEST(WorkModes, FigureAndReportOfferOnlyTheirTabs)
-{
+TEST(WorkModes, FigureAndReportOfferOnlyTheirTabs) {
     EXPECT_EQ(figureView().tabs, (TabEnablement{false, true, false, false, true}));
     EXPECT_EQ(figureView().docTabs, (DocTabEnablement{false, false, false, true}));
     EXPECT_EQ(reportView().tabs, (TabEnablement{false, false, false, false, true}));

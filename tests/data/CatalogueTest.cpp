@@ -8,52 +8,48 @@ namespace {
 
 class CatalogueTest : public qxtest::ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ProgramFolderTest::SetUp();
         ctx->working.CreateTempDB();
         est = makeEstimateFile(QStringLiteral("Smith"));
     }
     // "name:default" per column, in order.
-    QStringList columns(const Conn& conn, const QString& table)
-    {
+    QStringList columns(const Conn& conn, const QString& table) {
         QStringList out;
         const ResultSet info = ctx->data.Read(conn, QStringLiteral("PRAGMA table_info(%1)").arg(table));
         for (const QVariantList& row : info.rows)
             out << row.at(1).toString() + QLatin1Char(':') + row.at(4).toString();
         return out;
     }
-    bool inserts(const Conn& conn, const QString& sql, const Params& params)
-    {
+    bool inserts(const Conn& conn, const QString& sql, const Params& params) {
         return ctx->data.ActionQuery(sql, conn, params);
     }
     Conn est;
 };
 
-TEST_F(CatalogueTest, WorkingTablesHaveTheirColumnsInOrderWithZeroDefaults)
-{
+TEST_F(CatalogueTest, WorkingTablesHaveTheirColumnsInOrderWithZeroDefaults) {
     EXPECT_EQ(columns(temp(), "tpLineItems"),
-              QStringList({"autoID:", "LineItemID:0", "EstID:0", "ItemID:0", "SecOrder:0", "Sect:", "Name:",
-                           "ItemTable:", "Qty:0", "Unit:", "Cost:", "LineTotal:"}));
-    EXPECT_EQ(columns(temp(), "TempAreas"),
-              QStringList({"ID:", "AreaID:0", "Shape:0", "Pitch:0", "Width1:0", "Width2:0", "Height:0", "Total:0"}));
+              QStringList({"autoID:", "LineItemID:0", "EstID:0", "ItemID:0", "SecOrder:0",
+                           "Sect:", "Name:", "ItemTable:", "Qty:0", "Unit:", "Cost:", "LineTotal:"}));
+    EXPECT_EQ(columns(temp(), "TempAreas"), QStringList({"ID:", "AreaID:0", "Shape:0", "Pitch:0", "Width1:0",
+                                                         "Width2:0", "Height:0", "Total:0"}));
     EXPECT_EQ(columns(temp(), "TempLineal"),
               QStringList({"ID:", "LinealID:0", "Type:0", "Name:", "Length:0", "Total:0"}));
     EXPECT_EQ(columns(temp(), "TempSect"), QStringList({"autoID:", "SecDesc:", "SecOrder:"}));
     EXPECT_EQ(columns(temp(), "EstiGrid").size(), 14);
-    EXPECT_EQ(columns(est, "Main"),
-              QStringList({"ID:", "FName:", "LName:", "Address:", "CityStZip:", "HomePH:", "WorkPH:", "Ext:",
-                           "Overhead:", "Profit:", "Contingency:", "Management:", "PaymentTerms:", "EstSummary:"}));
+    EXPECT_EQ(
+        columns(est, "Main"),
+        QStringList({"ID:", "FName:", "LName:", "Address:", "CityStZip:", "HomePH:", "WorkPH:", "Ext:",
+                     "Overhead:", "Profit:", "Contingency:", "Management:", "PaymentTerms:", "EstSummary:"}));
     EXPECT_EQ(columns(est, "LineItems").at(1), QStringLiteral("ItemID:0"));
     // SectSort is made only on demand.
     EXPECT_TRUE(columns(temp(), "SectSort").isEmpty());
 }
 
-TEST_F(CatalogueTest, CreatedTablesRefuseTheEmptyStringExceptMainPhones)
-{
+TEST_F(CatalogueTest, CreatedTablesRefuseTheEmptyStringExceptMainPhones) {
     EXPECT_FALSE(inserts(temp(), "insert into templineal(name) values(?)", {QString()}));
     EXPECT_TRUE(prompter.lastText().contains("in procedure ActionQuery of Module modData"));
-    EXPECT_TRUE(inserts(temp(), "insert into templineal(name) values(?)", {QVariant()}));  // null is fine
+    EXPECT_TRUE(inserts(temp(), "insert into templineal(name) values(?)", {QVariant()})); // null is fine
     EXPECT_FALSE(inserts(est, "insert into main(fname) values('')", {}));
     EXPECT_TRUE(inserts(est, "insert into main(fname,lname,homeph,workph,ext) values('A','B','','','')", {}));
     EXPECT_EQ(rows(est, "select id, workph, ext from main"), QStringList({"1 |  | "}));
@@ -61,19 +57,19 @@ TEST_F(CatalogueTest, CreatedTablesRefuseTheEmptyStringExceptMainPhones)
     EXPECT_TRUE(inserts(mast(), "insert into master(estname, esttype) values('', '')", {}));
 }
 
-TEST_F(CatalogueTest, TextCompareIgnoresCaseAndSizesAreEnforced)
-{
+TEST_F(CatalogueTest, TextCompareIgnoresCaseAndSizesAreEnforced) {
     ASSERT_TRUE(inserts(temp(), "insert into tplineitems(itemtable, unit) values('Material', 'ea')", {}));
-    EXPECT_EQ(rows(temp(), "select count(*) from tplineitems where itemtable='material'"), QStringList({"1"}));
+    EXPECT_EQ(rows(temp(), "select count(*) from tplineitems where itemtable='material'"),
+              QStringList({"1"}));
     EXPECT_FALSE(inserts(temp(), "insert into templineal(name) values(?)", {QString(51, 'x')}));
     EXPECT_TRUE(inserts(temp(), "insert into templineal(name) values(?)", {QString(50, 'x')}));
 }
 
-TEST_F(CatalogueTest, UnitQryPricesEachComponentToFourDecimals)
-{
+TEST_F(CatalogueTest, UnitQryPricesEachComponentToFourDecimals) {
     SqlFile& file = ctx->data.file(cost());
     file.exec("delete from unititems");
-    file.exec("insert into costitem(ID, costtype, CostName, Amount) values(900, 'Material', 'Nails', 123457)");
+    file.exec(
+        "insert into costitem(ID, costtype, CostName, Amount) values(900, 'Material', 'Nails', 123457)");
     file.exec("insert into costunit(ID, MLName) values(900, 'Test unit')");
     file.exec("insert into unititems(matlaborid, itemid, itemqty) values(900, 900, 0.5)");
     file.exec("insert into unititems(matlaborid, itemid, itemqty) values(900, 900, 2)");
@@ -83,8 +79,7 @@ TEST_F(CatalogueTest, UnitQryPricesEachComponentToFourDecimals)
               QStringList({"900 | 61729", "900 | 246914"}));
 }
 
-TEST(CatalogueDefinitions, EveryKindListsItsTablesInCreationOrder)
-{
+TEST(CatalogueDefinitions, EveryKindListsItsTablesInCreationOrder) {
     EXPECT_EQ(tablesOf(DatabaseKind::Working),
               QStringList({"TempSect", "EstiGrid", "tpLineItems", "TempAreas", "TempLineal"}));
     EXPECT_EQ(tablesOf(DatabaseKind::EstimateFile), QStringList({"Main", "Areas", "Lineal", "LineItems"}));

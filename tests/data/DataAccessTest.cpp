@@ -8,30 +8,28 @@ namespace {
 
 using DataAccessTest = qxtest::ProgramFolderTest;
 
-TEST_F(DataAccessTest, AFailedActionQueryIsReportedInTheProgramsWordsAndTheCallerGoesOn)
-{
+TEST_F(DataAccessTest, AFailedActionQueryIsReportedInTheProgramsWordsAndTheCallerGoesOn) {
     ctx->working.CreateTempDB();
     EXPECT_FALSE(ctx->data.ActionQuery("insert into tplineitems(unit) values(?)", temp(), {QString()}));
     ASSERT_EQ(prompter.log().size(), 1);
-    EXPECT_EQ(prompter.log().at(0),
-              "message: Quorvex | Error 19 (CHECK constraint failed: tpLineItems) in procedure ActionQuery of "
-              "Module modData\\nPlease make note of this and report this bug to help make this software "
-              "better. -> ok");
+    EXPECT_EQ(
+        prompter.log().at(0),
+        "message: Quorvex | Error 19 (CHECK constraint failed: tpLineItems) in procedure ActionQuery of "
+        "Module modData\\nPlease make note of this and report this bug to help make this software "
+        "better. -> ok");
     // The handle stays usable for the next statement.
     EXPECT_TRUE(ctx->data.ActionQuery("insert into tplineitems(unit) values(?)", temp(), {QString("ea")}));
     EXPECT_EQ(rows(temp(), "select unit from tplineitems"), QStringList({"ea"}));
 }
 
-TEST_F(DataAccessTest, ApostrophesAreStoredOnceAndNeverBreakAStatement)
-{
+TEST_F(DataAccessTest, ApostrophesAreStoredOnceAndNeverBreakAStatement) {
     ctx->working.CreateTempDB();
     const QString name = "O'Neil's ridge'); drop table templineal; --";
     ASSERT_TRUE(ctx->data.ActionQuery("insert into templineal(name) values(?)", temp(), {name}));
     EXPECT_EQ(rows(temp(), "select name from templineal"), QStringList({name}));
 }
 
-TEST_F(DataAccessTest, RecordExistsCountsMatchingRows)
-{
+TEST_F(DataAccessTest, RecordExistsCountsMatchingRows) {
     ctx->working.CreateTempDB();
     ctx->data.ActionQuery("insert into estigrid(tplineitemid, name) values(4, 'a')", temp());
     ctx->data.ActionQuery("insert into estigrid(tplineitemid, name) values(4, 'b')", temp());
@@ -40,8 +38,7 @@ TEST_F(DataAccessTest, RecordExistsCountsMatchingRows)
     EXPECT_THROW(ctx->data.RecordExists(4, "x; drop table estigrid", "estigrid", temp()), Failure);
 }
 
-TEST_F(DataAccessTest, KeyedFilesNeedTheirPasswordAndPlainFilesOpenEitherWay)
-{
+TEST_F(DataAccessTest, KeyedFilesNeedTheirPasswordAndPlainFilesOpenEitherWay) {
     const Conn est = makeEstimateFile("Jones");
     ctx->pool.closeAll();
     EXPECT_THROW(SqlFile::open(est.path, QString(), SqlFile::Durability::Safe), Failure);
@@ -55,8 +52,7 @@ TEST_F(DataAccessTest, KeyedFilesNeedTheirPasswordAndPlainFilesOpenEitherWay)
     EXPECT_NO_THROW(SqlFile::open(temp().path, QString(), SqlFile::Durability::Scratch));
 }
 
-TEST_F(DataAccessTest, MissingOrDamagedFilesAreReportedAtFirstUseAndNeverKeptOpen)
-{
+TEST_F(DataAccessTest, MissingOrDamagedFilesAreReportedAtFirstUseAndNeverKeptOpen) {
     // Missing: the trap reports it and the program goes on.
     const Conn missing{ctx->folder.dataDir() + "/nothing.mdb", "x", false};
     const bool ok = ctx->data.Trap({"PopGrid", TrapSite::Form, "frmUnitItem"},
@@ -64,7 +60,7 @@ TEST_F(DataAccessTest, MissingOrDamagedFilesAreReportedAtFirstUseAndNeverKeptOpe
     EXPECT_FALSE(ok);
     EXPECT_TRUE(prompter.lastText().startsWith("Error 14 ("));
     EXPECT_TRUE(prompter.lastText().endsWith(") in procedure PopGrid of Form frmUnitItem"));
-    EXPECT_FALSE(QFile::exists(missing.path));  // never created by opening
+    EXPECT_FALSE(QFile::exists(missing.path)); // never created by opening
 
     // Damaged: garbage where the register should be.
     ctx->pool.closeAll();
@@ -82,8 +78,7 @@ TEST_F(DataAccessTest, MissingOrDamagedFilesAreReportedAtFirstUseAndNeverKeptOpe
     EXPECT_FALSE(ctx->pool.isOpen(cost().path));
 }
 
-TEST_F(DataAccessTest, ATransactionRollsBackUnlessCommitted)
-{
+TEST_F(DataAccessTest, ATransactionRollsBackUnlessCommitted) {
     const Conn est = makeEstimateFile("Brown");
     SqlFile& file = ctx->data.file(est);
     {
@@ -92,7 +87,7 @@ TEST_F(DataAccessTest, ATransactionRollsBackUnlessCommitted)
         {
             Transaction inner(file);
             file.exec("insert into areas(total) values(2)");
-        }  // inner rolled back
+        } // inner rolled back
         outer.commit();
     }
     {

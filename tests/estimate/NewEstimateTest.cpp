@@ -12,8 +12,7 @@ using namespace qx;
 
 namespace {
 
-OwnerInput owner(const QString& last = "Smith", const QString& type = "Garage", const QString& name = {})
-{
+OwnerInput owner(const QString& last = "Smith", const QString& type = "Garage", const QString& name = {}) {
     OwnerInput in;
     in.names = {"John", last, "12 Elm St", "Anytown, MT 54321", "406/555-1234", "", ""};
     in.type = type;
@@ -23,8 +22,7 @@ OwnerInput owner(const QString& last = "Smith", const QString& type = "Garage", 
 
 class NewEstimateTest : public qxtest::ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ProgramFolderTest::SetUp();
         newEstimate = std::make_unique<NewEstimate>(*ctx, state);
     }
@@ -32,8 +30,7 @@ protected:
     std::unique_ptr<NewEstimate> newEstimate;
 };
 
-TEST_F(NewEstimateTest, StartMakesFolderKeyedFileOwnerRowAndRegisterRow)
-{
+TEST_F(NewEstimateTest, StartMakesFolderKeyedFileOwnerRowAndRegisterRow) {
     ASSERT_TRUE(newEstimate->begin());
     EXPECT_EQ(state.lEstID, 1);
     EXPECT_EQ(rows(mast(), "select eststatus, estlength, estdate, estpath from master"),
@@ -50,8 +47,7 @@ TEST_F(NewEstimateTest, StartMakesFolderKeyedFileOwnerRowAndRegisterRow)
     EXPECT_EQ(prompter.messageCount(), 0);
 }
 
-TEST_F(NewEstimateTest, ChecksRunInOrderAndRefuseWithTheirMessages)
-{
+TEST_F(NewEstimateTest, ChecksRunInOrderAndRefuseWithTheirMessages) {
     OwnerInput in = owner();
     in.names[0] = "";
     auto refusal = NewEstimate::check(in);
@@ -63,7 +59,8 @@ TEST_F(NewEstimateTest, ChecksRunInOrderAndRefuseWithTheirMessages)
     in.names[4] = "   ";
     EXPECT_EQ(NewEstimate::check(in)->field, OwnerField::Name4);
     EXPECT_FALSE(NewEstimate::check(owner("Smith", "Tear Off")).has_value());
-    EXPECT_TRUE(NewEstimate::check(owner("Smith", "  "))->message.startsWith("You must pick an estimate type."));
+    EXPECT_TRUE(
+        NewEstimate::check(owner("Smith", "  "))->message.startsWith("You must pick an estimate type."));
     for (const char* type : {"Re-roof", "Roof2", "Dach\u00fc"}) {
         refusal = NewEstimate::check(owner("Smith", QString::fromUtf8(type)));
         ASSERT_TRUE(refusal) << type;
@@ -72,15 +69,15 @@ TEST_F(NewEstimateTest, ChecksRunInOrderAndRefuseWithTheirMessages)
     }
     refusal = NewEstimate::check(owner("Smith", "Garage", "Smith's"));
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->message, "Estimate names can have alpha characters only.\nPlease re-enter the name oror "
-                                "leave create the\nblank and let the system name for you.");
+    EXPECT_EQ(refusal->message,
+              "Estimate names can have alpha characters only.\nPlease re-enter the name oror "
+              "leave create the\nblank and let the system name for you.");
     in = owner();
-    in.names[0] = QString(26, 'J');  // arrived longer than its box allows
+    in.names[0] = QString(26, 'J'); // arrived longer than its box allows
     EXPECT_EQ(NewEstimate::check(in)->message, "This field cannot be any longer than 25 characters.");
 }
 
-TEST_F(NewEstimateTest, ARefusedStartCreatesNothing)
-{
+TEST_F(NewEstimateTest, ARefusedStartCreatesNothing) {
     ASSERT_TRUE(newEstimate->begin());
     EXPECT_TRUE(newEstimate->start(owner("Smith", "Roof2")).has_value());
     EXPECT_EQ(rows(mast(), "select estpath from master"), QStringList({"NULL"}));
@@ -88,26 +85,25 @@ TEST_F(NewEstimateTest, ARefusedStartCreatesNothing)
     EXPECT_FALSE(state.hasEstimateFile());
 }
 
-TEST_F(NewEstimateTest, GeneratedNamesDropWhatCannotStandInAFileName)
-{
+TEST_F(NewEstimateTest, GeneratedNamesDropWhatCannotStandInAFileName) {
     EXPECT_EQ(NewEstimate::storedName("O'Neil / Sons Garage"), "O'NeilSonsGarage");
     EXPECT_EQ(NewEstimate::storedName("A:B*C?D\"E<F>G|H#I\\J\tK"), "ABCDEFGHIJK");
     EXPECT_EQ(NewEstimate::storedName(".. "), "");
     EXPECT_EQ(NewEstimate::displayName(owner("Smith", "Garage", "  ")), "Smith Garage");
 }
 
-TEST_F(NewEstimateTest, ApostrophesReachMainAndTheRegisterOnce)
-{
+TEST_F(NewEstimateTest, ApostrophesReachMainAndTheRegisterOnce) {
     ASSERT_TRUE(newEstimate->begin());
     OwnerInput in = owner("O'Neil", "Garage");
     in.names[2] = "1 Miller's Rd";
     ASSERT_FALSE(newEstimate->start(in).has_value());
-    EXPECT_EQ(rows(mast(), "select estname, estaddress from master"), QStringList({"O'NeilGarage | 1 Miller's Rd"}));
-    EXPECT_EQ(rows(state.sEstConn, "select lname, address from main"), QStringList({"O'Neil | 1 Miller's Rd"}));
+    EXPECT_EQ(rows(mast(), "select estname, estaddress from master"),
+              QStringList({"O'NeilGarage | 1 Miller's Rd"}));
+    EXPECT_EQ(rows(state.sEstConn, "select lname, address from main"),
+              QStringList({"O'Neil | 1 Miller's Rd"}));
 }
 
-TEST_F(NewEstimateTest, AUsedNameIsRefusedAndTheOtherEstimateIsUntouched)
-{
+TEST_F(NewEstimateTest, AUsedNameIsRefusedAndTheOtherEstimateIsUntouched) {
     ASSERT_TRUE(newEstimate->begin());
     ASSERT_FALSE(newEstimate->start(owner()).has_value());
     const Conn first = state.sEstConn;
@@ -123,12 +119,11 @@ TEST_F(NewEstimateTest, AUsedNameIsRefusedAndTheOtherEstimateIsUntouched)
     EXPECT_EQ(rows(mast(), "select count(*) from master where estpath is null"), QStringList({"1"}));
 }
 
-TEST_F(NewEstimateTest, AFolderThatCannotBeMadeLeavesNoHalfFilledRegisterRow)
-{
+TEST_F(NewEstimateTest, AFolderThatCannotBeMadeLeavesNoHalfFilledRegisterRow) {
     ASSERT_TRUE(newEstimate->begin());
     QDir(ctx->folder.estimatesDir()).removeRecursively();
     QFile blocker(ctx->folder.estimatesDir());
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // estimates is now a file
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // estimates is now a file
     blocker.close();
     EXPECT_TRUE(newEstimate->start(owner()).has_value());
     EXPECT_TRUE(prompter.lastText().startsWith("The estimate SmithGarage could not be created."));
@@ -136,8 +131,7 @@ TEST_F(NewEstimateTest, AFolderThatCannotBeMadeLeavesNoHalfFilledRegisterRow)
     EXPECT_FALSE(state.hasEstimateFile());
 }
 
-TEST_F(NewEstimateTest, ALeftoverFolderWithoutRegisterRowIsReused)
-{
+TEST_F(NewEstimateTest, ALeftoverFolderWithoutRegisterRowIsReused) {
     QDir().mkpath(ctx->folder.estimateFolder("SmithGarage"));
     QFile leftover(ctx->folder.estimateFile("SmithGarage"));
     ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
@@ -148,8 +142,7 @@ TEST_F(NewEstimateTest, ALeftoverFolderWithoutRegisterRowIsReused)
     EXPECT_EQ(rows(state.sEstConn, "select count(*) from main"), QStringList({"1"}));
 }
 
-TEST_F(NewEstimateTest, DroppingAReservationAndStaleRowsCleanTheRegister)
-{
+TEST_F(NewEstimateTest, DroppingAReservationAndStaleRowsCleanTheRegister) {
     ASSERT_TRUE(newEstimate->begin());
     newEstimate->dropReservation();
     EXPECT_EQ(rows(mast(), "select count(*) from master"), QStringList({"0"}));
@@ -158,14 +151,13 @@ TEST_F(NewEstimateTest, DroppingAReservationAndStaleRowsCleanTheRegister)
     ASSERT_FALSE(newEstimate->start(owner()).has_value());
     WorkState other;
     NewEstimate abandoned(*ctx, other);
-    ASSERT_TRUE(abandoned.begin());  // never started, as after a power loss
+    ASSERT_TRUE(abandoned.begin()); // never started, as after a power loss
     Register(ctx->data, mast()).removeStaleReservations();
     EXPECT_EQ(rows(mast(), "select estname from master"), QStringList({"SmithGarage"}));
     EXPECT_EQ(Register(ctx->data, mast()).PopEstTypeCbo(), QStringList({"", "Garage"}));
 }
 
-TEST_F(NewEstimateTest, EstimateFoldersAreOnlyRemovedInsideTheEstimatesFolder)
-{
+TEST_F(NewEstimateTest, EstimateFoldersAreOnlyRemovedInsideTheEstimatesFolder) {
     QDir().mkpath(ctx->folder.estimateFolder("Keep"));
     QDir().mkpath(ctx->folder.root() + "/outside");
     EXPECT_FALSE(removeEstimateFolder(ctx->folder, ".."));

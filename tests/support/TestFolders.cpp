@@ -6,8 +6,7 @@
 
 namespace qxtest {
 
-void ProgramFolderTest::SetUp()
-{
+void ProgramFolderTest::SetUp() {
     ASSERT_TRUE(programDir.isValid());
     ASSERT_TRUE(configDir.isValid());
     qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
@@ -15,8 +14,7 @@ void ProgramFolderTest::SetUp()
     ctx = std::make_unique<qx::AppContext>(programDir.path(), prompter, configDir.path());
 }
 
-QStringList ProgramFolderTest::rows(const qx::Conn& conn, const QString& sql)
-{
+QStringList ProgramFolderTest::rows(const qx::Conn& conn, const QString& sql) {
     QStringList out;
     const qx::ResultSet result = ctx->data.Read(conn, sql);
     for (const QVariantList& row : result.rows) {
@@ -28,8 +26,7 @@ QStringList ProgramFolderTest::rows(const qx::Conn& conn, const QString& sql)
     return out;
 }
 
-qx::Conn ProgramFolderTest::makeEstimateFile(const QString& name)
-{
+qx::Conn ProgramFolderTest::makeEstimateFile(const QString& name) {
     QDir().mkpath(ctx->folder.estimateFolder(name));
     ctx->working.CreateEstFile(name);
     return ctx->folder.estimateConn(qx::ProgramFolder::storedEstimatePath(name));

@@ -4,8 +4,7 @@
 
 // Every test program runs offscreen and in the en_US locale, whatever the machine's settings, so that
 // shown amounts and numbers read the same everywhere.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LC_ALL", "en_US.UTF-8");
     QApplication app(argc, argv);

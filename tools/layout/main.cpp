@@ -6,8 +6,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: qxlayout PROGRAM_FOLDER\n");
