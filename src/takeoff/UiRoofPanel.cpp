@@ -106,18 +106,18 @@ QGroupBox* UiRoofPanel::buildTotalFrame() {
     return m_frTotal;
 }
 
-QGroupBox* UiRoofPanel::buildListFrame(const ListFrame& spec, ResultTableModel*& model, QTableView*& view) {
-    auto* frame = new QGroupBox(spec.caption, this);
-    frame->setObjectName(spec.frameName);
+QGroupBox* UiRoofPanel::buildListFrame(const ListFrame& list, ResultTableModel*& model, QTableView*& view) {
+    auto* frame = new QGroupBox(list.caption, this);
+    frame->setObjectName(list.frameName);
     model = new ResultTableModel(this);
-    model->setResult({}, spec.captions);
-    view = grid(spec.gridName, model, frame);
+    model->setResult({}, list.captions);
+    view = grid(list.gridName, model, frame);
     auto* buttons = new QHBoxLayout;
-    const std::pair<QString, void (UiRoofPanel::*)()> commands[3] = {{QStringLiteral("Add"), spec.add},
-                                                                     {QStringLiteral("Edit"), spec.edit},
-                                                                     {QStringLiteral("Delete"), spec.remove}};
+    const std::pair<QString, void (UiRoofPanel::*)()> commands[3] = {{QStringLiteral("Add"), list.add},
+                                                                     {QStringLiteral("Edit"), list.edit},
+                                                                     {QStringLiteral("Delete"), list.remove}};
     for (const auto& [caption, slot] : commands) {
-        QPushButton* b = button(QStringLiteral("cmd%1%2").arg(caption, spec.suffix), caption, frame);
+        QPushButton* b = button(QStringLiteral("cmd%1%2").arg(caption, list.suffix), caption, frame);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     }
@@ -125,7 +125,7 @@ QGroupBox* UiRoofPanel::buildListFrame(const ListFrame& spec, ResultTableModel*&
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(view, 1);
     layout->addLayout(buttons);
-    connect(view, &QTableView::doubleClicked, this, spec.edit);
+    connect(view, &QTableView::doubleClicked, this, list.edit);
     return frame;
 }
 

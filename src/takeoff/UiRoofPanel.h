@@ -44,7 +44,7 @@ private:
         void (UiRoofPanel::*edit)();
         void (UiRoofPanel::*remove)();
     };
-    QGroupBox* buildListFrame(const ListFrame& spec, ResultTableModel*& model, QTableView*& view);
+    QGroupBox* buildListFrame(const ListFrame& list, ResultTableModel*& model, QTableView*& view);
     QGroupBox* buildTotalFrame();
     QGroupBox* buildAreasFrame();
     QGroupBox* buildLinealFrame();
