@@ -46,10 +46,8 @@ QAction* frmQuovi::addCommand(QMenu* menu, const QString& name, const QString& c
                               const QKeySequence& key) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
-    if (!key.isEmpty()) {
+    if (!key.isEmpty())
         action->setShortcut(key);
-        action->setShortcutContext(Qt::ApplicationShortcut);
-    }
     return action;
 }
 
