@@ -47,17 +47,20 @@ void UiFieldCheck::installNumber(QLineEdit* box, Prompter& prompter) {
 
 bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_watched && m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly()) {
-        if (const auto message = m_check(m_box->text())) {
+        // Checked once the event that moved the focus is done: when it was a click on a command, that
+        // command runs first and refuses the same text itself (the box then has the focus again), and
+        // when it closed the dialog there is nothing left to say.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_box || !m_box->isVisible() || m_watched->hasFocus())
+                return;
+            const auto message = m_check(m_box->text());
+            if (!message)
+                return;
             m_box->setText(m_replacement);
-            // A box whose dialog has just closed (its Cancel took the focus) has nothing more to say.
-            QTimer::singleShot(0, this, [this, text = *message] {
-                if (!m_box || !m_box->isVisible())
-                    return;
-                m_prompter.inform(kAppTitle, text);
-                m_watched->setFocus();
-                m_box->selectAll();
-            });
-        }
+            m_prompter.inform(kAppTitle, *message);
+            m_watched->setFocus();
+            m_box->selectAll();
+        });
     }
     return QObject::eventFilter(watched, event);
 }

@@ -12,8 +12,9 @@ class QLineEdit;
 
 namespace qx {
 
-// Checks a box when it loses the focus: a refused text is replaced at once (so a button pressed at the
-// same moment already sees the replacement), then the message is shown and the focus goes back.
+// Checks a box when it loses the focus: a refused text is replaced, the message shown and the focus
+// given back. Every command checks its inputs again, so text left by a click on a command never slips
+// through.
 class UiFieldCheck : public QObject {
     Q_OBJECT
 public:

@@ -222,8 +222,13 @@ void UiRoofPanel::figure() {
 }
 
 void UiRoofPanel::styleClicked(int index) {
-    const ViewSwitch result = m_panel.switchView(bIgnoreRoofEvents);
     const RoofView view = RoofView(index);
+    // A click on the option of the view already shown changes no view: asking to clear the area would
+    // make no sense, and "No" would select the other view.
+    const RoofView shown = m_frTotal->isHidden() ? RoofView::IndividualAreas : RoofView::TotalArea;
+    if (view == shown)
+        return;
+    const ViewSwitch result = m_panel.switchView(bIgnoreRoofEvents);
     switch (result.outcome) {
     case ViewSwitch::Ignored:
         return;
