@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -32,8 +33,6 @@ UiOutputPanel::UiOutputPanel(QWidget* parent)
     m_sizes->setEditable(true);
     for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
         m_sizes->addItem(QString::number(size));
-    m_toolbar->addWidget(m_fonts);
-    m_toolbar->addWidget(m_sizes);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab2"));
@@ -58,9 +57,23 @@ UiOutputPanel::UiOutputPanel(QWidget* parent)
     m_create[0] = new QPushButton(QLatin1String(kCreateCaptions[0]), this);
     m_create[0]->setObjectName(QStringLiteral("cmdPrint_0"));
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(m_toolbar, 1);
-    top->addWidget(m_create[0]);
+    connect(m_fonts, &QComboBox::textActivated, this,
+            [this](const QString& family) { currentEditor()->setFontFamily(family); });
+    connect(m_sizes, &QComboBox::textActivated, this, [this](const QString& size) {
+        if (const double points = size.toDouble(); points > 0)
+            currentEditor()->setFontPointSize(points);
+    });
+    // The font lists sit on a row of their own so that the whole toolbar fits a 1024-pixel screen.
+    auto* fonts = new QHBoxLayout;
+    fonts->addWidget(new QLabel(QStringLiteral("Font:"), this));
+    fonts->addWidget(m_fonts);
+    fonts->addWidget(new QLabel(QStringLiteral("Size:"), this));
+    fonts->addWidget(m_sizes);
+    fonts->addStretch();
+    fonts->addWidget(m_create[0]);
+    auto* top = new QVBoxLayout;
+    top->addWidget(m_toolbar);
+    top->addLayout(fonts);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_tabs, 1);
