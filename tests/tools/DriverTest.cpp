@@ -1,0 +1,137 @@
+#include "Driver.h"
+#include "TestFolders.h"
+#include "app/UiProgram.h"
+#include "app/frmQuovi.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace qx::uidrive;
+
+namespace {
+
+// The driver runs the program's own start-up (its greeting comes first on fresh settings); the steps
+// then act on a small window of the test's own beside the program's, whose button opens a dialog with
+// exec() as the program's forms do.
+class DriverDialogs : public qxtest::ProgramFolderTest {
+protected:
+    struct Run {
+        int exitCode = -1;
+        std::string output;
+    };
+
+    DriverDialogs() {
+        window.setCentralWidget(new QWidget);
+        auto* column = new QVBoxLayout(window.centralWidget());
+        for (auto [name, handler] : {std::pair{"cmdAsk", &DriverDialogs::askForReply},
+                                     std::pair{"cmdBusy", &DriverDialogs::showBusy}}) {
+            auto* button = new QPushButton(name);
+            button->setObjectName(name);
+            column->addWidget(button);
+            QObject::connect(button, &QPushButton::clicked, [this, handler] { (this->*handler)(); });
+        }
+        reply->setObjectName("lblReply");
+        column->addWidget(reply);
+    }
+
+    void askForReply() {
+        QDialog dialog(&window);
+        dialog.setObjectName("frmAsk");
+        dialog.setWindowTitle("Ask");
+        auto* box = new QLineEdit(&dialog);
+        box->setObjectName("txtReply");
+        auto* okay = new QPushButton("&OK", &dialog);
+        okay->move(0, 40);
+        QObject::connect(okay, &QPushButton::clicked, &dialog, &QDialog::accept);
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        // Set only once the dialog has closed: a step reading it earlier sees the old text.
+        reply->setText(accepted ? box->text() : QStringLiteral("cancelled"));
+    }
+
+    // A "please wait" dialog shown without a loop of its own; the click goes on handling events after it.
+    void showBusy() {
+        auto* busy = new QDialog(&window);
+        busy->setObjectName("frmBusy");
+        busy->setAttribute(Qt::WA_DeleteOnClose);
+        busy->setWindowModality(Qt::ApplicationModal);
+        busy->show();
+        QCoreApplication::processEvents();
+        reply->setText("busy");
+    }
+
+    Run run(const QString& text) {
+        const Script script = parseScript(text);
+        EXPECT_EQ(script.error, QString());
+        QApplication::setQuitOnLastWindowClosed(false);
+        Run result;
+        {
+            qx::UiProgram program(programDir.path(), prompter, configDir.path());
+            Driver driver(program, prompter, script.steps);
+            window.show();
+            testing::internal::CaptureStdout();
+            driver.begin();
+            bool stuck = false;
+            QTimer::singleShot(10000, [&] {
+                stuck = true;
+                QCoreApplication::exit(99);
+            });
+            while (!driver.finished() && !stuck)
+                QApplication::exec();
+            result.output = testing::internal::GetCapturedStdout();
+            EXPECT_FALSE(stuck);
+            result.exitCode = driver.exitCode();
+        }
+        prompter.setEcho({});
+        return result;
+    }
+
+    QMainWindow window;
+    QLabel* reply = new QLabel;
+};
+
+TEST_F(DriverDialogs, StepsAfterAClickThatOpensADialogActInsideItUntilItCloses) {
+    const Run result = run("click cmdOkay\n"
+                           "click cmdAsk\n"
+                           "type txtReply Hip roof\n"
+                           "dump lblReply\n"
+                           "click OK\n"
+                           "expect lblReply Hip roof\n"
+                           "click cmdAsk\n"
+                           "close\n"
+                           "expect lblReply cancelled\n"
+                           "dump lblReply\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output, "lblReply: \nlblReply: cancelled\n");
+}
+
+TEST_F(DriverDialogs, TheNextStepWaitsForAClickThatLetsEventsThrough) {
+    const Run result = run("click cmdOkay\n"
+                           "click cmdBusy\n"
+                           "expect lblReply busy\n"
+                           "close\n"
+                           "click cmdAsk\n"
+                           "close\n"
+                           "expect lblReply cancelled\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output, "");
+}
+
+TEST_F(DriverDialogs, AFailedStepInsideADialogEndsTheRun) {
+    const Run result = run("click cmdOkay\n"
+                           "click cmdAsk\n"
+                           "click cmdAsk\n"
+                           "dump lblReply\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(
+        result.output,
+        "error: line 3 (click cmdAsk): cmdAsk cannot be reached while the dialog \"Ask\" (frmAsk) is open\n");
+    EXPECT_FALSE(QApplication::activeModalWidget());
+}
+
+} // namespace
