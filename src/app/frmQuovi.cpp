@@ -384,9 +384,8 @@ void frmQuovi::closeEstimate() {
 }
 
 void frmQuovi::CleanForm() {
-    m_state.bLoadingTerms = true;
     m_state = WorkState();
-    m_state.bLoadingTerms = true;
+    m_state.bLoadingTerms = true;  // emptying the summary and terms is no edit
     m_owner->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
     m_owner->clearFields();
     m_owner->setStartCancelEnabled(true);
