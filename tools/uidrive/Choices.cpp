@@ -115,13 +115,19 @@ QString select(const Target& target, const QString& name, const QString& text) {
     return QStringLiteral("%1 is not a combo box, list or tab control").arg(name);
 }
 
-QString makeRowCurrent(const Target& target, const QString& name, int row) {
-    QAbstractItemView* view = WidgetDumper::itemView(target);
+// The grid or list a row step acts on, or why the step cannot act on it.
+static QString rowStepProblem(const Target& target, const QString& name, int row, QAbstractItemView*& view) {
+    view = WidgetDumper::itemView(target);
     if (!view)
         return QStringLiteral("%1 is not a grid or list").arg(name);
     if (const QString why = whyNotActionable(target, name); !why.isEmpty())
         return why;
-    if (const QString why = checkRow(view, name, row); !why.isEmpty())
+    return checkRow(view, name, row);
+}
+
+QString makeRowCurrent(const Target& target, const QString& name, int row) {
+    QAbstractItemView* view = nullptr;
+    if (const QString why = rowStepProblem(target, name, row, view); !why.isEmpty())
         return why;
     const QModelIndex index = rowIndex(view, row);
     view->setCurrentIndex(index);
@@ -130,13 +136,10 @@ QString makeRowCurrent(const Target& target, const QString& name, int row) {
 }
 
 QString doubleClickRow(const Target& target, const QString& name, int row) {
-    QPointer<QAbstractItemView> view = WidgetDumper::itemView(target);
-    if (!view)
-        return QStringLiteral("%1 is not a grid or list").arg(name);
-    if (const QString why = whyNotActionable(target, name); !why.isEmpty())
+    QAbstractItemView* found = nullptr;
+    if (const QString why = rowStepProblem(target, name, row, found); !why.isEmpty())
         return why;
-    if (const QString why = checkRow(view, name, row); !why.isEmpty())
-        return why;
+    QPointer<QAbstractItemView> view = found;
     const QPersistentModelIndex index = rowIndex(view, row);
     // A double click starts as a click: the row is pressed first, then clicked again.
     if (const QString why = clickIndex(view, index, name); !why.isEmpty())
