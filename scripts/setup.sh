@@ -9,7 +9,7 @@ packages=(
     libsqlcipher-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick fonts-dejavu-core
-    clang-format
+    clang-format ccache
 )
 
 missing=()
