@@ -1,5 +1,5 @@
 #include "app/UiProgram.h"
-#include "app/UiPrompter.h"
+#include "widgets/UiPrompter.h"
 #include "app/frmQuovi.h"
 #include "data/ProgramFolder.h"
 

@@ -1,7 +1,7 @@
 #include "estimate/UiOwnerPanel.h"
 
-#include "app/UiFieldCheck.h"
-#include "app/UiFocusColour.h"
+#include "widgets/UiFieldCheck.h"
+#include "widgets/UiFocusColour.h"
 #include "estimate/OwnerTexts.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "lines/UiTermsPanel.h"
 
-#include "app/UiFocusColour.h"
+#include "widgets/UiFocusColour.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "takeoff/UiRoofPanel.h"
 
-#include "app/UiFieldCheck.h"
-#include "app/UiFocusColour.h"
+#include "widgets/UiFieldCheck.h"
+#include "widgets/UiFocusColour.h"
 #include "data/ResultTableModel.h"
 #include "takeoff/PitchFactors.h"
 #include "takeoff/frmAreas.h"

@@ -1,8 +1,8 @@
 #include "takeoff/frmLineal.h"
 
-#include "app/UiDialogButtons.h"
-#include "app/UiFieldCheck.h"
-#include "app/UiFocusColour.h"
+#include "widgets/UiDialogButtons.h"
+#include "widgets/UiFieldCheck.h"
+#include "widgets/UiFocusColour.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "app/UiFieldCheck.h"
+#include "widgets/UiFieldCheck.h"
 
 #include "data/TextRules.h"
 #include "data/WholeNumber.h"

@@ -1,4 +1,4 @@
-#include "app/UiFocusColour.h"
+#include "widgets/UiFocusColour.h"
 
 #include "data/TextRules.h"
 

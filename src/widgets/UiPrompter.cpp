@@ -1,4 +1,4 @@
-#include "app/UiPrompter.h"
+#include "widgets/UiPrompter.h"
 
 #include <QApplication>
 #include <QDesktopServices>
