@@ -21,6 +21,10 @@ ModeView newEstimateView() {
     return v;
 }
 
+ModeView openEstimateView() {
+    return ModeView(); // every tab, "Home Owner" selected
+}
+
 ModeView figureView() {
     ModeView v;
     v.selectedTab = 1;

@@ -33,8 +33,9 @@ struct ModeView {
     int selectedDocTab = 0;
     DocTabEnablement docTabs{true, true, true, true};
 };
-// What New (before Start), Figure and report mode show.
+// What New (before Start), Open, Figure and report mode show.
 ModeView newEstimateView();
+ModeView openEstimateView();
 ModeView figureView();
 ModeView reportView();
 

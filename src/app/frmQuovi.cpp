@@ -3,15 +3,19 @@
 #include "app/WorkModes.h"
 #include "data/ResultTableModel.h"
 #include "docs/UiOutputPanel.h"
+#include "estimate/OpenEstimate.h"
+#include "estimate/OpenList.h"
 #include "estimate/OwnerTexts.h"
 #include "estimate/Register.h"
 #include "estimate/SaveEstimate.h"
 #include "estimate/UiOwnerPanel.h"
+#include "estimate/frmOpenEst.h"
 #include "lines/UiLinesPanel.h"
 #include "lines/UiTermsPanel.h"
 #include "takeoff/UiRoofPanel.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -84,6 +88,7 @@ void frmQuovi::buildMenus() {
     m_about = addCommand(help, QStringLiteral("mnuAbout"), QStringLiteral("About"));
 
     connect(m_new, &QAction::triggered, this, &frmQuovi::newEstimate);
+    connect(m_open, &QAction::triggered, this, &frmQuovi::openEstimate);
     connect(m_figure, &QAction::triggered, this, &frmQuovi::figure);
     connect(m_save, &QAction::triggered, this, &frmQuovi::saveAndClose);
     connect(m_close, &QAction::triggered, this, &frmQuovi::closeEstimate);
@@ -304,6 +309,39 @@ void frmQuovi::cancelNewEstimate() {
     setStatusPanels({}, {}, {});
 }
 
+void frmQuovi::openEstimate() {
+    if (!m_state.isIdle())
+        return;
+    frmOpenEst list(OpenList(m_ctx.data, m_ctx.conns.sMastConn).load(QDate::currentDate()), this);
+    list.exec();
+    const qint32 id = list.chosenId();
+    if (id == 0)
+        return;
+    resetWorkArea();
+    m_state = WorkState();
+    OpenEstimate opening(m_ctx, m_state);
+    std::optional<OwnerInput> owner;
+    if (opening.prepare())
+        owner = opening.OpenOwner(id);
+    if (!owner) {
+        // Without its owner and file there is no estimate to work on.
+        m_state = WorkState();
+        return;
+    }
+    showMode(openEstimateView());
+    m_state.sOpenMode = WorkState::kOpen;
+    ActiveMenu(QStringLiteral("nonidle"));
+    m_owner->setStartCancelEnabled(false);
+    m_owner->setImportEnabled(false);
+    m_owner->showOwner(*owner);
+    setStatusPanels(idPanelText(id), owner->estName, statusPanelText(m_state.sEstStatus));
+    if (opening.OpenRoof())
+        m_roof->showOpened();
+    m_owner->LockOwner(true);
+    m_state.bChanged = false;
+    SaveStatus(false);
+}
+
 void frmQuovi::figure() {
     if (!m_state.isIdle())
         return;
@@ -385,7 +423,7 @@ void frmQuovi::closeEstimate() {
 
 void frmQuovi::CleanForm() {
     m_state = WorkState();
-    m_state.bLoadingTerms = true;  // emptying the summary and terms is no edit
+    m_state.bLoadingTerms = true; // emptying the summary and terms is no edit
     m_owner->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
     m_owner->clearFields();
     m_owner->setStartCancelEnabled(true);

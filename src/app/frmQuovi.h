@@ -51,6 +51,7 @@ private:
     void newEstimate();
     void startEstimate();
     void cancelNewEstimate();
+    void openEstimate();
     void figure();
     void reportMode();
     void closeEstimate();

@@ -159,6 +159,13 @@ void UiOwnerPanel::setEstimateName(const QString& name) {
     m_estName->setText(name);
 }
 
+void UiOwnerPanel::showOwner(const OwnerInput& owner) {
+    for (size_t i = 0; i < m_names.size(); ++i)
+        m_names[i]->setText(owner.names[i]);
+    m_type->setEditText(owner.type);
+    m_estName->setText(owner.estName);
+}
+
 void UiOwnerPanel::LockOwner(bool locked) {
     for (QLineEdit* box : m_names)
         box->setReadOnly(locked);

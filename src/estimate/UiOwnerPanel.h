@@ -26,6 +26,8 @@ public:
     // Empties every owner box, the name box and the type box's text (its list stays).
     void clearFields();
     void setEstimateName(const QString& name);
+    // Shows a stored estimate's owner, type and name.
+    void showOwner(const OwnerInput& owner);
     // Read-only or editable; locking shows the locked heading and hides the help labels.
     void LockOwner(bool locked);
     void setHeading(const QString& text);

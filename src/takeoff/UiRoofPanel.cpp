@@ -187,6 +187,19 @@ void UiRoofPanel::resetForEstimate() {
     apply(m_panel.reset());
 }
 
+void UiRoofPanel::showOpened() {
+    const OpenedRoof opened = m_panel.showOpened();
+    bIgnoreRoofEvents = true;
+    if (opened.view == RoofView::TotalArea) {
+        m_measures[0]->setText(opened.width);
+        m_measures[1]->setText(opened.height);
+        m_pitch->setCurrentIndex(std::max(0, m_pitch->findText(opened.pitch)));
+    }
+    bIgnoreRoofEvents = false;
+    showView(opened.view);
+    apply(opened.show);
+}
+
 void UiRoofPanel::apply(const RoofShow& show) {
     refill(m_areasGrid, m_areas, show.areaGrid, RoofAreas::gridCaptions());
     refill(m_linealGrid, m_lineals, show.linealGrid, LinealItems::gridCaptions());

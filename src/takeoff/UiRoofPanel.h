@@ -27,6 +27,9 @@ public:
 
     // Every estimate starts clean: view "Individual Areas", boxes "0", no pitch, empty lists.
     void resetForEstimate();
+    // An opened estimate: after its rows were copied into the working database, the view its stored
+    // rows ask for, both lists and the totals.
+    void showOpened();
 
 signals:
     // A roof edit: the estimate is now changed.

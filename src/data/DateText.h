@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+namespace qx {
+
+// Dates are stored as ISO text (YYYY-MM-DD) and shown in the user's short date format, always with a
+// four-digit year so that a date can never be read in the wrong century.
+
+// The stored form of a date; empty for an invalid date.
+QString storedDate(const QDate& date);
+// A stored date read back; invalid when the text is no ISO date.
+QDate dateFromStored(const QString& text);
+// The user's short date format with a four-digit year ("M/d/yyyy" in en_US).
+QString shortDateFormat(const QLocale& locale = QLocale());
+// A date as the user sees it; empty for an invalid date.
+QString shortDateText(const QDate& date, const QLocale& locale = QLocale());
+
+} // namespace qx

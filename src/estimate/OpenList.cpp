@@ -1,0 +1,134 @@
+#include "estimate/OpenList.h"
+
+#include "data/DateText.h"
+
+namespace qx {
+
+namespace {
+
+const TrapSite kLoadSite{QStringLiteral("Form_Load"), TrapSite::Form, QStringLiteral("frmOpenEst")};
+
+// A line break or tab inside a value would break the row's columns: it shows as a blank.
+QString oneLine(const QString& text) {
+    QString line = text;
+    for (QChar& c : line) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return line;
+}
+
+QString firstCodePoints(const QString& text, int count) {
+    const QList<uint> points = text.toUcs4();
+    if (points.size() <= count)
+        return text;
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), count);
+}
+
+QString field(const QStringList& fields, int index) {
+    return index < fields.size() ? fields.at(index) : QString();
+}
+
+} // namespace
+
+QString padCell(const QString& x, int n, int w) {
+    return firstCodePoints(oneLine(x) + QString(n, QLatin1Char(' ')), w);
+}
+
+QString BuildListItem(ListKind kind, const QStringList& fields) {
+    switch (kind) {
+    case ListKind::Wait:
+        return padCell(field(fields, 0), 20, 20) + QStringLiteral("  ") +
+               firstCodePoints(oneLine(field(fields, 1)), 28);
+    case ListKind::Expire:
+        return padCell(field(fields, 0), 14, 25) + QLatin1Char(' ') + padCell(field(fields, 1), 24, 25) +
+               QLatin1Char(' ');
+    case ListKind::Accept:
+    case ListKind::Reject:
+        return padCell(field(fields, 0), 14, 16) + QLatin1Char(' ') + padCell(field(fields, 1), 14, 17) +
+               QLatin1Char(' ') + padCell(field(fields, 2), 9, 10);
+    }
+    return {};
+}
+
+int daysLeft(const QDate& estDate, int length, const QDate& today) {
+    // An estimate without a readable date cannot be told apart from an old one.
+    if (!estDate.isValid())
+        return 0;
+    return int(today.daysTo(estDate.addDays(length)));
+}
+
+std::optional<QString> expiryText(int days) {
+    if (days >= 60)
+        return std::nullopt;
+    if (days <= 0)
+        return QStringLiteral("**EXPIRED**");
+    return QStringLiteral("Expires in %1 days").arg(days);
+}
+
+OpenList::OpenList(DataAccess& data, const Conn& mastConn)
+    : m_data(data)
+    , m_mast(mastConn) {}
+
+EstLists OpenList::load(const QDate& today) {
+    EstLists lists;
+    m_data.Trap(kLoadSite, [&] {
+        lists[size_t(EstList::Working)] = working();
+        lists[size_t(EstList::Pending)] = pending(today);
+        lists[size_t(EstList::Accepted)] = closed(QStringLiteral("Accepted"), ListKind::Accept);
+        lists[size_t(EstList::Rejected)] = closed(QStringLiteral("Rejected"), ListKind::Reject);
+    });
+    for (QList<ListRow>& list : lists) {
+        if (list.isEmpty())
+            list.append({kNoneRow, 0});
+    }
+    return lists;
+}
+
+QList<ListRow> OpenList::working() {
+    QList<ListRow> rows;
+    const ResultSet found =
+        m_data.Read(m_mast,
+                    QStringLiteral("select estname,estaddress,id from master where eststatus=? "
+                                   "order by estdate asc"),
+                    {QStringLiteral("Working")});
+    for (const QVariantList& row : found.rows)
+        rows.append({BuildListItem(ListKind::Wait, {row.at(0).toString(), row.at(1).toString()}),
+                     qint32(row.at(2).toLongLong())});
+    return rows;
+}
+
+QList<ListRow> OpenList::pending(const QDate& today) {
+    QList<ListRow> rows;
+    const ResultSet found =
+        m_data.Read(m_mast,
+                    QStringLiteral("select estname,id,estdate,estlength from master where eststatus=? "
+                                   "order by estdate asc"),
+                    {QStringLiteral("Pending")});
+    for (const QVariantList& row : found.rows) {
+        const int days = daysLeft(dateFromStored(row.at(2).toString()), int(row.at(3).toLongLong()), today);
+        if (const auto expiry = expiryText(days))
+            rows.append({BuildListItem(ListKind::Expire, {row.at(0).toString(), *expiry}),
+                         qint32(row.at(1).toLongLong())});
+        rows.append({kSeparatorRow, 0});
+    }
+    return rows;
+}
+
+QList<ListRow> OpenList::closed(const QString& status, ListKind kind) {
+    QList<ListRow> rows;
+    const ResultSet found = m_data.Read(
+        m_mast,
+        QStringLiteral(
+            "select estname,estaddress,id,estdate from master where eststatus=? order by estdate asc"),
+        {status});
+    for (const QVariantList& row : found.rows) {
+        const QString date = shortDateText(dateFromStored(row.at(3).toString()));
+        rows.append({BuildListItem(kind, {row.at(0).toString(), row.at(1).toString(), date}),
+                     qint32(row.at(2).toLongLong())});
+    }
+    return rows;
+}
+
+} // namespace qx
