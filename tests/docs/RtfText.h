@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <ostream>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace qxtest {
+
+// A document's text with its paragraphs on lines of their own and a line break as "|".
+inline QString textOf(const QTextDocument& doc) {
+    QStringList blocks;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        blocks << b.text().replace(QChar(QChar::LineSeparator), QLatin1Char('|'));
+    return blocks.join(QLatin1Char('\n'));
+}
+
+// Every paragraph's format and every run's text and format, one line each, for comparing documents.
+QStringList describe(const QTextDocument& doc);
+
+} // namespace qxtest
