@@ -45,7 +45,8 @@ const std::vector<Table>& tables() {
           {"ItemID", T::Long},
           {"SecOrder", T::Long},
           {"SortOrder", T::Long},
-          {"Name", T::Text, 50},
+          // A subtotal row reads "Total for " and a section name of up to 50 characters.
+          {"Name", T::Text, 60},
           {"ItemTable", T::Text, 50},
           {"Qty", T::Long},
           {"Unit", T::Text, 50},
@@ -249,12 +250,25 @@ QString columnDefinition(const Column& c, TextRule rule) {
 }
 
 // The priced components of the unit items: one row per component with the unit item's key and the
-// component's quantity times its cost item's amount, rounded to four decimals.
+// component's quantity times its cost item's amount, rounded to four decimals by the program's money
+// rule (ComponentTotal), so the view, the picker and the unit item builder agree to the ten-thousandth.
 const char* const kUnitQry = "CREATE VIEW UnitQry AS SELECT u.matlaborid AS ID, "
-                             "CAST(round(u.itemqty * c.Amount) AS INTEGER) AS [Line Total] "
+                             "ComponentTotal(u.itemqty, c.Amount) AS [Line Total] "
                              "FROM unititems u INNER JOIN costitem c ON c.ID = u.itemid";
 
 } // namespace
+
+void refreshUnitQry(SqlFile& cost) {
+    const QString current =
+        cost.scalar(QStringLiteral("select sql from sqlite_master where type='view' and name='UnitQry'"))
+            .toString();
+    if (current == QLatin1String(kUnitQry))
+        return;
+    Transaction transaction(cost);
+    cost.execScript(QStringLiteral("DROP VIEW IF EXISTS UnitQry"));
+    cost.execScript(QLatin1String(kUnitQry));
+    transaction.commit();
+}
 
 QString tableDefinition(const QString& table) {
     const Table* t = findTable(table);

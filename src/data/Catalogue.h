@@ -16,6 +16,9 @@ QString tableDefinition(const QString& table);
 QStringList tablesOf(DatabaseKind kind);
 // Creates every table (and view) of a kind of database in a new, empty file.
 void createCatalogue(SqlFile& file, DatabaseKind kind);
+// Brings the stored query UnitQry of a cost database to the program's current definition (a cost
+// database made by an earlier build keeps its rows but gets the current pricing rule).
+void refreshUnitQry(SqlFile& cost);
 // Creates one table of the working database (SectSort is made on demand).
 void createTable(SqlFile& file, const QString& table);
 

@@ -71,6 +71,7 @@ void layOutProgramFolder(const ProgramFolder& folder) {
     copyMissing(QStringLiteral(":/resources/help"), folder.root() + QStringLiteral("/help"));
     createShippedDatabaseIfMissing(folder.costFile(), kCostPassword,
                                    QStringLiteral(":/resources/cost_seed.sql"), true);
+    refreshUnitQry(*SqlFile::open(folder.costFile(), kCostPassword, SqlFile::Durability::Safe));
     createShippedDatabaseIfMissing(folder.mastFile(), kMastPassword,
                                    QStringLiteral(":/resources/mastest_seed.sql"), false);
 }

@@ -79,6 +79,38 @@ TEST_F(CatalogueTest, UnitQryPricesEachComponentToFourDecimals) {
               QStringList({"900 | 61729", "900 | 246914"}));
 }
 
+TEST_F(CatalogueTest, UnitQryAgreesWithTheMoneyRuleToTheTenThousandth) {
+    SqlFile& file = ctx->data.file(cost());
+    file.exec("delete from unititems");
+    file.exec("insert into costitem(ID, costtype, CostName, Amount) values(900, 'Material', 'Nails', 1250)");
+    file.exec("insert into costitem(ID, costtype, CostName, Amount) values(901, 'Labor', 'Crew', 333333)");
+    const struct {
+        int item;
+        double qty;
+        qint64 raw;
+    } cases[] = {{900, 1.15, 1438},  {900, 0.1, 125},        {900, 2.5, 3125},
+                 {901, 0.005, 1667}, {901, 1.0 / 3, 111111}, {901, 0.15, 50000}};
+    int unit = 1000;
+    for (const auto& c : cases) {
+        file.exec("insert into unititems(matlaborid, itemid, itemqty) values(?, ?, ?)",
+                  {++unit, c.item, c.qty});
+        const qint64 amount = c.item == 900 ? 1250 : 333333;
+        EXPECT_EQ(Money::fromRaw(amount).timesRoundedToRaw(c.qty).raw(), c.raw) << c.qty;
+        EXPECT_EQ(
+            ctx->data.ReadScalar(cost(), "select [Line Total] from UnitQry where ID=?", {unit}).toLongLong(),
+            c.raw)
+            << c.qty;
+    }
+}
+
+TEST_F(CatalogueTest, AnOlderUnitQryIsBroughtToTheCurrentRule) {
+    SqlFile& file = ctx->data.file(cost());
+    file.execScript("DROP VIEW UnitQry; CREATE VIEW UnitQry AS SELECT matlaborid AS ID, 0 AS [Line Total] "
+                    "FROM unititems");
+    refreshUnitQry(file);
+    EXPECT_EQ(rows(cost(), "select count(*) from UnitQry where [Line Total] = 0"), QStringList({"0"}));
+}
+
 TEST(CatalogueDefinitions, EveryKindListsItsTablesInCreationOrder) {
     EXPECT_EQ(tablesOf(DatabaseKind::Working),
               QStringList({"TempSect", "EstiGrid", "tpLineItems", "TempAreas", "TempLineal"}));

@@ -1,0 +1,135 @@
+#include "lines/EstimateTotals.h"
+
+namespace qx {
+
+namespace {
+
+const TrapSite kFigureAdminSite{QStringLiteral("FigureAdmin"), TrapSite::Module, QStringLiteral("modGrid")};
+const TrapSite kPopEstAdminSite{QStringLiteral("PopEstAdmin"), TrapSite::Module, QStringLiteral("modEst")};
+
+// The error an amount that is no number gives.
+Failure typeMismatch() {
+    return Failure(13, QStringLiteral("Type mismatch"));
+}
+
+} // namespace
+
+EstimateTotals::EstimateTotals(AppContext& ctx)
+    : m_ctx(ctx) {}
+
+QString EstimateTotals::adminCaption(int index) {
+    static const QString captions[kAdminCount] = {QStringLiteral("Overhead"), QStringLiteral("Profit"),
+                                                  QStringLiteral("Contingency"),
+                                                  QStringLiteral("Management")};
+    return captions[index];
+}
+
+QString EstimateTotals::storedSummary(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("No summary") : text;
+}
+
+QString EstimateTotals::storedTerms(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("No terms") : text;
+}
+
+void EstimateTotals::reset() {
+    m_admin.fill(AdminAmount());
+    m_categories.fill(Money());
+    m_lineTotal = Money();
+}
+
+void EstimateTotals::setAdmin(int index, const AdminAmount& amount) {
+    m_admin.at(size_t(index)) = amount;
+}
+
+Money EstimateTotals::adminAmount(int index) const {
+    return admin(index).amountOn(m_lineTotal);
+}
+
+Money EstimateTotals::adminTotal() const {
+    Money total;
+    for (int i = 0; i < kAdminCount; ++i)
+        total += adminAmount(i);
+    return total;
+}
+
+// An amount from its kind and number text; nothing when the number cannot be read or is negative.
+// Overhead keeps a percentage as it was written; the others show it in its shortest form.
+std::optional<AdminAmount> EstimateTotals::readAdmin(int index, const QString& kind, const QString& number) {
+    if (isFixedKind(kind)) {
+        const auto amount = readFixedAmount(number);
+        return amount ? std::optional(AdminAmount::fixedAmount(*amount)) : std::nullopt;
+    }
+    const auto percent = readPercent(number);
+    if (!percent)
+        return std::nullopt;
+    return AdminAmount::percentage(index == Overhead ? number.trimmed() : *percent);
+}
+
+bool EstimateTotals::FigureAdmin(int index, const QString& kind, const QString& number) {
+    return m_ctx.data.Trap(kFigureAdminSite, [&] {
+        const auto amount = readAdmin(index, kind, number);
+        if (!amount)
+            throw typeMismatch();
+        setAdmin(index, *amount);
+    });
+}
+
+void EstimateTotals::PopAdmin() {
+    for (int i = 0; i < kAdminCount; ++i) {
+        const AdminText text = splitAdminText(m_ctx.settings.readAt(kAppName, QStringLiteral("Op"), i + 1));
+        FigureAdmin(i, text.kind, text.number);
+    }
+}
+
+EstimateTexts EstimateTotals::PopEstAdmin(const Conn& estimateFile) {
+    EstimateTexts texts;
+    m_ctx.data.Trap(kPopEstAdminSite, [&] {
+        const ResultSet main = m_ctx.data.Read(
+            estimateFile, QStringLiteral("Select overhead,profit,contingency,management,paymentterms,"
+                                         "estsummary from main where id=1"));
+        if (main.isEmpty())
+            throw Failure(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                               "deleted. Requested operation requires a current record."));
+        for (int i = 0; i < kAdminCount; ++i) {
+            const QVariant& stored = main.at(0, i);
+            if (stored.isNull()) {
+                setAdmin(i, AdminAmount::fixedAmount(Money()));
+                continue;
+            }
+            const AdminText text = splitAdminText(stored.toString());
+            const auto amount = readAdmin(i, text.kind, text.number);
+            if (!amount)
+                throw typeMismatch();
+            setAdmin(i, *amount);
+        }
+        if (!main.at(0, 4).isNull())
+            texts.terms = main.at(0, 4).toString();
+        if (!main.at(0, 5).isNull())
+            texts.summary = main.at(0, 5).toString();
+    });
+    return texts;
+}
+
+void EstimateTotals::FigureEstAdmin() {
+    const ResultSet sums = m_ctx.data.Read(
+        m_ctx.conns.sTempConn,
+        QStringLiteral("select sum(case when itemtable=? then linetotal else 0 end),"
+                       "sum(case when itemtable=? then linetotal else 0 end),"
+                       "sum(case when itemtable=? then linetotal else 0 end),"
+                       "sum(case when itemtable=? then linetotal else 0 end),"
+                       "sum(case when itemtable=? then linetotal else 0 end),"
+                       "sum(case when itemtable=? then linetotal else 0 end) from tplineitems"),
+        {categoryTags()[0], categoryTags()[1], categoryTags()[2], categoryTags()[3], categoryTags()[4],
+         categoryTags()[5]});
+    Money lineTotal;
+    for (int i = 0; i < kCategoryCount; ++i) {
+        // Each subtotal counts as the screen shows it.
+        m_categories.at(size_t(i)) =
+            Money::fromRaw(sums.isEmpty() ? 0 : sums.at(0, i).toLongLong()).roundedToCents();
+        lineTotal += m_categories.at(size_t(i));
+    }
+    m_lineTotal = lineTotal;
+}
+
+} // namespace qx

@@ -1,0 +1,146 @@
+#include "lines/LineItems.h"
+
+namespace qx {
+
+namespace {
+
+const TrapSite kAddLineItemSite{QStringLiteral("AddLineItem"), TrapSite::Module, QStringLiteral("modGrid")};
+const TrapSite kRePopGridSite{QStringLiteral("RePopGrid"), TrapSite::Module, QStringLiteral("modGrid")};
+
+qint64 rawOf(Money amount) {
+    return amount.raw();
+}
+
+} // namespace
+
+QVariant textValue(const QString& text) {
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+LineItems::LineItems(AppContext& ctx, WorkState& state, EstimateTotals& totals)
+    : m_ctx(ctx)
+    , m_state(state)
+    , m_totals(totals)
+    , m_grid(ctx.data, ctx.conns.sTempConn) {}
+
+Conn LineItems::estimateFile() {
+    if (m_state.hasEstimateFile())
+        return m_state.sEstConn;
+    const QString path =
+        m_ctx.data
+            .ReadScalar(m_ctx.conns.sMastConn, QStringLiteral("select estpath from master where id=?"),
+                        {m_state.lEstID})
+            .toString();
+    return path.isEmpty() ? Conn() : m_ctx.folder.estimateConn(path);
+}
+
+void LineItems::deleteStoredCopy(qint32 id) {
+    const qint64 stored =
+        m_ctx.data
+            .ReadScalar(m_ctx.conns.sTempConn,
+                        QStringLiteral("select lineitemid from tplineitems where autoid=?"), {id})
+            .toLongLong();
+    if (stored == 0)
+        return;
+    const Conn file = estimateFile();
+    if (!file.path.isEmpty())
+        m_ctx.data.file(file).exec(QStringLiteral("delete from lineitems where id=?"), {stored});
+}
+
+bool LineItems::AddLineItem(Change change, qint32 id) {
+    const PendingLine& p = m_pending;
+    const bool done = m_ctx.data.Trap(kAddLineItemSite, [&] {
+        // The stored copy goes first: should the estimate file refuse, the line stays in both places.
+        if (change == Change::Delete)
+            deleteStoredCopy(id);
+        SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+        Transaction transaction(temp);
+        switch (change) {
+        case Change::Add:
+            temp.exec(
+                QStringLiteral("insert into tplineitems(EstID,itemid,secorder,sect,name,itemtable,qty,unit,"
+                               "cost,linetotal)values(?,?,?,?,?,?,?,?,?,?)"),
+                {m_state.lEstID, p.itemId, p.secOrder, textValue(p.sect), textValue(p.name),
+                 textValue(p.itemTable), p.qty, textValue(p.unit), rawOf(p.cost), rawOf(p.lineTotal)});
+            break;
+        case Change::Edit:
+            temp.exec(
+                QStringLiteral("UPDATE tplineitems set itemid=?, secorder=?, sect=?, name=?, itemtable=?, "
+                               "qty=?, unit=?, cost=?, linetotal=? where autoID=?"),
+                {p.itemId, p.secOrder, textValue(p.sect), textValue(p.name), textValue(p.itemTable), p.qty,
+                 textValue(p.unit), rawOf(p.cost), rawOf(p.lineTotal), id});
+            break;
+        case Change::Delete:
+            temp.exec(QStringLiteral("delete from tplineitems where autoid=?"), {id});
+            break;
+        }
+        m_grid.RePopGrid();
+        transaction.commit();
+        m_totals.FigureEstAdmin();
+    });
+    return done;
+}
+
+bool LineItems::refresh() {
+    return m_ctx.data.Trap(kRePopGridSite, [&] {
+        m_grid.RePopGrid();
+        m_totals.FigureEstAdmin();
+    });
+}
+
+bool LineItems::lineExists(qint32 id) {
+    bool exists = false;
+    m_ctx.data.Trap({QStringLiteral("cmdEditLine_Click"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
+        exists = m_ctx.data.RecordExists(id, QStringLiteral("tplineitemid"), QStringLiteral("estigrid"),
+                                         m_ctx.conns.sTempConn);
+    });
+    return exists;
+}
+
+QList<WorkingLine> LineItems::workingLines() {
+    const ResultSet rows = m_ctx.data.Read(
+        m_ctx.conns.sTempConn,
+        QStringLiteral("select autoid,lineitemid,itemid,secorder,sect,name,itemtable,qty,unit,cost,linetotal "
+                       "from tplineitems order by autoid"));
+    QList<WorkingLine> lines;
+    lines.reserve(rows.size());
+    for (const QVariantList& r : rows.rows) {
+        lines.append({r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt(), r.at(3).toInt(), r.at(4).toString(),
+                      r.at(5).toString(), r.at(6).toString(), r.at(7).toInt(), r.at(8).toString(),
+                      Money::fromRaw(r.at(9).toLongLong()), Money::fromRaw(r.at(10).toLongLong())});
+    }
+    return lines;
+}
+
+void LineItems::rememberStoredKeys(const QList<StoredKey>& keys) {
+    SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+    Transaction transaction(temp);
+    for (const StoredKey& key : keys) {
+        temp.exec(QStringLiteral("update tplineitems set lineitemid=? where autoid=?"),
+                  {key.lineItemId, key.autoId});
+        temp.exec(QStringLiteral("update estigrid set lineitemid=? where tplineitemid=?"),
+                  {key.lineItemId, key.autoId});
+    }
+    transaction.commit();
+}
+
+qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line) {
+    const Params values{
+        textValue(line.itemTable), line.itemId,          textValue(line.sect), line.secOrder,        line.qty,
+        textValue(line.unit),      textValue(line.name), rawOf(line.cost),     rawOf(line.lineTotal)};
+    if (line.lineItemId != 0) {
+        estimateFile.exec(
+            QStringLiteral("UPDATE LineItems set ItemTable=?, ItemID=?, Sect=?, Secorder=?, qty=?, "
+                           "Unit=?, Name=?, cost=?, LineTotal=? where ID=?"),
+            Params(values) << line.lineItemId);
+        if (estimateFile.changes() == 1)
+            return line.lineItemId;
+    }
+    estimateFile.exec(
+        QStringLiteral("insert into LineItems(ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,"
+                       "LineTotal)values(?,?,?,?,?,?,?,?,?)"),
+        values);
+    return qint32(estimateFile.lastInsertId());
+}
+
+} // namespace qx

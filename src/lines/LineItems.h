@@ -1,0 +1,85 @@
+#pragma once
+
+#include "data/AppContext.h"
+#include "estimate/WorkState.h"
+#include "lines/EstimateGrid.h"
+#include "lines/EstimateTotals.h"
+#include "lines/PendingLine.h"
+
+#include <QList>
+
+namespace qx {
+
+// A line of the working copy (tpLineItems), as the save writes it into the estimate file.
+struct WorkingLine {
+    qint32 autoId = 0;     // the line's number in the working copy (the grid's "ID")
+    qint32 lineItemId = 0; // its row in the estimate file's LineItems; 0 while never stored
+    qint32 itemId = 0;
+    qint32 secOrder = 0;
+    QString sect;
+    QString name;
+    QString itemTable;
+    qint32 qty = 0;
+    QString unit;
+    Money cost;
+    Money lineTotal;
+};
+
+// The key a stored line got in the estimate file, for the working copy to remember after the save.
+struct StoredKey {
+    qint32 autoId = 0;
+    qint32 lineItemId = 0;
+};
+
+// The open estimate's lines: adding, changing and deleting them, the grid and the totals that follow.
+// The item picker fills pending(); AddLineItem stores it.
+class LineItems {
+public:
+    enum class Change { Add, Edit, Delete };
+
+    LineItems(AppContext& ctx, WorkState& state, EstimateTotals& totals);
+
+    PendingLine& pending() { return m_pending; }
+
+    // Add: inserts the pending line. Edit: replaces line `id` with the pending line. Delete: removes
+    // line `id` and, when it was stored, its row in the estimate file at once (so a later save or a
+    // reopening can never bring it back). Then rebuilds the grid and recomputes the totals (the caller
+    // refills the grid from grid().rows()). The working changes and the grid rebuild run in one
+    // transaction. A failure is reported (procedure AddLineItem of module modGrid) and nothing changes;
+    // returns false then.
+    bool AddLineItem(Change change, qint32 id = 0);
+    // Rebuilds the grid and recomputes the totals (after an open or a section reorder). A failure is
+    // reported (procedure RePopGrid of module modGrid).
+    bool refresh();
+
+    // True when a line of the grid has this ID (the edit dialog's check).
+    bool lineExists(qint32 id);
+    // The working lines in ascending autoID order (the order the save writes them).
+    QList<WorkingLine> workingLines();
+    // After a committed save: the working copy takes the keys the new lines got in the estimate file,
+    // so the next save updates them instead of adding them again. Throws Failure.
+    void rememberStoredKeys(const QList<StoredKey>& keys);
+
+    EstimateGrid& grid() { return m_grid; }
+    EstimateTotals& totals() { return m_totals; }
+
+private:
+    void deleteStoredCopy(qint32 id);
+    Conn estimateFile();
+
+    AppContext& m_ctx;
+    WorkState& m_state;
+    EstimateTotals& m_totals;
+    EstimateGrid m_grid;
+    PendingLine m_pending;
+};
+
+// Writes one working line into an estimate file: a new LineItems row when the line's lineItemId is 0,
+// else an update of that row (a row that is no longer there is written anew). Returns the row's key.
+// Throws Failure, which the save reports; the caller runs it inside the save's transaction.
+qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line);
+
+// A text for a text column of the program's tables: empty becomes null (those columns refuse "").
+QVariant textValue(const QString& text);
+
+} // namespace qx

@@ -1,0 +1,136 @@
+#include "LinesFixture.h"
+
+#include "lines/ItemTags.h"
+
+namespace {
+
+using namespace qxtest;
+using qx::LineItems;
+using qx::Money;
+
+const QString kSep = QStringLiteral("     * * * * * * * * * *");
+
+TEST_F(LinesTest, TwoSectionsMakeNineRowsWithLinesByAscendingItemId) {
+    add("Roof", 20, "Shingles", "Material", 3, 4599);
+    add("Gutters", 5, "Gutter", "Material", 10, 250);
+    add("Roof", 9, "Nails", "Material", 1, 1200);
+    EXPECT_EQ(
+        grid(),
+        QStringList({" | Roof |  |  |  |  |  | ", "3 | Nails | Material | 1 | ea | 120000 | 120000 | ",
+                     "1 | Shingles | Material | 3 | ea | 459900 | 1379700 | ",
+                     " | Total for Roof |  |  |  |  |  | 1499700", " | " + kSep + " |  |  |  |  |  | ",
+                     " | Gutters |  |  |  |  |  | ", "2 | Gutter | Material | 10 | ea | 25000 | 250000 | ",
+                     " | Total for Gutters |  |  |  |  |  | 250000", " | " + kSep + " |  |  |  |  |  | "}));
+}
+
+TEST_F(LinesTest, LinesWithTheSameItemKeepTheOrderTheyWereAdded) {
+    add("Roof", 4, "First", "Labor", 1, 100);
+    add("Roof", 4, "Second", "Labor", 1, 100);
+    add("Roof", 1, "Third", "Labor", 1, 100);
+    const QStringList rows = grid();
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_TRUE(rows[1].startsWith("3 | Third"));
+    EXPECT_TRUE(rows[2].startsWith("1 | First"));
+    EXPECT_TRUE(rows[3].startsWith("2 | Second"));
+}
+
+TEST_F(LinesTest, DeletingTheOnlyLineOfASectionRemovesItsHeadingSubtotalAndSeparator) {
+    add("Roof", 1, "Shingles", "Material", 1, 100);
+    add("Gutters", 2, "Gutter", "Material", 1, 100);
+    ASSERT_TRUE(lines->AddLineItem(LineItems::Change::Delete, 2));
+    EXPECT_EQ(grid(),
+              QStringList({" | Roof |  |  |  |  |  | ", "1 | Shingles | Material | 1 | ea | 10000 | 10000 | ",
+                           " | Total for Roof |  |  |  |  |  | 10000", " | " + kSep + " |  |  |  |  |  | "}));
+    ASSERT_TRUE(lines->AddLineItem(LineItems::Change::Delete, 1));
+    EXPECT_TRUE(grid().isEmpty());
+}
+
+TEST_F(LinesTest, EditReplacesTheLineAndMovesItToTheChosenSection) {
+    add("Roof", 1, "Shingles", "Material", 1, 100);
+    add("Gutters", 2, "Gutter", "Material", 1, 100);
+    qx::PendingLine& p = lines->pending();
+    p.secOrder = 1;
+    p.sect = "Gutters";
+    p.qty = 4;
+    p.lineTotal = qx::lineTotalOf(4, p.cost);
+    ASSERT_TRUE(lines->AddLineItem(LineItems::Change::Edit, 1));
+    EXPECT_EQ(rows(temp(), "select autoid,sect,secorder,qty,linetotal from tplineitems order by autoid"),
+              QStringList({"1 | Gutters | 1 | 4 | 40000", "2 | Gutters | 1 | 1 | 10000"}));
+    EXPECT_EQ(grid().size(), 5);
+}
+
+TEST_F(LinesTest, ANameWithAnApostropheIsStoredShownAndSavedIntact) {
+    add("O'Neil's roof", 1, "Owens' 'Duration'", "Material", 2, 3333);
+    EXPECT_EQ(grid().at(0), " | O'Neil's roof |  |  |  |  |  | ");
+    EXPECT_TRUE(grid().at(1).startsWith("1 | Owens' 'Duration' | Material"));
+    EXPECT_EQ(grid().at(2), " | Total for O'Neil's roof |  |  |  |  |  | 666600");
+    const qx::Conn est = makeEstimateFile("Test");
+    for (const qx::WorkingLine& line : lines->workingLines())
+        qx::SaveLineItem(ctx->data.file(est), line);
+    EXPECT_EQ(rows(est, "select sect,name from lineitems"),
+              QStringList({"O'Neil's roof | Owens' 'Duration'"}));
+}
+
+TEST_F(LinesTest, ALongSectionNameStillGetsItsSubtotalRow) {
+    const QString name(50, QChar(0x00E9));
+    add(name, 1, "Shingles", "Material", 1, 100);
+    EXPECT_EQ(grid().at(2), " | Total for " + name + " |  |  |  |  |  | 10000");
+}
+
+TEST_F(LinesTest, EditLineChecksTheIdAgainstTheGridRows) {
+    add("Roof", 1, "Shingles", "Material", 1, 100);
+    EXPECT_TRUE(lines->lineExists(1));
+    EXPECT_FALSE(lines->lineExists(2));
+    EXPECT_FALSE(lines->lineExists(0));
+}
+
+TEST_F(LinesTest, AFailedChangeIsReportedAndChangesNothing) {
+    add("Roof", 1, "Shingles", "Material", 1, 100);
+    lines->pending().name = QString(51, 'x');
+    EXPECT_FALSE(lines->AddLineItem(LineItems::Change::Add));
+    EXPECT_TRUE(prompter.lastText().endsWith("in procedure AddLineItem of Module modGrid"));
+    EXPECT_EQ(rows(temp(), "select count(*) from tplineitems"), QStringList({"1"}));
+    EXPECT_EQ(grid().size(), 4);
+}
+
+TEST_F(LinesTest, SaveInsertsNewLinesUpdatesStoredOnesAndRewritesVanishedOnes) {
+    add("Roof", 1, "Shingles", "Material", 1, 100);
+    add("Roof", 2, "Nails", "Material", 2, 100);
+    const qx::Conn est = makeEstimateFile("Test");
+    qx::SqlFile& file = ctx->data.file(est);
+    QList<qx::StoredKey> keys;
+    for (const qx::WorkingLine& line : lines->workingLines())
+        keys.append({line.autoId, qx::SaveLineItem(file, line)});
+    lines->rememberStoredKeys(keys);
+    EXPECT_EQ(rows(temp(), "select autoid,lineitemid from tplineitems order by autoid"),
+              QStringList({"1 | 1", "2 | 2"}));
+
+    file.exec("delete from lineitems where id=2");
+    QList<qx::WorkingLine> working = lines->workingLines();
+    working[0].qty = 5;
+    EXPECT_EQ(qx::SaveLineItem(file, working[0]), 1);
+    EXPECT_EQ(qx::SaveLineItem(file, working[1]), 3);
+    EXPECT_EQ(rows(est, "select id,name,qty,itemtable,secorder,cost,linetotal from lineitems order by id"),
+              QStringList({"1 | Shingles | 5 | Material | 0 | 10000 | 10000",
+                           "3 | Nails | 2 | Material | 0 | 10000 | 20000"}));
+}
+
+TEST_F(LinesTest, DeletingAStoredLineRemovesItFromTheEstimateFileAtOnce) {
+    state.sOpenMode = qx::WorkState::kOpen;
+    state.sEstConn = makeEstimateFile("Test");
+    add("Roof", 1, "Shingles", "Material", 1, 100);
+    add("Roof", 2, "Nails", "Material", 1, 100);
+    qx::SqlFile& file = ctx->data.file(state.sEstConn);
+    QList<qx::StoredKey> keys;
+    for (const qx::WorkingLine& line : lines->workingLines())
+        keys.append({line.autoId, qx::SaveLineItem(file, line)});
+    lines->rememberStoredKeys(keys);
+    add("Roof", 3, "Never stored", "Material", 1, 100);
+
+    ASSERT_TRUE(lines->AddLineItem(LineItems::Change::Delete, 1));
+    ASSERT_TRUE(lines->AddLineItem(LineItems::Change::Delete, 3));
+    EXPECT_EQ(rows(state.sEstConn, "select id,name from lineitems"), QStringList({"2 | Nails"}));
+    EXPECT_EQ(rows(temp(), "select autoid from tplineitems"), QStringList({"2"}));
+}
+
+} // namespace
