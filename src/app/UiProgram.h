@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/AppContext.h"
-#include "data/ProgramLock.h"
 
 #include <QPointer>
 #include <memory>
@@ -18,17 +17,14 @@ public:
     UiProgram(const QString& programFolder, Prompter& prompter, const QString& configRoot = {});
     ~UiProgram();
 
-    // Start-up: the program folder's lock, settings on the first start, stale register reservations
-    // removed, the greeting box (modal) while Op/Greet is 1, then the main window, shown. False when
-    // another copy runs on this program folder: "Quorvex is already running." has been shown, nothing
-    // was read or written, and the program ends.
-    bool start();
+    // Start-up: settings on the first start, stale register reservations removed, the greeting box
+    // (modal) while Op/Greet is 1, then the main window, shown.
+    void start();
 
     AppContext& context() { return m_context; }
     frmQuovi* mainWindow() const { return m_window.data(); }
 
 private:
-    ProgramLock m_lock;
     AppContext m_context;
     QPointer<frmQuovi> m_window;
 };

@@ -1,6 +1,6 @@
 #include "widgets/UiFieldCheck.h"
 
-#include "data/InputRules.h"
+#include "data/TextRules.h"
 #include "data/WholeNumber.h"
 
 #include <QComboBox>
@@ -23,10 +23,14 @@ void UiFieldCheck::install(QLineEdit* box, Prompter& prompter, Check check, QStr
     box->installEventFilter(new UiFieldCheck(box, box, prompter, std::move(check), std::move(replacement)));
 }
 
+void UiFieldCheck::install(QComboBox* box, Prompter& prompter, Check check, QString replacement) {
+    box->installEventFilter(
+        new UiFieldCheck(box, box->lineEdit(), prompter, std::move(check), std::move(replacement)));
+}
+
 void UiFieldCheck::installLength(QComboBox* box, Prompter& prompter, int maxLength) {
-    box->installEventFilter(new UiFieldCheck(
-        box, box->lineEdit(), prompter,
-        [maxLength](const QString& text) { return checkLength(text, maxLength); }, QString()));
+    install(
+        box, prompter, [maxLength](const QString& text) { return checkLength(text, maxLength); }, QString());
 }
 
 void UiFieldCheck::installLength(QLineEdit* box, Prompter& prompter, int maxLength) {

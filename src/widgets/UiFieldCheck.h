@@ -22,6 +22,8 @@ public:
 
     // `replacement` is what a refused text becomes ("" or "0").
     static void install(QLineEdit* box, Prompter& prompter, Check check, QString replacement);
+    // The same for the text of an editable combo box (the box itself gets the focus events).
+    static void install(QComboBox* box, Prompter& prompter, Check check, QString replacement);
     // The column-size rule: a longer text is refused with its message and the box cleared.
     static void installLength(QLineEdit* box, Prompter& prompter, int maxLength);
     // The same for the text of an editable combo box (the box itself gets the focus events).

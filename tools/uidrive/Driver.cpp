@@ -85,9 +85,7 @@ void Driver::tick() {
 
 QString Driver::startUp() {
     try {
-        // Another copy running on this program folder: the program says so and ends.
-        if (!m_program.start())
-            return QStringLiteral("the program did not start");
+        m_program.start();
         UserInput::settle();
     } catch (const Failure& failure) {
         return QStringLiteral("the program could not start: Error %1 (%2)")

@@ -1,0 +1,164 @@
+#include "costs/CostItemEditor.h"
+
+#include "costs/CostInput.h"
+#include "costs/CostTexts.h"
+
+namespace qx {
+
+namespace {
+
+const TrapSite kLoadSite{QStringLiteral("Form_Load"), TrapSite::Form, QStringLiteral("frmAddMat")};
+
+const QString& textOf(const CostItemFields& fields, CostItemField field) {
+    switch (field) {
+    case CostItemField::Type:
+        return fields.type;
+    case CostItemField::Category:
+        return fields.category;
+    case CostItemField::Manufacturer:
+        return fields.manufacturer;
+    case CostItemField::Sku:
+        return fields.sku;
+    case CostItemField::Name:
+        return fields.name;
+    case CostItemField::Unit:
+        return fields.unit;
+    case CostItemField::Description:
+        return fields.description;
+    case CostItemField::Amount:
+        return fields.amount;
+    }
+    return fields.type;
+}
+
+} // namespace
+
+CostItemEditor::CostItemEditor(DataAccess& data, const Conn& cost)
+    : m_data(data)
+    , m_cost(cost) {}
+
+QStringList CostItemEditor::distinctList(const QString& sql, bool orNoItems) {
+    QStringList list;
+    m_data.Trap(kLoadSite, [&] {
+        const ResultSet rows = m_data.Read(m_cost, sql);
+        for (const QVariantList& row : rows.rows) {
+            if (!row.at(0).isNull() && !row.at(0).toString().isEmpty())
+                list << row.at(0).toString();
+        }
+    });
+    if (list.isEmpty() && orNoItems)
+        list << kNoItemsListed;
+    return list;
+}
+
+QStringList CostItemEditor::categories() {
+    return distinctList(QStringLiteral("select distinct cat from costitem order by cat asc"), true);
+}
+
+QStringList CostItemEditor::units() {
+    return distinctList(QStringLiteral("select distinct unit from costitem order by unit asc"), true);
+}
+
+QStringList CostItemEditor::PopComboManufacturer() {
+    return distinctList(
+        QStringLiteral("select distinct manufacturer from costitem order by manufacturer asc"), false);
+}
+
+std::optional<CostItemFields> CostItemEditor::load(qint32 id) {
+    std::optional<CostItemFields> fields;
+    m_data.Trap(kLoadSite, [&] {
+        const ResultSet rows = m_data.Read(
+            m_cost,
+            QStringLiteral("select costtype,cat,costname,unit,descrip,amount,manufacturer,sku from costitem "
+                           "where ID=?"),
+            {id});
+        if (rows.isEmpty())
+            return;
+        const QVariantList& row = rows.rows.first();
+        fields = CostItemFields{
+            row.at(0).toString(),
+            row.at(1).toString(),
+            row.at(6).toString(),
+            row.at(7).toString(),
+            row.at(2).toString(),
+            row.at(3).toString(),
+            row.at(4).toString(),
+            row.at(5).isNull() ? QString() : plainAmount(Money::fromRaw(row.at(5).toLongLong()))};
+    });
+    return fields;
+}
+
+int CostItemEditor::maxLength(CostItemField field) {
+    switch (field) {
+    case CostItemField::Type:
+        return 10;
+    case CostItemField::Category:
+        return 15;
+    case CostItemField::Manufacturer:
+    case CostItemField::Name:
+        return 50;
+    case CostItemField::Sku:
+        return 25;
+    case CostItemField::Unit:
+        return 10;
+    case CostItemField::Description:
+        return 255;
+    case CostItemField::Amount:
+        break;
+    }
+    return 255;
+}
+
+std::optional<QString> CostItemEditor::lengthProblem(CostItemField field, const QString& text) {
+    return qx::lengthProblem(text, maxLength(field));
+}
+
+std::optional<FieldProblem> CostItemEditor::check(const CostItemFields& fields) {
+    using F = CostItemField;
+    const std::pair<F, const QString&> required[] = {{F::Type, kMsgTypeBlank},
+                                                     {F::Category, kMsgCategoryBlank},
+                                                     {F::Unit, kMsgUnitBlank},
+                                                     {F::Name, kMsgNameBlank},
+                                                     {F::Amount, kMsgAmountBlank}};
+    for (const auto& [field, message] : required) {
+        if (isBlank(textOf(fields, field)))
+            return FieldProblem{field, message};
+    }
+    if (const auto problem = amountProblem(fields.amount))
+        return FieldProblem{F::Amount, *problem};
+    for (F field : {F::Type, F::Category, F::Manufacturer, F::Sku, F::Name, F::Unit, F::Description}) {
+        if (const auto problem = lengthProblem(field, textOf(fields, field)))
+            return FieldProblem{field, *problem};
+    }
+    return std::nullopt;
+}
+
+std::optional<qint32> CostItemEditor::save(const CostEditing& editing, const CostItemFields& fields) {
+    if (check(fields))
+        return std::nullopt;
+    const Params values{fields.type,
+                        fields.category,
+                        optionalText(fields.manufacturer),
+                        optionalText(fields.sku),
+                        fields.name,
+                        fields.unit,
+                        optionalText(fields.description),
+                        qlonglong(readAmount(fields.amount)->raw())};
+    if (editing.editing()) {
+        Params update = values;
+        update << editing.currentId;
+        if (!m_data.ActionQuery(
+                QStringLiteral("UPDATE costitem set costtype=?, cat=?, manufacturer=?, sku=?, "
+                               "costname=?, unit=?, descrip=?, amount=? where ID=?"),
+                m_cost, update))
+            return std::nullopt;
+        return editing.currentId;
+    }
+    if (!m_data.ActionQuery(QStringLiteral("insert into costitem(costtype,cat,manufacturer,sku,costname,unit,"
+                                           "descrip,amount) values(?,?,?,?,?,?,?,?)"),
+                            m_cost, values))
+        return std::nullopt;
+    return qint32(m_data.file(m_cost).lastInsertId());
+}
+
+} // namespace qx

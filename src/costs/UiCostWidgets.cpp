@@ -1,0 +1,87 @@
+#include "costs/UiCostWidgets.h"
+
+#include "data/ResultTableModel.h"
+
+#include <QCompleter>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTableView>
+
+namespace qx {
+
+namespace {
+
+class LeaveFilter : public QObject {
+public:
+    LeaveFilter(QObject* parent, std::function<void()> left)
+        : QObject(parent)
+        , m_left(std::move(left)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut)
+            m_left();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_left;
+};
+
+} // namespace
+
+QComboBox* typedComboBox(const QString& name, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    return box;
+}
+
+void setEntries(QComboBox* box, const QStringList& entries) {
+    box->clear();
+    box->addItems(entries);
+    box->setCurrentIndex(-1);
+    box->setEditText(QString());
+}
+
+QTableView* resultGrid(const QString& name, ResultTableModel* model, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setStretchLastSection(true);
+    return view;
+}
+
+qint32 currentKey(const QTableView* view) {
+    const auto* model = qobject_cast<const ResultTableModel*>(view->model());
+    if (!model || model->rowCount() == 0)
+        return 0;
+    const int row = std::max(0, view->currentIndex().row());
+    return qint32(model->cell(row, 0).toLongLong());
+}
+
+void onLeave(QWidget* box, std::function<void()> left) {
+    box->installEventFilter(new LeaveFilter(box, std::move(left)));
+}
+
+UiClickLabel::UiClickLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void UiClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace qx

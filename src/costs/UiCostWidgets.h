@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <functional>
+
+class QLineEdit;
+class QTableView;
+
+namespace qx {
+class ResultTableModel;
+}
+
+namespace qx {
+
+// Small widget pieces of the cost database screens.
+
+// An editable list box whose text stays as typed: no inline completion replaces it and no list entry
+// of another letter case takes its place (a popup of matches is still offered).
+QComboBox* typedComboBox(const QString& name, QWidget* parent);
+// Replaces a list box's entries, keeping its typed text empty.
+void setEntries(QComboBox* box, const QStringList& entries);
+
+// A read-only grid of whole rows showing `model`.
+QTableView* resultGrid(const QString& name, ResultTableModel* model, QWidget* parent);
+// The key (first column) of a grid's current row; 0 when the grid is empty.
+qint32 currentKey(const QTableView* view);
+
+// Runs `left` each time `box` loses the focus.
+void onLeave(QWidget* box, std::function<void()> left);
+
+// A label that acts on a click (the "%" labels of the labor rate editor).
+class UiClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    UiClickLabel(const QString& text, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace qx
