@@ -1,6 +1,7 @@
 #include "app/frmQuovi.h"
 
 #include "app/WorkModes.h"
+#include "contacts/frmContactGrid.h"
 #include "data/ResultTableModel.h"
 #include "docs/UiOutputPanel.h"
 #include "estimate/OpenEstimate.h"
@@ -12,6 +13,8 @@
 #include "estimate/frmOpenEst.h"
 #include "lines/UiLinesPanel.h"
 #include "lines/UiTermsPanel.h"
+#include "setup/frmAbout.h"
+#include "setup/frmSetup.h"
 #include "takeoff/UiRoofPanel.h"
 
 #include <QCloseEvent>
@@ -58,7 +61,7 @@ QAction* frmQuovi::addCommand(QMenu* menu, const QString& name, const QString& c
 void frmQuovi::buildMenus() {
     m_setupMenu = menuBar()->addMenu(QStringLiteral("&Setup"));
     m_setupMenu->setObjectName(QStringLiteral("mnuSetupMenu"));
-    addCommand(m_setupMenu, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
+    QAction* setup = addCommand(m_setupMenu, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
     addCommand(m_setupMenu, QStringLiteral("mnuPrices"), QStringLiteral("Prices"));
 
     QMenu* estimate = menuBar()->addMenu(QStringLiteral("&Estimate"));
@@ -95,6 +98,8 @@ void frmQuovi::buildMenus() {
     connect(manageDocs, &QAction::triggered, this, &frmQuovi::reportMode);
     connect(m_contents, &QAction::triggered, this, &frmQuovi::openHelp);
     connect(m_bug, &QAction::triggered, this, &frmQuovi::reportBug);
+    connect(setup, &QAction::triggered, this, &frmQuovi::showSetup);
+    connect(m_about, &QAction::triggered, this, &frmQuovi::showAbout);
 }
 
 void frmQuovi::buildTabs() {
@@ -137,6 +142,7 @@ void frmQuovi::buildTabs() {
 
     connect(m_owner, &UiOwnerPanel::startClicked, this, &frmQuovi::startEstimate);
     connect(m_owner, &UiOwnerPanel::cancelClicked, this, &frmQuovi::cancelNewEstimate);
+    connect(m_owner, &UiOwnerPanel::importClicked, this, &frmQuovi::importContact);
     connect(m_roof, &UiRoofPanel::changed, this, &frmQuovi::markChanged);
     connect(m_terms, &UiTermsPanel::textEdited, this, &frmQuovi::summaryOrTermsEdited);
     connect(m_terms->saveButton(), &QPushButton::clicked, this, &frmQuovi::saveAndClose);
@@ -342,6 +348,15 @@ void frmQuovi::openEstimate() {
     SaveStatus(false);
 }
 
+void frmQuovi::importContact() {
+    const auto contacts = kontaviContactsConn(m_ctx.settings);
+    if (m_state.sOpenMode != WorkState::kNew || !contacts)
+        return;
+    frmContactGrid directory(m_ctx.data, *contacts, this);
+    if (directory.exec() == QDialog::Accepted && directory.chosen())
+        m_owner->setOwnerNames(*directory.chosen());
+}
+
 void frmQuovi::figure() {
     if (!m_state.isIdle())
         return;
@@ -444,6 +459,14 @@ void frmQuovi::openHelp() {
 
 void frmQuovi::reportBug() {
     m_ctx.prompter.openUrl(kSupportMail);
+}
+
+void frmQuovi::showSetup() {
+    frmSetup(m_ctx.settings, m_ctx.prompter, this).exec();
+}
+
+void frmQuovi::showAbout() {
+    frmAbout(m_ctx.prompter, this).exec();
 }
 
 void frmQuovi::closeEvent(QCloseEvent* event) {

@@ -52,6 +52,9 @@ private:
     void startEstimate();
     void cancelNewEstimate();
     void openEstimate();
+    void importContact();
+    void showSetup();
+    void showAbout();
     void figure();
     void reportMode();
     void closeEstimate();

@@ -9,7 +9,8 @@ namespace qx {
 struct Conn {
     QString path;
     QString password;
-    bool scratch = false; // thrown-away file: durability is traded for speed
+    bool scratch = false;  // thrown-away file: durability is traded for speed
+    bool readOnly = false; // another program's file: read, never written
 
     bool operator==(const Conn&) const = default;
 };

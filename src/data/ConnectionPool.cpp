@@ -14,14 +14,16 @@ SqlFile& ConnectionPool::get(const Conn& conn) {
     if (it != m_files.end()) {
         // The handle was opened by an earlier operation; it serves while the file exists and the same
         // password is asked for (another password must prove itself by opening the file afresh).
-        if (QFileInfo::exists(key) && it->second.password == conn.password)
+        if (QFileInfo::exists(key) && it->second.password == conn.password &&
+            it->second.readOnly == conn.readOnly)
             return *it->second.file;
         m_files.erase(it);
     }
     auto file = SqlFile::open(key, conn.password,
-                              conn.scratch ? SqlFile::Durability::Scratch : SqlFile::Durability::Safe);
+                              conn.scratch ? SqlFile::Durability::Scratch : SqlFile::Durability::Safe,
+                              conn.readOnly ? SqlFile::Access::ReadOnly : SqlFile::Access::ReadWrite);
     SqlFile& ref = *file;
-    m_files.emplace(key, Entry{conn.password, std::move(file)});
+    m_files.emplace(key, Entry{conn.password, conn.readOnly, std::move(file)});
     return ref;
 }
 

@@ -11,6 +11,7 @@ namespace qx {
 // One open handle per database file for the whole run: opening a keyed file costs tens of
 // milliseconds, far too much to pay per statement. A file that is about to be deleted or recreated
 // is closed here first. Only existing files are opened; a handle that fails to open is never kept.
+// A handle serves only connection values with its own password and access (read-only or not).
 class ConnectionPool {
 public:
     SqlFile& get(const Conn& conn);
@@ -22,6 +23,7 @@ private:
     static QString keyOf(const QString& path);
     struct Entry {
         QString password;
+        bool readOnly;
         std::unique_ptr<SqlFile> file;
     };
     std::map<QString, Entry> m_files;

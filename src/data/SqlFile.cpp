@@ -73,17 +73,20 @@ SqlFile::~SqlFile() {
     sqlite3_close(m_db);
 }
 
-std::unique_ptr<SqlFile> SqlFile::open(const QString& path, const QString& password, Durability durability) {
+std::unique_ptr<SqlFile> SqlFile::open(const QString& path, const QString& password, Durability durability,
+                                       Access access) {
     if (!QFileInfo(path).isFile())
         throw Failure(SQLITE_CANTOPEN, QStringLiteral("Could not find file '%1'.").arg(path));
     // A plain file (the scratch databases) is opened without a key whatever password comes with it.
     const QString key = isPlainSqliteFile(path) ? QString() : password;
-    sqlite3* db = openHandle(path, key, SQLITE_OPEN_READWRITE);
+    sqlite3* db =
+        openHandle(path, key, access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
     std::unique_ptr<SqlFile> file(new SqlFile(db, path));
     // The key is only checked when the first page is read: read it now, so that a wrong password or a
     // damaged file fails here and no unusable handle is kept.
     file->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    applyDurability(db, durability);
+    if (access == Access::ReadWrite)
+        applyDurability(db, durability);
     return file;
 }
 

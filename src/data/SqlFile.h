@@ -38,9 +38,15 @@ public:
         Scratch // working and unit scratch databases: thrown away anyway, so speed comes first
     };
 
+    enum class Access {
+        ReadWrite,
+        ReadOnly // every statement that would change the file fails
+    };
+
     // Opens an existing file; throws Failure when it is missing, unreadable, corrupt or keyed with
     // another password. Never creates a file.
-    static std::unique_ptr<SqlFile> open(const QString& path, const QString& password, Durability durability);
+    static std::unique_ptr<SqlFile> open(const QString& path, const QString& password, Durability durability,
+                                         Access access = Access::ReadWrite);
     // Creates a new, empty file (keyed when password is not empty); the file must not exist yet.
     static std::unique_ptr<SqlFile> create(const QString& path, const QString& password,
                                            Durability durability);

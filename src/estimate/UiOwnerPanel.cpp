@@ -160,10 +160,14 @@ void UiOwnerPanel::setEstimateName(const QString& name) {
 }
 
 void UiOwnerPanel::showOwner(const OwnerInput& owner) {
-    for (size_t i = 0; i < m_names.size(); ++i)
-        m_names[i]->setText(owner.names[i]);
+    setOwnerNames(owner.names);
     m_type->setEditText(owner.type);
     m_estName->setText(owner.estName);
+}
+
+void UiOwnerPanel::setOwnerNames(const std::array<QString, 7>& names) {
+    for (size_t i = 0; i < m_names.size(); ++i)
+        m_names[i]->setText(names[i]);
 }
 
 void UiOwnerPanel::LockOwner(bool locked) {

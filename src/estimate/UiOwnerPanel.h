@@ -28,6 +28,9 @@ public:
     void setEstimateName(const QString& name);
     // Shows a stored estimate's owner, type and name.
     void showOwner(const OwnerInput& owner);
+    // Fills the seven owner boxes in order (an imported contact); the texts are kept whole, so Start
+    // refuses one that is longer than its box.
+    void setOwnerNames(const std::array<QString, 7>& names);
     // Read-only or editable; locking shows the locked heading and hides the help labels.
     void LockOwner(bool locked);
     void setHeading(const QString& text);

@@ -1,5 +1,6 @@
 # Runs one uidrive script in a fresh program folder and settings folder, and compares its output with
-# the .expected file beside the script when there is one.
+# the .expected file beside the script when there is one. A script whose first line is "# needs: kontavi"
+# runs with the Kontavi stand-in (qxkontavi) laid out first in the same settings folder.
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
 get_filename_component(name "${SCRIPT}" NAME_WE)
 string(RANDOM LENGTH 8 tag)
@@ -7,10 +8,18 @@ set(work "${CMAKE_CURRENT_BINARY_DIR}/uidrive_${name}_${tag}")
 file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}/program" "${work}/config")
 set(ENV{XDG_CONFIG_HOME} "${work}/config")
+file(STRINGS "${SCRIPT}" first_line LIMIT_COUNT 1)
+if(first_line STREQUAL "# needs: kontavi")
+    execute_process(COMMAND "${KONTAVI}" "${work}/kontavi" OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "qxkontavi failed (${rc}):\n${err}")
+    endif()
+endif()
 execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIPT}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-# The program folder differs from run to run; expected files name it PROGRAM.
+# The program folder differs from run to run; expected files name it PROGRAM (and the stand-in KONTAVI).
 string(REPLACE "${work}/program" "PROGRAM" out "${out}")
+string(REPLACE "${work}/kontavi" "KONTAVI" out "${out}")
 message("${out}")
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "uidrive failed (${rc}):\n${err}")

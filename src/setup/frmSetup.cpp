@@ -1,0 +1,263 @@
+#include "setup/frmSetup.h"
+
+#include "widgets/UiFieldCheck.h"
+#include "widgets/UiFocusColour.h"
+#include "data/Prompter.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace qx {
+
+namespace {
+
+QLabel* caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+frmSetup::frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent)
+    : QDialog(parent)
+    , m_store(store)
+    , m_prompter(prompter) {
+    setObjectName(QStringLiteral("frmSetup"));
+    setWindowTitle(QStringLiteral("Setup Maintance"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabSetup"));
+    m_tabs->addTab(buildCompanyTab(), QStringLiteral("Company Info"));
+    m_tabs->addTab(buildValuesTab(), QStringLiteral("Default Values"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    load();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().topLeft());
+}
+
+QLineEdit* frmSetup::addBox(const QString& name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    UiFocusColour::install(box);
+    return box;
+}
+
+QWidget* frmSetup::buildCompanyTab() {
+    auto* tab = new QWidget(this);
+    for (int i = 0; i < SetupValues::kCompanyFields; ++i)
+        m_company[size_t(i)] = addBox(QStringLiteral("txtCoInfo_%1").arg(i), tab);
+    const char* flagNames[SetupValues::kIncludeFlags] = {"ckbCoName",  "ckbCoAddress", "ckbCoCity",
+                                                         "ckbCoPh",    "ckbCoFax",     "ckbCoCell",
+                                                         "ckbCoEmail", "ckbCoWeb",     "ckbLetterHead"};
+    for (int i = 0; i < SetupValues::kIncludeFlags; ++i) {
+        m_include[size_t(i)] = new QCheckBox(tab);
+        m_include[size_t(i)]->setObjectName(QLatin1String(flagNames[i]));
+    }
+    QCheckBox* letterHead = m_include.back();
+    letterHead->setText(
+        QStringLiteral("Assume stationery - if checked company info above will not be printed "
+                       "on reminder and estimates."));
+
+    // One row per letterhead line: its caption, its box or boxes, and its include flag.
+    auto* grid = new QGridLayout;
+    grid->addWidget(caption(QStringLiteral("Check to include in letterhead"), tab), 0, 5, Qt::AlignCenter);
+    auto addRow = [&](int row, const QString& text, std::initializer_list<int> boxes, int flag) {
+        grid->addWidget(caption(text, tab), row, 0, Qt::AlignRight);
+        int column = 1;
+        for (int index : boxes) {
+            const int span = boxes.size() == 1 ? 4 : (column == 1 ? 2 : 1);
+            grid->addWidget(m_company[size_t(index)], row, column, 1, span);
+            column += span;
+        }
+        grid->addWidget(m_include[size_t(flag)], row, 5, Qt::AlignCenter);
+    };
+    addRow(1, QStringLiteral("Name:"), {0}, 0);
+    addRow(2, QStringLiteral("Address"), {1}, 1);
+    addRow(3, QStringLiteral("City, ST Zip:"), {2, 3, 4}, 2);
+    addRow(4, QStringLiteral("Phone:"), {5}, 3);
+    addRow(5, QStringLiteral("Fax:"), {6}, 4);
+    addRow(6, QStringLiteral("Cell:"), {7}, 5);
+    addRow(7, QStringLiteral("Email:"), {8}, 6);
+    addRow(8, QStringLiteral("Website:"), {9}, 7);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 2);
+    grid->setColumnMinimumWidth(1, 200);
+
+    m_edit = button(QStringLiteral("cmdCoEdit"), QStringLiteral("Edit"), tab);
+    m_save = button(QStringLiteral("cmdCoSave"), QStringLiteral("Save"), tab);
+    m_cancel = button(QStringLiteral("cmdCoCancel"), QStringLiteral("Cancel"), tab);
+    connect(m_edit, &QPushButton::clicked, this, &frmSetup::edit);
+    connect(m_save, &QPushButton::clicked, this, &frmSetup::saveCompany);
+    connect(m_cancel, &QPushButton::clicked, this, &frmSetup::load);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_edit);
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_cancel);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addWidget(letterHead);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    for (int i = 0; i + 1 < SetupValues::kCompanyFields; ++i)
+        setTabOrder(m_company[size_t(i)], m_company[size_t(i + 1)]);
+    return tab;
+}
+
+QWidget* frmSetup::buildValuesTab() {
+    auto* tab = new QWidget(this);
+    m_greet = new QCheckBox(QStringLiteral("Show greet screen on startup"), tab);
+    m_greet->setObjectName(QStringLiteral("chkShowGreet"));
+    auto* startup = new QHBoxLayout;
+    startup->addWidget(caption(QStringLiteral("On Startup:"), tab));
+    startup->addWidget(m_greet);
+    startup->addStretch();
+
+    // One frame per administrative amount: its kind and its number, checked as it is left.
+    const QString frames[4] = {QStringLiteral("Overhead"), QStringLiteral("Profit"),
+                               QStringLiteral("Contingency"), QStringLiteral("Management")};
+    auto* amounts = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        auto* frame = new QGroupBox(frames[i], tab);
+        frame->setObjectName(QStringLiteral("frAdmin_%1").arg(i));
+        m_percent[size_t(i)] = new QRadioButton(QStringLiteral("%"), frame);
+        m_percent[size_t(i)]->setObjectName(QStringLiteral("optPerc_%1").arg(i));
+        m_fixed[size_t(i)] = new QRadioButton(QStringLiteral("Fixed"), frame);
+        m_fixed[size_t(i)]->setObjectName(QStringLiteral("optFixed_%1").arg(i));
+        m_admin[size_t(i)] = addBox(QStringLiteral("txtAdmin_%1").arg(i), frame);
+        auto* group = new QButtonGroup(frame);
+        group->addButton(m_percent[size_t(i)]);
+        group->addButton(m_fixed[size_t(i)]);
+        auto* box = new QVBoxLayout(frame);
+        box->addWidget(m_percent[size_t(i)]);
+        box->addWidget(m_fixed[size_t(i)]);
+        box->addWidget(m_admin[size_t(i)]);
+        amounts->addWidget(frame);
+        UiFieldCheck::install(
+            m_admin[size_t(i)], m_prompter,
+            [this, i](const QString& text) {
+                return CompanySetup::checkAdmin({m_percent[size_t(i)]->isChecked(), text});
+            },
+            QStringLiteral("0"));
+    }
+
+    auto* burdens = new QGridLayout;
+    const QString heads[4] = {QStringLiteral("Work Comp"), QStringLiteral("Employer taxes"),
+                              QStringLiteral("Misc Cost"), QStringLiteral("Fringe")};
+    for (int i = 0; i < 4; ++i) {
+        m_labour[size_t(i)] = addBox(QStringLiteral("txtEmp_%1").arg(i), tab);
+        burdens->addWidget(caption(heads[i], tab), 0, i);
+        burdens->addWidget(m_labour[size_t(i)], 1, i);
+        UiFieldCheck::install(m_labour[size_t(i)], m_prompter, &CompanySetup::checkLabour,
+                              QStringLiteral("0"));
+    }
+
+    auto* saveValues = button(QStringLiteral("cmdSaveValues"), QStringLiteral("Save Changes"), tab);
+    connect(saveValues, &QPushButton::clicked, this, &frmSetup::saveValues);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(saveValues);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(startup);
+    layout->addSpacing(10);
+    layout->addWidget(caption(QStringLiteral("Estimate Screen:"), tab));
+    layout->addWidget(caption(QStringLiteral("Default Admin Amounts"), tab));
+    layout->addLayout(amounts);
+    layout->addSpacing(10);
+    layout->addWidget(caption(QStringLiteral("Labor Screen:"), tab));
+    layout->addWidget(caption(QStringLiteral("Default Labor Overhead Percentages"), tab));
+    layout->addLayout(burdens);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    return tab;
+}
+
+void frmSetup::lockCoFields(bool lock) {
+    for (QLineEdit* box : m_company) {
+        box->setReadOnly(lock);
+        box->setFocusPolicy(lock ? Qt::NoFocus : Qt::StrongFocus);
+    }
+    for (QCheckBox* flag : m_include)
+        flag->setEnabled(!lock);
+    m_edit->setEnabled(lock);
+    m_save->setEnabled(!lock);
+    m_cancel->setEnabled(!lock);
+}
+
+void frmSetup::load() {
+    const SetupValues values = CompanySetup::load(m_store);
+    for (size_t i = 0; i < m_company.size(); ++i)
+        m_company[i]->setText(values.company[i]);
+    m_greet->setChecked(values.showGreet);
+    for (size_t i = 0; i < 4; ++i) {
+        (values.admin[i].percent ? m_percent[i] : m_fixed[i])->setChecked(true);
+        m_admin[i]->setText(values.admin[i].amount);
+        m_labour[i]->setText(values.labour[i]);
+    }
+    for (size_t i = 0; i < m_include.size(); ++i)
+        m_include[i]->setChecked(values.include[i]);
+    lockCoFields(true);
+    m_tabs->setCurrentIndex(0);
+}
+
+SetupValues frmSetup::shown() const {
+    SetupValues values;
+    for (size_t i = 0; i < m_company.size(); ++i)
+        values.company[i] = m_company[i]->text();
+    for (size_t i = 0; i < m_include.size(); ++i)
+        values.include[i] = m_include[i]->isChecked();
+    values.showGreet = m_greet->isChecked();
+    for (size_t i = 0; i < 4; ++i) {
+        values.admin[i] = {m_percent[i]->isChecked(), m_admin[i]->text()};
+        values.labour[i] = m_labour[i]->text();
+    }
+    return values;
+}
+
+void frmSetup::edit() {
+    lockCoFields(false);
+    m_company[0]->setFocus();
+}
+
+void frmSetup::saveCompany() {
+    CompanySetup::saveCompany(m_store, shown());
+    lockCoFields(true);
+}
+
+void frmSetup::saveValues() {
+    const SetupValues values = shown();
+    if (const auto refusal = CompanySetup::checkValues(values)) {
+        m_prompter.inform(kAppTitle, refusal->message);
+        QLineEdit* box =
+            refusal->box < 4 ? m_admin[size_t(refusal->box)] : m_labour[size_t(refusal->box - 4)];
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    CompanySetup::saveValues(m_store, values);
+    accept();
+}
+
+} // namespace qx

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "setup/CompanySetup.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace qx {
+
+class Prompter;
+
+// The setup screen ("Setup Maintance"): the company profile and its letterhead flags, edited behind Edit
+// and kept by Save; the greeting flag and the default amounts and labour burdens, kept by "Save Changes".
+class frmSetup : public QDialog {
+    Q_OBJECT
+public:
+    frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent = nullptr);
+
+    // Read-only and out of the Tab order, with Save and Cancel off (true); editable (false).
+    void lockCoFields(bool lock);
+
+private:
+    QWidget* buildCompanyTab();
+    QWidget* buildValuesTab();
+    QLineEdit* addBox(const QString& name, QWidget* parent);
+    void load();
+    SetupValues shown() const;
+    void edit();
+    void saveCompany();
+    void saveValues();
+
+    SettingsStore& m_store;
+    Prompter& m_prompter;
+    QTabWidget* m_tabs;
+    std::array<QLineEdit*, SetupValues::kCompanyFields> m_company{};
+    std::array<QCheckBox*, SetupValues::kIncludeFlags> m_include{};
+    QPushButton* m_edit = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QCheckBox* m_greet = nullptr;
+    std::array<QRadioButton*, 4> m_percent{};
+    std::array<QRadioButton*, 4> m_fixed{};
+    std::array<QLineEdit*, 4> m_admin{};
+    std::array<QLineEdit*, 4> m_labour{};
+};
+
+} // namespace qx
