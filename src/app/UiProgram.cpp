@@ -8,13 +8,18 @@
 namespace qx {
 
 UiProgram::UiProgram(const QString& programFolder, Prompter& prompter, const QString& configRoot)
-    : m_context(programFolder, prompter, configRoot) {}
+    : m_lock(ProgramFolder(programFolder))
+    , m_context(programFolder, prompter, configRoot) {}
 
 UiProgram::~UiProgram() {
     delete m_window.data();
 }
 
-void UiProgram::start() {
+bool UiProgram::start() {
+    if (m_lock.take() == ProgramLock::Outcome::HeldElsewhere) {
+        m_context.prompter.inform(kAppTitle, ProgramLock::kAlreadyRunning, Prompter::Icon::Information);
+        return false;
+    }
     StartUp::ensureSettings(m_context.settings, m_context.folder.root());
     // A New that never reached Start (a crash, a power loss) leaves a register row without a path.
     Register(m_context.data, m_context.conns.sMastConn).removeStaleReservations();
@@ -25,6 +30,7 @@ void UiProgram::start() {
     m_window = new frmQuovi(m_context);
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
+    return true;
 }
 
 } // namespace qx

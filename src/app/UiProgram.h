@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/AppContext.h"
+#include "data/ProgramLock.h"
 
 #include <QPointer>
 #include <memory>
@@ -17,14 +18,17 @@ public:
     UiProgram(const QString& programFolder, Prompter& prompter, const QString& configRoot = {});
     ~UiProgram();
 
-    // Start-up: settings on the first start, stale register reservations removed, the greeting box
-    // (modal) while Op/Greet is 1, then the main window, shown.
-    void start();
+    // Start-up: the program folder's lock, settings on the first start, stale register reservations
+    // removed, the greeting box (modal) while Op/Greet is 1, then the main window, shown. False when
+    // another copy runs on this program folder: "Quorvex is already running." has been shown, nothing
+    // was read or written, and the program ends.
+    bool start();
 
     AppContext& context() { return m_context; }
     frmQuovi* mainWindow() const { return m_window.data(); }
 
 private:
+    ProgramLock m_lock;
     AppContext m_context;
     QPointer<frmQuovi> m_window;
 };

@@ -1,7 +1,7 @@
 #include "app/UiProgram.h"
-#include "widgets/UiPrompter.h"
 #include "app/frmQuovi.h"
 #include "data/ProgramFolder.h"
+#include "widgets/UiPrompter.h"
 
 #include <QApplication>
 
@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
 
     qx::UiPrompter prompter;
     qx::UiProgram program(qx::ProgramFolder::ofExecutable(), prompter);
-    program.start();
+    if (!program.start())
+        return 1;
     prompter.setParentWindow(program.mainWindow());
     return app.exec();
 }

@@ -1,32 +1,14 @@
 #include "costs/CostInput.h"
 
-#include "data/TextRules.h"
-#include "data/WholeNumber.h"
-
-#include <cmath>
-
 namespace qx {
 
 namespace {
 
-constexpr double kMaxQuantity = 2147483647.0;
-
-// Why a text that is no acceptable value was refused: a number outside the range, or no number at all.
-QString refusal(const QString& text, const QString& rangeMessage) {
-    return parseNumber(text) ? rangeMessage : kMustBeNumber;
+std::optional<QString> problemOf(const QString& problem) {
+    return problem.isEmpty() ? std::nullopt : std::optional(problem);
 }
 
 } // namespace
-
-bool isBlank(const QString& text) {
-    return text.trimmed().isEmpty();
-}
-
-std::optional<QString> lengthProblem(const QString& text, int maxLength) {
-    if (text.toUcs4().size() > maxLength)
-        return tooLongMessage(maxLength);
-    return std::nullopt;
-}
 
 QVariant optionalText(const QString& text) {
     return isBlank(text) ? QVariant() : QVariant(text);
@@ -36,45 +18,39 @@ QString plainAmount(Money amount) {
     return Decimal::fromMoney(amount).toPlain();
 }
 
-std::optional<Money> readAmount(const QString& text) {
-    const auto amount = Money::parseCurrency(text);
-    if (!amount || *amount < Money())
-        return std::nullopt;
-    return amount;
-}
-
 std::optional<QString> amountProblem(const QString& text) {
-    if (readAmount(text))
-        return std::nullopt;
-    if (Money::parseCurrency(text))
-        return kMsgAmountRange;
-    return refusal(text, kMsgAmountRange);
+    return problemOf(readAmount(text).problem);
 }
 
 std::optional<Decimal> readRate(const QString& text) {
-    const auto rate = Decimal::parse(text);
-    if (!rate || rate->isNegative() || !rate->toMoney())
+    if (!readAmount(text).ok())
         return std::nullopt;
-    return rate;
+    const auto plain = Money::currencyToPlain(text);
+    return plain ? Decimal::parse(*plain, QLocale::c()) : std::nullopt;
 }
 
 std::optional<QString> rateProblem(const QString& text) {
-    if (readRate(text))
+    return problemOf(readAmount(text).problem);
+}
+
+std::optional<Decimal> readPercentage(const QString& text) {
+    const Percent percent = readPercent(text);
+    if (!percent.ok())
         return std::nullopt;
-    return refusal(text, kMsgAmountRange);
+    return Decimal::fromMoney(Money::fromRaw(percent.tenThousandths));
+}
+
+std::optional<QString> percentageProblem(const QString& text) {
+    return problemOf(readPercent(text).problem);
 }
 
 std::optional<double> readQuantity(const QString& text) {
-    const auto quantity = parseNumber(text);
-    if (!quantity || !std::isfinite(*quantity) || *quantity < 0 || *quantity > kMaxQuantity)
-        return std::nullopt;
-    return quantity;
+    const Measure quantity = readMeasure(text);
+    return quantity.ok() ? std::optional(quantity.value) : std::nullopt;
 }
 
 std::optional<QString> quantityProblem(const QString& text) {
-    if (readQuantity(text))
-        return std::nullopt;
-    return refusal(text, kMsgQuantityRange);
+    return problemOf(readMeasure(text).problem);
 }
 
 } // namespace qx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "costs/Decimal.h"
+#include "data/InputRules.h"
 #include "data/Money.h"
 
 #include <QString>
@@ -9,33 +10,27 @@
 
 namespace qx {
 
-// The input rules of the cost database boxes. A text of blanks counts as empty; lengths count characters
-// as the database does. Amounts, rates, percentages and quantities are never negative: a text that is no
-// number gets "This field must be a number.", a negative or too large one the message that names the
-// allowed range. Every reader returns nothing for a refused text, and the matching *Problem function says
-// why.
+// How the cost database boxes use the program's input rules: an amount box and a labor rate box take
+// an amount, a percentage box a percentage, a component's quantity a measure with its fraction kept.
+// Every reader returns nothing for a refused text, and the matching *Problem function the message
+// that refuses it.
 
-bool isBlank(const QString& text);
-// The column-size message when `text` holds more than `maxLength` characters.
-std::optional<QString> lengthProblem(const QString& text, int maxLength);
 // A typed optional value as stored: blank is no value (null).
 QVariant optionalText(const QString& text);
-
-inline const QString kMsgAmountRange =
-    QStringLiteral("This field must be a number between 0 and 922337203685477.");
-inline const QString kMsgQuantityRange =
-    QStringLiteral("This field must be a number between 0 and 2147483647.");
-
 // An amount as a box shows it: plain decimal text without grouping or trailing zeros ("30.93", "9").
 QString plainAmount(Money amount);
 
-// An amount (a cost item's price): currency text or a plain number.
-std::optional<Money> readAmount(const QString& text);
+// A cost item's amount.
 std::optional<QString> amountProblem(const QString& text);
 
-// A labor rate box or a percentage: an exact decimal that fits an amount.
+// A labor rate box: an amount, kept as the exact decimal typed so that a burden rounds to three places
+// from what was typed.
 std::optional<Decimal> readRate(const QString& text);
 std::optional<QString> rateProblem(const QString& text);
+
+// A percentage, exact to four decimals.
+std::optional<Decimal> readPercentage(const QString& text);
+std::optional<QString> percentageProblem(const QString& text);
 
 // A component quantity, which may hold a fraction.
 std::optional<double> readQuantity(const QString& text);

@@ -110,7 +110,7 @@ int CostItemEditor::maxLength(CostItemField field) {
 }
 
 std::optional<QString> CostItemEditor::lengthProblem(CostItemField field, const QString& text) {
-    return qx::lengthProblem(text, maxLength(field));
+    return checkLength(text, maxLength(field));
 }
 
 std::optional<FieldProblem> CostItemEditor::check(const CostItemFields& fields) {
@@ -143,7 +143,7 @@ std::optional<qint32> CostItemEditor::save(const CostEditing& editing, const Cos
                         fields.name,
                         fields.unit,
                         optionalText(fields.description),
-                        qlonglong(readAmount(fields.amount)->raw())};
+                        qlonglong(readAmount(fields.amount).value.raw())};
     if (editing.editing()) {
         Params update = values;
         update << editing.currentId;

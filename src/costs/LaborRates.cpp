@@ -52,7 +52,7 @@ std::optional<BurdenTexts> ComputeDefault(const QString& base, const BurdenPerce
 }
 
 std::optional<QString> percentageOf(const QString& percentage, const QString& base) {
-    const auto percent = readRate(percentage);
+    const auto percent = readPercentage(percentage);
     const auto rate = readRate(base);
     if (!percent || !rate)
         return std::nullopt;
@@ -96,7 +96,7 @@ LaborRates::LaborRates(DataAccess& data, const Conn& cost)
 std::optional<QString> LaborRates::titleProblem(const QString& title) {
     if (isBlank(title))
         return kMsgEnterJobTitle;
-    return lengthProblem(title, kTitleLength);
+    return checkLength(title, kTitleLength);
 }
 
 std::optional<qint32> LaborRates::nameRate(const QString& title) {
@@ -149,7 +149,7 @@ std::optional<RateTitle> LaborRates::PopCostItem(qint32 id) {
 }
 
 std::optional<QString> LaborRates::notesProblem(const QString& notes) {
-    return lengthProblem(notes, kNotesLength);
+    return checkLength(notes, kNotesLength);
 }
 
 bool LaborRates::save(qint32 id, const RateTotal& rate, const QString& notes) {

@@ -202,7 +202,7 @@ int UnitItemBuilder::maxLength(UnitField field) {
 }
 
 std::optional<QString> UnitItemBuilder::lengthProblem(UnitField field, const QString& text) {
-    if (text.toUcs4().size() > maxLength(field))
+    if (charCount(text) > maxLength(field))
         return unitHeaderTooLong(maxLength(field));
     return std::nullopt;
 }

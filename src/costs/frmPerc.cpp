@@ -29,7 +29,7 @@ frmPerc::frmPerc(Prompter& prompter, Burden burden, const QString& base, const D
     m_percentage = new QLineEdit(percentage.toPlain(), this);
     m_percentage->setObjectName(QStringLiteral("txtPercentage"));
     UiFocusColour::install(m_percentage);
-    UiFieldCheck::install(m_percentage, prompter, rateProblem, QStringLiteral("0"));
+    UiFieldCheck::install(m_percentage, prompter, percentageProblem, QStringLiteral("0"));
     m_total = new QLabel(QStringLiteral(".00"), this);
     m_total->setObjectName(QStringLiteral("lblTotal"));
 
@@ -55,7 +55,7 @@ QString frmPerc::result() const {
 }
 
 void frmPerc::compute() {
-    if (const auto problem = rateProblem(m_percentage->text())) {
+    if (const auto problem = percentageProblem(m_percentage->text())) {
         m_percentage->setText(QStringLiteral("0"));
         m_prompter.inform(kAppTitle, *problem);
         m_percentage->setFocus();

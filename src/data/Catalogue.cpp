@@ -11,8 +11,8 @@ namespace {
 
 enum class Type { AutoNumber, Long, Single, Currency, Text, Memo, Date };
 
-// Text rules of a table: the tables the program creates refuse the empty string (as the original
-// engine did for new text columns); the shipped databases accept it.
+// Text rules of a table: the tables the program creates refuse the empty string in their text columns,
+// so a value is either there or NULL; the shipped databases accept it.
 enum class TextRule { NoEmpty, EmptyAllowed };
 
 struct Column {

@@ -219,6 +219,11 @@ QString Money::toCurrency(const QLocale& locale) const {
 }
 
 std::optional<Money> Money::parseCurrency(const QString& text, const QLocale& locale) {
+    const auto plain = currencyToPlain(text, locale);
+    return plain ? parsePlain(*plain) : std::nullopt;
+}
+
+std::optional<QString> Money::currencyToPlain(const QString& text, const QLocale& locale) {
     // Peel the symbol, a sign and accounting brackets off the ends in whatever order the locale writes
     // them, each at most once, then read what remains as a number.
     QString rest = text.trimmed();
@@ -253,7 +258,7 @@ std::optional<Money> Money::parseCurrency(const QString& text, const QLocale& lo
     const auto plain = plainDecimal(rest, locale);
     if (!plain)
         return std::nullopt;
-    return parsePlain(negative ? u'-' + *plain : *plain);
+    return negative ? u'-' + *plain : *plain;
 }
 
 } // namespace qx

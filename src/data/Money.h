@@ -59,6 +59,9 @@ public:
     // Reads back what toCurrency shows, and also plain numbers in the locale's or the C format,
     // with or without the currency symbol and grouping; "(12.00)" and "-12.00" are negative.
     static std::optional<Money> parseCurrency(const QString& text, const QLocale& locale = QLocale());
+    // The number a currency text stands for as plain "-1234.5" text, of any length (parseCurrency refuses
+    // what an amount cannot hold); empty when the text is no amount.
+    static std::optional<QString> currencyToPlain(const QString& text, const QLocale& locale = QLocale());
 
 private:
     constexpr explicit Money(std::int64_t raw)

@@ -18,12 +18,12 @@ bool allAsciiDigits(const QString& text) {
     return true;
 }
 
-// Locales with their own digits (Arabic, Devanagari ...) write amounts with them; read them as 0-9.
-QString withAsciiDigits(QString text, const QLocale& locale) {
-    for (int d = 0; d <= 9; ++d) {
-        const QString own = locale.toString(d);
-        if (own != QString::number(d))
-            text.replace(own, QString::number(d));
+// Locales with their own digits (Arabic, Devanagari ...) write amounts with them, and an input method may
+// type fullwidth digits; every decimal digit reads as its 0-9.
+QString withAsciiDigits(QString text) {
+    for (QChar& c : text) {
+        if (c.isDigit())
+            c = QChar(u'0' + c.digitValue());
     }
     return text;
 }
@@ -52,7 +52,7 @@ bool groupedAsLocale(const QString& grouped, qsizetype digitCount, const QLocale
     qlonglong sample = 1;
     for (qsizetype i = 1; i < digitCount; ++i)
         sample *= 10;
-    const QString pattern = withAsciiDigits(locale.toString(sample), locale);
+    const QString pattern = withAsciiDigits(locale.toString(sample));
     if (pattern.size() != grouped.size())
         return false;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
@@ -117,7 +117,7 @@ std::optional<bool> takeSign(QString& text, const QLocale& locale, bool atStart)
 } // namespace
 
 std::optional<QString> plainDecimal(const QString& text, const QLocale& locale) {
-    const QString typed = withAsciiDigits(text, locale);
+    const QString typed = withAsciiDigits(text);
     const QString group = locale.groupSeparator();
     if (auto plain = readDecimal(withLocaleBlanks(typed, group), locale.decimalPoint(), group, locale))
         return plain;
@@ -130,6 +130,15 @@ std::optional<bool> takeLeadingSign(QString& text, const QLocale& locale) {
 
 std::optional<bool> takeTrailingSign(QString& text, const QLocale& locale) {
     return takeSign(text, locale, false);
+}
+
+std::optional<QString> signedPlainDecimal(const QString& text, const QLocale& locale) {
+    QString rest = text.trimmed();
+    const bool negative = takeLeadingSign(rest, locale).value_or(false);
+    const auto plain = plainDecimal(rest, locale);
+    if (!plain)
+        return std::nullopt;
+    return negative ? u'-' + *plain : *plain;
 }
 
 } // namespace qx

@@ -9,14 +9,20 @@ namespace qx {
 // Reading numbers the way a user types them, shared by amounts and whole numbers so that both boxes
 // accept the same texts.
 
-// An unsigned number in the locale's format (its digits, decimal point and grouping) or in the C format
-// (digits and "." without grouping), rewritten as plain C text: "1.234,5" in de_DE gives "1234.5". Grouping
-// must stand where the locale puts it, so "1,00" is no number in en_US. Empty when the text is not a number.
+// An unsigned number in the locale's format (its decimal point and grouping) or in the C format
+// (digits and "." without grouping), its digits from any script (fullwidth "１２" reads as 12), rewritten as
+// plain C text: "1.234,5" in de_DE gives "1234.5". Grouping must stand where the locale puts it, so "1,00" is
+// no number in en_US. Empty when the text is not a number.
 std::optional<QString> plainDecimal(const QString& text, const QLocale& locale);
 
 // Removes a sign (the C "-" and "+", or the locale's) from the start or the end of text. Empty when there is
 // none there; otherwise whether the sign was a minus.
 std::optional<bool> takeLeadingSign(QString& text, const QLocale& locale);
 std::optional<bool> takeTrailingSign(QString& text, const QLocale& locale);
+
+// A signed number as a user types it: optional blanks around it, an optional sign at its start, then
+// plainDecimal. "-1234.5" style C text of any length (no range is checked here); empty when the text is
+// not a number.
+std::optional<QString> signedPlainDecimal(const QString& text, const QLocale& locale);
 
 } // namespace qx

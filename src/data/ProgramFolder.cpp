@@ -35,6 +35,10 @@ QString ProgramFolder::unitFile() const {
     return dataDir() + QStringLiteral("/unitdb.mdb");
 }
 
+QString ProgramFolder::lockFile() const {
+    return dataDir() + QStringLiteral("/quorvex.lock");
+}
+
 Connections ProgramFolder::connections() const {
     Connections c;
     c.sCostConn = {costFile(), kCostPassword, false};

@@ -37,6 +37,7 @@ public:
     QString mastFile() const;
     QString tempFile() const; // the working database
     QString unitFile() const; // the unit-item scratch database
+    QString lockFile() const; // held by the running program (see ProgramLock)
 
     Connections connections() const;
 

@@ -19,7 +19,7 @@ struct Section {
 };
 using Document = QList<Section>;
 
-// The original store compared section and key names without regard to case.
+// Section and key names are compared without regard to case: "Op" and "OP" are one section.
 bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }

@@ -27,16 +27,14 @@ std::optional<std::int32_t> toWhole(double value) {
 
 std::optional<double> parseNumber(const QString& text, const QLocale& locale) {
     // Measures are typed as plain decimals; exponent forms ("1e5") are refused, nobody means them here.
-    QString rest = text.trimmed();
-    const bool negative = takeLeadingSign(rest, locale).value_or(false);
-    const auto plain = plainDecimal(rest, locale);
+    const auto plain = signedPlainDecimal(text, locale);
     if (!plain)
         return std::nullopt;
     bool ok = false;
     const double value = plain->toDouble(&ok); // QString::toDouble reads the C format, correctly rounded
     if (!ok || !std::isfinite(value))
         return std::nullopt;
-    return negative ? -value : value;
+    return value;
 }
 
 std::optional<std::int32_t> parseWhole(const QString& text, const QLocale& locale) {

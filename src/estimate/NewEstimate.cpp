@@ -1,6 +1,6 @@
 #include "estimate/NewEstimate.h"
 
-#include "data/TextRules.h"
+#include "data/InputRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,10 +21,6 @@ const QString kNameAlpha =
     QStringLiteral("Estimate names can have alpha characters only.\nPlease re-enter the "
                    "name oror leave create the\nblank and let the system name for you.");
 constexpr int kStoredNameMax = 50;
-
-bool isBlank(const QString& text) {
-    return text.trimmed().isEmpty();
-}
 
 bool allAlpha(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return IsAlpha(c); });

@@ -38,9 +38,11 @@ void Register::deleteRow(qint32 id) {
 
 bool Register::completeRow(qint32 id, const QString& name, const QString& address, const QString& storedPath,
                            const QString& type) {
-    return m_data.ActionQuery(
-        QStringLiteral("update master set estname=?,estaddress=?,estpath=?,esttype=? where id=?"), m_mast,
-        {name, address, storedPath, type, id});
+    if (!m_data.ActionQuery(
+            QStringLiteral("update master set estname=?,estaddress=?,estpath=?,esttype=? where id=?"), m_mast,
+            {name, address, storedPath, type, id}))
+        return false;
+    return m_data.file(m_mast).changes() == 1;
 }
 
 bool Register::nameTaken(const QString& name, qint32 exceptId) {
@@ -50,9 +52,10 @@ bool Register::nameTaken(const QString& name, qint32 exceptId) {
 }
 
 void Register::removeStaleReservations() {
-    m_data.Trap({QStringLiteral("RemoveStaleReservations"), TrapSite::Module, QStringLiteral("modEst")}, [&] {
+    try {
         m_data.file(m_mast).exec(QStringLiteral("DELETE from master where estpath is null or estpath=''"));
-    });
+    } catch (const Failure&) {
+    }
 }
 
 } // namespace qx

@@ -20,13 +20,15 @@ public:
     qint32 CreateEstID();
     // Deletes the register row of an estimate that never got saved.
     void deleteRow(qint32 id);
-    // Completes a reserved row once the estimate's file exists.
+    // Completes a reserved row once the estimate's file exists. True only when exactly that row was
+    // updated: a reservation that is gone is a failure, reported by the caller.
     bool completeRow(qint32 id, const QString& name, const QString& address, const QString& storedPath,
                      const QString& type);
     // True when another estimate (not `exceptId`) already has this name (letter case ignored).
     bool nameTaken(const QString& name, qint32 exceptId);
     // Removes reservations left by a New that never reached Start (no path), for example after a
-    // power loss. Run at start-up.
+    // power loss. Run at start-up, before any window: it says nothing, and a register that cannot be
+    // read now is reported when the user first works with it.
     void removeStaleReservations();
 
 private:

@@ -1,6 +1,6 @@
 #include "lines/Sections.h"
 
-#include "data/TextRules.h"
+#include "data/InputRules.h"
 
 namespace qx {
 

@@ -1,7 +1,7 @@
 #include "takeoff/AreaShapes.h"
 
+#include "data/InputRules.h"
 #include "data/WholeNumber.h"
-#include "takeoff/BoxRules.h"
 #include "takeoff/TakeoffTexts.h"
 
 namespace qx {

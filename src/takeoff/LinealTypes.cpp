@@ -1,7 +1,7 @@
 #include "takeoff/LinealTypes.h"
 
+#include "data/InputRules.h"
 #include "data/WholeNumber.h"
-#include "takeoff/BoxRules.h"
 #include "takeoff/TakeoffTexts.h"
 
 namespace qx {
@@ -61,7 +61,7 @@ LinealCheck checkFields(const LinealInput& input, Measure& length) {
     if (input.name.isEmpty())
         return refuse(kMsgNameItem, LinealField::Name);
     if (charCount(input.name) > kLinealNameMax)
-        return refuse(tooLongText(kLinealNameMax), LinealField::Name);
+        return refuse(tooLongMessage(kLinealNameMax), LinealField::Name);
     if (!input.type || !knownType(*input.type))
         return refuse(kMsgSelectType, LinealField::Type);
     length = readMeasure(input.length, kMsgEnterLength);

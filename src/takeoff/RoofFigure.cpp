@@ -1,6 +1,6 @@
 #include "takeoff/RoofFigure.h"
 
-#include "takeoff/BoxRules.h"
+#include "data/InputRules.h"
 #include "takeoff/PitchFactors.h"
 #include "takeoff/TakeoffTexts.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/TextRules.h"
+#include "data/InputRules.h"
 
 #include <QString>
 
@@ -11,11 +11,6 @@ namespace qx {
 
 // Input boxes
 inline const QString& kMsgNotANumber = kMustBeNumber;
-inline const QString kMsgOutOfRange =
-    QStringLiteral("This field must be a number between -2147483648 and 2147483647.");
-inline QString tooLongText(int maxChars) {
-    return tooLongMessage(maxChars);
-}
 
 // "Total Area" view
 inline const QString kMsgSelectPitch = QStringLiteral("Please enter measurements and select pitch.");

@@ -1,6 +1,6 @@
 #include "widgets/UiFieldCheck.h"
 
-#include "data/TextRules.h"
+#include "data/InputRules.h"
 #include "data/WholeNumber.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "widgets/UiFocusColour.h"
 
-#include "data/TextRules.h"
+#include "data/InputRules.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,3 +1,4 @@
+#include "OwnerForm.h"
 #include "TestFolders.h"
 
 #include "app/StartUp.h"
@@ -36,15 +37,9 @@ protected:
     }
     QAction* action(const char* name) { return child<QAction>(name); }
     QTabWidget* tabs() { return child<QTabWidget>("SSTab1"); }
-    void fillOwner(const QString& last = "Smith", const QString& type = "Garage") {
-        const QStringList values{"John", last, "12 Elm St", "Anytown, MT 54321", "406/555-1234"};
-        for (int i = 0; i < values.size(); ++i)
-            child<QLineEdit>(qPrintable(QString("txtName_%1").arg(i)))->setText(values.at(i));
-        child<QComboBox>("cmbEstType")->setEditText(type);
-    }
     void startSmithGarage() {
         action("mnuNew")->trigger();
-        fillOwner();
+        qxtest::fillOwner(window.get());
         child<QPushButton>("cmdStartEst")->click();
         ASSERT_EQ(window->state().estName, "SmithGarage");
     }

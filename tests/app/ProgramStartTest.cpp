@@ -1,12 +1,16 @@
 #include "TestFolders.h"
 
+#include "app/StartUp.h"
 #include "app/UiProgram.h"
 #include "app/frmQuovi.h"
 #include "data/ResultTableModel.h"
+#include "setup/Greeting.h"
 #include "setup/frmGreeting.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QPushButton>
 #include <QTimer>
 
@@ -40,6 +44,29 @@ TEST_F(ProgramStartTest, AGreetingSwitchedOffIsNotShownAtTheNextStart) {
     second.start();
     EXPECT_TRUE(second.mainWindow()->isVisible());
     EXPECT_EQ(second.mainWindow()->state().sOpenMode, QString());
+}
+
+TEST_F(ProgramStartTest, ARegisterThatCannotBeReadIsReportedWhenFirstUsedNotBeforeTheWindow) {
+    StartUp::ensureSettings(ctx->settings, ctx->folder.root());
+    Greeting::okay(ctx->settings, false);
+    ctx->pool.closeAll();
+    for (const char* damage : {"missing", "not a database"}) {
+        SCOPED_TRACE(damage);
+        QFile::remove(ctx->folder.mastFile());
+        if (QString(damage) != "missing") {
+            QFile file(ctx->folder.mastFile());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(damage);
+        }
+        ScriptedPrompter seen;
+        UiProgram program(programDir.path(), seen, configDir.path());
+        ASSERT_TRUE(program.start());
+        EXPECT_EQ(seen.messageCount(), 0);
+        program.mainWindow()->findChild<QAction*>("mnuNew")->trigger();
+        ASSERT_GE(seen.log().size(), 1);
+        EXPECT_TRUE(seen.log().first().endsWith(") in procedure PopEstTypeCbo of Module modEst -> ok"))
+            << seen.log().first().toStdString();
+    }
 }
 
 TEST(ResultGrid, ShowsRowsButNeverEditsThem) {

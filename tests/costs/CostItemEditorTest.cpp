@@ -2,7 +2,7 @@
 #include "CostsFixture.h"
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
-#include "data/TextRules.h"
+#include "data/InputRules.h"
 
 using namespace qx;
 
@@ -78,9 +78,9 @@ TEST_F(CostItemEditorTest, SaveChecksInOrder) {
          F::Name, kMsgNameBlank},
         {[](CostItemFields& f) { f.amount.clear(); }, F::Amount, kMsgAmountBlank},
         {[](CostItemFields& f) { f.amount = QStringLiteral("12a"); }, F::Amount, kMustBeNumber},
-        {[](CostItemFields& f) { f.amount = QStringLiteral("-1"); }, F::Amount, kMsgAmountRange},
+        {[](CostItemFields& f) { f.amount = QStringLiteral("-1"); }, F::Amount, amountRangeMessage()},
         {[](CostItemFields& f) { f.amount = QStringLiteral("99999999999999999"); }, F::Amount,
-         kMsgAmountRange},
+         amountRangeMessage()},
         {[](CostItemFields& f) { f.type = QStringLiteral("Materials!!"); }, F::Type, tooLongMessage(10)},
         {[](CostItemFields& f) { f.category = QString(16, u'c'); }, F::Category, tooLongMessage(15)},
         {[](CostItemFields& f) { f.manufacturer = QString(51, u'm'); }, F::Manufacturer, tooLongMessage(50)},

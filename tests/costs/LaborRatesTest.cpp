@@ -2,7 +2,7 @@
 #include "CostsFixture.h"
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
-#include "data/TextRules.h"
+#include "data/InputRules.h"
 
 using namespace qx;
 
@@ -72,10 +72,10 @@ TEST(LaborMathTest, BoxesThatHoldNoRateAreNamed) {
     } cases[] = {
         {"", burdens("0", "0", "0", "0"), 0, kMustBeNumber},
         {"abc", burdens("0", "0", "0", "0"), 0, kMustBeNumber},
-        {"-20", burdens("0", "0", "0", "0"), 0, kMsgAmountRange},
+        {"-20", burdens("0", "0", "0", "0"), 0, amountRangeMessage()},
         {"20", burdens("0", "x", "0", "0"), 2, kMustBeNumber},
-        {"20", burdens("0", "0", "0", "-0.5"), 4, kMsgAmountRange},
-        {"99999999999999999999", burdens("0", "0", "0", "0"), 0, kMsgAmountRange},
+        {"20", burdens("0", "0", "0", "-0.5"), 4, amountRangeMessage()},
+        {"99999999999999999999", burdens("0", "0", "0", "0"), 0, amountRangeMessage()},
         {"20'; drop table costitem; --", burdens("0", "0", "0", "0"), 0, kMustBeNumber},
     };
     for (const auto& c : cases) {

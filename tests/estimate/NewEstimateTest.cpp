@@ -131,6 +131,19 @@ TEST_F(NewEstimateTest, AFolderThatCannotBeMadeLeavesNoHalfFilledRegisterRow) {
     EXPECT_FALSE(state.hasEstimateFile());
 }
 
+TEST_F(NewEstimateTest, AReservationThatIsGoneFailsStartAndLeavesNothingBehind) {
+    ASSERT_TRUE(newEstimate->begin());
+    // The reserved row disappears between New and Start (another copy's start-up clean-up could do that).
+    ctx->data.ActionQuery("delete from master", mast());
+    const auto refusal = newEstimate->start(owner());
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(prompter.lastText(),
+              "The estimate SmithGarage could not be created.\nThe estimate register could not be updated.");
+    EXPECT_EQ(rows(mast(), "select count(*) from master"), QStringList({"0"}));
+    EXPECT_FALSE(QFileInfo::exists(ctx->folder.estimateFolder("SmithGarage")));
+    EXPECT_FALSE(state.hasEstimateFile());
+}
+
 TEST_F(NewEstimateTest, ALeftoverFolderWithoutRegisterRowIsReused) {
     QDir().mkpath(ctx->folder.estimateFolder("SmithGarage"));
     QFile leftover(ctx->folder.estimateFile("SmithGarage"));

@@ -39,11 +39,11 @@ TEST_F(LinealTest, OkayRefusesInOrder) {
         LinealField focus;
     } cases[] = {
         {input("", std::nullopt, ""), kMsgNameItem, LinealField::Name},
-        {input((fifty + "y").c_str(), kLinealCap, "10"), tooLongText(50), LinealField::Name},
+        {input((fifty + "y").c_str(), kLinealCap, "10"), tooLongMessage(50), LinealField::Name},
         {input("Ridge", std::nullopt, ""), kMsgSelectType, LinealField::Type},
         {input("Ridge", kLinealCap, ""), kMsgEnterLength, LinealField::Length},
         {input("Ridge", kLinealCap, "ten"), kMsgNotANumber, LinealField::Length},
-        {input("Ridge", kLinealCap, "3000000000"), kMsgOutOfRange, LinealField::Length},
+        {input("Ridge", kLinealCap, "3000000000"), measureRangeMessage(), LinealField::Length},
     };
     for (const auto& c : cases) {
         const LinealCheck check = okayLinealItem(ctx->data, c.in, 0);

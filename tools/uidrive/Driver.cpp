@@ -85,7 +85,9 @@ void Driver::tick() {
 
 QString Driver::startUp() {
     try {
-        m_program.start();
+        // Another copy running on this program folder: the program says so and ends.
+        if (!m_program.start())
+            return QStringLiteral("the program did not start");
         UserInput::settle();
     } catch (const Failure& failure) {
         return QStringLiteral("the program could not start: Error %1 (%2)")

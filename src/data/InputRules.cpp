@@ -1,0 +1,263 @@
+#include "data/InputRules.h"
+
+#include "data/NumberText.h"
+
+#include <algorithm>
+
+namespace qx {
+
+namespace {
+
+// Characters that never show but are neither spaces, controls nor format characters.
+bool isOtherInvisible(char32_t c) {
+    return c == 0x034F                        // combining grapheme joiner
+           || c == 0x115F || c == 0x1160      // Hangul choseong and jungseong fillers
+           || c == 0x17B4 || c == 0x17B5      // Khmer inherent vowels
+           || (c >= 0x180B && c <= 0x180F)    // Mongolian variation selectors and vowel separator
+           || c == 0x2800                     // blank Braille cell
+           || c == 0x3164 || c == 0xFFA0      // Hangul fillers
+           || (c >= 0xFE00 && c <= 0xFE0F)    // variation selectors
+           || (c >= 0xE0100 && c <= 0xE01EF); // variation selectors supplement
+}
+
+bool isInvisible(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Other_Control || category == QChar::Other_Format || isOtherInvisible(c);
+}
+
+bool isBlankChar(char32_t c) {
+    return QChar::isSpace(c) || isInvisible(c);
+}
+
+// Characters a folder or file name never holds.
+bool isUnsafeInFileName(char32_t c) {
+    static const QString unsafe = QStringLiteral("/\\:*?\"<>|#");
+    return c < 0x80 && unsafe.contains(QChar(c));
+}
+
+// A plain "-123.45" text taken apart.
+struct Decimal {
+    bool negative = false;
+    QString whole;    // without leading zeros ("" for zero)
+    QString fraction; // as typed
+
+    bool isZero() const {
+        return whole.isEmpty() &&
+               std::all_of(fraction.begin(), fraction.end(), [](QChar c) { return c == u'0'; });
+    }
+    // A negative number refused as such: "-0" is zero, not negative.
+    bool isNegative() const { return negative && !isZero(); }
+    // "123.45" without the sign.
+    QString magnitude() const {
+        const QString digits = whole.isEmpty() ? QStringLiteral("0") : whole;
+        return fraction.isEmpty() ? digits : digits + u'.' + fraction;
+    }
+};
+
+Decimal decimalOf(QString plain) {
+    Decimal d;
+    if (plain.startsWith(u'-')) {
+        d.negative = true;
+        plain.remove(0, 1);
+    }
+    const qsizetype point = plain.indexOf(u'.');
+    d.whole = point < 0 ? plain : plain.left(point);
+    d.fraction = point < 0 ? QString() : plain.mid(point + 1);
+    qsizetype zeros = 0;
+    while (zeros < d.whole.size() && d.whole[zeros] == u'0')
+        ++zeros;
+    d.whole.remove(0, zeros);
+    return d;
+}
+
+// The whole number nearest to d (an exact half to the even neighbour), figured on the digits so that no
+// fraction is lost on the way; d.whole has at most 18 digits.
+std::int64_t roundedHalfEven(const Decimal& d) {
+    std::int64_t whole = d.whole.isEmpty() ? 0 : d.whole.toLongLong();
+    if (d.fraction.isEmpty())
+        return whole;
+    const QChar first = d.fraction.front();
+    const bool beyondHalf =
+        std::any_of(d.fraction.begin() + 1, d.fraction.end(), [](QChar c) { return c != u'0'; });
+    if (first > u'5' || (first == u'5' && beyondHalf))
+        return whole + 1;
+    if (first == u'5')
+        return whole + (whole & 1);
+    return whole;
+}
+
+QString rangeMessage(const QString& what, const QString& min, const QString& max) {
+    return QStringLiteral("This field must be %1 between %2 and %3.").arg(what, min, max);
+}
+
+} // namespace
+
+QString tooLongMessage(int maxLength) {
+    return QStringLiteral("This field cannot be any longer than %1 characters.").arg(maxLength);
+}
+
+bool isBlank(const QString& text) {
+    const std::u32string points = text.toStdU32String();
+    return std::all_of(points.begin(), points.end(), isBlankChar);
+}
+
+int charCount(const QString& text) {
+    // A surrogate pair is one character; a lone surrogate half counts as one too.
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        ++count;
+    }
+    return count;
+}
+
+std::optional<QString> checkLength(const QString& text, int maxLength) {
+    if (charCount(text) > maxLength)
+        return tooLongMessage(maxLength);
+    return std::nullopt;
+}
+
+std::optional<QString> checkRequired(const QString& text, int maxLength, const QString& blankMessage) {
+    if (isBlank(text))
+        return blankMessage;
+    return checkLength(text, maxLength);
+}
+
+QString trimBlanks(const QString& text) {
+    const std::u32string points = text.toStdU32String();
+    const auto first = std::find_if_not(points.begin(), points.end(), isBlankChar);
+    const auto last = std::find_if_not(points.rbegin(), points.rend(), isBlankChar).base();
+    if (first >= last)
+        return QString();
+    return QString::fromStdU32String(std::u32string(first, last));
+}
+
+QString fileNameOf(const QString& name) {
+    std::u32string kept;
+    for (char32_t c : name.normalized(QString::NormalizationForm_C).toStdU32String()) {
+        if (!isBlankChar(c) && !isUnsafeInFileName(c))
+            kept += c;
+    }
+    // Dropping a character can bring an accent next to its letter again.
+    QString result = QString::fromStdU32String(kept).normalized(QString::NormalizationForm_C);
+    qsizetype dots = 0;
+    while (dots < result.size() && result[dots] == u'.')
+        ++dots;
+    return result.mid(dots);
+}
+
+QString nameKey(const QString& name) {
+    // Every space looks alike and invisible characters not at all.
+    std::u32string kept;
+    for (char32_t c : name.toStdU32String()) {
+        if (QChar::isSpace(c))
+            kept += U' ';
+        else if (!isInvisible(c))
+            kept += c;
+    }
+    const QString decomposed = QString::fromStdU32String(kept).normalized(QString::NormalizationForm_D);
+    // Qt's case folding maps one character to one; lower, upper and lower again add the folds that change
+    // the length ("ß" and "ẞ" to "ss", "ﬁ" to "fi", "İ" to "i" and a dot above).
+    const QString folded = decomposed.toLower().toUpper().toLower().toCaseFolded();
+    return folded.normalized(QString::NormalizationForm_C);
+}
+
+QString measureRangeMessage() {
+    return rangeMessage(QStringLiteral("a number"), QStringLiteral("0"), QString::number(kMaxMeasure));
+}
+
+Measure readMeasure(const QString& text, const QString& emptyMessage, const QLocale& locale) {
+    Measure measure;
+    if (isBlank(text)) {
+        measure.problem = emptyMessage;
+        return measure;
+    }
+    const auto plain = signedPlainDecimal(text, locale);
+    if (!plain) {
+        measure.problem = kMustBeNumber;
+        return measure;
+    }
+    const Decimal d = decimalOf(*plain);
+    constexpr int kMaxWholeDigits = 10; // 2147483647
+    if (d.isNegative() || d.whole.size() > kMaxWholeDigits || roundedHalfEven(d) > kMaxMeasure) {
+        measure.problem = measureRangeMessage();
+        return measure;
+    }
+    measure.whole = std::int32_t(roundedHalfEven(d));
+    measure.value = d.magnitude().toDouble();
+    return measure;
+}
+
+QString amountRangeMessage(const QLocale& locale) {
+    return rangeMessage(QStringLiteral("an amount"), Money().toCurrency(locale),
+                        kMaxAmount.toCurrency(locale));
+}
+
+Amount readAmount(const QString& text, const QString& emptyMessage, const QLocale& locale) {
+    Amount amount;
+    if (isBlank(text)) {
+        amount.problem = emptyMessage;
+        return amount;
+    }
+    const auto plain = Money::currencyToPlain(text, locale);
+    if (!plain) {
+        amount.problem = kMustBeNumber;
+        return amount;
+    }
+    const Decimal d = decimalOf(*plain);
+    constexpr int kMaxWholeDigits = 9; // 999,999,999.99
+    const auto value =
+        d.isNegative() || d.whole.size() > kMaxWholeDigits ? std::nullopt : Money::parsePlain(d.magnitude());
+    if (!value || *value > kMaxAmount) {
+        amount.problem = amountRangeMessage(locale);
+        return amount;
+    }
+    amount.value = *value;
+    return amount;
+}
+
+QString percentRangeMessage() {
+    return rangeMessage(QStringLiteral("a number"), QStringLiteral("0"), QString::number(kMaxPercent));
+}
+
+QString Percent::plain() const {
+    QString text = Money::fromRaw(tenThousandths).toPlain(4);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text;
+}
+
+Percent readPercent(const QString& text, const QString& emptyMessage, const QLocale& locale) {
+    Percent percent;
+    if (isBlank(text)) {
+        percent.problem = emptyMessage;
+        return percent;
+    }
+    QString number = text.trimmed();
+    for (const QString& sign : {locale.percent(), QStringLiteral("%")}) {
+        if (!sign.isEmpty() && number.endsWith(sign)) {
+            number.chop(sign.size());
+            break;
+        }
+    }
+    const auto plain = signedPlainDecimal(number, locale);
+    if (!plain) {
+        percent.problem = kMustBeNumber;
+        return percent;
+    }
+    const Decimal d = decimalOf(*plain);
+    constexpr int kMaxWholeDigits = 4; // 1000
+    const auto value =
+        d.isNegative() || d.whole.size() > kMaxWholeDigits ? std::nullopt : Money::parsePlain(d.magnitude());
+    if (!value || *value > Money::fromWhole(kMaxPercent)) {
+        percent.problem = percentRangeMessage();
+        return percent;
+    }
+    percent.tenThousandths = value->raw();
+    return percent;
+}
+
+} // namespace qx
