@@ -2,7 +2,7 @@
 
 #include "data/Money.h"
 #include "data/NumberText.h"
-#include "data/TextRules.h"
+#include "data/InputRules.h"
 #include "data/WholeNumber.h"
 
 namespace qx {
