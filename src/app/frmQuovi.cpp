@@ -36,7 +36,9 @@ const QString kSupportMail = QStringLiteral("mailto:support@quorvex.example?subj
 frmQuovi::frmQuovi(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent)
     , m_ctx(ctx)
-    , m_newEstimate(ctx, m_state) {
+    , m_newEstimate(ctx, m_state)
+    , m_estTotals(ctx)
+    , m_lineItems(ctx, m_state, m_estTotals) {
     setObjectName(QStringLiteral("frmQuovi"));
     setWindowTitle(kAppTitle);
     buildMenus();
@@ -246,6 +248,7 @@ void frmQuovi::setStatusPanels(const QString& id, const QString& name, const QSt
 void frmQuovi::resetWorkArea() {
     m_roof->resetForEstimate();
     m_lines->model()->clear();
+    m_estTotals.reset();
     m_state.bLoadingTerms = true;
     m_terms->clearTexts();
     m_terms->resetFigures();
@@ -270,6 +273,7 @@ void frmQuovi::newEstimate() {
         return;
     }
     m_roof->resetForEstimate();
+    m_estTotals.PopAdmin();
     ActiveMenu(QStringLiteral("nonidle"));
     m_owner->LockOwner(false);
     m_owner->setStartCancelEnabled(true);
@@ -343,6 +347,14 @@ void frmQuovi::openEstimate() {
     setStatusPanels(idPanelText(id), owner->estName, statusPanelText(m_state.sEstStatus));
     if (opening.OpenRoof())
         m_roof->showOpened();
+    if (opening.OpenLineItems()) {
+        const EstimateTexts texts = m_estTotals.PopEstAdmin(m_state.sEstConn);
+        m_state.bLoadingTerms = true;
+        m_terms->setTexts(texts.summary.value_or(QString()), texts.terms.value_or(QString()));
+        m_state.bLoadingTerms = false;
+        m_lineItems.refresh();
+        showLines();
+    }
     m_owner->LockOwner(true);
     m_state.bChanged = false;
     SaveStatus(false);
@@ -384,14 +396,35 @@ void frmQuovi::reportMode() {
         m_output->createButton(i)->setEnabled(false);
 }
 
+void frmQuovi::showLines() {
+    m_lines->model()->setMoneyColumns(EstimateGrid::moneyColumns());
+    m_ctx.data.Trap({QStringLiteral("PopEstiGrid"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
+        m_lines->model()->setResult(m_lineItems.grid().rows(), EstimateGrid::captions());
+    });
+}
+
 void frmQuovi::saveAndClose() {
     if (m_state.sOpenMode != WorkState::kNew && m_state.sOpenMode != WorkState::kOpen)
         return;
-    // An estimate without lines cannot be saved; it stays open so that nothing typed is lost.
-    if (!hasItemsToSave(m_ctx)) {
-        m_ctx.prompter.inform(kAppTitle, kNoItemsToSave);
+    // Whatever keeps the save from happening (no lines, Cancel, a failure) keeps the estimate open, so
+    // that nothing typed is lost.
+    const SaveOutcome outcome =
+        SaveEstimate(m_ctx, m_state, m_lineItems).SaveEst(m_terms->summaryText(), m_terms->termsText());
+    if (outcome != SaveOutcome::Saved)
         return;
-    }
+    m_ctx.working.ClearTempDB();
+    CleanForm();
+}
+
+bool frmQuovi::saveWithoutClosing() {
+    if (m_state.sOpenMode != WorkState::kNew && m_state.sOpenMode != WorkState::kOpen)
+        return false;
+    const SaveOutcome outcome = SaveEstimate(m_ctx, m_state, m_lineItems)
+                                    .saveWithoutQuestion(m_terms->summaryText(), m_terms->termsText());
+    if (outcome != SaveOutcome::Saved)
+        return false;
+    SaveStatus(false);
+    return true;
 }
 
 void frmQuovi::closeEstimate() {
@@ -404,11 +437,8 @@ void frmQuovi::closeEstimate() {
         return;
     }
     if (mode == WorkState::kNew || (mode == WorkState::kOpen && m_state.bChanged)) {
-        const auto answer = m_ctx.prompter.askYesNoCancel(
-            QStringLiteral("Would you like to save first?"),
-            QStringLiteral("Click 'Yes' to save any unsaved work,\n'No' to leave without saving, and\n"
-                           "'Cancel' to do niether."),
-            Prompter::Icon::Question, Prompter::Answer::Yes);
+        const auto answer = m_ctx.prompter.askYesNoCancel(kSaveFirstTitle, kSaveFirstText,
+                                                          Prompter::Icon::Question, Prompter::Answer::Yes);
         if (answer == Prompter::Answer::Cancel)
             return;
         if (answer == Prompter::Answer::Yes) {

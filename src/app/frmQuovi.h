@@ -3,6 +3,8 @@
 #include "data/AppContext.h"
 #include "estimate/NewEstimate.h"
 #include "estimate/WorkState.h"
+#include "lines/EstimateTotals.h"
+#include "lines/LineItems.h"
 
 #include <QMainWindow>
 
@@ -36,6 +38,9 @@ public:
     void SaveStatus(bool enabled);
     // An edit of the open estimate: it is now changed and can be saved.
     void markChanged();
+    // The save of document creation: stores the open estimate without asking whether it is complete
+    // and keeps it open. True when it was saved.
+    bool saveWithoutClosing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,6 +64,7 @@ private:
     void reportMode();
     void closeEstimate();
     void saveAndClose();
+    void showLines();
     void openHelp();
     void reportBug();
     void summaryOrTermsEdited();
@@ -74,6 +80,8 @@ private:
     AppContext& m_ctx;
     WorkState m_state;
     NewEstimate m_newEstimate;
+    EstimateTotals m_estTotals;
+    LineItems m_lineItems;
 
     QMenu* m_setupMenu = nullptr;
     QMenu* m_reportsMenu = nullptr;

@@ -86,15 +86,16 @@ void WorkingDb::CreateEstFile(const QString& name) {
     createFile(path, kEstimatePassword, SqlFile::Durability::Safe, DatabaseKind::EstimateFile);
 }
 
+const QString WorkingDb::kAddTpLineItem =
+    QStringLiteral("insert into tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,"
+                   "qty,unit,cost,linetotal)values(?,?,?,?,?,?,?,?,?,?)");
+
 bool WorkingDb::AddTpLineItem(qint32 lineItemID, qint32 itemID, const QString& sect, qint32 secOrder,
                               const QString& name, const QString& itemTable, qint32 qty, const QString& unit,
                               Money cost, Money lineTotal) {
-    return m_data.ActionQuery(
-        QStringLiteral("insert into tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,"
-                       "qty,unit,cost,linetotal)values(?,?,?,?,?,?,?,?,?,?)"),
-        m_temp,
-        {lineItemID, itemID, sect, secOrder, name, itemTable, qty, unit, qint64(cost.raw()),
-         qint64(lineTotal.raw())});
+    return m_data.ActionQuery(kAddTpLineItem, m_temp,
+                              {lineItemID, itemID, sect, secOrder, name, itemTable, qty, unit,
+                               qint64(cost.raw()), qint64(lineTotal.raw())});
 }
 
 } // namespace qx

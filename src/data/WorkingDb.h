@@ -30,6 +30,9 @@ public:
     // of that name (a folder without a register row) is replaced.
     void CreateEstFile(const QString& name);
     // Loads one stored line into the working copy (EstID stays 0).
+    // The statement binds, in order: line key, item key, section name, section order, name, item table
+    // tag, quantity, unit, cost, line total.
+    static const QString kAddTpLineItem;
     bool AddTpLineItem(qint32 lineItemID, qint32 itemID, const QString& sect, qint32 secOrder,
                        const QString& name, const QString& itemTable, qint32 qty, const QString& unit,
                        Money cost, Money lineTotal);

@@ -67,4 +67,22 @@ bool OpenEstimate::OpenRoof() {
     });
 }
 
+bool OpenEstimate::OpenLineItems() {
+    return m_ctx.data.Trap(
+        {QStringLiteral("mnuOpen_Click"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
+            const ResultSet stored =
+                m_ctx.data.Read(m_state.sEstConn,
+                                QStringLiteral("select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,"
+                                               "linetotal from lineitems order by id"));
+            SqlFile& work = m_ctx.data.file(m_ctx.conns.sTempConn);
+            Transaction transaction(work);
+            for (const QVariantList& row : stored.rows)
+                work.exec(WorkingDb::kAddTpLineItem, row);
+            work.exec(
+                QStringLiteral("insert into tempsect(secdesc,secorder) select sect,secorder from tplineitems "
+                               "group by sect,secorder order by secorder asc"));
+            transaction.commit();
+        });
+}
+
 } // namespace qx

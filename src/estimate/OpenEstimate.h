@@ -24,6 +24,10 @@ public:
     // Copies the stored areas into TempAreas and the lineal items into TempLineal, each with its stored
     // ID as its key (AreaID, LinealID) so that a save updates it instead of storing it twice.
     bool OpenRoof();
+    // Copies the stored lines into tpLineItems, each with its stored ID as its LineItemID, and makes
+    // the sections from them (TempSect), in one transaction. The caller then loads the administrative
+    // amounts and rebuilds the grid and the totals. False when that failed (reported).
+    bool OpenLineItems();
 
 private:
     AppContext& m_ctx;

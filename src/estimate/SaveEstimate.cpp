@@ -1,13 +1,26 @@
 #include "estimate/SaveEstimate.h"
 
+#include "data/DateText.h"
+#include "lines/EstimateTotals.h"
+#include "lines/LineItems.h"
+#include "takeoff/RoofSave.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 namespace qx {
 
+namespace {
+
+const TrapSite kSaveEstSite{QStringLiteral("SaveEst"), TrapSite::Form, QStringLiteral("frmQuovi")};
+const TrapSite kSaveTotalsSite{QStringLiteral("SaveEstimateTotals"), TrapSite::Module,
+                               QStringLiteral("modSaveEst")};
+
+} // namespace
+
 bool hasItemsToSave(AppContext& ctx) {
     qint64 rows = 0;
-    ctx.data.Trap({QStringLiteral("SaveEst"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
+    ctx.data.Trap(kSaveEstSite, [&] {
         rows = ctx.data.ReadScalar(ctx.conns.sTempConn, QStringLiteral("select count(*) from estigrid"))
                    .toLongLong();
     });
@@ -25,6 +38,101 @@ bool removeEstimateFolder(const ProgramFolder& folder, const QString& name) {
         QFileInfo(target.canonicalFilePath()).absolutePath() != estimates)
         return false;
     return QDir(target.absoluteFilePath()).removeRecursively();
+}
+
+void SaveEstimateTotals(SqlFile& estimateFile, const MainTexts& texts) {
+    estimateFile.exec(
+        QStringLiteral("UPDATE main set overhead=?, Profit=?, contingency=?, management=?, "
+                       "EstSummary=?, PaymentTerms=? where ID=1"),
+        {texts.admin[0], texts.admin[1], texts.admin[2], texts.admin[3], texts.summary, texts.terms});
+    if (estimateFile.changes() != 1)
+        throw Failure(3021, QStringLiteral("The estimate file has no owner record."));
+}
+
+SaveEstimate::SaveEstimate(AppContext& ctx, WorkState& state, LineItems& lines)
+    : m_ctx(ctx)
+    , m_state(state)
+    , m_lines(lines) {}
+
+MainTexts SaveEstimate::mainTexts(const QString& summary, const QString& terms) const {
+    MainTexts texts;
+    for (int i = 0; i < EstimateTotals::kAdminCount; ++i)
+        texts.admin[size_t(i)] = m_lines.totals().admin(i).encoded();
+    texts.summary = EstimateTotals::storedSummary(summary);
+    texts.terms = EstimateTotals::storedTerms(terms);
+    return texts;
+}
+
+SaveOutcome SaveEstimate::SaveEst(const QString& summary, const QString& terms) {
+    if (!hasItemsToSave(m_ctx)) {
+        m_ctx.prompter.inform(kAppTitle, kNoItemsToSave);
+        return SaveOutcome::NoItems;
+    }
+    bool complete = false;
+    if (m_state.sEstStatus == kStatusWorking) {
+        const auto answer = m_ctx.prompter.askYesNoCancel(kCompleteTitle, kCompleteText,
+                                                          Prompter::Icon::Information, Prompter::Answer::No);
+        if (answer == Prompter::Answer::Cancel)
+            return SaveOutcome::Cancelled;
+        complete = answer == Prompter::Answer::Yes;
+    }
+    if (!writeEstimateFile(mainTexts(summary, terms)))
+        return SaveOutcome::Failed;
+    if (complete)
+        markPending();
+    m_state.bChanged = false;
+    // The estimate is stored now: from here on it is an open estimate like any other.
+    if (m_state.sOpenMode == WorkState::kNew)
+        m_state.sOpenMode = WorkState::kOpen;
+    return SaveOutcome::Saved;
+}
+
+SaveOutcome SaveEstimate::saveWithoutQuestion(const QString& summary, const QString& terms) {
+    const bool working = m_state.sEstStatus == kStatusWorking;
+    if (working)
+        m_state.sEstStatus = kStatusSaving;
+    const SaveOutcome outcome = SaveEst(summary, terms);
+    if (working)
+        m_state.sEstStatus = kStatusWorking;
+    return outcome;
+}
+
+bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
+    TrapSite site = kSaveEstSite;
+    QList<StoredKey> learned;
+    try {
+        SqlFile& file = m_ctx.data.file(m_state.sEstConn);
+        Transaction transaction(file);
+        site = kSaveAreasSite;
+        SaveAreas(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
+        site = kSaveLinealsSite;
+        SaveLineals(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
+        site = kSaveEstSite;
+        for (const WorkingLine& line : m_lines.workingLines()) {
+            const qint32 key = SaveLineItem(file, line);
+            if (key != line.lineItemId)
+                learned.append({line.autoId, key});
+        }
+        site = kSaveTotalsSite;
+        SaveEstimateTotals(file, texts);
+        site = kSaveEstSite;
+        transaction.commit();
+        // Only keys of a committed save are learned: a rolled-back line was never stored.
+        m_lines.rememberStoredKeys(learned);
+        return true;
+    } catch (const Failure& failure) {
+        m_ctx.data.ShowTrap(failure, site);
+        return false;
+    }
+}
+
+void SaveEstimate::markPending() {
+    const bool stored =
+        m_ctx.data.ActionQuery(QStringLiteral("UPDATE master set estdate=?,eststatus='Pending' where ID=?"),
+                               m_ctx.conns.sMastConn, {storedDate(QDate::currentDate()), m_state.lEstID});
+    // A register that could not be written still says "Working": the next save asks again.
+    if (stored)
+        m_state.sEstStatus = kStatusPending;
 }
 
 } // namespace qx

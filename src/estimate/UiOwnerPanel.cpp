@@ -1,8 +1,8 @@
 #include "estimate/UiOwnerPanel.h"
 
+#include "estimate/OwnerTexts.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
-#include "estimate/OwnerTexts.h"
 
 #include <QComboBox>
 #include <QGridLayout>

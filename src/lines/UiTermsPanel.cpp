@@ -117,4 +117,17 @@ void UiTermsPanel::clearTexts() {
     m_terms->clear();
 }
 
+QString UiTermsPanel::summaryText() const {
+    return m_summary->toPlainText();
+}
+
+QString UiTermsPanel::termsText() const {
+    return m_terms->toPlainText();
+}
+
+void UiTermsPanel::setTexts(const QString& summary, const QString& terms) {
+    m_summary->setPlainText(summary);
+    m_terms->setPlainText(terms);
+}
+
 } // namespace qx

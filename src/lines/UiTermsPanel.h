@@ -22,6 +22,11 @@ public:
     void resetFigures();
     // Empties the summary and terms (the caller keeps this from counting as an edit).
     void clearTexts();
+    // The summary and payment terms as typed, and an opened estimate's stored ones (the caller keeps
+    // filling them from counting as an edit).
+    QString summaryText() const;
+    QString termsText() const;
+    void setTexts(const QString& summary, const QString& terms);
 
 signals:
     // The user changed the summary or the terms.

@@ -4,7 +4,8 @@
 #include <QStringList>
 #include <ostream>
 
-// Readable failure output for Qt texts in GoogleTest assertions.
+// Readable failure output for Qt texts in GoogleTest assertions. Every test source must see these (the
+// support header TestFolders.h includes them), or the printers of one test program would disagree.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinters.h"
 #include "data/AppContext.h"
 #include "data/ScriptedPrompter.h"
 
