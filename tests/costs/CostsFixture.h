@@ -3,13 +3,6 @@
 #include "TestFolders.h"
 #include "costs/CostEditing.h"
 
-#include <ostream>
-
-// Texts in failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace qxtest {
 
 // A fresh program folder with its shipped cost database, and the editor mode the cost screens share.

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <ostream>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace qxtest {
 
