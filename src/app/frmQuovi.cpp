@@ -15,6 +15,7 @@
 #include "lines/UiTermsPanel.h"
 #include "setup/frmAbout.h"
 #include "setup/frmSetup.h"
+#include "status/frmManageStatus.h"
 #include "takeoff/UiRoofPanel.h"
 
 #include <QCloseEvent>
@@ -94,6 +95,7 @@ void frmQuovi::buildMenus() {
 
     connect(m_new, &QAction::triggered, this, &frmQuovi::newEstimate);
     connect(m_open, &QAction::triggered, this, &frmQuovi::openEstimate);
+    connect(m_manage, &QAction::triggered, this, &frmQuovi::manage);
     connect(m_figure, &QAction::triggered, this, &frmQuovi::figure);
     connect(m_save, &QAction::triggered, this, &frmQuovi::saveAndClose);
     connect(m_close, &QAction::triggered, this, &frmQuovi::closeEstimate);
@@ -367,6 +369,13 @@ void frmQuovi::importContact() {
     frmContactGrid directory(m_ctx.data, *contacts, this);
     if (directory.exec() == QDialog::Accepted && directory.chosen())
         m_owner->setOwnerNames(*directory.chosen());
+}
+
+void frmQuovi::manage() {
+    if (!m_state.isIdle())
+        return;
+    frmManageStatus board(m_ctx, m_state, this);
+    board.exec();
 }
 
 void frmQuovi::figure() {

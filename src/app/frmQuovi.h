@@ -60,6 +60,7 @@ private:
     void importContact();
     void showSetup();
     void showAbout();
+    void manage();
     void figure();
     void reportMode();
     void closeEstimate();

@@ -24,4 +24,19 @@ QString shortDateText(const QDate& date, const QLocale& locale) {
     return date.isValid() ? locale.toString(date, shortDateFormat(locale)) : QString();
 }
 
+QString shownDate(const QVariant& stored, const QLocale& locale) {
+    if (stored.isNull())
+        return {};
+    const QDate date = dateFromStored(stored.toString());
+    return date.isValid() ? shortDateText(date, locale) : stored.toString();
+}
+
+std::optional<QDate> readDate(const QString& typed, const QLocale& locale) {
+    const QDate date = locale.toDate(typed.trimmed(), shortDateFormat(locale));
+    // A year typed in fewer than four digits ("0024") is no year the user meant.
+    if (!date.isValid() || date.year() < 1000 || date.year() > 9999)
+        return std::nullopt;
+    return date;
+}
+
 } // namespace qx

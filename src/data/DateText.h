@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QVariant>
+#include <optional>
 
 namespace qx {
 
@@ -17,5 +19,11 @@ QDate dateFromStored(const QString& text);
 QString shortDateFormat(const QLocale& locale = QLocale());
 // A date as the user sees it; empty for an invalid date.
 QString shortDateText(const QDate& date, const QLocale& locale = QLocale());
+// A stored date as the user reads it: a stored text that is no ISO date is shown as it stands, and a
+// date that holds no value as the empty text.
+QString shownDate(const QVariant& stored, const QLocale& locale = QLocale());
+// A date as the user types it in the short date format, with a year of four digits; nothing when the
+// text is no such date.
+std::optional<QDate> readDate(const QString& typed, const QLocale& locale = QLocale());
 
 } // namespace qx

@@ -26,7 +26,6 @@ public:
     static void install(QComboBox* box, Prompter& prompter, Check check, QString replacement);
     // The column-size rule: a longer text is refused with its message and the box cleared.
     static void installLength(QLineEdit* box, Prompter& prompter, int maxLength);
-    // The same for the text of an editable combo box (the box itself gets the focus events).
     static void installLength(QComboBox* box, Prompter& prompter, int maxLength);
     // The number rule: anything but a number is refused and the box reset to "0".
     static void installNumber(QLineEdit* box, Prompter& prompter);

@@ -1,0 +1,150 @@
+#include "status/StatusEdit.h"
+
+#include "data/DateText.h"
+#include "data/InputRules.h"
+#include "estimate/SaveEstimate.h"
+#include "status/StatusTexts.h"
+#include "status/StoredPath.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace qx {
+
+namespace {
+
+constexpr int kTypeMax = 25;
+
+const TrapSite kPopForm{QStringLiteral("PopForm"), TrapSite::Form, QStringLiteral("frmManageStatus")};
+const TrapSite kDelete{QStringLiteral("cmdDeleteStatus_Click"), TrapSite::Form,
+                       QStringLiteral("frmManageStatus")};
+
+// A validity length: a whole number of days that the register can hold. A fraction of a day is no
+// length anybody means, so it is refused rather than rounded.
+Measure wholeDays(const QString& text) {
+    Measure days = readMeasure(text, StatusTexts::kNotWholeDays);
+    if (days.problem == kMustBeNumber || (days.ok() && days.value != days.whole))
+        days.problem = StatusTexts::kNotWholeDays;
+    return days;
+}
+
+QString exampleDate() {
+    return shownDate(storedDate(QDate(2024, 3, 14)));
+}
+
+} // namespace
+
+StatusEdit::StatusEdit(AppContext& ctx, WorkState& state)
+    : m_ctx(ctx)
+    , m_state(state) {}
+
+std::optional<EstimateEdit> StatusEdit::PopForm(qint32 id) {
+    m_state.lEstID = id;
+    std::optional<EstimateEdit> edit;
+    m_ctx.data.Trap(kPopForm, [&] {
+        const ResultSet rows = m_ctx.data.Read(
+            m_ctx.conns.sMastConn,
+            QStringLiteral(
+                "select estname,estaddress,estdate,esttype,eststatus,estlength from master where id=?"),
+            {id});
+        if (rows.isEmpty())
+            return;
+        const QVariantList& row = rows.rows.first();
+        edit = EstimateEdit{id,
+                            row.at(0).toString(),
+                            row.at(1).toString(),
+                            shownDate(row.at(2)),
+                            row.at(5).toString(),
+                            row.at(3).toString(),
+                            row.at(4).toString()};
+    });
+    return edit;
+}
+
+QStringList StatusEdit::types() {
+    QStringList types;
+    m_ctx.data.Trap(kPopForm, [&] {
+        const ResultSet rows = m_ctx.data.Read(
+            m_ctx.conns.sMastConn, QStringLiteral("select distinct esttype from master where esttype is not "
+                                                  "null and esttype<>'' order by esttype"));
+        for (const QVariantList& row : rows.rows)
+            types << row.at(0).toString();
+    });
+    return types;
+}
+
+std::optional<QString> StatusEdit::checkType(const QString& type) {
+    if (checkLength(trimBlanks(type), kTypeMax))
+        return StatusTexts::kTypeTooLong;
+    return std::nullopt;
+}
+
+std::optional<EditRefusal> StatusEdit::check(const EstimateEdit& edit) {
+    if (!readDate(edit.date))
+        return EditRefusal{StatusTexts::kNotADate.arg(exampleDate()), EditField::Date};
+    if (const Measure days = wholeDays(edit.length); !days.ok())
+        return EditRefusal{days.problem, EditField::Length};
+    if (auto message = checkType(edit.type))
+        return EditRefusal{*message, EditField::Type, true};
+    return std::nullopt;
+}
+
+std::optional<EditRefusal> StatusEdit::update(const EstimateEdit& edit) {
+    if (auto refusal = check(edit)) {
+        m_ctx.prompter.inform(kAppTitle, refusal->message);
+        return refusal;
+    }
+    m_ctx.data.ActionQuery(
+        QStringLiteral("UPDATE master set estdate=?,eststatus=?,estlength=?,esttype=? where ID=?"),
+        m_ctx.conns.sMastConn,
+        {storedDate(*readDate(edit.date)), edit.status, wholeDays(edit.length).whole, trimBlanks(edit.type),
+         edit.id});
+    return std::nullopt;
+}
+
+QString StatusEdit::folderToDelete(qint32 id, const QString& storedPath) {
+    const QString name = storedFolderName(storedPath);
+    if (name.isEmpty())
+        return {};
+    // A folder that another estimate's path names too belongs to that estimate as well.
+    const ResultSet others = m_ctx.data.Read(
+        m_ctx.conns.sMastConn,
+        QStringLiteral("select estpath from master where id<>? and estpath is not null"), {id});
+    for (const QVariantList& row : others.rows) {
+        if (storedFolderName(row.at(0).toString()) == name)
+            return {};
+    }
+    return name;
+}
+
+DeleteResult StatusEdit::deleteEstimate(qint32 id) {
+    const auto answer = m_ctx.prompter.askOkCancel(StatusTexts::kDeleteTitle, StatusTexts::kDeleteQuestion,
+                                                   Prompter::Icon::Critical, Prompter::Answer::Cancel);
+    if (answer != Prompter::Answer::Ok)
+        return DeleteResult::Kept;
+    QString storedPath;
+    QString folderName;
+    const bool read = m_ctx.data.Trap(kDelete, [&] {
+        storedPath = m_ctx.data
+                         .ReadScalar(m_ctx.conns.sMastConn,
+                                     QStringLiteral("select estpath from master where id=?"), {id})
+                         .toString();
+        folderName = folderToDelete(id, storedPath);
+    });
+    if (!read ||
+        !m_ctx.data.ActionQuery(QStringLiteral("DELETE from master where id=?"), m_ctx.conns.sMastConn, {id}))
+        return DeleteResult::Kept;
+    if (folderName.isEmpty())
+        return DeleteResult::Deleted;
+
+    if (const auto conn = storedEstimateConn(m_ctx.folder, storedPath))
+        m_ctx.pool.close(conn->path);
+    const QFileInfo folder(m_ctx.folder.estimateFolder(folderName));
+    if (folder.isDir() && !folder.isSymLink() && !removeEstimateFolder(m_ctx.folder, folderName))
+        m_ctx.prompter.inform(
+            kAppTitle, StatusTexts::kFolderKept.arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
+            Prompter::Icon::Warning);
+    return DeleteResult::Deleted;
+}
+
+} // namespace qx

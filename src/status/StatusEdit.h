@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/AppContext.h"
+#include "estimate/WorkState.h"
+
+#include <QStringList>
+#include <optional>
+
+namespace qx {
+
+// The edit page of the status board as the user sees it: the date in the short date format, the
+// length as typed, the type, and the chosen status ("" when no option is chosen).
+struct EstimateEdit {
+    qint32 id = 0;
+    QString name;
+    QString address;
+    QString date;
+    QString length;
+    QString type;
+    QString status;
+};
+
+// The boxes of the edit page, for focusing the one a message is about.
+enum class EditField { Date, Length, Type };
+
+struct EditRefusal {
+    QString message;
+    EditField field;
+    bool clearField = false;
+};
+
+// What a delete came to.
+enum class DeleteResult {
+    Kept,    // the user cancelled, or the register row could not be removed (reported)
+    Deleted, // the register row is gone, and the estimate's folder with it where there was a safe one
+};
+
+// The status board's edit page: reading an estimate's register row, storing its date, status, length
+// and type, and deleting it with its folder.
+class StatusEdit {
+public:
+    // `state`: the program's current estimate id (lEstID) follows the estimate on the edit page.
+    StatusEdit(AppContext& ctx, WorkState& state);
+
+    // Reads the estimate and makes it the current estimate; nothing when its row cannot be read.
+    std::optional<EstimateEdit> PopForm(qint32 id);
+    // The types in use, each once, sorted.
+    QStringList types();
+
+    // The type box's rule when it is left: at most 25 characters.
+    static std::optional<QString> checkType(const QString& type);
+    // The checks of "Update": a date, a whole number of days, a type of at most 25 characters.
+    static std::optional<EditRefusal> check(const EstimateEdit& edit);
+    // "Update": refuses (with its message shown) or stores the page. A failing statement is reported.
+    std::optional<EditRefusal> update(const EstimateEdit& edit);
+    // "Delete this estimate": asks, then removes the register row and the estimate's folder. Only a
+    // folder directly inside estimates/, named by the row's path and used by no other estimate, is
+    // deleted, whatever the path holds.
+    DeleteResult deleteEstimate(qint32 id);
+
+    // The board is closed: no estimate is current any more.
+    void leave() { m_state.lEstID = 0; }
+
+private:
+    QString folderToDelete(qint32 id, const QString& storedPath);
+
+    AppContext& m_ctx;
+    WorkState& m_state;
+};
+
+} // namespace qx

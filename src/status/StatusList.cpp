@@ -1,0 +1,58 @@
+#include "status/StatusList.h"
+
+#include "data/DateText.h"
+#include "estimate/OpenList.h"
+#include "status/StatusTexts.h"
+
+namespace qx {
+
+namespace {
+constexpr int kStatusNameWidth = 29;
+constexpr int kAllNameWidth = 21;
+constexpr int kDateWidth = 10;
+constexpr int kStatusWidth = 8;
+} // namespace
+
+StatusList::StatusList(DataAccess& data, const Conn& mastConn)
+    : m_data(data)
+    , m_mast(mastConn) {}
+
+QStringList StatusList::PopFilter() {
+    return {QStringLiteral("Working"), QStringLiteral("Pending"), QStringLiteral("Accepted"),
+            QStringLiteral("Rejected"), StatusTexts::kAll};
+}
+
+QString StatusList::BuildListItem(const QString& filter, const ListFields& fields) {
+    // Each column is filled up to its full width, so an empty name or date keeps the columns after it
+    // in place.
+    const QChar blank(QLatin1Char(' '));
+    if (filter == StatusTexts::kAll)
+        return padCell(fields.name, kAllNameWidth, kAllNameWidth) + blank +
+               padCell(fields.date, kDateWidth, kDateWidth) + blank + padCell(fields.status, 0, kStatusWidth);
+    return padCell(fields.name, kStatusNameWidth, kStatusNameWidth) + blank +
+           padCell(fields.date, kDateWidth, kDateWidth);
+}
+
+QList<BoardLine> StatusList::PopList(const QString& filter) {
+    QList<BoardLine> lines;
+    m_data.Trap({QStringLiteral("PopList"), TrapSite::Form, QStringLiteral("frmManageStatus")}, [&] {
+        const bool all = filter == StatusTexts::kAll;
+        const ResultSet rows =
+            all ? m_data.Read(m_mast,
+                              QStringLiteral("select estname,estdate,eststatus,id from master order by id"))
+                : m_data.Read(
+                      m_mast,
+                      QStringLiteral("select estname,estdate,eststatus,id from master where eststatus=? "
+                                     "order by id"),
+                      {filter});
+        for (const QVariantList& row : rows.rows) {
+            const ListFields fields{row.at(0).toString(), shownDate(row.at(1)), row.at(2).toString()};
+            lines.append({qint32(row.at(3).toLongLong()), BuildListItem(filter, fields)});
+        }
+    });
+    if (lines.isEmpty())
+        lines.append({0, StatusTexts::kNone});
+    return lines;
+}
+
+} // namespace qx

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "status/StatusEdit.h"
+#include "status/StatusList.h"
+
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+
+namespace qx {
+
+// The status board: the register's estimates listed by status, and the edit page for one estimate's
+// date, validity length, type and status, its owner details, or its deletion.
+class frmManageStatus : public QDialog {
+    Q_OBJECT
+public:
+    frmManageStatus(AppContext& ctx, WorkState& state, QWidget* parent = nullptr);
+
+    // The caption of the chosen status option, or "" when none is chosen.
+    QString EstStatusIs() const;
+
+    void done(int result) override;
+
+private:
+    QWidget* buildListPage();
+    QWidget* buildEditPage();
+    void PopFilter();
+    void PopList(const QString& filter);
+    void lineDoubleClicked(QListWidgetItem* item);
+    void PopForm(qint32 id);
+    void selectStatus(const QString& status);
+    void updateStatus();
+    void cancelUpdate();
+    void deleteStatus();
+    void editOwner();
+    // Empties the edit page, refills the filters (and with them the list) and shows the list page.
+    void backToList();
+    void focusField(EditField field, bool clear);
+
+    AppContext& m_ctx;
+    WorkState& m_state;
+    StatusList m_list;
+    StatusEdit m_edit;
+    qint32 m_shownId = 0;
+
+    QStackedWidget* m_pages;
+    QComboBox* m_filter = nullptr;
+    QListWidget* m_lines = nullptr;
+    QLabel* m_id = nullptr;
+    QLabel* m_name = nullptr;
+    QLabel* m_address = nullptr;
+    QLineEdit* m_date = nullptr;
+    QLineEdit* m_length = nullptr;
+    QComboBox* m_type = nullptr;
+    std::array<QRadioButton*, 4> m_options{};
+};
+
+} // namespace qx
