@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -132,6 +134,24 @@ TEST_F(DriverDialogs, AFailedStepInsideADialogEndsTheRun) {
         result.output,
         "error: line 3 (click cmdAsk): cmdAsk cannot be reached while the dialog \"Ask\" (frmAsk) is open\n");
     EXPECT_FALSE(QApplication::activeModalWidget());
+}
+
+TEST_F(DriverDialogs, FilesListsAFolderOfTheProgramFolderAndNothingOutsideIt) {
+    QDir(ctx->folder.estimatesDir()).mkpath("SmithGarage");
+    QFile(ctx->folder.estimatesDir() + "/notes.txt").open(QIODevice::WriteOnly);
+    const Run listed = run("click cmdOkay\n"
+                           "files estimates\n"
+                           "files estimates/SmithGarage\n"
+                           "files estimates/LeeBarn\n");
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_EQ(listed.output, "estimates: SmithGarage/ | notes.txt\n"
+                             "estimates/SmithGarage: \n"
+                             "estimates/LeeBarn: no such folder\n");
+    const Run outside = run("click cmdOkay\nfiles estimates/../..\n");
+    EXPECT_EQ(outside.exitCode, 1);
+    EXPECT_EQ(outside.output,
+              "error: line 2 (files estimates/../..): estimates/../.. is not inside the program "
+              "folder\n");
 }
 
 } // namespace

@@ -75,6 +75,7 @@ TEST(ScriptParsing, RefusesABadLineWithItsNumberBeforeAnyStepRuns) {
         "click",
         "type",
         "settings Quorvex",
+        "files",
     };
     for (const char* bad : badLines) {
         // The bad line comes after good ones: the whole script is read before its first step runs.

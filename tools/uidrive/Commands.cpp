@@ -11,6 +11,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLocale>
 
 namespace qx::uidrive {
@@ -76,6 +77,8 @@ QString Commands::run(const Step& step) {
         return sql(step);
     case Command::Settings:
         return settings(step);
+    case Command::Files:
+        return files(step);
     case Command::Close:
         return closeWindow();
     default:
@@ -201,6 +204,25 @@ QString Commands::sql(const Step& step) {
 QString Commands::settings(const Step& step) {
     for (const auto& [key, value] : m_program.context().settings.list(step.name, step.text))
         printLine(QStringLiteral("%1=%2").arg(key, oneLine(value)));
+    return {};
+}
+
+// What a folder of the program folder holds, so a script can show what a command made or removed.
+QString Commands::files(const Step& step) {
+    const QDir root(m_program.context().folder.root());
+    const QString path = QDir::cleanPath(root.absoluteFilePath(step.name));
+    if (path != root.path() && !path.startsWith(root.path() + QLatin1Char('/')))
+        return QStringLiteral("%1 is not inside the program folder").arg(step.name);
+    const QDir dir(path);
+    if (!dir.exists()) {
+        printLine(QStringLiteral("%1: no such folder").arg(step.name));
+        return {};
+    }
+    QStringList entries;
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+        entries << (entry.isDir() ? entry.fileName() + QLatin1Char('/') : entry.fileName());
+    printLine(QStringLiteral("%1: %2").arg(step.name, entries.join(QStringLiteral(" | "))));
     return {};
 }
 

@@ -31,6 +31,7 @@ private:
     QString expect(const Step& step, const Target& target);
     QString sql(const Step& step);
     QString settings(const Step& step);
+    QString files(const Step& step);
     Conn estimateConn() const;
 
     UiProgram& m_program;

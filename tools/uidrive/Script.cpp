@@ -43,6 +43,7 @@ const QHash<QString, CommandInfo>& commands() {
         {QStringLiteral("focus"), {Command::Focus, Shape::None, false}},
         {QStringLiteral("sql"), {Command::Sql, Shape::WordRest, true}},
         {QStringLiteral("settings"), {Command::Settings, Shape::WordRest, true}},
+        {QStringLiteral("files"), {Command::Files, Shape::Rest, true}},
     };
     return table;
 }

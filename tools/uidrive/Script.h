@@ -24,7 +24,8 @@ enum class Command {
     Visible,
     Focus,
     Sql,
-    Settings
+    Settings,
+    Files
 };
 
 // One line of a script.
