@@ -105,4 +105,33 @@ TEST_F(OwnerDetailsTest, AnEstimateFileThatCannotBeReachedIsReportedAndTheRegist
     EXPECT_EQ(master(id, "estaddress"), QStringList{"12 Elm St"});
 }
 
+TEST_F(OwnerDetailsTest, HostileTextIsStoredExactlyAsTyped) {
+    const qint32 id = makeEstimate("Smith", "Garage");
+    OwnerDetails details(*ctx, id);
+    details.load();
+    const QString house = QString::fromUtf8("\xF0\x9F\x8F\xA0");
+    const std::array<QString, 7> typed = {
+        house.repeated(13),                  // 13 characters, 26 UTF-16 units
+        "O'Neil\"; drop table main;--",      // quotes and SQL
+        "<b>1</b> \u03A9 \u4E2D \t{\\rtf1}", // markup, Greek, Chinese, tab, RTF
+        "<<Summary>> \u200B",                // a placeholder, a zero-width space
+        "x'",
+        "",
+        "\u00A0"};
+    EXPECT_FALSE(details.update(typed));
+    const ResultSet stored = ctx->data.Read(
+        estimateFile("SmithGarage"), "select fname,lname,address,citystzip,homeph,workph,ext from main");
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(stored.at(0, i).toString(), typed[size_t(i)]) << i;
+    EXPECT_EQ(master(id, "estaddress"), QStringList{typed[2]});
+    EXPECT_EQ(prompter.messageCount(), 0);
+
+    std::array<QString, 7> blank = typed;
+    blank[1] = "\u200B\u3000";
+    ASSERT_TRUE(details.update(blank));
+    EXPECT_EQ(prompter.lastText(), StatusTexts::kNotBlank);
+    blank[1] = QString(10000, 'x');
+    EXPECT_EQ(details.update(blank)->message, "This field cannot be any longer than 100 characters.");
+}
+
 } // namespace qxtest

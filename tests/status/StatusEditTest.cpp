@@ -112,6 +112,11 @@ TEST_F(StatusEditTest, UpdateStoresTheStatusDateLengthAndTypeAndARoundTripChange
     EXPECT_EQ(master(id, "estdate,eststatus,estlength,esttype"),
               QStringList{"2024-12-31 | Accepted | 60 | Reroof"});
 
+    // A type is stored as typed, without the blanks (visible or not) around it.
+    shown.type = QString::fromUtf8("\u3000O'Neil \"Re\"; --\xF0\x9F\x8F\xA0\u200B");
+    EXPECT_FALSE(board.update(shown));
+    EXPECT_EQ(master(id, "esttype"), QStringList{QString::fromUtf8("O'Neil \"Re\"; --\xF0\x9F\x8F\xA0")});
+
     shown.status.clear();
     board.update(shown);
     EXPECT_EQ(master(id, "eststatus"), QStringList{""});
