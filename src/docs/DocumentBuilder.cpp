@@ -1,0 +1,99 @@
+#include "docs/DocumentBuilder.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace qx {
+
+namespace {
+const QString kWorking = QStringLiteral("Working");
+const QString kSaving = QStringLiteral("Saving");
+constexpr double kReportPoints = 10;
+} // namespace
+
+QString kindName(DocKind kind) {
+    switch (kind) {
+    case DocKind::Detail:
+        return QStringLiteral("detail");
+    case DocKind::Proposal:
+        return QStringLiteral("proposal");
+    case DocKind::Contract:
+        return QStringLiteral("contract");
+    case DocKind::Roof:
+        return QStringLiteral("roof");
+    }
+    return {};
+}
+
+CreateCommand createCommand(int index) {
+    switch (index) {
+    case 0:
+        return {{DocKind::Detail, DocKind::Roof, DocKind::Proposal, DocKind::Contract}, {0, 1, 2, 3, 4}};
+    case 1:
+        return {{DocKind::Detail}, {1}};
+    case 2:
+        return {{DocKind::Proposal}, {2}};
+    case 3:
+        return {{DocKind::Contract}, {3}};
+    case 4:
+        return {{DocKind::Roof}, {4}};
+    default:
+        return {};
+    }
+}
+
+void saveForDocuments(WorkState& state, const std::function<void()>& save) {
+    if (state.sEstStatus == kWorking)
+        state.sEstStatus = kSaving;
+    save();
+    if (state.sEstStatus == kSaving)
+        state.sEstStatus = kWorking;
+}
+
+QFont reportFont() {
+    QFont font(QStringLiteral("Courier New"), int(kReportPoints));
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSizeF(kReportPoints);
+    }
+    return font;
+}
+
+void setReportText(QTextDocument& document, const QString& report) {
+    const QFont font = reportFont();
+    document.setDefaultFont(font);
+    document.setPlainText(report);
+    // The font is also set on the text itself, so it stays with the report when it is saved as rich text.
+    QTextCharFormat format;
+    format.setFontFamilies({font.family()});
+    format.setFontFixedPitch(true);
+    format.setFontPointSize(kReportPoints);
+    QTextCursor all(&document);
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    all.mergeBlockCharFormat(format);
+}
+
+DocumentBuilder::DocumentBuilder(AppContext& ctx, EstimateTotals& totals)
+    : m_ctx(ctx)
+    , m_reports(ctx, totals)
+    , m_templates(ctx, totals) {}
+
+void DocumentBuilder::BuildPage(DocKind kind, qint32 estId, const RoofBoxes& roof, QTextDocument& document) {
+    document.clear();
+    if (kind == DocKind::Detail) {
+        // The detail's heading and body report their own failures and keep what they built.
+        setReportText(document, m_reports.estimateDetail(estId));
+        return;
+    }
+    m_ctx.data.Trap({QStringLiteral("BuildPage"), TrapSite::Module, QStringLiteral("modDocs")}, [&] {
+        if (kind == DocKind::Roof)
+            setReportText(document, m_reports.roofDetail(estId, roof));
+        else
+            m_templates.fill(kindName(kind), estId, document);
+    });
+}
+
+} // namespace qx
