@@ -8,8 +8,6 @@
 namespace qx {
 
 namespace {
-const QString kWorking = QStringLiteral("Working");
-const QString kSaving = QStringLiteral("Saving");
 constexpr double kReportPoints = 10;
 } // namespace
 
@@ -44,12 +42,12 @@ CreateCommand createCommand(int index) {
     }
 }
 
-void saveForDocuments(WorkState& state, const std::function<void()>& save) {
-    if (state.sEstStatus == kWorking)
-        state.sEstStatus = kSaving;
-    save();
-    if (state.sEstStatus == kSaving)
-        state.sEstStatus = kWorking;
+QList<int> createCommandsFor(const QString& mode) {
+    if (mode == WorkState::kNew || mode == WorkState::kOpen)
+        return {0, 1, 2, 3, 4};
+    if (mode == WorkState::kFigure)
+        return {4};
+    return {};
 }
 
 QFont reportFont() {

@@ -7,7 +7,6 @@
 
 #include <QFont>
 #include <QList>
-#include <functional>
 
 class QTextDocument;
 
@@ -27,9 +26,9 @@ struct CreateCommand {
 // Index 0 "Create document set" builds all four; 1 to 4 build one each. Other indexes build nothing.
 CreateCommand createCommand(int index);
 
-// Runs the save of a create command: an estimate whose status is "Working" is saved as "Saving", so
-// that no completion question is asked, and is "Working" again afterwards.
-void saveForDocuments(WorkState& state, const std::function<void()>& save);
+// The create commands that can be used in a work mode: all five for an estimate ("new", "open"), only
+// "Create from areas" for a roof figured without an estimate, none otherwise.
+QList<int> createCommandsFor(const QString& mode);
 
 // The fixed-pitch font of the reports: "Courier New" where the platform has it (or a metric twin),
 // else the platform's own fixed-pitch font.

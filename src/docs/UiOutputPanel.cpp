@@ -1,5 +1,7 @@
 #include "docs/UiOutputPanel.h"
 
+#include "docs/DocumentBuilder.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -41,7 +43,7 @@ UiOutputPanel::UiOutputPanel(QWidget* parent)
         auto* editor = new QTextEdit(page);
         editor->setObjectName(QStringLiteral("rtfText_%1").arg(i));
         if (i == 0 || i == 3)
-            editor->setFontFamily(QStringLiteral("Courier New"));
+            editor->setCurrentFont(reportFont());
         m_editors[size_t(i)] = editor;
         auto* create = new QPushButton(QLatin1String(kCreateCaptions[i + 1]), page);
         create->setObjectName(QStringLiteral("cmdPrint_%1").arg(i + 1));
@@ -56,6 +58,8 @@ UiOutputPanel::UiOutputPanel(QWidget* parent)
     }
     m_create[0] = new QPushButton(QLatin1String(kCreateCaptions[0]), this);
     m_create[0]->setObjectName(QStringLiteral("cmdPrint_0"));
+    for (int i = 0; i < 5; ++i)
+        connect(m_create[size_t(i)], &QPushButton::clicked, this, [this, i] { emit createClicked(i); });
 
     connect(m_fonts, &QComboBox::textActivated, this,
             [this](const QString& family) { currentEditor()->setFontFamily(family); });
@@ -153,6 +157,11 @@ void UiOutputPanel::reset() {
     }
     for (QPushButton* button : m_create)
         button->setEnabled(true);
+}
+
+void UiOutputPanel::enableCreateCommands(const QList<int>& indexes) {
+    for (int i = 0; i < int(m_create.size()); ++i)
+        m_create[size_t(i)]->setEnabled(indexes.contains(i));
 }
 
 } // namespace qx

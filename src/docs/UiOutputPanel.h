@@ -25,6 +25,12 @@ public:
     void fillFonts();
     // Back to the starting state: editors empty, every tab and create command enabled, first captions.
     void reset();
+    // Enables the create commands listed (cmdPrint indexes) and disables the others.
+    void enableCreateCommands(const QList<int>& indexes);
+
+signals:
+    // A create command cmdPrint(index) was pressed.
+    void createClicked(int index);
 
 private:
     void addToolbarActions();

@@ -26,22 +26,11 @@ TEST(CreateCommands, WhatEachCommandBuildsAndDisables) {
     }
 }
 
-TEST(CreateCommands, SaveAsksNoQuestionForAWorkingEstimate) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Working", "Saving"}, {"Pending", "Pending"}, {"Accepted", "Accepted"}, {"", ""}};
-    for (const auto& [status, duringSave] : cases) {
-        qx::WorkState state;
-        state.sEstStatus = QLatin1String(status);
-        QString seen;
-        qx::saveForDocuments(state, [&] { seen = state.sEstStatus; });
-        EXPECT_EQ(seen, QLatin1String(duringSave));
-        EXPECT_EQ(state.sEstStatus, QLatin1String(status)) << "the status is back as it was";
-    }
-    // A save that settles the status (the completion question answered) keeps what it set.
-    qx::WorkState state;
-    state.sEstStatus = QStringLiteral("Working");
-    qx::saveForDocuments(state, [&] { state.sEstStatus = QStringLiteral("Pending"); });
-    EXPECT_EQ(state.sEstStatus, QStringLiteral("Pending"));
+TEST(CreateCommands, WhichCommandsEachModeOffers) {
+    const std::pair<const char*, QList<int>> cases[] = {
+        {"new", {0, 1, 2, 3, 4}}, {"open", {0, 1, 2, 3, 4}}, {"figure", {4}}, {"report", {}}, {"", {}}};
+    for (const auto& [mode, commands] : cases)
+        EXPECT_EQ(qx::createCommandsFor(QLatin1String(mode)), commands) << mode;
 }
 
 TEST(CreateCommands, ReportsAreFixedPitchPlainText) {
