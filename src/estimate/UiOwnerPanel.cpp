@@ -5,6 +5,7 @@
 #include "widgets/UiFocusColour.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,6 +55,9 @@ UiOwnerPanel::UiOwnerPanel(Prompter& prompter, QWidget* parent)
     m_type->setObjectName(QStringLiteral("cmbEstType"));
     m_type->setEditable(true);
     m_type->setInsertPolicy(QComboBox::NoInsert);
+    // Listed types that start the same way are offered in a popup, never filled in: a typed "Roof"
+    // stays "Roof" where "Roofing" is listed.
+    m_type->completer()->setCompletionMode(QCompleter::PopupCompletion);
     UiFocusColour::install(m_type);
     UiFieldCheck::installLength(m_type, prompter, ownerFieldMaxLength(OwnerField::Type));
 

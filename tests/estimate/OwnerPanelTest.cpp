@@ -48,6 +48,28 @@ TEST_F(OwnerPanelTest, BoxesTurnLightYellowWhileTheyHaveTheFocus) {
     EXPECT_EQ(type->lineEdit()->palette().color(QPalette::Base), QColor(255, 255, 192));
 }
 
+TEST_F(OwnerPanelTest, TheTypeBoxKeepsWhatWasTypedWhereAListedTypeStartsTheSame) {
+    struct Case {
+        const char* typed;
+        const char* kept;
+    };
+    // A listed type is offered, never filled in: the box keeps the letters typed.
+    const Case cases[] = {
+        {"Gar", "Gar"}, {"Re", "Re"}, {"Garage", "Garage"}, {"garage", "garage"}, {"Tear Off", "Tear Off"}};
+    auto* type = child<QComboBox>("cmbEstType");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        type->setFocus();
+        QApplication::processEvents();
+        type->lineEdit()->selectAll();
+        QTest::keyClicks(type->lineEdit(), c.typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_FALSE(type->hasFocus());
+        EXPECT_EQ(panel.input().type, QString(c.kept));
+    }
+}
+
 TEST_F(OwnerPanelTest, TooLongTextIsRefusedWhenTheBoxIsLeft) {
     auto* phone = child<QLineEdit>("txtName_4");
     phone->setText("406/555-1234 x99");

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -113,17 +114,33 @@ TEST_F(ActingOnControls, TypeReplacesTheTextAndMovesTheFocusOn) {
     EXPECT_FALSE(notes->tabChangesFocus());
 }
 
-TEST_F(ActingOnControls, TypeInAnEditableComboKeepsTheTypedText) {
-    auto* combo = add<QComboBox>("cboSection");
-    combo->setEditable(true);
-    combo->addItems({"Tear off", "Hip Roof"});
-    add<QLineEdit>("txtAfter");
-    QSignalSpy choices(combo, &QComboBox::activated);
-    show();
+TEST_F(ActingOnControls, TypeInAnEditableComboMeetsTheBoxsOwnCompletion) {
+    struct Case {
+        QCompleter::CompletionMode mode;
+        const char* kept;
+    };
+    // What a user ends up with: an inline completion fills in the listed entry, a popup only offers it.
+    const Case cases[] = {{QCompleter::InlineCompletion, "Hip Roof"}, {QCompleter::PopupCompletion, "Hi"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kept);
+        auto* combo = add<QComboBox>("cboSection");
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->addItems({"Tear off", "Hip Roof"});
+        QCompleter* completer = combo->completer();
+        completer->setCompletionMode(c.mode);
+        auto* after = add<QLineEdit>("txtAfter");
+        show();
 
-    EXPECT_EQ(type("cboSection", "Hi"), "");
-    EXPECT_EQ(combo->currentText(), "Hi");
-    EXPECT_EQ(choices.count(), 0);
+        EXPECT_EQ(type("cboSection", "Hi"), "");
+        EXPECT_EQ(combo->currentText(), c.kept);
+        EXPECT_TRUE(after->hasFocus());
+        // The driver left the box as it found it.
+        EXPECT_EQ(combo->completer(), completer);
+        EXPECT_EQ(completer->completionMode(), c.mode);
+        delete combo;
+        delete after;
+    }
 }
 
 TEST_F(ActingOnControls, SelectAndClickChooseAsAUserDoes) {

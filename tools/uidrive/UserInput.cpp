@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QCompleter>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,16 +24,24 @@ QLineEdit* boxOf(QWidget* widget) {
     return qobject_cast<QLineEdit*>(widget);
 }
 
-// Types text key by key into the widget that has the focus, as a keyboard would (a box that moves
-// the focus on by itself when full passes the rest on).
+// Where a key goes: to the open popup (a completer's list of matches, say) while there is one, as the
+// keyboard's keys do, else to the widget with the focus.
+QWidget* keyReceiver() {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup;
+    return QApplication::focusWidget();
+}
+
+// Types text key by key as a keyboard would: into the widget that has the focus, through the popup
+// it opened (a box that moves the focus on by itself when full passes the rest on).
 void typeKeys(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        QWidget* receiver = QApplication::focusWidget();
+        QWidget* receiver = keyReceiver();
         if (!receiver)
             return;
         const QChar c = text[i];
         // A tab or line break in the text is part of the text, not a key that moves on.
-        if (QLineEdit* box = boxOf(receiver); box && c.unicode() < 0x20) {
+        if (QLineEdit* box = boxOf(QApplication::focusWidget()); box && c.unicode() < 0x20) {
             box->insert(QString(c));
             continue;
         }
@@ -93,39 +100,47 @@ void replaceText(QWidget* widget, QWidget* receiver, const QString& text) {
         replaceEditorText(widget, text);
         return;
     }
-    // An editable combo box takes the typed text as it is: its completer would otherwise fill in
-    // a list entry that starts the same way.
-    auto* combo = qobject_cast<QComboBox*>(widget);
-    QPointer<QCompleter> completer = combo ? combo->lineEdit()->completer() : nullptr;
-    if (completer)
-        combo->lineEdit()->setCompleter(nullptr);
+    // Everything the box does while a user types happens here too: an editable combo box's completion
+    // included.
     selectAll(widget);
     if (text.isEmpty())
         QTest::keyClick(receiver, Qt::Key_Delete);
     else
         typeKeys(text);
-    if (completer && combo)
-        combo->lineEdit()->setCompleter(completer);
 }
 
-// Moves the focus on as the Tab key does; an editor that takes Tab as text gives it up for this.
+bool takesTabAsText(QWidget* widget) {
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
+        return !plain->tabChangesFocus();
+    if (auto* rich = qobject_cast<QTextEdit*>(widget))
+        return !rich->tabChangesFocus();
+    return false;
+}
+
+// The control that Tab would go to from `widget`: the next one in the focus chain of its window that
+// takes the focus by Tab and can be used.
+QWidget* nextByTab(QWidget* widget) {
+    for (QWidget* next = widget->nextInFocusChain(); next && next != widget;
+         next = next->nextInFocusChain()) {
+        if (next->window() == widget->window() && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+            next->isEnabled())
+            return next;
+    }
+    return nullptr;
+}
+
+// Moves the focus on as the Tab key does. An editor that takes Tab as text keeps it as text: the user
+// leaves it for the control Tab would have gone to, as a click there does.
 void tabOn() {
     QPointer<QWidget> focus = QApplication::focusWidget();
     if (!focus)
         return;
-    auto* plain = qobject_cast<QPlainTextEdit*>(focus.data());
-    auto* rich = qobject_cast<QTextEdit*>(focus.data());
-    const bool plainTabs = plain && !plain->tabChangesFocus();
-    const bool richTabs = rich && !rich->tabChangesFocus();
-    if (plainTabs)
-        plain->setTabChangesFocus(true);
-    if (richTabs)
-        rich->setTabChangesFocus(true);
-    QTest::keyClick(focus, Qt::Key_Tab);
-    if (focus && plainTabs)
-        plain->setTabChangesFocus(false);
-    if (focus && richTabs)
-        rich->setTabChangesFocus(false);
+    if (!takesTabAsText(focus)) {
+        QTest::keyClick(keyReceiver(), Qt::Key_Tab);
+        return;
+    }
+    if (QWidget* next = nextByTab(focus))
+        next->setFocus(Qt::TabFocusReason);
 }
 
 QString clickWidget(QWidget* widget, const QString& name) {
