@@ -1,7 +1,5 @@
 #include "setup/CompanySetup.h"
 
-#include "data/Money.h"
-#include "data/NumberText.h"
 #include "data/InputRules.h"
 #include "data/WholeNumber.h"
 
@@ -26,9 +24,6 @@ const std::array<QString, 4> kAdminKeys{QStringLiteral("Overhead"), QStringLiter
 const std::array<QString, 4> kLabourKeys{QStringLiteral("WorkComp"), QStringLiteral("EmpTaxes"),
                                          QStringLiteral("OtherCosts"), QStringLiteral("Fringe")};
 
-const QString kNotNegative = QStringLiteral("This field cannot be a negative number.");
-const QString kTooLarge = QStringLiteral("This number is too large to be stored.");
-
 // Positions of the Op section: the greeting flag, then the four amounts, then the four burdens.
 constexpr int kGreetPos = 0;
 constexpr int kFirstAdminPos = 1;
@@ -40,37 +35,33 @@ AdminDefault splitAdmin(const QString& stored) {
     return {kind == QLatin1String("%"), dash < 0 ? QString() : stored.mid(dash + 1)};
 }
 
-// A stored number as the readers expect it: plain decimal digits, as typed when typed that way ("250"
-// stays "250"); a number typed with grouping or a currency sign is written plain ("1,250" gives "1250").
-// A refusal message when the text is no number, is negative, or is too large to figure with.
+// A stored number as its readers expect it: plain decimal digits without trailing zeros ("250", "7.65"),
+// however the user typed it ("$1,250.00" gives "1250"). A refusal message when it cannot be stored.
 struct Plain {
     QString text;
     QString refusal;
 };
 
-Plain plainNumber(const QString& typed, bool currency) {
-    QString text = typed.trimmed();
-    if (auto plain = plainDecimal(text, QLocale())) {
-        // Every amount is figured as money: a number must fit into its range.
-        if (!Money::parsePlain(*plain))
-            return {{}, kTooLarge};
-        return {*plain, {}};
+QString withoutTrailingZeros(QString text) {
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
     }
-    if (currency) {
-        if (const auto money = Money::parseCurrency(text)) {
-            if (*money < Money())
-                return {{}, kNotNegative};
-            return {money->toPlain(2), {}};
-        }
-    }
-    const auto number = parseNumber(text);
-    if (number && *number < 0)
-        return {{}, kNotNegative};
-    return {{}, kMustBeNumber};
+    return text;
+}
+
+Plain percentNumber(const QString& typed) {
+    const Percent percent = readPercent(typed);
+    return {percent.ok() ? percent.plain() : QString(), percent.problem};
 }
 
 Plain adminNumber(const AdminDefault& admin) {
-    return plainNumber(admin.amount, !admin.percent);
+    if (admin.percent)
+        return percentNumber(admin.amount);
+    const Amount amount = readAmount(admin.amount);
+    return {amount.ok() ? withoutTrailingZeros(amount.value.toPlain(4)) : QString(), amount.problem};
 }
 
 } // namespace
@@ -82,7 +73,7 @@ SetupValues CompanySetup::load(const SettingsStore& store) {
         values.company[size_t(i)] = company.value(i).second;
     const SettingsList op = store.list(kAppName, kOp);
     const auto greet = parseNumber(op.value(kGreetPos).second);
-    values.showGreet = greet && *greet != 0;
+    values.showGreet = greet && *greet == 1; // as the start-up reads it
     for (int i = 0; i < 4; ++i) {
         values.admin[size_t(i)] = splitAdmin(op.value(kFirstAdminPos + i).second);
         values.labour[size_t(i)] = op.value(kFirstLabourPos + i).second;
@@ -107,7 +98,7 @@ std::optional<QString> CompanySetup::checkAdmin(const AdminDefault& admin) {
 }
 
 std::optional<QString> CompanySetup::checkLabour(const QString& percent) {
-    const Plain plain = plainNumber(percent, false);
+    const Plain plain = percentNumber(percent);
     return plain.refusal.isEmpty() ? std::nullopt : std::optional(plain.refusal);
 }
 
@@ -134,7 +125,7 @@ bool CompanySetup::saveValues(SettingsStore& store, const SetupValues& values) {
     store.write(kAppName, kOp, QStringLiteral("Greet"),
                 values.showGreet ? QStringLiteral("1") : QStringLiteral("0"));
     for (int i = 0; i < 4; ++i)
-        store.write(kAppName, kOp, kLabourKeys[size_t(i)], plainNumber(values.labour[size_t(i)], false).text);
+        store.write(kAppName, kOp, kLabourKeys[size_t(i)], percentNumber(values.labour[size_t(i)]).text);
     return true;
 }
 

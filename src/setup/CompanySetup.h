@@ -42,8 +42,9 @@ struct CompanySetup {
     static SetupValues load(const SettingsStore& store);
     // "Save" of the company tab: the ten fields and the nine flags ("0" or "1").
     static void saveCompany(SettingsStore& store, const SetupValues& values);
-    // Every amount and burden must be a number that is not negative, so that each reader can read it
-    // back; a fixed amount may carry the currency sign and grouping. The message, or nothing.
+    // Every amount and burden must be a number the input rules take (a fixed amount as money, the others
+    // as percentages: never negative, never too large), so that each reader can read it back. The message,
+    // or nothing.
     static std::optional<QString> checkAdmin(const AdminDefault& admin);
     static std::optional<QString> checkLabour(const QString& percent);
     // "Save Changes" of the values tab: the first refused box, or nothing.

@@ -1,8 +1,8 @@
 #include "setup/frmSetup.h"
 
+#include "data/Prompter.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
-#include "data/Prompter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -15,11 +15,13 @@ namespace {
 // homeph, workph, ext, contype. Ids follow the order of the rows, from 1.
 const QVariant null;
 const QList<kontavi::ContactRow> kRows{
-    {"Dale", "Miller", "", "418 Fir St", "Missoula", "MT", "59801", "406/555-0142", "406/555-0190", "12", "Cust"},
+    {"Dale", "Miller", "", "418 Fir St", "Missoula", "MT", "59801", "406/555-0142", "406/555-0190", "12",
+     "Cust"},
     {"Anna", "miller", "", "1207 Cherry Ln", "Missoula", "MT", "59802", "406/555-0177", null, null, "Lead"},
-    {"Jorge", "Martinez", null, "55 Grant Creek Rd", "Missoula", "MT", "59808", "406/555-0113", "", "", "Lead"},
-    {null, "Flathead Builders", "Flathead Builders", "1420 Hwy 93 S", "Kalispell", "MT", "59901", "406/555-0199",
-     "406/555-0103", "", "Contact"},
+    {"Jorge", "Martinez", null, "55 Grant Creek Rd", "Missoula", "MT", "59808", "406/555-0113", "", "",
+     "Lead"},
+    {null, "Flathead Builders", "Flathead Builders", "1420 Hwy 93 S", "Kalispell", "MT", "59901",
+     "406/555-0199", "406/555-0103", "", "Contact"},
     {"Rosa", null, "", "23 Pine Hollow Rd", null, "MT", "59840", "406/555-0126", "", "", "Lead"},
     {"Karen", "Olsen", "Big Sky Property", "600 Higgins Ave", "Missoula", "MT", "59802", "406/555-0150",
      "406/555-0102", "17", "Contact"},
@@ -71,7 +73,8 @@ TEST_F(ContactDirectoryTest, TheGridListsEveryContactByLastThenFirstNameWithItsC
     QStringList cells;
     for (const QVariant& v : dale)
         cells << v.toString();
-    EXPECT_EQ(cells, (QStringList{"1", "Dale Miller", "", "418 Fir St", "406/555-0190", "12", "406/555-0142"}));
+    EXPECT_EQ(cells,
+              (QStringList{"1", "Dale Miller", "", "418 Fir St", "406/555-0190", "12", "406/555-0142"}));
     int captions = 0;
     int twips = 0;
     for (const ContactGridColumn& column : ContactDirectory::gridColumns()) {
@@ -124,8 +127,9 @@ TEST_F(ContactDirectoryTest, TheListsOfferTheirEntriesInOrder) {
 }
 
 TEST_F(ContactDirectoryTest, AContactGivesTheOwnerFieldsInTheirOrderWithNullsEmpty) {
-    EXPECT_EQ(*directory->ownerFields(1), (ContactOwnerFields{"Dale", "Miller", "418 Fir St", "Missoula, MT 59801",
-                                                              "406/555-0142", "406/555-0190", "12"}));
+    EXPECT_EQ(*directory->ownerFields(1),
+              (ContactOwnerFields{"Dale", "Miller", "418 Fir St", "Missoula, MT 59801", "406/555-0142",
+                                  "406/555-0190", "12"}));
     EXPECT_EQ(*directory->ownerFields(2), (ContactOwnerFields{"Anna", "miller", "1207 Cherry Ln",
                                                               "Missoula, MT 59802", "406/555-0177", "", ""}));
     // Without a city there is no city line to make up.

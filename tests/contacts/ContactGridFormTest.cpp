@@ -21,11 +21,13 @@ const QVariant null;
 const QString kLongFirst = "Property Management Office"; // 26 characters, the box holds 25
 
 const QList<kontavi::ContactRow> kRows{
-    {"Dale", "Miller", "", "418 Fir St", "Missoula", "MT", "59801", "406/555-0142", "406/555-0190", "12", "Cust"},
+    {"Dale", "Miller", "", "418 Fir St", "Missoula", "MT", "59801", "406/555-0142", "406/555-0190", "12",
+     "Cust"},
     {"Anna", "Baker", "", "1207 Cherry Ln", "Missoula", "MT", "59802", "406/555-0177", null, null, "Lead"},
-    {"Jorge", "Martinez", null, "55 Grant Creek Rd", "Missoula", "MT", "59808", "406/555-0113", "", "", "Lead"},
-    {kLongFirst, "Hillcrest", "Hillcrest Owners", "1 Hillcrest Loop", "Missoula", "MT", "59803", "406/555-0111",
-     "406/555-0104", "", "Contact"},
+    {"Jorge", "Martinez", null, "55 Grant Creek Rd", "Missoula", "MT", "59808", "406/555-0113", "", "",
+     "Lead"},
+    {kLongFirst, "Hillcrest", "Hillcrest Owners", "1 Hillcrest Loop", "Missoula", "MT", "59803",
+     "406/555-0111", "406/555-0104", "", "Contact"},
 };
 
 class ContactGridFormTest : public ProgramFolderTest {
@@ -70,8 +72,8 @@ protected:
 TEST_F(ContactGridFormTest, OpensWithEveryContactAndTheFirstEntryOfEachList) {
     frmContactGrid dialog(ctx->data, conn);
     EXPECT_EQ(dialog.windowTitle(), "Contacts from Kontavi");
-    EXPECT_EQ(column(dialog, 1), (QStringList{"Anna Baker", "Property Management Office Hillcrest", "Jorge Martinez",
-                                              "Dale Miller"}));
+    EXPECT_EQ(column(dialog, 1), (QStringList{"Anna Baker", "Property Management Office Hillcrest",
+                                              "Jorge Martinez", "Dale Miller"}));
     for (const char* list : {"cboFilter", "cboType", "cboCompanies"})
         EXPECT_EQ(get<QComboBox>(&dialog, list)->currentIndex(), 0) << list;
     auto* grid = get<QTableView>(&dialog, "grdDataGrid");
@@ -111,7 +113,8 @@ TEST_F(ContactGridFormTest, AFailureToFillTheGridIsReportedAndLeavesTheGridAsItW
     ctx->pool.close(conn.path);
     ASSERT_TRUE(QFile::remove(conn.path));
     choose(get<QComboBox>(&dialog, "cboType"), "Lead");
-    EXPECT_TRUE(prompter.lastText().startsWith("Error 14 (Could not find file")) << prompter.lastText().toStdString();
+    EXPECT_TRUE(prompter.lastText().startsWith("Error 14 (Could not find file"))
+        << prompter.lastText().toStdString();
     EXPECT_TRUE(prompter.lastText().endsWith(") in procedure PopGrid of Form frmContactGrid"));
     EXPECT_EQ(column(dialog, 0), (QStringList{"2", "4", "3", "1"}));
 }
@@ -120,13 +123,15 @@ TEST_F(ContactGridFormTest, SelectFillsTheSevenOwnerBoxesAndStartStoresThem) {
     frmQuovi window(*ctx);
     window.show();
     importRow(window, 3);
-    EXPECT_EQ(ownerBoxes(window), (QStringList{"Dale", "Miller", "418 Fir St", "Missoula, MT 59801", "406/555-0142",
-                                               "406/555-0190", "12"}));
+    EXPECT_EQ(ownerBoxes(window), (QStringList{"Dale", "Miller", "418 Fir St", "Missoula, MT 59801",
+                                               "406/555-0142", "406/555-0190", "12"}));
     get<QComboBox>(&window, "cmbEstType")->setEditText("Reroof");
     press(&window, "cmdStartEst");
     ASSERT_EQ(window.state().estName, "MillerReroof");
-    EXPECT_EQ(rows(window.state().sEstConn, "select fname, lname, address, citystzip, homeph, workph, ext from main"),
-              QStringList{"Dale | Miller | 418 Fir St | Missoula, MT 59801 | 406/555-0142 | 406/555-0190 | 12"});
+    EXPECT_EQ(
+        rows(window.state().sEstConn,
+             "select fname, lname, address, citystzip, homeph, workph, ext from main"),
+        QStringList{"Dale | Miller | 418 Fir St | Missoula, MT 59801 | 406/555-0142 | 406/555-0190 | 12"});
 }
 
 TEST_F(ContactGridFormTest, AnImportedNameLongerThanItsBoxIsRefusedAtStartNotCut) {

@@ -57,7 +57,8 @@ TEST_F(AboutBoxTest, TheFirstKnownToolOnThePathIsTheOneFound) {
     const QString late = addTool("b", "gnome-system-monitor");
     const QString early = addTool("a", "hardinfo");
     const QString sep = QDir::listSeparator();
-    EXPECT_EQ(AboutBox::findSystemInfoTool(late + sep + early), early + "/hardinfo"); // list order, not PATH's
+    EXPECT_EQ(AboutBox::findSystemInfoTool(late + sep + early),
+              early + "/hardinfo"); // list order, not PATH's
     EXPECT_EQ(AboutBox::findSystemInfoTool(late), late + "/gnome-system-monitor");
     addTool("c", "lshw-gtk", false); // not executable: not a tool
     addTool("c", "top");             // not a system-information tool

@@ -25,7 +25,8 @@ TEST_F(KontaviStandInTest, LaysOutAKeyedContactListAndRecordsItsFolder) {
     EXPECT_TRUE(settings.list(kAppName, "Common").isEmpty()); // Quorvex's own settings are untouched
 
     EXPECT_THROW(SqlFile::open(contactsFile(), QString(), SqlFile::Durability::Safe), Failure);
-    auto file = SqlFile::open(contactsFile(), kContactsPassword, SqlFile::Durability::Safe, SqlFile::Access::ReadOnly);
+    auto file = SqlFile::open(contactsFile(), kContactsPassword, SqlFile::Durability::Safe,
+                              SqlFile::Access::ReadOnly);
     const ResultSet rows = file->query("select firstname, lastname, company, contype from contacts");
     EXPECT_GE(rows.size(), 30);
     QSet<QString> types;
