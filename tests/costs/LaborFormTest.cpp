@@ -78,7 +78,7 @@ TEST_F(LaborFormTest, RooferAtTwentyCostsThirtyNinetyThree) {
 TEST_F(LaborFormTest, AJobTitleIsRequired) {
     open(CostEditing::Mode::Add);
     const qint64 before = scalar(QStringLiteral("select count(*) from costitem")).toLongLong();
-    nameRate(QStringLiteral("\u00a0 "));
+    nameRate(QStringLiteral("\u200b"));
     EXPECT_EQ(prompter.lastText(), kMsgEnterJobTitle);
     EXPECT_TRUE(get(form.get(), "fraJobTitle")->isVisible());
     EXPECT_EQ(focusName(form.get()), "txtJobTitle");
