@@ -1,0 +1,124 @@
+#include "costs/CostCatalogue.h"
+
+namespace qx {
+
+namespace {
+
+const QString kCostTypes[CostCatalogue::kTabCount] = {QStringLiteral("Material"), QStringLiteral("Labor"),
+                                                      QStringLiteral("SubCon"),   QStringLiteral("Equip"),
+                                                      QStringLiteral("Fee"),      QString()};
+const QString kPickerCaptions[CostCatalogue::kTabCount] = {
+    QStringLiteral("Material"),  QStringLiteral("Labor"), QStringLiteral("Subs"),
+    QStringLiteral("Equipment"), QStringLiteral("Fees"),  QStringLiteral("Unit Items")};
+const QString kTablesCaptions[CostCatalogue::kTabCount] = {
+    QStringLiteral("Material"), QStringLiteral("Labor"), QStringLiteral("SubCon"),
+    QStringLiteral("Equip"),    QStringLiteral("Fee"),   QStringLiteral("CostUnit")};
+
+const QString kMaterialHead = QStringLiteral(
+    "select ID,Cat,CostName,manufacturer,sku,Unit,Descrip,Amount from costitem where costtype=?");
+const QString kMaterialOrder = QStringLiteral(" order by cat,costname,manufacturer asc");
+const QString kCostHead =
+    QStringLiteral("select ID,Cat,CostName,Unit,Descrip,Amount from costitem where costtype=?");
+const QString kCostOrder = QStringLiteral(" order by id asc");
+const QString kCategoryClause = QStringLiteral(" and cat=?");
+
+// Unit items with the sum of their priced components; a unit item without one is not listed.
+const QString kUnitHead = QStringLiteral(
+    "SELECT CostUnit.ID, CostUnit.MLCat, CostUnit.MLName, CostUnit.MLUnit, CostUnit.MLDesc, "
+    "Sum(UnitQry.[Line Total]) AS [Line Total] FROM UnitQry INNER JOIN CostUnit ON UnitQry.ID = CostUnit.ID");
+const QString kUnitGroup = QStringLiteral(" GROUP BY CostUnit.ID, CostUnit.MLCat, CostUnit.MLName, "
+                                          "CostUnit.MLUnit, CostUnit.MLDesc ORDER BY CostUnit.ID");
+
+} // namespace
+
+CostCatalogue::CostCatalogue(DataAccess& data, const Conn& cost, Use use)
+    : m_data(data)
+    , m_cost(cost)
+    , m_use(use) {}
+
+QString CostCatalogue::tabCaption(int tab) const {
+    return m_use == Use::Picker ? kPickerCaptions[tab] : kTablesCaptions[tab];
+}
+
+QString CostCatalogue::costType(int tab) {
+    return kCostTypes[tab];
+}
+
+QStringList CostCatalogue::columnCaptions(int tab) {
+    if (tab == kMaterialTab)
+        return {QStringLiteral("ID"),           QStringLiteral("Category"), QStringLiteral("Name"),
+                QStringLiteral("Manufacturer"), QStringLiteral("SKU"),      QStringLiteral("Unit"),
+                QStringLiteral("Desc"),         QStringLiteral("Cost")};
+    return {QStringLiteral("ID"),   QStringLiteral("Cat"),  QStringLiteral("Name"),
+            QStringLiteral("Unit"), QStringLiteral("Desc"), QStringLiteral("Cost")};
+}
+
+int CostCatalogue::costColumn(int tab) {
+    return int(columnCaptions(tab).size()) - 1;
+}
+
+QString CostCatalogue::formName() const {
+    return m_use == Use::Picker ? QStringLiteral("frmPickItem") : QStringLiteral("frmUnitItem");
+}
+
+template <class Work> void CostCatalogue::trap(const QString& procedure, Work&& work) {
+    m_data.Trap({procedure, TrapSite::Form, formName()}, std::forward<Work>(work));
+}
+
+ResultSet CostCatalogue::rowsOf(int tab, const QString& category) {
+    const bool narrowed = category != kAll && !category.isEmpty();
+    if (tab == kUnitTab) {
+        if (narrowed && m_use == Use::CostTables)
+            return m_data.Read(m_cost, kUnitHead + QStringLiteral(" WHERE CostUnit.MLCat=?") + kUnitGroup,
+                               {category});
+        return m_data.Read(m_cost, kUnitHead + kUnitGroup);
+    }
+    const QString& head = tab == kMaterialTab ? kMaterialHead : kCostHead;
+    const QString& order = tab == kMaterialTab ? kMaterialOrder : kCostOrder;
+    if (narrowed)
+        return m_data.Read(m_cost, head + kCategoryClause + order, {costType(tab), category});
+    return m_data.Read(m_cost, head + order, {costType(tab)});
+}
+
+ResultSet CostCatalogue::PopGrid(int tab) {
+    ResultSet rows;
+    trap(QStringLiteral("PopGrid"), [&] { rows = rowsOf(tab, kAll); });
+    return rows;
+}
+
+ResultSet CostCatalogue::FilterGrid(int tab, const QString& category) {
+    ResultSet rows;
+    trap(QStringLiteral("FilterGrid"), [&] { rows = rowsOf(tab, category); });
+    return rows;
+}
+
+QStringList CostCatalogue::PopCat(int tab) {
+    QStringList list{kAll};
+    if (tab == kUnitTab && m_use == Use::Picker)
+        return list;
+    trap(QStringLiteral("PopCat"), [&] {
+        const ResultSet cats =
+            tab == kUnitTab
+                ? m_data.Read(m_cost,
+                              QStringLiteral("select min(mlcat collate binary) from costunit where mlcat is "
+                                             "not null and mlcat <> '' group by mlcat order by mlcat"))
+                : m_data.Read(
+                      m_cost,
+                      QStringLiteral("select min(cat collate binary) from costitem where costtype=? and "
+                                     "cat is not null and cat <> '' group by cat order by cat"),
+                      {costType(tab)});
+        for (const QVariantList& row : cats.rows)
+            list << row.at(0).toString();
+    });
+    return list;
+}
+
+std::optional<Money> CostCatalogue::unitItemPrice(qint32 unitId) {
+    const QVariant sum = m_data.ReadScalar(
+        m_cost, QStringLiteral("select sum([Line Total]) from UnitQry where ID=?"), {unitId});
+    if (sum.isNull())
+        return std::nullopt;
+    return Money::fromRaw(sum.toLongLong());
+}
+
+} // namespace qx

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "data/DataAccess.h"
+#include "data/Money.h"
+
+#include <QStringList>
+#include <optional>
+
+namespace qx {
+
+// The cost database listed on six tabs, one per kind of cost: materials, labor, subcontracts,
+// equipment, fees (cost items told apart by their cost type) and unit items with the price figured from
+// their components at this moment. The item picker and the Cost Tables window show the same rows under
+// the same column captions; they differ in their tab captions and in the unit items' category list.
+class CostCatalogue {
+public:
+    enum class Use {
+        Picker,    // "Select Item": the unit items' category list holds "All" alone
+        CostTables // "Cost Tables": the unit items' categories are listed and narrow the tab
+    };
+    static constexpr int kTabCount = 6;
+    static constexpr int kMaterialTab = 0;
+    static constexpr int kUnitTab = 5;
+    static inline const QString kAll = QStringLiteral("All");
+
+    CostCatalogue(DataAccess& data, const Conn& cost, Use use);
+
+    QString tabCaption(int tab) const;
+    // The cost type a tab lists ("Material", "Labor", "SubCon", "Equip", "Fee"); "" for the unit items.
+    static QString costType(int tab);
+    // Column captions: eight on the material tab, six on the others. The first column is the row's key.
+    static QStringList columnCaptions(int tab);
+    // The "Cost" column (right-aligned currency).
+    static int costColumn(int tab);
+
+    // Every row of a tab. A failure is reported (procedure PopGrid of the form) and no rows returned.
+    ResultSet PopGrid(int tab);
+    // The rows of a tab in one category ("All": every row). Reported as FilterGrid.
+    ResultSet FilterGrid(int tab, const QString& category);
+    // The category list of a tab: "All", then the tab's categories, each once (letter case aside).
+    // Reported as PopCat.
+    QStringList PopCat(int tab);
+
+    // A unit item's price: the sum of its components, each its quantity times its cost item's amount
+    // rounded to four decimals. Empty when the unit item has no priced component. Throws Failure.
+    std::optional<Money> unitItemPrice(qint32 unitId);
+
+private:
+    QString formName() const;
+    template <class Work> void trap(const QString& procedure, Work&& work);
+    ResultSet rowsOf(int tab, const QString& category);
+
+    DataAccess& m_data;
+    Conn m_cost;
+    Use m_use;
+};
+
+} // namespace qx
