@@ -2,6 +2,7 @@
 
 #include "app/WorkModes.h"
 #include "contacts/frmContactGrid.h"
+#include "costs/frmUnitItem.h"
 #include "data/ResultTableModel.h"
 #include "docs/UiOutputPanel.h"
 #include "estimate/OpenEstimate.h"
@@ -65,7 +66,7 @@ void frmQuovi::buildMenus() {
     m_setupMenu = menuBar()->addMenu(QStringLiteral("&Setup"));
     m_setupMenu->setObjectName(QStringLiteral("mnuSetupMenu"));
     QAction* setup = addCommand(m_setupMenu, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
-    addCommand(m_setupMenu, QStringLiteral("mnuPrices"), QStringLiteral("Prices"));
+    QAction* prices = addCommand(m_setupMenu, QStringLiteral("mnuPrices"), QStringLiteral("Prices"));
 
     QMenu* estimate = menuBar()->addMenu(QStringLiteral("&Estimate"));
     estimate->setObjectName(QStringLiteral("mnuEstimateMenu"));
@@ -103,6 +104,7 @@ void frmQuovi::buildMenus() {
     connect(m_contents, &QAction::triggered, this, &frmQuovi::openHelp);
     connect(m_bug, &QAction::triggered, this, &frmQuovi::reportBug);
     connect(setup, &QAction::triggered, this, &frmQuovi::showSetup);
+    connect(prices, &QAction::triggered, this, [this] { frmUnitItem(m_ctx, this).exec(); });
     connect(m_about, &QAction::triggered, this, &frmQuovi::showAbout);
 }
 

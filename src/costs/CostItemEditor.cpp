@@ -1,5 +1,6 @@
 #include "costs/CostItemEditor.h"
 
+#include "costs/CostCatalogue.h"
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
 
@@ -48,6 +49,13 @@ QStringList CostItemEditor::distinctList(const QString& sql, bool orNoItems) {
     });
     if (list.isEmpty() && orNoItems)
         list << kNoItemsListed;
+    return list;
+}
+
+QStringList CostItemEditor::types() {
+    QStringList list;
+    for (int tab = 0; tab < CostCatalogue::kUnitTab; ++tab)
+        list << CostCatalogue::costType(tab);
     return list;
 }
 

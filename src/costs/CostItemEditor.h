@@ -27,6 +27,8 @@ class CostItemEditor {
 public:
     CostItemEditor(DataAccess& data, const Conn& cost);
 
+    // The cost types as stored and offered: "Material", "Labor", "SubCon", "Equip", "Fee".
+    static QStringList types();
     // The category and unit lists ("No items listed" when the cost database has none) and the
     // manufacturers (without empty ones), each sorted.
     QStringList categories();

@@ -1,5 +1,6 @@
 #include "costs/CostTables.h"
 
+#include "costs/CostCatalogue.h"
 #include "costs/CostTexts.h"
 
 namespace qx {
@@ -8,19 +9,14 @@ CostTables::CostTables(DataAccess& data, const Conn& cost)
     : m_data(data)
     , m_cost(cost) {}
 
-const QStringList& CostTables::tabCaptions() {
-    static const QStringList captions = costTypes() + QStringList{QStringLiteral("CostUnit")};
-    return captions;
-}
-
 CostEditor CostTables::editorForAdd(int tab) {
-    if (tab == kUnitTab)
+    if (tab == CostCatalogue::kUnitTab)
         return CostEditor::UnitItem;
     return tab == kLaborTab ? CostEditor::LaborRate : CostEditor::CostItem;
 }
 
 CostEditor CostTables::editorForEdit(int tab, const QString& category) {
-    if (tab == kUnitTab)
+    if (tab == CostCatalogue::kUnitTab)
         return CostEditor::UnitItem;
     return tab == kLaborTab && category == kCatHourly ? CostEditor::LaborRate : CostEditor::CostItem;
 }
@@ -30,7 +26,7 @@ bool CostTables::remove(int tab, qint32 id) {
                        [&] {
                            SqlFile& file = m_data.file(m_cost);
                            Transaction transaction(file);
-                           if (tab == kUnitTab) {
+                           if (tab == CostCatalogue::kUnitTab) {
                                file.exec(QStringLiteral("DELETE from costunit where id=?"), {id});
                                file.exec(QStringLiteral("DELETE from unititems where matlaborid=?"), {id});
                            } else {

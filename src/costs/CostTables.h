@@ -2,23 +2,19 @@
 
 #include "data/DataAccess.h"
 
-#include <QStringList>
-
 namespace qx {
 
 // The editors the Cost Tables window opens.
 enum class CostEditor { CostItem, LaborRate, UnitItem };
 
-// The Cost Tables window's model: its tabs, which editor an Add or Edit opens, and deleting an entry.
+// The Cost Tables window's model (its listing is the CostCatalogue's): which editor an Add or Edit opens, and
+// deleting an entry.
 class CostTables {
 public:
     static constexpr int kLaborTab = 1;
-    static constexpr int kUnitTab = 5;
 
     CostTables(DataAccess& data, const Conn& cost);
 
-    // "Material", "Labor", "SubCon", "Equip", "Fee", "CostUnit": the captions equal the cost types.
-    static const QStringList& tabCaptions();
     // Add on the Labor tab names a labor rate, on the CostUnit tab builds a unit item.
     static CostEditor editorForAdd(int tab);
     // An Hourly labor item is a labor rate; every other cost item, other labor included, opens in the

@@ -9,13 +9,6 @@ namespace qx {
 // editor, the labor rate editor with its percentage calculator, and the unit item builder with its
 // quantity prompt. Forms show these texts; they never carry their own.
 
-// The cost types as stored in costitem.costtype and offered by the cost item editor, in this order.
-inline const QStringList& costTypes() {
-    static const QStringList types = {QStringLiteral("Material"), QStringLiteral("Labor"),
-                                      QStringLiteral("SubCon"), QStringLiteral("Equip"),
-                                      QStringLiteral("Fee")};
-    return types;
-}
 inline const QString kTypeMaterial = QStringLiteral("Material");
 inline const QString kTypeLabor = QStringLiteral("Labor");
 // Labor items of this category are labor rates, kept by the labor rate editor.

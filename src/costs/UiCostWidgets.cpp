@@ -58,7 +58,21 @@ QTableView* resultGrid(const QString& name, ResultTableModel* model, QWidget* pa
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setStretchLastSection(true);
+    view->setWordWrap(false);
     return view;
+}
+
+void showRows(QTableView* view, const ResultSet& rows, const QStringList& captions) {
+    // A description can run to 255 characters: a column is never wider than this, longer texts are cut.
+    constexpr int kWidest = 280;
+    auto* model = qobject_cast<ResultTableModel*>(view->model());
+    model->setResult(rows, captions);
+    view->resizeColumnsToContents();
+    for (int column = 0; column < model->columnCount(); ++column)
+        view->setColumnWidth(column, std::min(view->columnWidth(column), kWidest));
+    view->resizeRowsToContents();
+    if (model->rowCount() > 0)
+        view->setCurrentIndex(model->index(0, 0));
 }
 
 qint32 currentKey(const QTableView* view) {

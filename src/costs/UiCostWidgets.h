@@ -9,7 +9,8 @@ class QTableView;
 
 namespace qx {
 class ResultTableModel;
-}
+struct ResultSet;
+} // namespace qx
 
 namespace qx {
 
@@ -23,6 +24,8 @@ void setEntries(QComboBox* box, const QStringList& entries);
 
 // A read-only grid of whole rows showing `model`.
 QTableView* resultGrid(const QString& name, ResultTableModel* model, QWidget* parent);
+// Refills a grid and makes its first row current; the columns fit their contents, long texts cut.
+void showRows(QTableView* view, const ResultSet& rows, const QStringList& captions);
 // The key (first column) of a grid's current row; 0 when the grid is empty.
 qint32 currentKey(const QTableView* view);
 

@@ -2,9 +2,11 @@
 
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
+#include "costs/UiCostListing.h"
 #include "costs/UiCostWidgets.h"
 #include "costs/frmQty.h"
 #include "data/ResultTableModel.h"
+#include "widgets/UiDialogButtons.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
 
@@ -14,19 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace qx {
 
 namespace {
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
 
 // The "Included Items" grid's money columns: Cost and Line Total.
 const QSet<int> kItemMoneyColumns = {7, 8};
@@ -37,6 +32,7 @@ frmAddLabMat::frmAddLabMat(DataAccess& data, WorkingDb& working, const Conn& cos
                            QWidget* parent)
     : QDialog(parent)
     , m_data(data)
+    , m_cost(cost)
     , m_editing(editing)
     , m_builder(data, working, cost) {
     setObjectName(QStringLiteral("frmAddLabMat"));
@@ -51,23 +47,17 @@ frmAddLabMat::frmAddLabMat(DataAccess& data, WorkingDb& working, const Conn& cos
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     (new QHBoxLayout(totalFrame))->addWidget(m_total);
 
-    auto* addItem = button(QStringLiteral("cmdAddItem"), QStringLiteral("Add Item"), this);
-    auto* editItem = button(QStringLiteral("cmdEditItem"), QStringLiteral("Edit Item Qty"), this);
-    auto* deleteItemButton = button(QStringLiteral("cmdDeleteItem"), QStringLiteral("Delete Item"), this);
-    auto* saveButton = button(QStringLiteral("cmdSave"), QStringLiteral("Save"), this);
-    auto* cancelButton = button(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this);
-    connect(addItem, &QPushButton::clicked, this, &frmAddLabMat::showSelectFrame);
-    connect(editItem, &QPushButton::clicked, this, &frmAddLabMat::editQuantity);
-    connect(deleteItemButton, &QPushButton::clicked, this, &frmAddLabMat::deleteItem);
-    connect(saveButton, &QPushButton::clicked, this, &frmAddLabMat::save);
     // The opener puts the editor mode back when the builder has closed.
-    connect(cancelButton, &QPushButton::clicked, this, &frmAddLabMat::reject);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {addItem, editItem, deleteItemButton})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    buttons->addWidget(saveButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout* buttons = buttonRow(
+        {commandButton(QStringLiteral("cmdAddItem"), QStringLiteral("Add Item"), this, this,
+                       &frmAddLabMat::showSelectFrame),
+         commandButton(QStringLiteral("cmdEditItem"), QStringLiteral("Edit Item Qty"), this, this,
+                       &frmAddLabMat::editQuantity),
+         commandButton(QStringLiteral("cmdDeleteItem"), QStringLiteral("Delete Item"), this, this,
+                       &frmAddLabMat::deleteItem)},
+        {commandButton(QStringLiteral("cmdSave"), QStringLiteral("Save"), this, this, &frmAddLabMat::save),
+         commandButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this, this,
+                       &frmAddLabMat::reject)});
 
     auto* itemsRow = new QHBoxLayout;
     itemsRow->addWidget(m_itemGrid, 1);
@@ -82,6 +72,7 @@ frmAddLabMat::frmAddLabMat(DataAccess& data, WorkingDb& working, const Conn& cos
     resize(860, 560);
 
     m_builder.CreateUnitDB();
+    m_listing->RefreshGrid();
     setEntries(m_category, m_builder.PopCatCombo());
     setEntries(m_unit, m_builder.PopUnitCombo());
     if (m_editing.editing()) {
@@ -91,6 +82,7 @@ frmAddLabMat::frmAddLabMat(DataAccess& data, WorkingDb& working, const Conn& cos
             m_category->setEditText(stored->category);
             m_unit->setEditText(stored->unit);
             m_description->setText(stored->description);
+            m_description->setCursorPosition(0);
         }
     }
     PopItemGrid();
@@ -137,39 +129,36 @@ QWidget* frmAddLabMat::buildHeader() {
 QGroupBox* frmAddLabMat::buildSelectFrame() {
     m_selectFrame = new QGroupBox(QStringLiteral("Select Item"), this);
     m_selectFrame->setObjectName(QStringLiteral("fraSelectItem"));
-    m_tabs = new QTabWidget(m_selectFrame);
-    m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_filter = new QComboBox(m_selectFrame);
-    m_filter->setObjectName(QStringLiteral("cmbCat"));
+    // The five kinds of cost item; their tab captions equal the cost types.
+    m_listing = new UiCostListing(CostCatalogue(m_data, m_cost, CostCatalogue::Use::CostTables),
+                                  CostCatalogue::kUnitTab, QStringLiteral("dgCost"), m_selectFrame);
+    m_listing->categories()->setObjectName(QStringLiteral("cmbCat"));
     m_quantity = new QLineEdit(m_selectFrame);
     m_quantity->setObjectName(QStringLiteral("txtQty"));
     UiFocusColour::install(m_quantity);
     UiFieldCheck::install(m_quantity, m_data.prompter(), quantityProblem, QStringLiteral("1"));
-    auto* select = button(QStringLiteral("cmSelectItem"), QStringLiteral("Select"), m_selectFrame);
-    auto* cancel = button(QStringLiteral("cmdCancelItem"), QStringLiteral("Cancel"), m_selectFrame);
-    connect(select, &QPushButton::clicked, this, &frmAddLabMat::selectItem);
-    connect(cancel, &QPushButton::clicked, m_selectFrame, &QWidget::hide);
+    auto* select = commandButton(QStringLiteral("cmSelectItem"), QStringLiteral("Select"), m_selectFrame,
+                                 this, &frmAddLabMat::selectItem);
+    auto* cancel = commandButton(QStringLiteral("cmdCancelItem"), QStringLiteral("Cancel"), m_selectFrame,
+                                 m_selectFrame, &QWidget::hide);
 
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Category:"), m_selectFrame));
-    row->addWidget(m_filter);
+    row->addWidget(m_listing->categories());
     row->addWidget(new QLabel(kHintSelectItem, m_selectFrame), 1);
     row->addWidget(m_quantity);
     row->addWidget(select);
     row->addWidget(cancel);
     auto* layout = new QVBoxLayout(m_selectFrame);
-    layout->addWidget(m_tabs, 1);
+    layout->addWidget(m_listing->tabs(), 1);
     layout->addLayout(row);
     m_selectFrame->hide();
     return m_selectFrame;
 }
 
 void frmAddLabMat::PopItemGrid() {
-    if (const auto rows = m_builder.PopItemGrid()) {
-        m_items->setResult(*rows, UnitItemBuilder::gridCaptions());
-        if (m_items->rowCount() > 0)
-            m_itemGrid->setCurrentIndex(m_items->index(0, 0));
-    }
+    if (const auto rows = m_builder.PopItemGrid())
+        showRows(m_itemGrid, *rows, UnitItemBuilder::gridCaptions());
 }
 
 void frmAddLabMat::ComputeTotal() {
@@ -189,8 +178,7 @@ void frmAddLabMat::selectItem() {
         m_quantity->setFocus();
         return;
     }
-    auto* grid = qobject_cast<QTableView*>(m_tabs->currentWidget());
-    if (const qint32 id = grid ? currentKey(grid) : 0; id != 0) {
+    if (const qint32 id = m_listing->currentKey(); id != 0) {
         m_builder.addComponent(id, *quantity);
         PopItemGrid();
     }

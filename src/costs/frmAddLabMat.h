@@ -9,12 +9,12 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTabWidget;
 class QTableView;
 
 namespace qx {
 
 class ResultTableModel;
+class UiCostListing;
 
 // The unit item builder "Cost per unit": a unit item's header and its components, built in the
 // scratch list and stored by Save. Editor mode Edit opens the current unit item; any other mode starts
@@ -39,6 +39,7 @@ private:
     QWidget* box(UnitField field) const;
 
     DataAccess& m_data;
+    const Conn& m_cost;
     CostEditing& m_editing;
     UnitItemBuilder m_builder;
 
@@ -50,8 +51,7 @@ private:
     QTableView* m_itemGrid = nullptr;
     QLabel* m_total = nullptr;
     QGroupBox* m_selectFrame = nullptr;
-    QTabWidget* m_tabs = nullptr;
-    QComboBox* m_filter = nullptr;
+    UiCostListing* m_listing = nullptr;
     QLineEdit* m_quantity = nullptr;
 };
 

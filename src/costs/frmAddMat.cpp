@@ -3,6 +3,7 @@
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
 #include "costs/UiCostWidgets.h"
+#include "widgets/UiDialogButtons.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
 
@@ -49,7 +50,7 @@ frmAddMat::frmAddMat(DataAccess& data, const Conn& cost, CostEditing& editing, c
 
     setEntries(m_category, m_editor.categories());
     setEntries(m_unit, m_editor.units());
-    setEntries(m_type, costTypes());
+    setEntries(m_type, CostItemEditor::types());
     setEntries(m_manufacturer, m_editor.PopComboManufacturer());
 
     Prompter& prompter = data.prompter();
@@ -76,18 +77,13 @@ frmAddMat::frmAddMat(DataAccess& data, const Conn& cost, CostEditing& editing, c
     form->addRow(QStringLiteral("Desc:"), m_description);
     form->addRow(QStringLiteral("Amount:"), m_amount);
 
-    auto* saveButton = new QPushButton(QStringLiteral("&Save"), this);
-    saveButton->setObjectName(QStringLiteral("cmdSave"));
+    auto* saveButton =
+        commandButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), this, this, &frmAddMat::save);
     saveButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    connect(saveButton, &QPushButton::clicked, this, &frmAddMat::save);
     // The opener puts the editor mode back when the editor has closed.
-    connect(cancelButton, &QPushButton::clicked, this, &frmAddMat::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(saveButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout* buttons =
+        buttonRow({}, {saveButton, commandButton(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), this,
+                                                 this, &frmAddMat::reject)});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

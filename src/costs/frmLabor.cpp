@@ -4,6 +4,7 @@
 #include "costs/CostTexts.h"
 #include "costs/UiCostWidgets.h"
 #include "costs/frmPerc.h"
+#include "widgets/UiDialogButtons.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
 
@@ -25,12 +26,6 @@ constexpr int kBase = 0, kNotes = 5, kTotal = 6;
 const char* const kBoxCaptions[7] = {
     "Base Rate:", "Taxable Fringe:", "Workers comp", "Emplorer Taxes:", "Other costs:", "Notes:", "Total:"};
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 } // namespace
 
 frmLabor::frmLabor(DataAccess& data, const Conn& cost, const SettingsStore& settings, CostEditing& editing,
@@ -48,11 +43,11 @@ frmLabor::frmLabor(DataAccess& data, const Conn& cost, const SettingsStore& sett
     m_titleBox = new QLineEdit(m_titleFrame);
     m_titleBox->setObjectName(QStringLiteral("txtJobTitle"));
     UiFocusColour::install(m_titleBox);
-    auto* okay = button(QStringLiteral("cmdOkay"), QStringLiteral("Okay"), m_titleFrame);
+    auto* okay = commandButton(QStringLiteral("cmdOkay"), QStringLiteral("Okay"), m_titleFrame, this,
+                               &frmLabor::nameRate);
     okay->setDefault(true);
-    auto* cancel = button(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), m_titleFrame);
-    connect(okay, &QPushButton::clicked, this, &frmLabor::nameRate);
-    connect(cancel, &QPushButton::clicked, this, &frmLabor::reject);
+    auto* cancel = commandButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), m_titleFrame, this,
+                                 &frmLabor::reject);
     auto* titleRow = new QHBoxLayout(m_titleFrame);
     titleRow->addWidget(m_titleBox, 1);
     titleRow->addWidget(okay);
@@ -61,17 +56,12 @@ frmLabor::frmLabor(DataAccess& data, const Conn& cost, const SettingsStore& sett
     m_rateArea = new QWidget(this);
     buildRateBoxes(m_rateArea);
 
-    auto* nonEmployee = button(QStringLiteral("cmdNonEmployee"), kNonEmployee, this);
-    connect(nonEmployee, &QPushButton::clicked, this, &frmLabor::chooseNonEmployee);
-    m_save = button(QStringLiteral("cmdSave"), QStringLiteral("Save"), this);
-    connect(m_save, &QPushButton::clicked, this, &frmLabor::save);
-    auto* close = button(QStringLiteral("cmdClose"), QStringLiteral("Close"), this);
-    connect(close, &QPushButton::clicked, this, &frmLabor::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(nonEmployee);
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(close);
+    auto* nonEmployee = commandButton(QStringLiteral("cmdNonEmployee"), kNonEmployee, this, this,
+                                      &frmLabor::chooseNonEmployee);
+    m_save = commandButton(QStringLiteral("cmdSave"), QStringLiteral("Save"), this, this, &frmLabor::save);
+    QHBoxLayout* buttons =
+        buttonRow({nonEmployee}, {m_save, commandButton(QStringLiteral("cmdClose"), QStringLiteral("Close"),
+                                                        this, this, &frmLabor::reject)});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_titleFrame);

@@ -38,9 +38,8 @@ frmPerc::frmPerc(Prompter& prompter, Burden burden, const QString& base, const D
     form->addRow(name, m_percentage);
     form->addRow(QString(), m_total);
 
-    auto* computeButton = new QPushButton(QStringLiteral("Compute"), this);
-    computeButton->setObjectName(QStringLiteral("cmdCompute"));
-    connect(computeButton, &QPushButton::clicked, this, &frmPerc::compute);
+    auto* computeButton =
+        commandButton(QStringLiteral("cmdCompute"), QStringLiteral("Compute"), this, this, &frmPerc::compute);
     QHBoxLayout* buttons = okayCancelRow<QDialog>(this, &QDialog::accept);
     buttons->insertWidget(1, computeButton);
 

@@ -3,6 +3,7 @@
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
 #include "data/Prompter.h"
+#include "widgets/UiDialogButtons.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
 
@@ -26,17 +27,12 @@ frmQty::frmQty(Prompter& prompter, double quantity, QWidget* parent)
         m_box, prompter,
         [](const QString& text) { return isBlank(text) ? std::nullopt : quantityProblem(text); }, QString());
 
-    auto* saveButton = new QPushButton(QStringLiteral("Save"), this);
-    saveButton->setObjectName(QStringLiteral("cmdSave"));
+    auto* saveButton =
+        commandButton(QStringLiteral("cmdSave"), QStringLiteral("Save"), this, this, &frmQty::save);
     saveButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    connect(saveButton, &QPushButton::clicked, this, &frmQty::save);
-    connect(cancelButton, &QPushButton::clicked, this, &frmQty::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(saveButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout* buttons =
+        buttonRow({}, {saveButton, commandButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this,
+                                                 this, &frmQty::reject)});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_box);

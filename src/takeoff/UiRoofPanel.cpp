@@ -1,11 +1,12 @@
 #include "takeoff/UiRoofPanel.h"
 
-#include "widgets/UiFieldCheck.h"
-#include "widgets/UiFocusColour.h"
 #include "data/ResultTableModel.h"
 #include "takeoff/PitchFactors.h"
 #include "takeoff/frmAreas.h"
 #include "takeoff/frmLineal.h"
+#include "widgets/UiDialogButtons.h"
+#include "widgets/UiFieldCheck.h"
+#include "widgets/UiFocusColour.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,12 +23,6 @@
 namespace qx {
 
 namespace {
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
 
 QTableView* grid(const QString& name, ResultTableModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
@@ -98,7 +93,7 @@ QGroupBox* UiRoofPanel::buildTotalFrame() {
     m_pitch->setObjectName(QStringLiteral("cmbPitch"));
     g->addWidget(new QLabel(QStringLiteral("Pitch"), m_frTotal), 0, 2);
     g->addWidget(m_pitch, 1, 2);
-    QPushButton* fig = button(QStringLiteral("cmdPitchFig"), QStringLiteral("Figure"), m_frTotal);
+    QPushButton* fig = namedButton(QStringLiteral("cmdPitchFig"), QStringLiteral("Figure"), m_frTotal);
     g->addWidget(fig, 1, 3);
     g->setRowStretch(2, 1);
     connect(m_pitch, &QComboBox::activated, this, &UiRoofPanel::pitchChosen);
@@ -117,7 +112,7 @@ QGroupBox* UiRoofPanel::buildListFrame(const ListFrame& list, ResultTableModel*&
                                                                      {QStringLiteral("Edit"), list.edit},
                                                                      {QStringLiteral("Delete"), list.remove}};
     for (const auto& [caption, slot] : commands) {
-        QPushButton* b = button(QStringLiteral("cmd%1%2").arg(caption, list.suffix), caption, frame);
+        QPushButton* b = namedButton(QStringLiteral("cmd%1%2").arg(caption, list.suffix), caption, frame);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     }

@@ -5,6 +5,34 @@
 
 namespace qx {
 
+// A push button named for the automation and for the program's error reports (cmdSave, ...).
+inline QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// A named button that runs `slot` of `receiver` when clicked.
+template <class Receiver, class Slot>
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent, Receiver* receiver,
+                           Slot slot) {
+    QPushButton* button = namedButton(name, caption, parent);
+    QObject::connect(button, &QPushButton::clicked, receiver, slot);
+    return button;
+}
+
+// A row of command buttons: `left` at the left edge, `right` at the right edge.
+inline QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
+                              std::initializer_list<QPushButton*> right) {
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : left)
+        row->addWidget(button);
+    row->addStretch();
+    for (QPushButton* button : right)
+        row->addWidget(button);
+    return row;
+}
+
 // The "Okay" and "Cancel" row of the program's small dialogs (cmdOkay, cmdCancel), right-aligned.
 // Cancel rejects the dialog; `okay` runs the dialog's own checks.
 template <class Dialog> QHBoxLayout* okayCancelRow(Dialog* dialog, void (Dialog::*okay)()) {

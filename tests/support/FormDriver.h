@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <vector>
 
 // Driving the program's forms from widget tests: controls are found by name, choices and clicks are
 // made as a user makes them, and modal dialogs are filled from a timer while they run.
@@ -74,6 +76,34 @@ inline bool onDialog(const std::function<void(QDialog&)>& fill, const std::funct
     });
     action();
     return opened;
+}
+
+// Runs `action`; the modal dialogs that open one after the other while it runs are handed to `fills` in
+// order. A dialog that its fill leaves open is cancelled and fails the test; a dialog beyond the fills is
+// left to the program (a fill that opens one of its own uses onDialog). Returns how many were filled.
+inline int onDialogs(const std::vector<std::function<void(QDialog&)>>& fills,
+                     const std::function<void()>& action) {
+    int filled = 0;
+    bool busy = false;
+    QPointer<QDialog> current;
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (busy || !dialog || dialog == current || filled >= int(fills.size()))
+            return;
+        busy = true;
+        current = dialog;
+        fills[filled++](*dialog);
+        if (current && current->isVisible()) {
+            ADD_FAILURE() << current->objectName().toStdString() << " stayed open";
+            current->reject();
+        }
+        busy = false;
+    });
+    poll.start();
+    action();
+    return filled;
 }
 
 } // namespace qxtest

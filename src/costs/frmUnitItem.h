@@ -1,0 +1,37 @@
+#pragma once
+
+#include "costs/CostEditing.h"
+#include "costs/CostTables.h"
+#include "data/AppContext.h"
+
+#include <QDialog>
+
+namespace qx {
+
+class UiCostListing;
+
+// The Cost Tables window: the whole cost database by kind of cost, with Add, Edit and Delete. Each
+// command opens the editor for its tab and refreshes every grid when the editor has closed.
+class frmUnitItem : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmUnitItem(AppContext& ctx, QWidget* parent = nullptr);
+
+    // Opens the cost item editor in the present editor mode, then refreshes the grids: how a labor
+    // rate's "Enter Non-Employee Labor Item" goes on.
+    void SwitchLaborForm();
+
+private:
+    void addItem();
+    void editItem();
+    void deleteItem();
+    void openEditor(CostEditor editor);
+    void RefreshGrid();
+
+    AppContext& m_ctx;
+    CostEditing m_editing;
+    CostTables m_tables;
+    UiCostListing* m_listing;
+};
+
+} // namespace qx
