@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -40,7 +41,8 @@ frmQuovi::frmQuovi(AppContext& ctx, QWidget* parent)
     , m_ctx(ctx)
     , m_newEstimate(ctx, m_state)
     , m_estTotals(ctx)
-    , m_lineItems(ctx, m_state, m_estTotals) {
+    , m_lineItems(ctx, m_state, m_estTotals)
+    , m_documents(ctx, m_estTotals) {
     setObjectName(QStringLiteral("frmQuovi"));
     setWindowTitle(kAppTitle);
     buildMenus();
@@ -150,6 +152,7 @@ void frmQuovi::buildTabs() {
     connect(m_owner, &UiOwnerPanel::cancelClicked, this, &frmQuovi::cancelNewEstimate);
     connect(m_owner, &UiOwnerPanel::importClicked, this, &frmQuovi::importContact);
     connect(m_roof, &UiRoofPanel::changed, this, &frmQuovi::markChanged);
+    connect(m_output, &UiOutputPanel::createClicked, this, &frmQuovi::createDocuments);
     connect(m_terms, &UiTermsPanel::textEdited, this, &frmQuovi::summaryOrTermsEdited);
     connect(m_terms->saveButton(), &QPushButton::clicked, this, &frmQuovi::saveAndClose);
 }
@@ -214,6 +217,8 @@ void frmQuovi::markChanged() {
     // A roof figured without an estimate has nowhere to be saved.
     if (m_state.sOpenMode != WorkState::kFigure)
         SaveStatus(true);
+    // Documents built before the change no longer show the estimate: they can be created again.
+    m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
 }
 
 void frmQuovi::summaryOrTermsEdited() {
@@ -391,6 +396,7 @@ void frmQuovi::figure() {
                     [&] { m_ctx.working.CreateTempDB(); });
     m_roof->resetForEstimate();
     ActiveMenu(QStringLiteral("nonidle"));
+    m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
 }
 
 void frmQuovi::reportMode() {
@@ -403,8 +409,7 @@ void frmQuovi::reportMode() {
     m_state.sOpenMode = WorkState::kReport;
     ActiveMenu(QStringLiteral("nonidle"));
     // Without an estimate there is nothing to create documents from.
-    for (int i = 0; i <= 4; ++i)
-        m_output->createButton(i)->setEnabled(false);
+    m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
 }
 
 void frmQuovi::showLines() {
@@ -436,6 +441,20 @@ bool frmQuovi::saveWithoutClosing() {
         return false;
     SaveStatus(false);
     return true;
+}
+
+void frmQuovi::createDocuments(int index) {
+    // A roof figured without an estimate is built as it stands: there is nothing to save it to.
+    if (m_state.sOpenMode != WorkState::kFigure)
+        saveWithoutClosing();
+    const CreateCommand command = createCommand(index);
+    for (DocKind kind : command.kinds) {
+        QTextEdit* editor = m_output->editor(int(kind));
+        m_documents.BuildPage(kind, m_state.lEstID, m_roof->boxes(), *editor->document());
+        editor->moveCursor(QTextCursor::Start);
+    }
+    for (int disabled : command.disables)
+        m_output->createButton(disabled)->setEnabled(false);
 }
 
 void frmQuovi::closeEstimate() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/AppContext.h"
+#include "docs/DocumentBuilder.h"
 #include "estimate/NewEstimate.h"
 #include "estimate/WorkState.h"
 #include "lines/EstimateTotals.h"
@@ -41,6 +42,8 @@ public:
     // The save of document creation: stores the open estimate without asking whether it is complete
     // and keeps it open. True when it was saved.
     bool saveWithoutClosing();
+    // The create commands cmdPrint(0..4) of the Output tab.
+    void createDocuments(int index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +86,7 @@ private:
     NewEstimate m_newEstimate;
     EstimateTotals m_estTotals;
     LineItems m_lineItems;
+    DocumentBuilder m_documents;
 
     QMenu* m_setupMenu = nullptr;
     QMenu* m_reportsMenu = nullptr;

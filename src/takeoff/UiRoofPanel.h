@@ -30,6 +30,8 @@ public:
     // An opened estimate: after its rows were copied into the working database, the view its stored
     // rows ask for, both lists and the totals.
     void showOpened();
+    // The three roof totals as the boxes show them (the roof detail prints them).
+    const RoofBoxes& boxes() const { return m_panel.boxes(); }
 
 signals:
     // A roof edit: the estimate is now changed.

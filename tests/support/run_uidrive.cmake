@@ -20,6 +20,17 @@ execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIP
 # The program folder differs from run to run; expected files name it PROGRAM (and the stand-in KONTAVI).
 string(REPLACE "${work}/program" "PROGRAM" out "${out}")
 string(REPLACE "${work}/kontavi" "KONTAVI" out "${out}")
+# A script with the line "# today: TODAY" names today's date (en_US short form, M/d/yyyy) TODAY, so that
+# documents dated on the day they are made compare the same every day.
+file(STRINGS "${SCRIPT}" today_line REGEX "^# today: TODAY$")
+if(today_line)
+    string(TIMESTAMP year "%Y")
+    string(TIMESTAMP month "%m")
+    string(TIMESTAMP day "%d")
+    string(REGEX REPLACE "^0" "" month "${month}")
+    string(REGEX REPLACE "^0" "" day "${day}")
+    string(REPLACE "${month}/${day}/${year}" "TODAY" out "${out}")
+endif()
 message("${out}")
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "uidrive failed (${rc}):\n${err}")
