@@ -1,6 +1,7 @@
 #include "contacts/frmContactGrid.h"
 
 #include "data/ResultTableModel.h"
+#include "widgets/UiControls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -74,8 +75,7 @@ frmContactGrid::frmContactGrid(DataAccess& data, const Conn& contacts, QWidget* 
     connect(m_companies, &QComboBox::activated, this,
             [this] { PopGrid(ContactDirectory::companyQuery(m_companies->currentText())); });
 
-    auto* selectButton = new QPushButton(QStringLiteral("Select"), this);
-    selectButton->setObjectName(QStringLiteral("cmdSelect"));
+    QPushButton* selectButton = namedButton(QStringLiteral("cmdSelect"), QStringLiteral("Select"), this);
     selectButton->setDefault(true);
     connect(selectButton, &QPushButton::clicked, this, &frmContactGrid::select);
 
@@ -83,7 +83,7 @@ frmContactGrid::frmContactGrid(DataAccess& data, const Conn& contacts, QWidget* 
     const std::pair<const char*, QComboBox*> rows[] = {
         {"Filter Alpha:", m_letter}, {"Type:", m_type}, {"Companies:", m_companies}};
     for (int column = 0; column < 3; ++column) {
-        filters->addWidget(new QLabel(QLatin1String(rows[column].first), this), 0, column);
+        filters->addWidget(plainLabel(QLatin1String(rows[column].first), this), 0, column);
         filters->addWidget(rows[column].second, 1, column);
     }
     filters->setColumnStretch(3, 1);

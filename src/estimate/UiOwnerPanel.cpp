@@ -1,6 +1,7 @@
 #include "estimate/UiOwnerPanel.h"
 
 #include "estimate/OwnerTexts.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
 
@@ -17,14 +18,8 @@ namespace qx {
 
 namespace {
 
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QLabel* helpLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = caption(text, parent);
+    auto* label = plainLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setStyleSheet(QStringLiteral("color: #1f4e79;"));
@@ -36,9 +31,7 @@ QLabel* helpLabel(const QString& name, const QString& text, QWidget* parent) {
 } // namespace
 
 QLineEdit* UiOwnerPanel::addBox(const QString& name, int maxLength, Prompter& prompter) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(name);
-    UiFocusColour::install(box);
+    QLineEdit* box = focusBox(name, this);
     UiFieldCheck::installLength(box, prompter, maxLength);
     return box;
 }
@@ -61,7 +54,7 @@ UiOwnerPanel::UiOwnerPanel(Prompter& prompter, QWidget* parent)
     UiFocusColour::install(m_type);
     UiFieldCheck::installLength(m_type, prompter, ownerFieldMaxLength(OwnerField::Type));
 
-    m_heading = caption(OwnerTexts::kEnterHeading, this);
+    m_heading = plainLabel(OwnerTexts::kEnterHeading, this);
     m_heading->setObjectName(QStringLiteral("lblOwnerHead"));
     m_heading->setWordWrap(true);
     QFont headFont = m_heading->font();
@@ -89,23 +82,23 @@ UiOwnerPanel::UiOwnerPanel(Prompter& prompter, QWidget* parent)
     form->setContentsMargins(0, 0, 0, 0);
     form->setHorizontalSpacing(10);
     form->addWidget(m_typeHelp, 0, 0, 1, 5);
-    form->addWidget(caption(QStringLiteral("Est Type:"), this), 1, 0);
+    form->addWidget(plainLabel(QStringLiteral("Est Type:"), this), 1, 0);
     form->addWidget(m_type, 1, 1, 1, 2);
     form->addWidget(m_nameHelp, 2, 0, 1, 5);
-    form->addWidget(caption(QStringLiteral("Estimate Name:"), this), 3, 0);
+    form->addWidget(plainLabel(QStringLiteral("Estimate Name:"), this), 3, 0);
     form->addWidget(m_estName, 3, 1, 1, 2);
     form->setRowMinimumHeight(4, 10);
-    form->addWidget(caption(QStringLiteral("First Name"), this), 5, 1, 1, 2);
-    form->addWidget(caption(QStringLiteral("Last Name or Company Name"), this), 5, 3, 1, 2);
+    form->addWidget(plainLabel(QStringLiteral("First Name"), this), 5, 1, 1, 2);
+    form->addWidget(plainLabel(QStringLiteral("Last Name or Company Name"), this), 5, 3, 1, 2);
     form->addWidget(m_names[0], 6, 1, 1, 2);
     form->addWidget(m_names[1], 6, 3, 1, 2);
-    form->addWidget(caption(QStringLiteral("Address"), this), 7, 0);
+    form->addWidget(plainLabel(QStringLiteral("Address"), this), 7, 0);
     form->addWidget(m_names[2], 7, 1, 1, 4);
-    form->addWidget(caption(QStringLiteral("City, St & Zip"), this), 8, 0);
+    form->addWidget(plainLabel(QStringLiteral("City, St & Zip"), this), 8, 0);
     form->addWidget(m_names[3], 8, 1, 1, 4);
-    form->addWidget(caption(QStringLiteral("Home Phone"), this), 9, 1);
-    form->addWidget(caption(QStringLiteral("Work Phone"), this), 9, 2);
-    form->addWidget(caption(QStringLiteral("Ext."), this), 9, 3);
+    form->addWidget(plainLabel(QStringLiteral("Home Phone"), this), 9, 1);
+    form->addWidget(plainLabel(QStringLiteral("Work Phone"), this), 9, 2);
+    form->addWidget(plainLabel(QStringLiteral("Ext."), this), 9, 3);
     form->addWidget(m_names[4], 10, 1);
     form->addWidget(m_names[5], 10, 2);
     form->addWidget(m_names[6], 10, 3);

@@ -1,6 +1,7 @@
 #include "setup/frmAbout.h"
 
 #include "setup/AboutBox.h"
+#include "widgets/UiControls.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -26,11 +27,9 @@ frmAbout::frmAbout(Prompter& prompter, QWidget* parent)
     auto* version = new QLabel(AboutBox::versionText(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    QPushButton* ok = namedButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    QPushButton* sysInfo = namedButton(QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this, [&prompter] { AboutBox::startSystemInfo(prompter); });
 

@@ -1,8 +1,8 @@
 #include "setup/frmSetup.h"
 
 #include "data/Prompter.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
-#include "widgets/UiFocusColour.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,22 +18,6 @@
 #include <QVBoxLayout>
 
 namespace qx {
-
-namespace {
-
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
 
 frmSetup::frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent)
     : QDialog(parent)
@@ -52,17 +36,10 @@ frmSetup::frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent)
         move(screen->availableGeometry().topLeft());
 }
 
-QLineEdit* frmSetup::addBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    UiFocusColour::install(box);
-    return box;
-}
-
 QWidget* frmSetup::buildCompanyTab() {
     auto* tab = new QWidget(this);
     for (int i = 0; i < SetupValues::kCompanyFields; ++i)
-        m_company[size_t(i)] = addBox(QStringLiteral("txtCoInfo_%1").arg(i), tab);
+        m_company[size_t(i)] = focusBox(QStringLiteral("txtCoInfo_%1").arg(i), tab);
     const char* flagNames[SetupValues::kIncludeFlags] = {"ckbCoName",  "ckbCoAddress", "ckbCoCity",
                                                          "ckbCoPh",    "ckbCoFax",     "ckbCoCell",
                                                          "ckbCoEmail", "ckbCoWeb",     "ckbLetterHead"};
@@ -77,9 +54,9 @@ QWidget* frmSetup::buildCompanyTab() {
 
     // One row per letterhead line: its caption, its box or boxes, and its include flag.
     auto* grid = new QGridLayout;
-    grid->addWidget(caption(QStringLiteral("Check to include in letterhead"), tab), 0, 5, Qt::AlignCenter);
+    grid->addWidget(plainLabel(QStringLiteral("Check to include in letterhead"), tab), 0, 5, Qt::AlignCenter);
     auto addRow = [&](int row, const QString& text, std::initializer_list<int> boxes, int flag) {
-        grid->addWidget(caption(text, tab), row, 0, Qt::AlignRight);
+        grid->addWidget(plainLabel(text, tab), row, 0, Qt::AlignRight);
         int column = 1;
         for (int index : boxes) {
             const int span = boxes.size() == 1 ? 4 : (column == 1 ? 2 : 1);
@@ -101,9 +78,9 @@ QWidget* frmSetup::buildCompanyTab() {
     grid->setColumnStretch(4, 2);
     grid->setColumnMinimumWidth(1, 200);
 
-    m_edit = button(QStringLiteral("cmdCoEdit"), QStringLiteral("Edit"), tab);
-    m_save = button(QStringLiteral("cmdCoSave"), QStringLiteral("Save"), tab);
-    m_cancel = button(QStringLiteral("cmdCoCancel"), QStringLiteral("Cancel"), tab);
+    m_edit = namedButton(QStringLiteral("cmdCoEdit"), QStringLiteral("Edit"), tab);
+    m_save = namedButton(QStringLiteral("cmdCoSave"), QStringLiteral("Save"), tab);
+    m_cancel = namedButton(QStringLiteral("cmdCoCancel"), QStringLiteral("Cancel"), tab);
     connect(m_edit, &QPushButton::clicked, this, &frmSetup::edit);
     connect(m_save, &QPushButton::clicked, this, &frmSetup::saveCompany);
     connect(m_cancel, &QPushButton::clicked, this, &frmSetup::load);
@@ -130,7 +107,7 @@ QWidget* frmSetup::buildValuesTab() {
     m_greet = new QCheckBox(QStringLiteral("Show greet screen on startup"), tab);
     m_greet->setObjectName(QStringLiteral("chkShowGreet"));
     auto* startup = new QHBoxLayout;
-    startup->addWidget(caption(QStringLiteral("On Startup:"), tab));
+    startup->addWidget(plainLabel(QStringLiteral("On Startup:"), tab));
     startup->addWidget(m_greet);
     startup->addStretch();
 
@@ -145,7 +122,7 @@ QWidget* frmSetup::buildValuesTab() {
         m_percent[size_t(i)]->setObjectName(QStringLiteral("optPerc_%1").arg(i));
         m_fixed[size_t(i)] = new QRadioButton(QStringLiteral("Fixed"), frame);
         m_fixed[size_t(i)]->setObjectName(QStringLiteral("optFixed_%1").arg(i));
-        m_admin[size_t(i)] = addBox(QStringLiteral("txtAdmin_%1").arg(i), frame);
+        m_admin[size_t(i)] = focusBox(QStringLiteral("txtAdmin_%1").arg(i), frame);
         auto* group = new QButtonGroup(frame);
         group->addButton(m_percent[size_t(i)]);
         group->addButton(m_fixed[size_t(i)]);
@@ -166,14 +143,14 @@ QWidget* frmSetup::buildValuesTab() {
     const QString heads[4] = {QStringLiteral("Work Comp"), QStringLiteral("Employer taxes"),
                               QStringLiteral("Misc Cost"), QStringLiteral("Fringe")};
     for (int i = 0; i < 4; ++i) {
-        m_labour[size_t(i)] = addBox(QStringLiteral("txtEmp_%1").arg(i), tab);
-        burdens->addWidget(caption(heads[i], tab), 0, i);
+        m_labour[size_t(i)] = focusBox(QStringLiteral("txtEmp_%1").arg(i), tab);
+        burdens->addWidget(plainLabel(heads[i], tab), 0, i);
         burdens->addWidget(m_labour[size_t(i)], 1, i);
         UiFieldCheck::install(m_labour[size_t(i)], m_prompter, &CompanySetup::checkLabour,
                               QStringLiteral("0"));
     }
 
-    auto* saveValues = button(QStringLiteral("cmdSaveValues"), QStringLiteral("Save Changes"), tab);
+    auto* saveValues = namedButton(QStringLiteral("cmdSaveValues"), QStringLiteral("Save Changes"), tab);
     connect(saveValues, &QPushButton::clicked, this, &frmSetup::saveValues);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -182,12 +159,12 @@ QWidget* frmSetup::buildValuesTab() {
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(startup);
     layout->addSpacing(10);
-    layout->addWidget(caption(QStringLiteral("Estimate Screen:"), tab));
-    layout->addWidget(caption(QStringLiteral("Default Admin Amounts"), tab));
+    layout->addWidget(plainLabel(QStringLiteral("Estimate Screen:"), tab));
+    layout->addWidget(plainLabel(QStringLiteral("Default Admin Amounts"), tab));
     layout->addLayout(amounts);
     layout->addSpacing(10);
-    layout->addWidget(caption(QStringLiteral("Labor Screen:"), tab));
-    layout->addWidget(caption(QStringLiteral("Default Labor Overhead Percentages"), tab));
+    layout->addWidget(plainLabel(QStringLiteral("Labor Screen:"), tab));
+    layout->addWidget(plainLabel(QStringLiteral("Default Labor Overhead Percentages"), tab));
     layout->addLayout(burdens);
     layout->addStretch();
     layout->addLayout(buttons);

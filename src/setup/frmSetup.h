@@ -28,7 +28,6 @@ public:
 private:
     QWidget* buildCompanyTab();
     QWidget* buildValuesTab();
-    QLineEdit* addBox(const QString& name, QWidget* parent);
     void load();
     SetupValues shown() const;
     void edit();

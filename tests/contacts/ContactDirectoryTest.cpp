@@ -1,43 +1,16 @@
-#include "TestFolders.h"
-
-#include "StandIn.h"
-#include "contacts/ContactDirectory.h"
+#include "ContactsFixture.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 
 using namespace qx;
 
 namespace {
 
-// A small contacts file of the other program: firstname, lastname, company, address, city, st, zip,
-// homeph, workph, ext, contype. Ids follow the order of the rows, from 1.
-const QVariant null;
-const QList<kontavi::ContactRow> kRows{
-    {"Dale", "Miller", "", "418 Fir St", "Missoula", "MT", "59801", "406/555-0142", "406/555-0190", "12",
-     "Cust"},
-    {"Anna", "miller", "", "1207 Cherry Ln", "Missoula", "MT", "59802", "406/555-0177", null, null, "Lead"},
-    {"Jorge", "Martinez", null, "55 Grant Creek Rd", "Missoula", "MT", "59808", "406/555-0113", "", "",
-     "Lead"},
-    {null, "Flathead Builders", "Flathead Builders", "1420 Hwy 93 S", "Kalispell", "MT", "59901",
-     "406/555-0199", "406/555-0103", "", "Contact"},
-    {"Rosa", null, "", "23 Pine Hollow Rd", null, "MT", "59840", "406/555-0126", "", "", "Lead"},
-    {"Karen", "Olsen", "Big Sky Property", "600 Higgins Ave", "Missoula", "MT", "59802", "406/555-0150",
-     "406/555-0102", "17", "Contact"},
-    {"Tom", "Moore", null, "9 Aspen Ct", "Lolo", "MT", "59847", "406/555-0135", null, null, "Personal"},
-    {"Ed", "Mc_Lean", "", "5 Elk Rd", "Lolo", "MT", "59847", "406/555-0171", "", "", "cust"},
-};
-
-class ContactDirectoryTest : public qxtest::ProgramFolderTest {
+class ContactDirectoryTest : public qxtest::ContactsTest {
 protected:
     void SetUp() override {
-        ProgramFolderTest::SetUp();
-        kontaviFolder = programDir.path() + "/Kontavi";
-        ASSERT_TRUE(QDir().mkpath(kontaviFolder + "/data"));
-        kontavi::writeContactsFile(kontaviFolder + "/data/contacts.mdb", kRows);
-        ctx->settings.write(kKontaviApp, "Common", "Path", kontaviFolder);
-        conn = *kontaviContactsConn(ctx->settings);
+        ContactsTest::SetUp();
         directory = std::make_unique<ContactDirectory>(ctx->data, conn);
     }
     // The grid rows as "id name" texts, in the order shown.
@@ -48,8 +21,6 @@ protected:
             out << row.at(0).toString() + ' ' + row.at(1).toString();
         return out;
     }
-    QString kontaviFolder;
-    Conn conn;
     std::unique_ptr<ContactDirectory> directory;
 };
 
@@ -65,11 +36,12 @@ TEST_F(ContactDirectoryTest, TheContactsFileIsFoundFromTheOtherProgramsSettingAn
 
 TEST_F(ContactDirectoryTest, TheGridListsEveryContactByLastThenFirstNameWithItsColumns) {
     const ResultSet rows = directory->PopGrid({});
-    ASSERT_EQ(rows.size(), kRows.size());
+    ASSERT_EQ(rows.size(), contactCount);
     // A null last name sorts first; "miller" and "Miller" sort together, then by first name.
-    EXPECT_EQ(grid({}), (QStringList{"5 ", "4 ", "3 Jorge Martinez", "8 Ed Mc_Lean", "2 Anna miller",
-                                     "1 Dale Miller", "7 Tom Moore", "6 Karen Olsen"}));
-    const QVariantList& dale = rows.rows.at(5);
+    EXPECT_EQ(grid({}), (QStringList{"5 ", "4 ", "9 Property Management Office Hillcrest", "3 Jorge Martinez",
+                                     "8 Ed Mc_Lean", "2 Anna miller", "1 Dale Miller", "7 Tom Moore",
+                                     "6 Karen Olsen"}));
+    const QVariantList& dale = rows.rows.at(6);
     QStringList cells;
     for (const QVariant& v : dale)
         cells << v.toString();
@@ -98,11 +70,11 @@ TEST_F(ContactDirectoryTest, EachFilterReplacesTheGridWithItsOwnCondition) {
         {ContactDirectory::typeQuery("Cust"), {"8", "1"}},
         {ContactDirectory::typeQuery("Personal"), {"7"}},
         // A null company is neither a company nor the empty text.
-        {ContactDirectory::companyQuery("Companies only"), {"4", "6"}},
+        {ContactDirectory::companyQuery("Companies only"), {"4", "9", "6"}},
         {ContactDirectory::companyQuery("No Companies"), {"5", "8", "2", "1"}},
-        {ContactDirectory::companyQuery("Both"), {"5", "4", "3", "8", "2", "1", "7", "6"}},
-        {ContactDirectory::letterQuery("All"), {"5", "4", "3", "8", "2", "1", "7", "6"}},
-        {ContactDirectory::typeQuery("All"), {"5", "4", "3", "8", "2", "1", "7", "6"}},
+        {ContactDirectory::companyQuery("Both"), {"5", "4", "9", "3", "8", "2", "1", "7", "6"}},
+        {ContactDirectory::letterQuery("All"), {"5", "4", "9", "3", "8", "2", "1", "7", "6"}},
+        {ContactDirectory::typeQuery("All"), {"5", "4", "9", "3", "8", "2", "1", "7", "6"}},
     };
     for (const Case& c : cases) {
         QStringList ids;
@@ -150,7 +122,7 @@ TEST_F(ContactDirectoryTest, ReadingNeverChangesTheContactsFile) {
     directory->ownerFields(1);
     // The handle itself refuses to write.
     EXPECT_THROW(ctx->data.file(conn).exec("delete from contacts"), Failure);
-    EXPECT_EQ(ctx->data.Read(conn, "select count(*) from contacts").at(0, 0).toInt(), kRows.size());
+    EXPECT_EQ(ctx->data.Read(conn, "select count(*) from contacts").at(0, 0).toInt(), contactCount);
     directory->release();
     EXPECT_FALSE(ctx->pool.isOpen(conn.path));
     EXPECT_EQ(digest(), before);

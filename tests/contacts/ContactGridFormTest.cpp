@@ -1,7 +1,6 @@
+#include "ContactsFixture.h"
 #include "FormDriver.h"
-#include "TestFolders.h"
 
-#include "StandIn.h"
 #include "app/StartUp.h"
 #include "app/frmQuovi.h"
 #include "contacts/frmContactGrid.h"
@@ -17,29 +16,11 @@ using namespace qxtest;
 
 namespace {
 
-const QVariant null;
-const QString kLongFirst = "Property Management Office"; // 26 characters, the box holds 25
-
-const QList<kontavi::ContactRow> kRows{
-    {"Dale", "Miller", "", "418 Fir St", "Missoula", "MT", "59801", "406/555-0142", "406/555-0190", "12",
-     "Cust"},
-    {"Anna", "Baker", "", "1207 Cherry Ln", "Missoula", "MT", "59802", "406/555-0177", null, null, "Lead"},
-    {"Jorge", "Martinez", null, "55 Grant Creek Rd", "Missoula", "MT", "59808", "406/555-0113", "", "",
-     "Lead"},
-    {kLongFirst, "Hillcrest", "Hillcrest Owners", "1 Hillcrest Loop", "Missoula", "MT", "59803",
-     "406/555-0111", "406/555-0104", "", "Contact"},
-};
-
-class ContactGridFormTest : public ProgramFolderTest {
+class ContactGridFormTest : public ContactsTest {
 protected:
     void SetUp() override {
-        ProgramFolderTest::SetUp();
+        ContactsTest::SetUp();
         StartUp::ensureSettings(ctx->settings, ctx->folder.root());
-        const QString folder = programDir.path() + "/Kontavi";
-        ASSERT_TRUE(QDir().mkpath(folder + "/data"));
-        kontavi::writeContactsFile(folder + "/data/contacts.mdb", kRows);
-        ctx->settings.write(kKontaviApp, "Common", "Path", folder);
-        conn = *kontaviContactsConn(ctx->settings);
     }
     static QStringList column(QDialog& dialog, int col) {
         auto* grid = get<QTableView>(&dialog, "grdDataGrid");
@@ -66,14 +47,14 @@ protected:
             texts << get<QLineEdit>(&window, qPrintable(QString("txtName_%1").arg(i)))->text();
         return texts;
     }
-    Conn conn;
 };
 
 TEST_F(ContactGridFormTest, OpensWithEveryContactAndTheFirstEntryOfEachList) {
     frmContactGrid dialog(ctx->data, conn);
     EXPECT_EQ(dialog.windowTitle(), "Contacts from Kontavi");
-    EXPECT_EQ(column(dialog, 1), (QStringList{"Anna Baker", "Property Management Office Hillcrest",
-                                              "Jorge Martinez", "Dale Miller"}));
+    EXPECT_EQ(column(dialog, 0), (QStringList{"5", "4", "9", "3", "8", "2", "1", "7", "6"}));
+    EXPECT_EQ(column(dialog, 1).mid(1, 3),
+              (QStringList{"", "Property Management Office Hillcrest", "Jorge Martinez"}));
     for (const char* list : {"cboFilter", "cboType", "cboCompanies"})
         EXPECT_EQ(get<QComboBox>(&dialog, list)->currentIndex(), 0) << list;
     auto* grid = get<QTableView>(&dialog, "grdDataGrid");
@@ -91,11 +72,12 @@ TEST_F(ContactGridFormTest, OpensWithEveryContactAndTheFirstEntryOfEachList) {
 TEST_F(ContactGridFormTest, ATypeChosenAfterALetterShowsEveryContactOfThatType) {
     frmContactGrid dialog(ctx->data, conn);
     choose(get<QComboBox>(&dialog, "cboFilter"), "M");
-    EXPECT_EQ(column(dialog, 1), (QStringList{"Jorge Martinez", "Dale Miller"}));
+    EXPECT_EQ(column(dialog, 1),
+              (QStringList{"Jorge Martinez", "Ed Mc_Lean", "Anna miller", "Dale Miller", "Tom Moore"}));
     choose(get<QComboBox>(&dialog, "cboType"), "Lead");
-    EXPECT_EQ(column(dialog, 1), (QStringList{"Anna Baker", "Jorge Martinez"}));
+    EXPECT_EQ(column(dialog, 1), (QStringList{"", "Jorge Martinez", "Anna miller"}));
     choose(get<QComboBox>(&dialog, "cboCompanies"), "Companies only");
-    EXPECT_EQ(column(dialog, 1), (QStringList{"Property Management Office Hillcrest"}));
+    EXPECT_EQ(column(dialog, 1), (QStringList{"", "Property Management Office Hillcrest", "Karen Olsen"}));
 }
 
 TEST_F(ContactGridFormTest, SelectWithoutAContactDoesNothing) {
@@ -116,13 +98,13 @@ TEST_F(ContactGridFormTest, AFailureToFillTheGridIsReportedAndLeavesTheGridAsItW
     EXPECT_TRUE(prompter.lastText().startsWith("Error 14 (Could not find file"))
         << prompter.lastText().toStdString();
     EXPECT_TRUE(prompter.lastText().endsWith(") in procedure PopGrid of Form frmContactGrid"));
-    EXPECT_EQ(column(dialog, 0), (QStringList{"2", "4", "3", "1"}));
+    EXPECT_EQ(column(dialog, 0), (QStringList{"5", "4", "9", "3", "8", "2", "1", "7", "6"}));
 }
 
 TEST_F(ContactGridFormTest, SelectFillsTheSevenOwnerBoxesAndStartStoresThem) {
     frmQuovi window(*ctx);
     window.show();
-    importRow(window, 3);
+    importRow(window, 6);
     EXPECT_EQ(ownerBoxes(window), (QStringList{"Dale", "Miller", "418 Fir St", "Missoula, MT 59801",
                                                "406/555-0142", "406/555-0190", "12"}));
     get<QComboBox>(&window, "cmbEstType")->setEditText("Reroof");
@@ -137,7 +119,7 @@ TEST_F(ContactGridFormTest, SelectFillsTheSevenOwnerBoxesAndStartStoresThem) {
 TEST_F(ContactGridFormTest, AnImportedNameLongerThanItsBoxIsRefusedAtStartNotCut) {
     frmQuovi window(*ctx);
     window.show();
-    importRow(window, 1);
+    importRow(window, 2);
     EXPECT_EQ(ownerBoxes(window).first(), kLongFirst);
     get<QComboBox>(&window, "cmbEstType")->setEditText("Reroof");
     press(&window, "cmdStartEst");
