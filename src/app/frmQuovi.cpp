@@ -3,6 +3,7 @@
 #include "app/WorkModes.h"
 #include "contacts/frmContactGrid.h"
 #include "costs/frmUnitItem.h"
+#include "data/InputRules.h"
 #include "data/ResultTableModel.h"
 #include "docs/UiOutputPanel.h"
 #include "estimate/OpenEstimate.h"
@@ -302,8 +303,8 @@ void frmQuovi::startEstimate() {
             m_owner->focusField(refusal->field, refusal->clearField);
         return;
     }
-    if (input.estName.trimmed().isEmpty())
-        m_owner->setEstimateName(NewEstimate::displayName(input));
+    if (isBlank(input.estName))
+        m_owner->setEstimateName(NewEstimate::displayName(NewEstimate::trimmed(input)));
     enableAllTabs();
     m_tabs->setCurrentIndex(1);
     setStatusPanels(idPanelText(m_state.lEstID), m_state.estName, statusPanelText(m_state.sEstStatus));
@@ -478,13 +479,8 @@ void frmQuovi::closeEstimate() {
         m_state.bChanged = false;
         SaveStatus(false);
     }
-    if (mode == WorkState::kNew) {
-        m_newEstimate.dropReservation();
-        if (!m_state.estName.isEmpty()) {
-            m_ctx.pool.close(m_state.sEstConn.path);
-            removeEstimateFolder(m_ctx.folder, m_state.estName);
-        }
-    }
+    if (mode == WorkState::kNew)
+        m_newEstimate.discard();
     if (mode != WorkState::kReport)
         m_ctx.working.ClearTempDB();
     enableAllTabs();
@@ -538,7 +534,7 @@ void frmQuovi::closeEvent(QCloseEvent* event) {
             return;
         }
         if (m_state.sOpenMode == WorkState::kNew)
-            m_newEstimate.dropReservation();
+            m_newEstimate.discard();
     }
     event->accept();
 }

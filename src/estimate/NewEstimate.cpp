@@ -1,6 +1,7 @@
 #include "estimate/NewEstimate.h"
 
 #include "data/InputRules.h"
+#include "estimate/SaveEstimate.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,7 +84,7 @@ std::optional<StartRefusal> NewEstimate::check(const OwnerInput& input) {
         return StartRefusal{kPickType, OwnerField::Type};
     if (!allAlpha(input.type))
         return StartRefusal{kTypeAlpha, OwnerField::Type, true};
-    if (!input.estName.isEmpty() && !allAlpha(input.estName))
+    if (!isBlank(input.estName) && !allAlpha(input.estName))
         return StartRefusal{kNameAlpha, OwnerField::EstName, true};
     // A value can arrive longer than its box allows (an imported contact): refuse it before storing.
     for (OwnerField field :
@@ -102,17 +103,13 @@ QString NewEstimate::displayName(const OwnerInput& input) {
 }
 
 QString NewEstimate::storedName(const QString& displayName) {
-    static const QString unsafe = QStringLiteral("/\\:*?\"<>|#");
-    QString name;
-    for (QChar c : displayName) {
-        if (c.isSpace() || c.category() == QChar::Other_Control || unsafe.contains(c))
-            continue;
-        name += c;
-    }
-    // "." and ".." are not folder names an estimate may have.
-    if (name.count(QLatin1Char('.')) == name.size())
-        name.clear();
-    return name;
+    return fileNameOf(displayName);
+}
+
+OwnerInput NewEstimate::trimmed(const OwnerInput& input) {
+    OwnerInput result = input;
+    result.type = trimBlanks(input.type);
+    return result;
 }
 
 bool NewEstimate::begin() {
@@ -124,7 +121,8 @@ bool NewEstimate::begin() {
     return m_state.lEstID != 0;
 }
 
-std::optional<StartRefusal> NewEstimate::start(const OwnerInput& input) {
+std::optional<StartRefusal> NewEstimate::start(const OwnerInput& typed) {
+    const OwnerInput input = trimmed(typed);
     if (auto refusal = check(input)) {
         m_ctx.prompter.inform(kAppTitle, refusal->message);
         return refusal;
@@ -133,7 +131,7 @@ std::optional<StartRefusal> NewEstimate::start(const OwnerInput& input) {
     std::optional<StartRefusal> refusal;
     if (name.isEmpty()) {
         refusal = StartRefusal{QStringLiteral("Please enter a name for this estimate."), OwnerField::EstName};
-    } else if (name.size() > kStoredNameMax) {
+    } else if (charCount(name) > kStoredNameMax) {
         refusal = StartRefusal{QStringLiteral("The estimate name %1 is longer than %2 characters.\n"
                                               "Please enter a shorter name for this estimate.")
                                    .arg(name)
@@ -203,6 +201,14 @@ std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const Q
 void NewEstimate::dropReservation() {
     if (m_state.lEstID != 0)
         m_register.deleteRow(m_state.lEstID);
+}
+
+void NewEstimate::discard() {
+    dropReservation();
+    if (m_state.estName.isEmpty())
+        return;
+    m_ctx.pool.close(m_state.sEstConn.path);
+    removeEstimateFolder(m_ctx.folder, m_state.estName);
 }
 
 } // namespace qx

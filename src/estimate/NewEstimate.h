@@ -42,9 +42,12 @@ public:
     static std::optional<StartRefusal> check(const OwnerInput& input);
     // The name the estimate is shown under: the name box's text, or last name + " " + type when empty.
     static QString displayName(const OwnerInput& input);
-    // The stored name: the display name without blanks and without characters that cannot stand in a
-    // file name or would break the register's lists.
+    // The stored name, which names the estimate's folder and file: the display name as fileNameOf makes
+    // it (no blanks, invisible characters, leading dots, or characters a file name or the register's
+    // lists cannot hold).
     static QString storedName(const QString& displayName);
+    // What Start works with: the type without blanks at either end, so "  Ann  " is the type "Ann".
+    static OwnerInput trimmed(const OwnerInput& input);
 
     // New: reserves the register row (lEstID) and rebuilds the working database. False when the
     // register row could not be made (already reported).
@@ -53,8 +56,11 @@ public:
     // estimate's name and file. On a refusal or failure the message has been shown and the refusal
     // (field to focus) is returned.
     std::optional<StartRefusal> start(const OwnerInput& input);
-    // Cancel before Start (or quitting in mode "new"): the reserved register row is deleted.
+    // Cancel before Start: the reserved register row is deleted.
     void dropReservation();
+    // Leaving a new estimate that was never saved (closing it with No, quitting with Yes): the register
+    // row goes, and once Start made them the estimate's file and folder with it.
+    void discard();
 
 private:
     std::optional<StartRefusal> create(const OwnerInput& input, const QString& name);

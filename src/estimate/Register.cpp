@@ -1,6 +1,9 @@
 #include "estimate/Register.h"
 
+#include "data/InputRules.h"
+
 #include <QDate>
+#include <algorithm>
 
 namespace qx {
 
@@ -46,9 +49,12 @@ bool Register::completeRow(qint32 id, const QString& name, const QString& addres
 }
 
 bool Register::nameTaken(const QString& name, qint32 exceptId) {
-    const QVariant count = m_data.ReadScalar(
-        m_mast, QStringLiteral("select count(*) from master where estname=? and id<>?"), {name, exceptId});
-    return count.toLongLong() > 0;
+    // Compared by their keys, which the database cannot figure: every stored name is read.
+    const ResultSet rows = m_data.Read(
+        m_mast, QStringLiteral("select estname from master where estname is not null and id<>?"), {exceptId});
+    const QString key = nameKey(name);
+    return std::any_of(rows.rows.begin(), rows.rows.end(),
+                       [&](const QVariantList& row) { return nameKey(row.at(0).toString()) == key; });
 }
 
 void Register::removeStaleReservations() {

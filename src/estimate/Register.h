@@ -24,7 +24,8 @@ public:
     // updated: a reservation that is gone is a failure, reported by the caller.
     bool completeRow(qint32 id, const QString& name, const QString& address, const QString& storedPath,
                      const QString& type);
-    // True when another estimate (not `exceptId`) already has this name (letter case ignored).
+    // True when another estimate (not `exceptId`) has a name that looks the same: equal by nameKey
+    // (letter case, normalisation and invisible characters ignored).
     bool nameTaken(const QString& name, qint32 exceptId);
     // Removes reservations left by a New that never reached Start (no path), for example after a
     // power loss. Run at start-up, before any window: it says nothing, and a register that cannot be

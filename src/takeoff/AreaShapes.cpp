@@ -50,7 +50,7 @@ AreaCheck refuse(const QString& message, AreaField focus) {
 
 } // namespace
 
-AreaCheck checkAreaInput(const AreaInput& input) {
+AreaCheck checkAreaInput(const AreaInput& input, std::int64_t room) {
     if (!input.shape || !knownShape(*input.shape))
         return refuse(kMsgSelectShape, AreaField::Shape);
     const std::int32_t shape = *input.shape;
@@ -70,13 +70,13 @@ AreaCheck checkAreaInput(const AreaInput& input) {
         return refuse(height.problem, AreaField::Height);
 
     const auto total = shapeArea(shape, width1.whole, width2.whole, height.whole);
-    if (!total)
+    if (!total || *total > room)
         return refuse(kMsgAreaTooLarge, AreaField::Width1);
     return {AreaMeasures{shape, width1.whole, width2.whole, height.whole, *total}, {}, AreaField::Shape};
 }
 
-AreaCheck okayArea(Prompter& prompter, const AreaInput& input) {
-    AreaCheck check = checkAreaInput(input);
+AreaCheck okayArea(Prompter& prompter, const AreaInput& input, std::int64_t room) {
+    AreaCheck check = checkAreaInput(input, room);
     if (!check.ok())
         prompter.inform(kAppTitle, check.message);
     return check;

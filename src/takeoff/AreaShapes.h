@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/InputRules.h"
 #include "data/Prompter.h"
 
 #include <QList>
@@ -64,12 +65,14 @@ struct AreaCheck {
     bool ok() const { return area.has_value(); }
 };
 
-// Checks the dialog's input in the order the user sees it (shape, width or top, bottom, height) and
-// figures the area. Each measure becomes a whole number (half to even) before the area is figured.
-AreaCheck checkAreaInput(const AreaInput& input);
+// Checks the dialog's input in the order the user sees it (shape, width or top, bottom, height; each a
+// measure, see readMeasure) and figures the area. Each measure becomes a whole number (half to even)
+// before the area is figured. An area above `room` (what the roof totals can still take) is refused
+// with "This area is too large to be stored. Please check the measurements.".
+AreaCheck checkAreaInput(const AreaInput& input, std::int64_t room = kMaxMeasure);
 
 // "Okay" of the Areas dialog: checkAreaInput, showing the message of a refusal. On a refusal the
 // dialog stays open and puts the focus on `focus`; otherwise it closes and hands back `area`.
-AreaCheck okayArea(Prompter& prompter, const AreaInput& input);
+AreaCheck okayArea(Prompter& prompter, const AreaInput& input, std::int64_t room = kMaxMeasure);
 
 } // namespace qx

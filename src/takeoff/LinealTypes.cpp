@@ -31,14 +31,8 @@ double linealAmount(std::int32_t type, double length, double area) {
     }
 }
 
-std::optional<std::int32_t> GetTotal(DataAccess& data, std::int32_t type, double length, double area) {
-    std::optional<std::int32_t> total;
-    data.Trap({QStringLiteral("GetTotal"), TrapSite::Form, QStringLiteral("frmLineal")}, [&] {
-        total = toWhole(linealAmount(type, length, area));
-        if (!total)
-            throw Failure(kErrOverflow, QStringLiteral("Overflow"));
-    });
-    return total;
+std::optional<std::int32_t> GetTotal(std::int32_t type, double length, double area) {
+    return toWhole(linealAmount(type, length, area));
 }
 
 namespace {
@@ -58,7 +52,7 @@ bool knownType(std::int32_t type) {
 // The checks of "Okay" before the total: a refusal, or a check without item and message and the
 // length read into `length`.
 LinealCheck checkFields(const LinealInput& input, Measure& length) {
-    if (input.name.isEmpty())
+    if (isBlank(input.name))
         return refuse(kMsgNameItem, LinealField::Name);
     if (charCount(input.name) > kLinealNameMax)
         return refuse(tooLongMessage(kLinealNameMax), LinealField::Name);
@@ -67,23 +61,31 @@ LinealCheck checkFields(const LinealInput& input, Measure& length) {
     length = readMeasure(input.length, kMsgEnterLength);
     if (!length.ok())
         return refuse(length.problem, LinealField::Length);
+    // A length that is stored as 0 makes no item.
+    if (length.whole == 0)
+        return refuse(kMsgEnterLength, LinealField::Length);
     return {};
 }
 
 } // namespace
 
-LinealCheck okayLinealItem(DataAccess& data, const LinealInput& input, double area) {
+LinealCheck checkLinealInput(const LinealInput& input, double area, std::int64_t room) {
     Measure length;
     LinealCheck check = checkFields(input, length);
-    if (!check.message.isEmpty()) {
-        data.prompter().inform(kAppTitle, check.message);
+    if (!check.message.isEmpty())
         return check;
-    }
     // The total counts the length with its fraction; only the stored length is a whole number.
-    const auto total = GetTotal(data, *input.type, length.value, area);
-    if (!total)
-        return refuse(QString(), LinealField::Length);
+    const auto total = GetTotal(*input.type, length.value, area);
+    if (!total || *total > room)
+        return refuse(kMsgItemTooLarge, LinealField::Length);
     check.item = LinealItem{*input.type, input.name, length.whole, *total};
+    return check;
+}
+
+LinealCheck okayLinealItem(Prompter& prompter, const LinealInput& input, double area, std::int64_t room) {
+    LinealCheck check = checkLinealInput(input, area, room);
+    if (!check.ok())
+        prompter.inform(kAppTitle, check.message);
     return check;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "data/DataAccess.h"
+#include "data/InputRules.h"
+#include "data/Prompter.h"
 
 #include <QList>
 #include <QString>
@@ -42,10 +43,9 @@ struct LinealItem {
 // (area: the roof's Area total at that moment), Misc the length itself; 0 for an unknown type.
 double linealAmount(std::int32_t type, double length, double area);
 
-// GetTotal of the Lineal Items dialog: linealAmount as a whole number (half to even). A total outside
-// the whole-number range is reported as an overflow in procedure GetTotal of Form frmLineal and yields
-// nothing.
-std::optional<std::int32_t> GetTotal(DataAccess& data, std::int32_t type, double length, double area);
+// GetTotal of the Lineal Items dialog: linealAmount as a whole number (half to even); nothing when it
+// lies outside the whole-number range.
+std::optional<std::int32_t> GetTotal(std::int32_t type, double length, double area);
 
 // The inputs of the Lineal Items dialog: name text, the chosen type (none when nothing is selected)
 // and the length text.
@@ -67,11 +67,16 @@ struct LinealCheck {
     bool ok() const { return item.has_value(); }
 };
 
-// "Okay" of the Lineal Items dialog. Checks, in order: a name ("Please name this item.") of at most 50
-// characters, a type ("Please select a type."), a length ("Please enter a length.") that is a number
-// in the whole-number range; then figures the total with GetTotal against the roof's Area total
-// `area`. A refusal has been shown when this returns: the dialog stays open and focuses `focus`.
-// Otherwise the dialog closes and hands back `item`.
-LinealCheck okayLinealItem(DataAccess& data, const LinealInput& input, double area);
+// The checks of "Okay" of the Lineal Items dialog, in order: a name that is not blank ("Please name
+// this item.") of at most 50 characters, a type ("Please select a type."), a length ("Please enter a
+// length.") that is a measure (see readMeasure) and not 0 once rounded; then the total by GetTotal
+// against the roof's Area total `area`. A total above `room` (what the roof totals can still take) is
+// refused with "This item is too large to be stored. Please check the length.".
+LinealCheck checkLinealInput(const LinealInput& input, double area, std::int64_t room = kMaxMeasure);
+
+// "Okay" of the Lineal Items dialog: checkLinealInput, showing the message of a refusal. On a refusal
+// the dialog stays open and focuses `focus`; otherwise it closes and hands back `item`.
+LinealCheck okayLinealItem(Prompter& prompter, const LinealInput& input, double area,
+                           std::int64_t room = kMaxMeasure);
 
 } // namespace qx

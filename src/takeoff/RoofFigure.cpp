@@ -16,13 +16,13 @@ PitchChoice RoofFigure::choosePitch(const QString& pitch, const QString& width, 
     if (pitch.isEmpty())
         return {};
     // A box that does not hold a number counts as 0, as an unfinished measure.
-    if (parseNumber(width).value_or(0.0) == 0.0) {
+    if (readMeasure(width).value == 0.0) {
         if (ignoreRoofEvents)
             return {};
         m_data.prompter().inform(kAppTitle, kMsgEnterWidthValue);
         return {MeasureBox::Width, true};
     }
-    if (parseNumber(height).value_or(0.0) == 0.0) {
+    if (readMeasure(height).value == 0.0) {
         m_data.prompter().inform(kAppTitle, kMsgEnterHeightValue);
         return {MeasureBox::Height, !ignoreRoofEvents};
     }
@@ -56,13 +56,14 @@ FigureOutcome RoofFigure::Figure(const QString& pitch, const QString& width, con
         return {false, MeasureBox::Height};
     }
     // The single-precision factor widened as it is, so that the area matches the pitch table's figure.
-    const auto area = toWhole(h.value * w.value * double(PitchValue(pitchNo)));
-    if (!area) {
+    const auto area = toWhole(double(h.whole) * double(w.whole) * double(PitchValue(pitchNo)));
+    // The figured area replaces the Area box; with the lineal items it must still make a Total.
+    if (!area || *area > kMaxMeasure - m_totals.boxes().lineal) {
         prompter.inform(kAppTitle, kMsgAreaTooLarge);
         return {false, MeasureBox::Width};
     }
     m_totals.showArea(*area);
-    return {m_areas.storeFigure({pitchNo, w.whole, h.whole, *area}), MeasureBox::None};
+    return {m_areas.storeFigure({pitchNo, w.whole, h.whole, *area}), MeasureBox::None, w.whole, h.whole};
 }
 
 } // namespace qx

@@ -26,6 +26,9 @@ struct PitchChoice {
 struct FigureOutcome {
     bool stored = false;
     MeasureBox focus = MeasureBox::None;
+    // The whole width and height the row keeps (when stored).
+    std::int32_t width = 0;
+    std::int32_t height = 0;
 };
 
 // The "Total Area" view: a roof's plan width and height and a pitch give one area row.
@@ -40,9 +43,11 @@ public:
     PitchChoice choosePitch(const QString& pitch, const QString& width, const QString& height,
                             bool ignoreRoofEvents);
 
-    // "Figure": area = height x width x the pitch factor, the typed measures with their fractions,
-    // rounded half to even; the Area box shows it (see RoofTotals), the row keeps the width and height
-    // as whole numbers. No pitch: "Please enter measurements and select pitch.".
+    // "Figure": the width and height become whole numbers (half to even, see readMeasure) and area =
+    // height x width x the pitch factor, rounded half to even, so the row keeps the measures its area
+    // was figured from. The Area box shows it (see RoofTotals). No pitch: "Please enter measurements and
+    // select pitch."; an area the roof totals cannot take: "This area is too large to be stored. Please
+    // check the measurements.".
     FigureOutcome Figure(const QString& pitch, const QString& width, const QString& height);
 
 private:

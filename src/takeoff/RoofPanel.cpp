@@ -75,7 +75,10 @@ PitchChoice RoofPanel::choosePitch(const QString& pitch, const QString& width, c
 
 FigureShow RoofPanel::Figure(const QString& pitch, const QString& width, const QString& height) {
     const FigureOutcome outcome = m_figure.Figure(pitch, width, height);
-    return {outcome.focus, current(outcome.stored)};
+    FigureShow show{outcome.focus, current(outcome.stored), std::nullopt};
+    if (outcome.stored)
+        show.measures = std::pair{wholeText(outcome.width), wholeText(outcome.height)};
+    return show;
 }
 
 ViewSwitch RoofPanel::switchView(bool ignoreRoofEvents) {

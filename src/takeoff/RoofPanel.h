@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/AppContext.h"
+#include "data/InputRules.h"
 #include "estimate/WorkState.h"
 #include "takeoff/LinealItems.h"
 #include "takeoff/RoofAreas.h"
@@ -30,6 +31,8 @@ struct RoofShow {
 struct FigureShow {
     MeasureBox focus = MeasureBox::None;
     RoofShow show;
+    // After a stored figure: the width and height as stored, for the measure boxes to show.
+    std::optional<std::pair<QString, QString>> measures;
 };
 
 // The outcome of a click on a view option.
@@ -66,6 +69,11 @@ public:
     const RoofBoxes& boxes() const { return m_totals.boxes(); }
     // The number in the Area box, which a "%" lineal item is figured from.
     double areaNumber() const { return double(boxes().area); }
+    // The largest total a new area or lineal item may have so that the Area, Lineal and Total boxes all
+    // stay within the whole-number range; `replacedTotal` is the total of the row an Edit replaces.
+    std::int64_t room(std::int64_t replacedTotal = 0) const {
+        return kMaxMeasure - boxes().total + replacedTotal;
+    }
 
     // New, Open, Figure and Close start the panel afresh: boxes "0" (the form also shows the
     // "Individual Areas" view, measure boxes "0" and no pitch).

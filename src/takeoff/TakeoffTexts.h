@@ -30,6 +30,8 @@ inline const QString kMsgEnterHeight = QStringLiteral("Please enter a height.");
 inline const QString kMsgNameItem = QStringLiteral("Please name this item.");
 inline const QString kMsgSelectType = QStringLiteral("Please select a type.");
 inline const QString kMsgEnterLength = QStringLiteral("Please enter a length.");
+inline const QString kMsgItemTooLarge =
+    QStringLiteral("This item is too large to be stored. Please check the length.");
 
 // Questions
 inline const QString kTitleConfirmDelete = QStringLiteral("Confirm delete.");

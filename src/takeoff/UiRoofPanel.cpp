@@ -84,7 +84,7 @@ QGroupBox* UiRoofPanel::buildTotalFrame() {
         auto* box = new QLineEdit(QStringLiteral("0"), m_frTotal);
         box->setObjectName(QStringLiteral("txtArea_%1").arg(i));
         UiFocusColour::install(box);
-        UiFieldCheck::installNumber(box, m_ctx.prompter);
+        UiFieldCheck::installMeasure(box, m_ctx.prompter);
         m_measures[size_t(i)] = box;
         g->addWidget(new QLabel(QLatin1String(captions[i]), m_frTotal), 0, i);
         g->addWidget(box, 1, i);
@@ -225,6 +225,10 @@ void UiRoofPanel::figure() {
     const FigureShow result =
         m_panel.Figure(m_pitch->currentText(), m_measures[0]->text(), m_measures[1]->text());
     apply(result.show);
+    if (result.measures) {
+        m_measures[0]->setText(result.measures->first);
+        m_measures[1]->setText(result.measures->second);
+    }
     if (result.focus != MeasureBox::None)
         m_measures[result.focus == MeasureBox::Width ? 0 : 1]->setFocus();
 }
@@ -259,6 +263,7 @@ void UiRoofPanel::styleClicked(int index) {
 
 void UiRoofPanel::addArea() {
     frmAreas dialog(m_ctx.prompter, std::nullopt, this);
+    dialog.setRoom(m_panel.room());
     dialog.exec();
     if (dialog.result())
         apply(m_panel.addArea(*dialog.result()));
@@ -272,6 +277,7 @@ void UiRoofPanel::editArea() {
     if (!stored)
         return;
     frmAreas dialog(m_ctx.prompter, std::pair{id, *stored}, this);
+    dialog.setRoom(m_panel.room(stored->total));
     dialog.exec();
     if (dialog.result())
         apply(m_panel.editArea(id, *dialog.result()));
@@ -283,6 +289,7 @@ void UiRoofPanel::deleteArea() {
 
 void UiRoofPanel::addLineal() {
     frmLineal dialog(m_ctx.data, m_panel.areaNumber(), std::nullopt, this);
+    dialog.setRoom(m_panel.room());
     dialog.exec();
     if (dialog.result())
         apply(m_panel.addLineal(*dialog.result()));
@@ -296,6 +303,7 @@ void UiRoofPanel::editLineal() {
     if (!stored)
         return;
     frmLineal dialog(m_ctx.data, m_panel.areaNumber(), std::pair{id, *stored}, this);
+    dialog.setRoom(m_panel.room(stored->total));
     dialog.exec();
     if (dialog.result())
         apply(m_panel.editLineal(id, *dialog.result()));

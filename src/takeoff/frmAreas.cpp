@@ -88,7 +88,7 @@ void frmAreas::showShape(std::optional<std::int32_t> shape) {
 
 void frmAreas::okay() {
     const AreaInput input{chosenShape(), m_boxes[1]->text(), m_boxes[2]->text(), m_boxes[3]->text()};
-    const AreaCheck check = okayArea(m_prompter, input);
+    const AreaCheck check = okayArea(m_prompter, input, m_room);
     if (!check.ok()) {
         switch (check.focus) {
         case AreaField::Shape:

@@ -23,6 +23,8 @@ public:
 
     // The area from "Okay"; empty when the dialog was cancelled.
     const std::optional<AreaMeasures>& result() const { return m_result; }
+    // The largest area the dialog may hand back (RoofPanel::room); a larger one is refused at "Okay".
+    void setRoom(std::int64_t room) { m_room = room; }
     bool bFrmAreasCancel() const { return !m_result.has_value(); }
 
 private:
@@ -31,6 +33,7 @@ private:
     void okay();
 
     Prompter& m_prompter;
+    std::int64_t m_room = kMaxMeasure;
     QComboBox* m_shape;
     std::array<QLineEdit*, 4> m_boxes{};
     std::array<QLabel*, 4> m_labels{};

@@ -37,7 +37,7 @@ frmLineal::frmLineal(DataAccess& data, double area, std::optional<std::pair<qint
     m_length->setObjectName(QStringLiteral("txtLineal_2"));
     for (QLineEdit* box : {m_name, m_length})
         UiFocusColour::install(box);
-    UiFieldCheck::installNumber(m_length, data.prompter());
+    UiFieldCheck::installMeasure(m_length, data.prompter());
 
     auto* form = new QFormLayout;
     auto* idLabel = new QLabel(QStringLiteral("ID:"), this);
@@ -66,7 +66,8 @@ void frmLineal::okay() {
     std::optional<std::int32_t> type;
     if (m_type->currentIndex() >= 0)
         type = m_type->currentData().toInt();
-    const LinealCheck check = okayLinealItem(m_data, {m_name->text(), type, m_length->text()}, m_area);
+    const LinealCheck check =
+        okayLinealItem(m_data.prompter(), {m_name->text(), type, m_length->text()}, m_area, m_room);
     if (!check.ok()) {
         switch (check.focus) {
         case LinealField::Name:

@@ -1,7 +1,6 @@
 #include "widgets/UiFieldCheck.h"
 
 #include "data/InputRules.h"
-#include "data/WholeNumber.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -38,13 +37,14 @@ void UiFieldCheck::installLength(QLineEdit* box, Prompter& prompter, int maxLeng
         box, prompter, [maxLength](const QString& text) { return checkLength(text, maxLength); }, QString());
 }
 
-void UiFieldCheck::installNumber(QLineEdit* box, Prompter& prompter) {
+void UiFieldCheck::installMeasure(QLineEdit* box, Prompter& prompter) {
     install(
         box, prompter,
         [](const QString& text) -> std::optional<QString> {
-            if (parseNumber(text))
+            const Measure measure = readMeasure(text);
+            if (measure.ok())
                 return std::nullopt;
-            return kMustBeNumber;
+            return measure.problem;
         },
         QStringLiteral("0"));
 }

@@ -27,8 +27,9 @@ public:
     // The column-size rule: a longer text is refused with its message and the box cleared.
     static void installLength(QLineEdit* box, Prompter& prompter, int maxLength);
     static void installLength(QComboBox* box, Prompter& prompter, int maxLength);
-    // The number rule: anything but a number is refused and the box reset to "0".
-    static void installNumber(QLineEdit* box, Prompter& prompter);
+    // The measure rule (readMeasure): anything but a number from 0 to 2147483647 is refused with its
+    // message and the box reset to "0".
+    static void installMeasure(QLineEdit* box, Prompter& prompter);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

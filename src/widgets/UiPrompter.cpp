@@ -57,6 +57,8 @@ Prompter::Answer show(QWidget* parent, const QString& title, const QString& text
                       QMessageBox::StandardButtons buttons, Prompter::Answer defaultAnswer,
                       Prompter::Answer onEscape) {
     QMessageBox box(boxIcon(icon), title, text, buttons, parent);
+    // What the user typed is shown as typed: a name holding "<b>" is no markup, and line breaks stay.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(buttonOf(defaultAnswer));
     box.setEscapeButton(buttonOf(onEscape));
     const int result = box.exec();

@@ -121,13 +121,19 @@ TEST_F(MainWindowTest, F9OnTheOwnerTabCancelsOnlyBeforeStart) {
     EXPECT_EQ(window->state().sOpenMode, "new");
 }
 
-TEST_F(MainWindowTest, QuittingAStartedEstimateDropsItsRowButKeepsItsFolder) {
+TEST_F(MainWindowTest, QuittingAStartedEstimateRemovesItsRowAndFolderTogether) {
     open();
     startSmithGarage();
+    prompter.queueAnswer(Prompter::Answer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(rows(mast(), "select count(*) from master"), QStringList({"1"}));
+    EXPECT_TRUE(QFileInfo(ctx->folder.estimateFolder("SmithGarage")).isDir());
+
     prompter.queueAnswer(Prompter::Answer::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(rows(mast(), "select count(*) from master"), QStringList({"0"}));
-    EXPECT_TRUE(QFileInfo(ctx->folder.estimateFolder("SmithGarage")).isDir());
+    // The owner's name, address and phones leave with the folder.
+    EXPECT_FALSE(QFileInfo::exists(ctx->folder.estimateFolder("SmithGarage")));
 }
 
 TEST_F(MainWindowTest, EditsEnableSavingExceptWhileTheProgramFillsTheBoxesOrFiguresARoof) {

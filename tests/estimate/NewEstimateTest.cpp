@@ -92,6 +92,98 @@ TEST_F(NewEstimateTest, GeneratedNamesDropWhatCannotStandInAFileName) {
     EXPECT_EQ(NewEstimate::displayName(owner("Smith", "Garage", "  ")), "Smith Garage");
 }
 
+TEST_F(NewEstimateTest, InvisibleOrBlankOnlyOwnerFieldsCountAsEmpty) {
+    for (const char* blank : {"\u200b", "\u00a0", "\u3000", "\u200b\u202e\ufeff", " \t "}) {
+        for (int field = 0; field <= 4; ++field) {
+            OwnerInput in = owner();
+            in.names[size_t(field)] = QString::fromUtf8(blank);
+            const auto refusal = NewEstimate::check(in);
+            ASSERT_TRUE(refusal) << field << ' ' << blank;
+            EXPECT_EQ(refusal->message, "This field may not be blank.");
+            EXPECT_EQ(int(refusal->field), int(OwnerField::Name0) + field);
+        }
+    }
+    // A name box of invisible characters is an empty one: the name is made from last name and type.
+    EXPECT_FALSE(NewEstimate::check(owner("Smith", "Garage", QString::fromUtf8("\u200b"))));
+    EXPECT_EQ(NewEstimate::displayName(owner("Smith", "Garage", QString::fromUtf8("\u200b"))),
+              "Smith Garage");
+}
+
+TEST_F(NewEstimateTest, EmojiCountOnceAgainstTheBoxSize) {
+    QString houses;
+    for (int i = 0; i < 13; ++i)
+        houses += QString::fromUtf8("🏠");
+    OwnerInput in = owner();
+    in.names[0] = houses; // 13 characters, 26 UTF-16 units, in a box of 25
+    ASSERT_TRUE(newEstimate->begin());
+    ASSERT_FALSE(newEstimate->start(in).has_value());
+    EXPECT_EQ(rows(state.sEstConn, "select fname, length(fname) from main"), QStringList({houses + " | 13"}));
+    in.names[0] = houses + houses; // 26
+    EXPECT_EQ(NewEstimate::check(in)->message, "This field cannot be any longer than 25 characters.");
+}
+
+TEST_F(NewEstimateTest, StoredNamesAreNormalisedAndNeverHidden) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"L\u200bee Garage", "LeeGarage"},
+        {"\u202eeeL Garage", "eeLGarage"},
+        {".Lee Garage", "LeeGarage"},
+        {"... Lee", "Lee"},
+        {"Jose\u0301 Garage", "Jos\u00e9Garage"},
+        {"<<Summary>> {\\rtf1}", "Summary{rtf1}"},
+    };
+    for (const auto& [display, stored] : cases)
+        EXPECT_EQ(NewEstimate::storedName(QString::fromUtf8(display)), QString::fromUtf8(stored)) << display;
+}
+
+TEST_F(NewEstimateTest, NamesThatLookTheSameAreOneName) {
+    // Starts a new estimate for this last name with the type Garage; the refusal, if any.
+    auto startFor = [&](const char* last) {
+        WorkState other;
+        NewEstimate another(*ctx, other);
+        EXPECT_TRUE(another.begin());
+        const auto refusal = another.start(owner(QString::fromUtf8(last), "Garage"));
+        if (refusal)
+            another.dropReservation();
+        return refusal;
+    };
+    for (const char* last : {"\u00d6lz", "Jos\u00e9", "Lee"})
+        ASSERT_FALSE(startFor(last)) << last;
+
+    for (const char* last : {"\u00f6lz", "O\u0308lz", "Jose\u0301", "JOS\u00c9", "L\u200bee", "lee\u00ad"}) {
+        const auto refusal = startFor(last);
+        ASSERT_TRUE(refusal) << last;
+        EXPECT_EQ(refusal->field, OwnerField::EstName);
+        EXPECT_TRUE(prompter.lastText().startsWith("There is already an estimate named")) << last;
+    }
+    EXPECT_EQ(rows(mast(), "select estname from master order by id"),
+              QStringList({"\u00d6lzGarage", "Jos\u00e9Garage", "LeeGarage"}));
+}
+
+TEST_F(NewEstimateTest, TheTypeIsStoredWithoutBlanksAtItsEnds) {
+    ASSERT_TRUE(newEstimate->begin());
+    ASSERT_FALSE(newEstimate->start(owner("Smith", "  Ann  ")).has_value());
+    EXPECT_EQ(rows(mast(), "select estname, esttype from master"), QStringList({"SmithAnn | Ann"}));
+    EXPECT_EQ(Register(ctx->data, mast()).PopEstTypeCbo(), QStringList({"", "Ann"}));
+    EXPECT_EQ(NewEstimate::displayName(NewEstimate::trimmed(owner("Smith", "\u3000Ann "))), "Smith Ann");
+}
+
+TEST_F(NewEstimateTest, DiscardingAStartedEstimateRemovesRowFileAndFolderTogether) {
+    ASSERT_TRUE(newEstimate->begin());
+    ASSERT_FALSE(newEstimate->start(owner()).has_value());
+    ASSERT_TRUE(QFileInfo(ctx->folder.estimateFolder("SmithGarage")).isDir());
+    newEstimate->discard();
+    EXPECT_EQ(rows(mast(), "select count(*) from master"), QStringList({"0"}));
+    EXPECT_FALSE(QFileInfo::exists(ctx->folder.estimateFolder("SmithGarage")));
+
+    // Before Start there is only the reservation to drop.
+    WorkState other;
+    NewEstimate unstarted(*ctx, other);
+    ASSERT_TRUE(unstarted.begin());
+    unstarted.discard();
+    EXPECT_EQ(rows(mast(), "select count(*) from master"), QStringList({"0"}));
+    EXPECT_TRUE(QDir(ctx->folder.estimatesDir()).isEmpty());
+}
+
 TEST_F(NewEstimateTest, ApostrophesReachMainAndTheRegisterOnce) {
     ASSERT_TRUE(newEstimate->begin());
     OwnerInput in = owner("O'Neil", "Garage");

@@ -9,7 +9,7 @@ using namespace qx;
 namespace {
 
 AreaInput input(std::optional<int> shape, const char* width1, const char* width2, const char* height) {
-    return {shape, QString::fromLatin1(width1), QString::fromLatin1(width2), QString::fromLatin1(height)};
+    return {shape, QString::fromUtf8(width1), QString::fromUtf8(width2), QString::fromUtf8(height)};
 }
 
 std::optional<AreaMeasures> area(std::optional<int> shape, const char* width1, const char* width2,
@@ -54,6 +54,11 @@ TEST(AreaShapesTest, RefusesInputInTheOrderItIsShown) {
         {input(kShapeTrap, "10", "", "5"), kMsgEnterBottom, AreaField::Width2},
         {input(kShapeTri, "5", "", ""), kMsgEnterHeight, AreaField::Height},
         {input(kShapeTri, "5", "", "3000000000"), measureRangeMessage(), AreaField::Height},
+        {input(kShapeRect, "-5", "", "10"), measureRangeMessage(), AreaField::Width1},
+        {input(kShapeTrap, "10", "-0.6", "5"), measureRangeMessage(), AreaField::Width2},
+        {input(kShapeRect, "12", "", std::string(400, '9').c_str()), measureRangeMessage(),
+         AreaField::Height},
+        {input(kShapeRect, "\u200b", "", "10"), kMsgEnterWidth, AreaField::Width1},
     };
     for (const auto& c : cases) {
         const AreaCheck check = checkAreaInput(c.in);
@@ -61,6 +66,14 @@ TEST(AreaShapesTest, RefusesInputInTheOrderItIsShown) {
         EXPECT_EQ(check.message, c.message);
         EXPECT_EQ(check.focus, c.focus) << c.message.toStdString();
     }
+}
+
+TEST(AreaShapesTest, AnAreaTheRoofTotalsCannotTakeIsRefused) {
+    // Room for 119 more: a 12 by 10 rectangle (120) is refused, 119 by 1 fits.
+    const AreaCheck refused = checkAreaInput(input(kShapeRect, "12", "", "10"), 119);
+    EXPECT_EQ(refused.message, kMsgAreaTooLarge);
+    EXPECT_EQ(refused.focus, AreaField::Width1);
+    EXPECT_TRUE(checkAreaInput(input(kShapeRect, "119", "", "1"), 119).ok());
 }
 
 TEST(AreaShapesTest, OkayShowsTheRefusalOnly) {

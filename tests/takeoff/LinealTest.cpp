@@ -19,7 +19,7 @@ LinealInput input(const char* name, std::optional<int> type, const char* length)
 
 TEST_F(LinealTest, TotalsOfTheFourTypes) {
     auto okay = [&](std::optional<int> type, const char* length, double area) {
-        return okayLinealItem(ctx->data, input("Ridge", type, length), area).item;
+        return okayLinealItem(prompter, input("Ridge", type, length), area).item;
     };
     EXPECT_EQ(okay(kLinealCap, "100", 0)->total, 104);       // 103.8
     EXPECT_EQ(okay(kLinealStarter, "100", 0)->total, 42);    // 41.7
@@ -33,33 +33,54 @@ TEST_F(LinealTest, TotalsOfTheFourTypes) {
 
 TEST_F(LinealTest, OkayRefusesInOrder) {
     const std::string fifty(50, 'x');
+    const std::string fiftyHouses = [] {
+        std::string houses;
+        for (int i = 0; i < 50; ++i)
+            houses += "🏠";
+        return houses;
+    }();
     const struct {
         LinealInput in;
         QString message;
         LinealField focus;
     } cases[] = {
         {input("", std::nullopt, ""), kMsgNameItem, LinealField::Name},
+        {input("   ", kLinealCap, "10"), kMsgNameItem, LinealField::Name},
+        {input("\u200b\u00a0\u3000", kLinealCap, "10"), kMsgNameItem, LinealField::Name},
         {input((fifty + "y").c_str(), kLinealCap, "10"), tooLongMessage(50), LinealField::Name},
+        {input((fiftyHouses + "🏠").c_str(), kLinealCap, "10"), tooLongMessage(50), LinealField::Name},
         {input("Ridge", std::nullopt, ""), kMsgSelectType, LinealField::Type},
         {input("Ridge", kLinealCap, ""), kMsgEnterLength, LinealField::Length},
+        {input("Ridge", kLinealCap, "0"), kMsgEnterLength, LinealField::Length},
+        {input("Ridge", kLinealCap, "0.4"), kMsgEnterLength, LinealField::Length},
         {input("Ridge", kLinealCap, "ten"), kMsgNotANumber, LinealField::Length},
+        {input("Ridge", kLinealCap, "-5"), measureRangeMessage(), LinealField::Length},
         {input("Ridge", kLinealCap, "3000000000"), measureRangeMessage(), LinealField::Length},
+        {input("Ridge", kLinealCap, std::string(400, '9').c_str()), measureRangeMessage(),
+         LinealField::Length},
+        {input("Ridge", kLinealCap, "2100000000"), kMsgItemTooLarge, LinealField::Length},
     };
     for (const auto& c : cases) {
-        const LinealCheck check = okayLinealItem(ctx->data, c.in, 0);
+        const LinealCheck check = okayLinealItem(prompter, c.in, 0);
         EXPECT_FALSE(check.ok()) << c.message.toStdString();
         EXPECT_EQ(prompter.lastText(), c.message);
         EXPECT_EQ(check.focus, c.focus) << c.message.toStdString();
     }
-    EXPECT_TRUE(okayLinealItem(ctx->data, input(fifty.c_str(), kLinealCap, "10"), 0).ok());
+    EXPECT_TRUE(okayLinealItem(prompter, input(fifty.c_str(), kLinealCap, "10"), 0).ok());
+    EXPECT_TRUE(okayLinealItem(prompter, input(fiftyHouses.c_str(), kLinealCap, "10"), 0).ok());
 }
 
-TEST_F(LinealTest, OverflowingTotalIsReportedByGetTotal) {
-    const LinealCheck check = okayLinealItem(ctx->data, input("Ridge", kLinealPercent, "2000000000"), 1342);
-    EXPECT_FALSE(check.ok());
-    EXPECT_EQ(check.focus, LinealField::Length);
-    EXPECT_EQ(prompter.lastText(),
-              QStringLiteral("Error 6 (Overflow) in procedure GetTotal of Form frmLineal"));
+TEST_F(LinealTest, ATotalTheRoofCannotTakeIsRefusedInPlainWords) {
+    // 2,000,000,000 percent of 1342 and a cap a little past the whole-number range.
+    for (const auto& [type, length] : {std::pair{kLinealPercent, "2000000000"}, {kLinealCap, "2100000000"}}) {
+        const LinealCheck check = okayLinealItem(prompter, input("Ridge", type, length), 1342);
+        EXPECT_FALSE(check.ok());
+        EXPECT_EQ(check.focus, LinealField::Length);
+        EXPECT_EQ(prompter.lastText(), kMsgItemTooLarge);
+    }
+    // An item that fits alone but not beside what the roof already holds.
+    EXPECT_FALSE(okayLinealItem(prompter, input("Ridge", kLinealCap, "100"), 0, 103).ok());
+    EXPECT_TRUE(okayLinealItem(prompter, input("Ridge", kLinealCap, "100"), 0, 104).ok());
 }
 
 TEST_F(LinealTest, NameWithApostropheRoundTrips) {
@@ -78,7 +99,7 @@ TEST_F(LinealTest, NameWithApostropheRoundTrips) {
 
 TEST_F(LinealTest, PercentItemKeepsItsTotalWhenTheAreaChanges) {
     panel->Figure(QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("40"));
-    const auto percent = okayLinealItem(ctx->data, input("Waste", kLinealPercent, "10"), panel->areaNumber());
+    const auto percent = okayLinealItem(prompter, input("Waste", kLinealPercent, "10"), panel->areaNumber());
     panel->addLineal(*percent.item);
     const RoofShow shown =
         panel->Figure(QStringLiteral("12"), QStringLiteral("30"), QStringLiteral("40")).show;

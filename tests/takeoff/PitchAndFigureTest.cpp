@@ -54,11 +54,49 @@ TEST_F(FigureTest, ExactHalvesGoToEvenAndRefiguringUpdatesTheLastRow) {
               (QStringList{QStringLiteral("1 | 9 | 8"), QStringLiteral("2 | 12 | 141")}));
 }
 
-TEST_F(FigureTest, FractionsCountInTheAreaButRowsKeepWholeMeasures) {
-    panel->Figure(QStringLiteral("6"), QStringLiteral("30.5"), QStringLiteral("40"));
-    EXPECT_EQ(panel->boxes().area, 1364); // 30.5 x 40 x 1.11803 = 1363.99
-    EXPECT_EQ(rows(temp(), QStringLiteral("select Width1,Height from TempAreas")),
-              QStringList{QStringLiteral("30 | 40")});
+TEST_F(FigureTest, TheRowKeepsTheWholeMeasuresItsAreaIsFiguredFrom) {
+    const struct {
+        const char *pitch, *width, *height, *row, *boxWidth;
+    } cases[] = {
+        {"6", "30.5", "40", "6 | 30 | 40 | 1342", "30"}, // 30.5 rounds to even: 30 x 40 x 1.11803
+        {"6", "31.5", "40", "6 | 32 | 40 | 1431", "32"},
+        {"12", "0.4", "1", "12 | 0 | 1 | 0", "0"},
+    };
+    for (const auto& c : cases) {
+        const FigureShow shown = panel->Figure(QString::fromLatin1(c.pitch), QString::fromLatin1(c.width),
+                                               QString::fromLatin1(c.height));
+        EXPECT_EQ(rows(temp(), QStringLiteral("select Pitch,Width1,Height,Total from TempAreas")),
+                  QStringList{QString::fromLatin1(c.row)});
+        // The boxes show what was stored.
+        ASSERT_TRUE(shown.measures) << c.width;
+        EXPECT_EQ(shown.measures->first, QString::fromLatin1(c.boxWidth));
+    }
+}
+
+TEST_F(FigureTest, RefusesNegativeMeasuresAndAnAreaTheTotalsCannotTake) {
+    const struct {
+        const char *width, *height, *message;
+    } cases[] = {
+        {"-5", "40", "This field must be a number between 0 and 2147483647."},
+        {"30", "-0.6", "This field must be a number between 0 and 2147483647."},
+        {"2000000000", "2", "This area is too large to be stored. Please check the measurements."},
+    };
+    for (const auto& c : cases) {
+        const FigureShow shown =
+            panel->Figure(QStringLiteral("6"), QString::fromLatin1(c.width), QString::fromLatin1(c.height));
+        EXPECT_EQ(prompter.lastText(), QString::fromLatin1(c.message));
+        EXPECT_FALSE(shown.show.changed);
+        EXPECT_FALSE(shown.measures);
+    }
+    EXPECT_EQ(count(temp(), QStringLiteral("TempAreas")), 0);
+
+    // With lineal items the Total box must still hold the figured area.
+    panel->addLineal(item(kLinealMisc, QStringLiteral("Ridge"), 10'000'000, 10'000'000));
+    panel->Figure(QStringLiteral("9"), QStringLiteral("1710000000"), QStringLiteral("1")); // 2,137,500,000
+    EXPECT_EQ(prompter.lastText(), kMsgAreaTooLarge);
+    EXPECT_EQ(count(temp(), QStringLiteral("TempAreas")), 0);
+    panel->Figure(QStringLiteral("9"), QStringLiteral("1000"), QStringLiteral("1"));
+    EXPECT_EQ(panel->boxes().total, 1250 + 10'000'000);
 }
 
 TEST_F(FigureTest, RefusesWhatCannotBeFigured) {

@@ -313,11 +313,19 @@ TEST_F(RoofPanelFormTest, MeasureBoxesTurnYellowWhileFocusedAndTakeOnlyNumbers) 
     EXPECT_EQ(focusName(form.get()), "txtArea_0");
     EXPECT_EQ(base(width), kYellow);
 
+    // A measure is never negative.
     width->setText("-12.75");
     height->setFocus();
     settle();
-    EXPECT_EQ(width->text(), "-12.75");
-    EXPECT_EQ(prompter.messageCount(), 1);
+    EXPECT_EQ(width->text(), "0");
+    EXPECT_EQ(prompter.lastText(), measureRangeMessage());
+    EXPECT_EQ(focusName(form.get()), "txtArea_0");
+
+    width->setText("12.75");
+    height->setFocus();
+    settle();
+    EXPECT_EQ(width->text(), "12.75");
+    EXPECT_EQ(prompter.messageCount(), 2);
 }
 
 TEST_F(RoofPanelFormTest, ViewQuestionAnsweredNoKeepsTheViewAndTheRows) {
