@@ -3,7 +3,7 @@
 #include "data/Money.h"
 
 #include <QString>
-#include <optional>
+#include <cstdint>
 
 namespace qx {
 
@@ -46,14 +46,7 @@ struct AdminText {
 AdminText splitAdminText(const QString& text);
 bool isFixedKind(const QString& kind);
 
-// A percentage as typed: a number that is not negative, in the user's or the C format. Its exact
-// decimal value as plain text ("15.5"), trailing zeros dropped; empty when the text is no such number.
-std::optional<QString> readPercent(const QString& text);
-// A fixed amount as typed or stored: a currency text or a plain number that is not negative, rounded to
-// cents; empty when the text is no such amount.
-std::optional<Money> readFixedAmount(const QString& text);
-// The percentage `percent` (plain decimal text, exact) of `base`, rounded to cents half away from zero.
-// Empty when the text is no plain decimal.
-std::optional<Money> percentOf(Money base, const QString& percent);
+// The percentage `tenThousandths` (7.65 % is 76500) of `base`, rounded to cents half away from zero.
+Money percentOf(Money base, std::int64_t tenThousandths);
 
 } // namespace qx

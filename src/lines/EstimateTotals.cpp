@@ -1,5 +1,7 @@
 #include "lines/EstimateTotals.h"
 
+#include "data/InputRules.h"
+
 namespace qx {
 
 namespace {
@@ -53,22 +55,22 @@ Money EstimateTotals::adminTotal() const {
     return total;
 }
 
-// An amount from its kind and number text; nothing when the number cannot be read or is negative.
-// Overhead keeps a percentage as it was written; the others show it in its shortest form.
-std::optional<AdminAmount> EstimateTotals::readAdmin(int index, const QString& kind, const QString& number) {
+// An amount from its kind and number text; nothing when the number cannot be read or is out of range.
+// A percentage is kept in its shortest plain form ("15.50" and "15.5 %" both give 15.5).
+std::optional<AdminAmount> EstimateTotals::readAdmin(const QString& kind, const QString& number) {
     if (isFixedKind(kind)) {
-        const auto amount = readFixedAmount(number);
-        return amount ? std::optional(AdminAmount::fixedAmount(*amount)) : std::nullopt;
+        const Amount amount = readAmount(number);
+        return amount.ok() ? std::optional(AdminAmount::fixedAmount(amount.value)) : std::nullopt;
     }
-    const auto percent = readPercent(number);
-    if (!percent)
+    const Percent percent = readPercent(number);
+    if (!percent.ok())
         return std::nullopt;
-    return AdminAmount::percentage(index == Overhead ? number.trimmed() : *percent);
+    return AdminAmount::percentage(percent.plain());
 }
 
 bool EstimateTotals::FigureAdmin(int index, const QString& kind, const QString& number) {
     return m_ctx.data.Trap(kFigureAdminSite, [&] {
-        const auto amount = readAdmin(index, kind, number);
+        const auto amount = readAdmin(kind, number);
         if (!amount)
             throw typeMismatch();
         setAdmin(index, *amount);
@@ -98,7 +100,7 @@ EstimateTexts EstimateTotals::PopEstAdmin(const Conn& estimateFile) {
                 continue;
             }
             const AdminText text = splitAdminText(stored.toString());
-            const auto amount = readAdmin(i, text.kind, text.number);
+            const auto amount = readAdmin(text.kind, text.number);
             if (!amount)
                 throw typeMismatch();
             setAdmin(i, *amount);

@@ -63,7 +63,7 @@ public:
     static QString storedTerms(const QString& text);
 
 private:
-    static std::optional<AdminAmount> readAdmin(int index, const QString& kind, const QString& number);
+    static std::optional<AdminAmount> readAdmin(const QString& kind, const QString& number);
 
     AppContext& m_ctx;
     std::array<AdminAmount, kAdminCount> m_admin{};

@@ -69,8 +69,9 @@ struct AdminCase {
 TEST_F(LinesTest, FigureAdminReadsKindsAndNumbersAndRefusesWhatCannotBeReadBack) {
     const AdminCase cases[] = {
         {0, "%", "15", "15%", "%-15"},
-        {0, "%", "15.50", "15.50%", "%-15.50"}, // overhead keeps the number as written
-        {1, "%", "15.50", "15.5%", "%-15.5"},
+        {0, "%", "15.50", "15.5%", "%-15.5"},
+        {1, "%", "15.5 %", "15.5%", "%-15.5"},
+        {1, "%", "1000", "1000%", "%-1000"},
         {2, "%", " 7.650 ", "7.65%", "%-7.65"},
         {3, "15%", "2", "2%", "%-2"}, // any kind but Fixed is a percentage
         {1, "Fixed", "100", "Fixed @", "Fixed-100.00"},
@@ -81,6 +82,8 @@ TEST_F(LinesTest, FigureAdminReadsKindsAndNumbersAndRefusesWhatCannotBeReadBack)
         {0, "%", "-5", "", ""},
         {2, "Fixed", "-100", "", ""},
         {2, "Fixed", "1e3", "", ""},
+        {0, "%", "1000.01", "", ""},
+        {2, "Fixed", "1000000000", "", ""},
         {3, "%", "'; drop table main; --", "", ""},
     };
     for (const AdminCase& c : cases) {
@@ -136,11 +139,10 @@ TEST_F(LinesTest, AnUnreadableStoredAmountIsReportedAndStopsTheLoading) {
 TEST(AdminAmountArithmetic, PercentOfRoundsHalfAwayFromZeroToCents) {
     struct Case {
         qint64 baseRaw;
-        const char* percent;
+        qint64 percent; // ten-thousandths
         qint64 cents;
-    } cases[] = {{10000000, "15", 15000}, {3333300, "15", 5000},   {10000, "0.5", 1},
-                 {10000, "0.49", 0},      {-3333300, "15", -5000}, {1, "100", 0},
-                 {50, "100", 1},          {10000000, "0", 0},      {10000000, "100.0000000001", 100000}};
+    } cases[] = {{10000000, 150000, 15000}, {3333300, 150000, 5000}, {10000, 5000, 1}, {10000, 4900, 0},
+                 {-3333300, 150000, -5000}, {1, 1000000, 0},         {50, 1000000, 1}, {10000000, 0, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(qx::percentOf(Money::fromRaw(c.baseRaw), c.percent), Money::fromCents(c.cents))
             << c.percent;
