@@ -140,8 +140,8 @@ struct Estimate {
         report += col::number(col::grouped(grand), 9) + col::kBreak + col::kBreak;
         report += QString(12, u' ') + "Overhead" + QString(9, u' ') + "Profit" + QString(7, u' ') +
                   "Contingency" + QString(8, u' ') + "Management" + col::kBreak;
-        const qx::Money overhead = *qx::percentOf(grand, "15");
-        const qx::Money management = *qx::percentOf(grand, "2");
+        const qx::Money overhead = qx::percentOf(grand, 150000);
+        const qx::Money management = qx::percentOf(grand, 20000);
         report += col::joined("15%", " - ", overhead.toCurrency(), 11) +
                   col::joined("15%", " - ", overhead.toCurrency(), 10) +
                   col::joined("Fixed @", " ", qx::Money::fromWhole(100).toCurrency(), 10) +

@@ -136,8 +136,8 @@ void frmQuovi::buildTabs() {
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_owner = new UiOwnerPanel(m_ctx.prompter, m_tabs);
     m_roof = new UiRoofPanel(m_ctx, m_state, m_tabs);
-    m_lines = new UiLinesPanel(m_tabs);
-    m_terms = new UiTermsPanel(m_tabs);
+    m_lines = new UiLinesPanel(m_ctx, m_state, m_lineItems, m_tabs);
+    m_terms = new UiTermsPanel(m_ctx, m_estTotals, m_tabs);
     m_output = new UiOutputPanel(m_tabs);
     m_tabs->addTab(m_owner, QStringLiteral("Home Owner"));
     m_tabs->addTab(m_roof, QStringLiteral("Area"));
@@ -155,6 +155,8 @@ void frmQuovi::buildTabs() {
     connect(m_roof, &UiRoofPanel::changed, this, &frmQuovi::markChanged);
     connect(m_output, &UiOutputPanel::createClicked, this, &frmQuovi::createDocuments);
     connect(m_terms, &UiTermsPanel::textEdited, this, &frmQuovi::summaryOrTermsEdited);
+    connect(m_terms, &UiTermsPanel::amountsEdited, this, &frmQuovi::markChanged);
+    connect(m_lines, &UiLinesPanel::linesChanged, this, &frmQuovi::linesChanged);
     connect(m_terms->saveButton(), &QPushButton::clicked, this, &frmQuovi::saveAndClose);
 }
 
@@ -222,6 +224,16 @@ void frmQuovi::markChanged() {
     m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
 }
 
+void frmQuovi::linesChanged() {
+    m_terms->showTotals();
+    markChanged();
+}
+
+void frmQuovi::showLinesAndTotals() {
+    m_lines->PopEstiGrid();
+    m_terms->showTotals();
+}
+
 void frmQuovi::summaryOrTermsEdited() {
     if (!m_state.bLoadingTerms && !m_state.isIdle())
         markChanged();
@@ -261,7 +273,7 @@ void frmQuovi::resetWorkArea() {
     m_estTotals.reset();
     m_state.bLoadingTerms = true;
     m_terms->clearTexts();
-    m_terms->resetFigures();
+    m_terms->showTotals();
     m_state.bLoadingTerms = false;
     m_output->reset();
 }
@@ -283,7 +295,10 @@ void frmQuovi::newEstimate() {
         return;
     }
     m_roof->resetForEstimate();
+    // The default administrative amounts, and the totals they give on an estimate without lines.
     m_estTotals.PopAdmin();
+    m_lineItems.refresh();
+    showLinesAndTotals();
     ActiveMenu(QStringLiteral("nonidle"));
     m_owner->LockOwner(false);
     m_owner->setStartCancelEnabled(true);
@@ -363,7 +378,7 @@ void frmQuovi::openEstimate() {
         m_terms->setTexts(texts.summary.value_or(QString()), texts.terms.value_or(QString()));
         m_state.bLoadingTerms = false;
         m_lineItems.refresh();
-        showLines();
+        showLinesAndTotals();
     }
     m_owner->LockOwner(true);
     m_state.bChanged = false;
@@ -411,13 +426,6 @@ void frmQuovi::reportMode() {
     ActiveMenu(QStringLiteral("nonidle"));
     // Without an estimate there is nothing to create documents from.
     m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
-}
-
-void frmQuovi::showLines() {
-    m_lines->model()->setMoneyColumns(EstimateGrid::moneyColumns());
-    m_ctx.data.Trap({QStringLiteral("PopEstiGrid"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
-        m_lines->model()->setResult(m_lineItems.grid().rows(), EstimateGrid::captions());
-    });
 }
 
 void frmQuovi::saveAndClose() {

@@ -44,6 +44,10 @@ public:
     bool saveWithoutClosing();
     // The create commands cmdPrint(0..4) of the Output tab.
     void createDocuments(int index);
+    // The open estimate's lines, grid and totals (opening and saving read and fill them).
+    LineItems& lineItems() { return m_lineItems; }
+    // Refills the estimate grid and every figure of the "Terms/Totals" tab from the models.
+    void showLinesAndTotals();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,10 +72,10 @@ private:
     void reportMode();
     void closeEstimate();
     void saveAndClose();
-    void showLines();
     void openHelp();
     void reportBug();
     void summaryOrTermsEdited();
+    void linesChanged();
 
     void showMode(const ModeView& view);
     void showTabs(bool shown);

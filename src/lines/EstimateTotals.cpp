@@ -68,6 +68,11 @@ std::optional<AdminAmount> EstimateTotals::readAdmin(const QString& kind, const 
     return AdminAmount::percentage(percent.plain());
 }
 
+std::optional<QString> EstimateTotals::adminRefusal(bool fixed, const QString& text) {
+    const QString problem = fixed ? readAmount(text).problem : readPercent(text).problem;
+    return problem.isEmpty() ? std::nullopt : std::optional(problem);
+}
+
 bool EstimateTotals::FigureAdmin(int index, const QString& kind, const QString& number) {
     return m_ctx.data.Trap(kFigureAdminSite, [&] {
         const auto amount = readAdmin(kind, number);

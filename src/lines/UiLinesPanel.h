@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lines/LineItems.h"
+
 #include <QWidget>
 
 class QPushButton;
@@ -9,18 +11,34 @@ namespace qx {
 
 class ResultTableModel;
 
-// The "Line Items" tab: the estimate grid by section and the line commands.
+// The "Line Items" tab: the estimate grid by section and the line commands "&Add Item", "Edit Line",
+// "Delete Line" and "Change Order".
 class UiLinesPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit UiLinesPanel(QWidget* parent = nullptr);
+    UiLinesPanel(AppContext& ctx, WorkState& state, LineItems& lines, QWidget* parent = nullptr);
 
     QTableView* grid() const { return m_grid; }
     ResultTableModel* model() const { return m_model; }
-    // The grid's captions: what the estimate grid shows.
-    static QStringList captions();
+    // PopEstiGrid: shows the grid table as it stands.
+    void PopEstiGrid();
+
+signals:
+    // A command changed the estimate's lines or section order: the estimate counts as changed and the
+    // totals are figured again.
+    void linesChanged();
 
 private:
+    void addItem();
+    void editLine();
+    void deleteLine();
+    void changeOrder();
+    // Shows the picker for a new line (0) or for line `lineId`; true when the user confirmed it.
+    bool pick(qint32 lineId);
+
+    AppContext& m_ctx;
+    WorkState& m_state;
+    LineItems& m_lines;
     QTableView* m_grid;
     ResultTableModel* m_model;
 };

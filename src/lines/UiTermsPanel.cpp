@@ -1,11 +1,13 @@
 #include "lines/UiTermsPanel.h"
 
+#include "lines/frmAdminEdit.h"
 #include "widgets/UiFocusColour.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,13 +27,25 @@ QLabel* figure(const QString& name, const QString& text, QWidget* parent) {
 
 const char* const kSubTotalCaptions[7] = {
     "Material:", "Labor:", "Sub Con:", "Equip:", "Fees:", "Unit Items:", "Total:"};
-const char* const kAdminCaptions[4] = {"Overhead", "Profit", "Contingency", "Management"};
 const char* const kKindLabels[4] = {"lblOver", "lblPro", "lblCont", "lblManage"};
 
 } // namespace
 
-UiTermsPanel::UiTermsPanel(QWidget* parent)
-    : QWidget(parent) {
+UiClickFrame::UiClickFrame(const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void UiClickFrame::mouseReleaseEvent(QMouseEvent* event) {
+    QGroupBox::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit frameClicked();
+}
+
+UiTermsPanel::UiTermsPanel(AppContext& ctx, EstimateTotals& totals, QWidget* parent)
+    : QWidget(parent)
+    , m_ctx(ctx)
+    , m_totals(totals) {
     auto* subFrame = new QGroupBox(QStringLiteral("Sub Totals"), this);
     subFrame->setObjectName(QStringLiteral("frSubTotals"));
     auto* subGrid = new QGridLayout(subFrame);
@@ -43,31 +57,32 @@ UiTermsPanel::UiTermsPanel(QWidget* parent)
     }
 
     auto* adminColumn = new QVBoxLayout;
-    for (int i = 0; i < 4; ++i) {
-        auto* frame = new QGroupBox(QLatin1String(kAdminCaptions[i]), this);
+    for (int i = 0; i < EstimateTotals::kAdminCount; ++i) {
+        auto* frame = new UiClickFrame(EstimateTotals::adminCaption(i), this);
         frame->setObjectName(QStringLiteral("frAdmin_%1").arg(i));
         auto* row = new QHBoxLayout(frame);
-        auto* kind = new QLabel(frame);
-        kind->setObjectName(QLatin1String(kKindLabels[i]));
-        kind->setMinimumWidth(70);
+        m_kinds[size_t(i)] = new QLabel(frame);
+        m_kinds[size_t(i)]->setObjectName(QLatin1String(kKindLabels[i]));
+        m_kinds[size_t(i)]->setMinimumWidth(70);
         m_amounts[size_t(i)] = figure(QStringLiteral("lblAdmin_%1").arg(i), QStringLiteral("..."), frame);
-        row->addWidget(kind);
+        row->addWidget(m_kinds[size_t(i)]);
         row->addStretch();
         row->addWidget(m_amounts[size_t(i)]);
         adminColumn->addWidget(frame);
+        connect(frame, &UiClickFrame::frameClicked, this, [this, i] { editAmount(i); });
     }
 
-    auto* totals = new QGridLayout;
+    auto* totalsGrid = new QGridLayout;
     m_subTotal = figure(QStringLiteral("lblSubTotal"), QStringLiteral(".00"), this);
     m_adminTotal = figure(QStringLiteral("lblAdminTotal"), QStringLiteral(".00"), this);
     m_estTotal = figure(QStringLiteral("lblEstTotal"), QStringLiteral(".00"), this);
-    totals->addWidget(new QLabel(QStringLiteral("Sub Total:"), this), 0, 0);
-    totals->addWidget(m_subTotal, 0, 1);
-    totals->addWidget(new QLabel(QStringLiteral("Admin Total:"), this), 1, 0);
-    totals->addWidget(m_adminTotal, 1, 1);
-    totals->addWidget(new QLabel(QStringLiteral("EstimateTotal:"), this), 2, 0);
-    totals->addWidget(m_estTotal, 2, 1);
-    adminColumn->addLayout(totals);
+    totalsGrid->addWidget(new QLabel(QStringLiteral("Sub Total:"), this), 0, 0);
+    totalsGrid->addWidget(m_subTotal, 0, 1);
+    totalsGrid->addWidget(new QLabel(QStringLiteral("Admin Total:"), this), 1, 0);
+    totalsGrid->addWidget(m_adminTotal, 1, 1);
+    totalsGrid->addWidget(new QLabel(QStringLiteral("EstimateTotal:"), this), 2, 0);
+    totalsGrid->addWidget(m_estTotal, 2, 1);
+    adminColumn->addLayout(totalsGrid);
     adminColumn->addStretch();
 
     m_summary = new QPlainTextEdit(this);
@@ -103,13 +118,27 @@ UiTermsPanel::UiTermsPanel(QWidget* parent)
     layout->addLayout(texts, 1);
 }
 
-void UiTermsPanel::resetFigures() {
-    for (QLabel* label : m_subTotals)
-        label->setText(QStringLiteral(".00"));
-    for (QLabel* label : {m_subTotal, m_adminTotal, m_estTotal})
-        label->setText(QStringLiteral(".00"));
-    for (QLabel* label : m_amounts)
-        label->setText(QStringLiteral("..."));
+void UiTermsPanel::showTotals() {
+    for (int i = 0; i < kCategoryCount; ++i)
+        m_subTotals[size_t(i)]->setText(m_totals.category(i).toCurrency());
+    m_subTotals[kCategoryCount]->setText(m_totals.lineTotal().toCurrency());
+    m_subTotal->setText(m_totals.lineTotal().toCurrency());
+    for (int i = 0; i < EstimateTotals::kAdminCount; ++i) {
+        m_kinds[size_t(i)]->setText(m_totals.admin(i).kindLabel());
+        m_amounts[size_t(i)]->setText(m_totals.adminAmount(i).toCurrency());
+    }
+    m_adminTotal->setText(m_totals.adminTotal().toCurrency());
+    m_estTotal->setText(m_totals.estimateTotal().toCurrency());
+}
+
+void UiTermsPanel::editAmount(int index) {
+    frmAdminEdit dialog(m_totals, m_ctx.prompter, index, this);
+    dialog.exec();
+    // Whichever button closed the dialog, the totals are figured again and the estimate has changed.
+    m_ctx.data.Trap({QStringLiteral("frAdmin_Click"), TrapSite::Form, QStringLiteral("frmQuovi")},
+                    [&] { m_totals.FigureEstAdmin(); });
+    showTotals();
+    emit amountsEdited();
 }
 
 void UiTermsPanel::clearTexts() {

@@ -1,25 +1,40 @@
 #pragma once
 
+#include "lines/EstimateTotals.h"
+
+#include <QGroupBox>
 #include <QWidget>
 #include <array>
 
-class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace qx {
 
-// The "Terms/Totals" tab: the category subtotals, the four administrative amounts, the totals, the
-// summary and payment terms, and "Save && Close".
+// A frame that acts on a click (the administrative amounts' frames).
+class UiClickFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    UiClickFrame(const QString& caption, QWidget* parent);
+
+signals:
+    void frameClicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The "Terms/Totals" tab: the category subtotals, the four administrative amounts (a click on a frame
+// changes that amount), the totals, the summary and payment terms, and "Save && Close".
 class UiTermsPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit UiTermsPanel(QWidget* parent = nullptr);
+    UiTermsPanel(AppContext& ctx, EstimateTotals& totals, QWidget* parent = nullptr);
 
     QPushButton* saveButton() const { return m_save; }
-    // Back to the figures of an estimate without lines or amounts.
-    void resetFigures();
+    // Shows every figure as the totals hold them.
+    void showTotals();
     // Empties the summary and terms (the caller keeps this from counting as an edit).
     void clearTexts();
     // The summary and payment terms as typed, and an opened estimate's stored ones (the caller keeps
@@ -31,10 +46,17 @@ public:
 signals:
     // The user changed the summary or the terms.
     void textEdited();
+    // An administrative amount was edited (or its dialog cancelled): the estimate counts as changed.
+    void amountsEdited();
 
 private:
-    std::array<QLabel*, 7> m_subTotals{};
-    std::array<QLabel*, 4> m_amounts{};
+    void editAmount(int index);
+
+    AppContext& m_ctx;
+    EstimateTotals& m_totals;
+    std::array<QLabel*, kCategoryCount + 1> m_subTotals{};
+    std::array<QLabel*, EstimateTotals::kAdminCount> m_kinds{};
+    std::array<QLabel*, EstimateTotals::kAdminCount> m_amounts{};
     QLabel* m_subTotal;
     QLabel* m_adminTotal;
     QLabel* m_estTotal;
