@@ -387,7 +387,8 @@ void frmQuovi::openEstimate() {
 
 void frmQuovi::importContact() {
     const auto contacts = kontaviContactsConn(m_ctx.settings);
-    if (m_state.sOpenMode != WorkState::kNew || !contacts)
+    // Only a new estimate's owner, before Start, can be filled in.
+    if (m_state.sOpenMode != WorkState::kNew || m_state.hasEstimateFile() || !contacts)
         return;
     frmContactGrid directory(m_ctx.data, *contacts, this);
     if (directory.exec() == QDialog::Accepted && directory.chosen())

@@ -32,8 +32,6 @@ frmSetup::frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     load();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().topLeft());
 }
 
 QWidget* frmSetup::buildCompanyTab() {
@@ -197,6 +195,8 @@ void frmSetup::load() {
         m_include[i]->setChecked(values.include[i]);
     lockCoFields(true);
     m_tabs->setCurrentIndex(0);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().topLeft());
 }
 
 SetupValues frmSetup::shown() const {

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -57,6 +58,7 @@ TEST_F(SetupFormTest, OpensLockedOnTheCompanyTabWithTheStoredValues) {
     EXPECT_EQ(form->windowTitle(), "Setup Maintance");
     EXPECT_EQ(get<QTabWidget>(form.get(), "tabSetup")->currentIndex(), 0);
     EXPECT_TRUE(locked());
+    EXPECT_EQ(form->pos(), form->screen()->availableGeometry().topLeft());
     EXPECT_EQ(coInfo(0)->text(), "ABC Construction");
     EXPECT_EQ(coInfo(4)->text(), "54321-1234");
     EXPECT_TRUE(get<QCheckBox>(form.get(), "ckbCoFax")->isChecked());
