@@ -1,5 +1,8 @@
 #include "docs/RtfReader.h"
+#include "docs/Placeholders.h"
+
 #include "RtfText.h"
+#include <QFile>
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -176,6 +179,38 @@ TEST(RtfReader, PlaceholderSplitAcrossRunsIsFoundAsOneWord) {
                                        QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords);
     ASSERT_FALSE(found.isNull());
     EXPECT_EQ(found.selectionStart(), 5);
+}
+
+} // namespace
+
+namespace {
+
+// A letter as a common word processor saves it: a style sheet, page styles, \loch runs, a table, and a
+// field typed in two formats.
+TEST(RtfReader, ReadsALetterWrittenByAWordProcessor) {
+    QFile file(QStringLiteral(QX_TEST_DIR "/data/written_by_a_word_processor.rtf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QTextDocument doc;
+    EXPECT_TRUE(qx::readRtf(file.readAll(), doc).complete);
+    EXPECT_EQ(textOf(doc),
+              QString::fromUtf8("Proposal for <<LastName>>\nDear <<LastName>>,\n"
+                                "Total: <<EstTotal>> valid until old <<ExpDate>>. "
+                                "Café – “quoted” €\nItem\tQty\nShingles\t32\nSigned <<CoName>>"));
+    EXPECT_EQ(qx::replacePlaceholder(doc, QStringLiteral("<<LastName>>"), QStringLiteral("Dana O'Neil")), 2);
+    EXPECT_EQ(doc.begin().next().text(), QStringLiteral("Dear Dana O'Neil,"));
+    const QTextBlock title = doc.begin();
+    EXPECT_TRUE(title.blockFormat().alignment() & Qt::AlignHCenter);
+    const QTextCharFormat titleFormat = title.begin().fragment().charFormat();
+    EXPECT_EQ(titleFormat.fontPointSize(), 18.0);
+    EXPECT_EQ(titleFormat.fontWeight(), QFont::Bold);
+    EXPECT_EQ(titleFormat.foreground().color(), QColor(31, 56, 100));
+    const QTextBlock total = doc.findBlockByNumber(2);
+    EXPECT_EQ(total.blockFormat().leftMargin(), 96.0);
+    EXPECT_TRUE(doc.find(QStringLiteral("<<EstTotal>>")).charFormat().fontUnderline());
+    EXPECT_TRUE(doc.find(QStringLiteral("old")).charFormat().fontStrikeOut());
+    EXPECT_TRUE(doc.lastBlock().blockFormat().alignment() & Qt::AlignRight);
+    EXPECT_EQ(doc.begin().next().begin().fragment().charFormat().fontFamilies().toStringList().value(0),
+              QStringLiteral("Liberation Serif"));
 }
 
 } // namespace
