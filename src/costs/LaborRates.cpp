@@ -86,6 +86,11 @@ RateTotal ComputeTotal(const QString& base, const BurdenTexts& burdens) {
         rate.burdenAmounts[i] = *rounded.toMoney();
         rate.total += rate.burdenAmounts[i];
     }
+    // The burdened rate is a cost item's amount like any other: it must stay within the amount range.
+    if (rate.total > kMaxAmount) {
+        rate.problemBox = 0;
+        rate.problem = amountRangeMessage();
+    }
     return rate;
 }
 

@@ -36,7 +36,9 @@ bool opensPercentage(const QString& base);
 // The burdened rate of the five boxes: the burdens rounded to three decimals (halves to even), then
 // base and burdens added as money.
 struct RateTotal {
-    int problemBox = -1; // the first box (0 = base, 1 to 4 = burdens) that holds no rate, -1 when none
+    // The first box (0 = base, 1 to 4 = burdens) that holds no rate, or 0 when the burdened rate would
+    // exceed the amount range; -1 when none.
+    int problemBox = -1;
     QString problem;
     BurdenTexts burdens; // the rounded burden texts the boxes show
     Money base;          // the amounts as stored

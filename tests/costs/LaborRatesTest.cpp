@@ -77,6 +77,7 @@ TEST(LaborMathTest, BoxesThatHoldNoRateAreNamed) {
         {"20", burdens("0", "0", "0", "-0.5"), 4, amountRangeMessage()},
         {"99999999999999999999", burdens("0", "0", "0", "0"), 0, amountRangeMessage()},
         {"20'; drop table costitem; --", burdens("0", "0", "0", "0"), 0, kMustBeNumber},
+        {"999999999.99", burdens("0.01", "0", "0", "0"), 0, amountRangeMessage()},
     };
     for (const auto& c : cases) {
         const RateTotal rate = ComputeTotal(QLatin1String(c.base), c.burden);
