@@ -1,16 +1,11 @@
 #pragma once
 
+#include "widgets/UiControls.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 
 namespace qx {
-
-// A push button named for the automation and for the program's error reports (cmdSave, ...).
-inline QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 // A named button that runs `slot` of `receiver` when clicked.
 template <class Receiver, class Slot>
