@@ -2,6 +2,7 @@
 
 #include "status/StatusTexts.h"
 #include "status/frmOwnerDetail.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
 
@@ -33,18 +34,17 @@ QFont fixedPitchFont() {
 }
 
 QLabel* shownLabel(const QString& name, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    QLabel* label = plainLabel(QString(), parent);
     label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 
+// Return in a box never presses a command: Update, Delete and the owner details each close a page.
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+    QPushButton* command = namedButton(name, caption, parent);
+    command->setAutoDefault(false);
+    return command;
 }
 
 } // namespace
@@ -78,7 +78,7 @@ QWidget* frmManageStatus::buildListPage() {
                             metrics.lineSpacing() * 16);
 
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(new QLabel(StatusTexts::kFilterLabel, page));
+    filterRow->addWidget(plainLabel(StatusTexts::kFilterLabel, page));
     filterRow->addWidget(m_filter);
     filterRow->addStretch();
     auto* layout = new QVBoxLayout(page);
@@ -96,10 +96,8 @@ QWidget* frmManageStatus::buildEditPage() {
     m_id = shownLabel(QStringLiteral("lblEstID"), page);
     m_name = shownLabel(QStringLiteral("lblEstName"), page);
     m_address = shownLabel(QStringLiteral("lblEstAddress"), page);
-    m_date = new QLineEdit(page);
-    m_date->setObjectName(QStringLiteral("txtDate"));
-    m_length = new QLineEdit(page);
-    m_length->setObjectName(QStringLiteral("txtLength"));
+    m_date = focusBox(QStringLiteral("txtDate"), page);
+    m_length = focusBox(QStringLiteral("txtLength"), page);
     m_type = new QComboBox(page);
     m_type->setObjectName(QStringLiteral("Combo1"));
     m_type->setEditable(true);
@@ -133,18 +131,18 @@ QWidget* frmManageStatus::buildEditPage() {
     connect(owner, &QPushButton::clicked, this, &frmManageStatus::editOwner);
 
     auto* form = new QGridLayout;
-    form->addWidget(new QLabel(QStringLiteral("ID:"), page), 0, 0);
+    form->addWidget(plainLabel(QStringLiteral("ID:"), page), 0, 0);
     form->addWidget(m_id, 0, 1, 1, 2);
-    form->addWidget(new QLabel(QStringLiteral("Name:"), page), 1, 0);
+    form->addWidget(plainLabel(QStringLiteral("Name:"), page), 1, 0);
     form->addWidget(m_name, 1, 1, 1, 2);
-    form->addWidget(new QLabel(QStringLiteral("Address:"), page), 2, 0);
+    form->addWidget(plainLabel(QStringLiteral("Address:"), page), 2, 0);
     form->addWidget(m_address, 2, 1, 1, 2);
-    form->addWidget(new QLabel(QStringLiteral("Date:"), page), 3, 0);
+    form->addWidget(plainLabel(QStringLiteral("Date:"), page), 3, 0);
     form->addWidget(m_date, 3, 1);
-    form->addWidget(new QLabel(QStringLiteral("Length:"), page), 4, 0);
+    form->addWidget(plainLabel(QStringLiteral("Length:"), page), 4, 0);
     form->addWidget(m_length, 4, 1);
-    form->addWidget(new QLabel(QStringLiteral("days"), page), 4, 2);
-    form->addWidget(new QLabel(QStringLiteral("Type:"), page), 5, 0);
+    form->addWidget(plainLabel(QStringLiteral("days"), page), 4, 2);
+    form->addWidget(plainLabel(QStringLiteral("Type:"), page), 5, 0);
     form->addWidget(m_type, 5, 1, 1, 2);
     form->setColumnStretch(2, 1);
 

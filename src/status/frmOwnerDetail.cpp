@@ -2,8 +2,8 @@
 
 #include "estimate/NewEstimate.h"
 #include "status/StatusTexts.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
-#include "widgets/UiFocusColour.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,57 +14,38 @@
 
 namespace qx {
 
-namespace {
-
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
-
-QLineEdit* frmOwnerDetail::addBox(const QString& name) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(name);
-    UiFocusColour::install(box);
-    return box;
-}
-
 frmOwnerDetail::frmOwnerDetail(AppContext& ctx, qint32 estId, QWidget* parent)
     : QDialog(parent)
     , m_details(ctx, estId) {
     setObjectName(QStringLiteral("frmOwnerDetail"));
     setWindowTitle(StatusTexts::kOwnerCaption);
-    m_estName = addBox(QStringLiteral("txtEstName"));
+    m_estName = focusBox(QStringLiteral("txtEstName"), this);
     for (int i = 0; i < int(m_names.size()); ++i) {
-        m_names[size_t(i)] = addBox(QStringLiteral("txtName_%1").arg(i));
+        m_names[size_t(i)] = focusBox(QStringLiteral("txtName_%1").arg(i), this);
         UiFieldCheck::installLength(m_names[size_t(i)], ctx.prompter, ownerFieldMaxLength(OwnerField(i)));
     }
 
-    auto* update = new QPushButton(QStringLiteral("Update"), this);
-    update->setObjectName(QStringLiteral("cmdUpdate"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* update = namedButton(QStringLiteral("cmdUpdate"), QStringLiteral("Update"), this);
+    auto* cancel = namedButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this);
     update->setAutoDefault(false);
     cancel->setAutoDefault(false);
     connect(update, &QPushButton::clicked, this, &frmOwnerDetail::update);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* form = new QGridLayout;
-    form->addWidget(caption(QStringLiteral("Estimate Name:"), this), 0, 0, 1, 3);
+    form->addWidget(plainLabel(QStringLiteral("Estimate Name:"), this), 0, 0, 1, 3);
     form->addWidget(m_estName, 1, 0, 1, 3);
-    form->addWidget(caption(QStringLiteral("First Name"), this), 2, 0);
-    form->addWidget(caption(QStringLiteral("Last Name or Company Name"), this), 2, 1, 1, 2);
+    form->addWidget(plainLabel(QStringLiteral("First Name"), this), 2, 0);
+    form->addWidget(plainLabel(QStringLiteral("Last Name or Company Name"), this), 2, 1, 1, 2);
     form->addWidget(m_names[0], 3, 0);
     form->addWidget(m_names[1], 3, 1, 1, 2);
-    form->addWidget(caption(QStringLiteral("Address"), this), 4, 0, 1, 3);
+    form->addWidget(plainLabel(QStringLiteral("Address"), this), 4, 0, 1, 3);
     form->addWidget(m_names[2], 5, 0, 1, 3);
-    form->addWidget(caption(QStringLiteral("City, St & Zip"), this), 6, 0, 1, 3);
+    form->addWidget(plainLabel(QStringLiteral("City, St & Zip"), this), 6, 0, 1, 3);
     form->addWidget(m_names[3], 7, 0, 1, 3);
-    form->addWidget(caption(QStringLiteral("Home Phone"), this), 8, 0);
-    form->addWidget(caption(QStringLiteral("Work Phone"), this), 8, 1);
-    form->addWidget(caption(QStringLiteral("Ext"), this), 8, 2);
+    form->addWidget(plainLabel(QStringLiteral("Home Phone"), this), 8, 0);
+    form->addWidget(plainLabel(QStringLiteral("Work Phone"), this), 8, 1);
+    form->addWidget(plainLabel(QStringLiteral("Ext"), this), 8, 2);
     form->addWidget(m_names[4], 9, 0);
     form->addWidget(m_names[5], 9, 1);
     form->addWidget(m_names[6], 9, 2);

@@ -16,7 +16,6 @@ public:
     frmOwnerDetail(AppContext& ctx, qint32 estId, QWidget* parent = nullptr);
 
 private:
-    QLineEdit* addBox(const QString& name);
     void update();
 
     OwnerDetails m_details;
