@@ -32,6 +32,15 @@ TEST_F(RoofPanelTest, AreasAndLinealsMakeTheRoofTotal) {
     EXPECT_EQ(shown.boxes, (RoofBoxes{0, 104, 104}));
 }
 
+TEST_F(RoofPanelTest, RoomIsWhatTheTotalBoxCanStillTake) {
+    EXPECT_EQ(panel->room(), kMaxMeasure);
+    panel->addArea(rect(12, 10));
+    panel->addLineal(item(kLinealCap, QStringLiteral("Ridge"), 100, 104));
+    EXPECT_EQ(panel->room(), kMaxMeasure - 224);
+    // Editing the rectangle may use its own 120 again.
+    EXPECT_EQ(panel->room(120), kMaxMeasure - 104);
+}
+
 TEST_F(RoofPanelTest, EditTakesThePitchAway) {
     panel->Figure(QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("40"));
     const RoofShow shown = panel->editArea(1, AreaMeasures{kShapeTrap, 10, 20, 5, 75});
