@@ -1,6 +1,9 @@
 #include "costs/frmPickItem.h"
 
+#include "costs/CostTexts.h"
 #include "costs/UiCostWidgets.h"
+#include "costs/frmAddLabMat.h"
+#include "costs/frmAddMat.h"
 #include "data/InputRules.h"
 #include "data/ResultTableModel.h"
 #include "lines/LineTexts.h"
@@ -78,7 +81,7 @@ QWidget* frmPickItem::buildBrowser() {
 
     m_addItem = new QPushButton(QStringLiteral("Add New Cost Item"), browser);
     m_addItem->setObjectName(QStringLiteral("cmdAddItem"));
-    m_addItem->setEnabled(false);
+    connect(m_addItem, &QPushButton::clicked, this, &frmPickItem::cmdAddItem_Click);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), browser);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cancel, &QPushButton::clicked, this, &frmPickItem::cmdCancel_Click);
@@ -248,6 +251,19 @@ void frmPickItem::cmdSelect_Click() {
     figureTotal();
     m_panel->hide();
     accept();
+}
+
+void frmPickItem::cmdAddItem_Click() {
+    // A new cost item starts as a material, as from the Cost Tables' first tab; on the unit items' tab a
+    // new unit item is built.
+    CostEditing editing;
+    if (m_tabs->currentIndex() == CostCatalogue::kUnitTab) {
+        frmAddLabMat(m_ctx.data, m_ctx.working, m_ctx.conns.sCostConn, editing, this).exec();
+    } else {
+        editing.mode = CostEditing::Mode::Add;
+        frmAddMat(m_ctx.data, m_ctx.conns.sCostConn, editing, kTypeMaterial, this).exec();
+    }
+    RefreshGrid();
 }
 
 void frmPickItem::cmdCancel_Click() {

@@ -50,6 +50,7 @@ private:
     void selectSection(const QString& name);
     void figureTotal();
     void cmdSelect_Click();
+    void cmdAddItem_Click();
     void cmdCancel_Click();
 
     AppContext& m_ctx;
