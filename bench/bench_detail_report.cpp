@@ -1,6 +1,7 @@
 // The estimate detail report of an estimate with 100, 1,000 and 5,000 lines, against a bare SQLite
 // baseline that formats the same rows into the same text from one query. The last line printed is
 // "RATIO detail_report_5000 <program / baseline>".
+#include "BenchRatio.h"
 #include "data/AppContext.h"
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
@@ -9,10 +10,8 @@
 #include "lines/EstimateTotals.h"
 #include "lines/PendingLine.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
 #include <sqlcipher/sqlite3.h>
@@ -188,34 +187,10 @@ void BM_RawSqliteBaseline(benchmark::State& state) {
 BENCHMARK(BM_DetailReport)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawSqliteBaseline)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
-// Collects the mean time of the 5,000-line runs so the ratio can be printed once both have run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const std::string name = run.benchmark_name();
-            if (name.find("/5000") == std::string::npos)
-                continue;
-            if (name.find("BM_DetailReport") != std::string::npos)
-                program = run.GetAdjustedRealTime();
-            else if (name.find("BM_RawSqliteBaseline") != std::string::npos)
-                baseline = run.GetAdjustedRealTime();
-        }
-    }
-    double program = 0;
-    double baseline = 0;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    estimates().clear();
-    if (reporter.baseline > 0)
-        std::printf("RATIO detail_report_5000 %.2f\n", reporter.program / reporter.baseline);
-    return 0;
+    return qxbench::runWithRatio(argc, argv, "detail_report_5000",
+                                 {"BM_DetailReport", "BM_RawSqliteBaseline", "/5000"},
+                                 [] { estimates().clear(); });
 }

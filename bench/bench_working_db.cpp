@@ -1,13 +1,12 @@
 // Loading an opened estimate's lines into the working database (AddTpLineItem, one statement per line)
 // against a bare SQLite baseline that inserts the same rows with one prepared statement in one
 // transaction. The last line printed is "RATIO add_tp_line_items_1000 <program / baseline>".
+#include "BenchRatio.h"
 #include "data/AppContext.h"
 #include "data/ScriptedPrompter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <sqlcipher/sqlite3.h>
 
@@ -79,31 +78,9 @@ void BM_RawSqliteBaseline(benchmark::State& state) {
 BENCHMARK(BM_AddTpLineItem)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawSqliteBaseline)->Unit(benchmark::kMillisecond);
 
-// Collects the mean time of each benchmark so the ratio can be printed once both have run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const double perIteration = run.GetAdjustedRealTime();
-            if (run.benchmark_name().find("BM_AddTpLineItem") != std::string::npos)
-                program = perIteration;
-            else if (run.benchmark_name().find("BM_RawSqliteBaseline") != std::string::npos)
-                baseline = perIteration;
-        }
-    }
-    double program = 0;
-    double baseline = 0;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.baseline > 0)
-        std::printf("RATIO add_tp_line_items_1000 %.2f\n", reporter.program / reporter.baseline);
-    return 0;
+    return qxbench::runWithRatio(argc, argv, "add_tp_line_items_1000",
+                                 {"BM_AddTpLineItem", "BM_RawSqliteBaseline", ""});
 }

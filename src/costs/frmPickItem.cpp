@@ -26,6 +26,8 @@ namespace qx {
 
 namespace {
 
+constexpr int kMaxColumnWidth = 260;
+
 QLabel* field(const QString& name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -154,10 +156,18 @@ QGroupBox* frmPickItem::buildPanel() {
     return m_panel;
 }
 
+void frmPickItem::showRows(int tab, const ResultSet& rows) {
+    m_models[size_t(tab)]->setResult(rows, CostCatalogue::columnCaptions(tab));
+    // Every column as wide as what it holds, but none wider than a long name.
+    QTableView* grid = m_grids[size_t(tab)];
+    grid->resizeColumnsToContents();
+    for (int column = 0; column < m_models[size_t(tab)]->columnCount(); ++column)
+        grid->setColumnWidth(column, std::min(grid->columnWidth(column), kMaxColumnWidth));
+}
+
 void frmPickItem::RefreshGrid() {
     for (int tab = 0; tab < CostCatalogue::kTabCount; ++tab)
-        m_models[size_t(tab)]->setResult(m_picker.catalogue().PopGrid(tab),
-                                         CostCatalogue::columnCaptions(tab));
+        showRows(tab, m_picker.catalogue().PopGrid(tab));
     PopCat();
 }
 
@@ -171,8 +181,7 @@ void frmPickItem::PopCat() {
 
 void frmPickItem::FilterGrid() {
     const int tab = m_tabs->currentIndex();
-    m_models[size_t(tab)]->setResult(m_picker.catalogue().FilterGrid(tab, m_category->currentText()),
-                                     CostCatalogue::columnCaptions(tab));
+    showRows(tab, m_picker.catalogue().FilterGrid(tab, m_category->currentText()));
 }
 
 void frmPickItem::PopSectionCombo() {

@@ -41,6 +41,7 @@ public:
 private:
     QWidget* buildBrowser();
     QGroupBox* buildPanel();
+    void showRows(int tab, const ResultSet& rows);
     void PopCat();
     void FilterGrid();
     void PickGrid_DblClick(int tab);

@@ -1,0 +1,131 @@
+// Adding one line to an estimate that holds 50, 500 and 5,000 lines: the whole AddLineItem path (the
+// insert, the grid rebuilt from the sections and lines, the totals figured again) against a bare SQLite
+// baseline that inserts the same grid rows with one prepared statement in one transaction. The last
+// line printed is "RATIO add_line_5000 <program / baseline>".
+#include "BenchRatio.h"
+#include "data/AppContext.h"
+#include "data/ScriptedPrompter.h"
+#include "estimate/WorkState.h"
+#include "lines/LineItems.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sqlcipher/sqlite3.h>
+
+namespace {
+
+constexpr int kSections = 10;
+const char* const kTags[] = {"Material", "Labor", "SubCon", "Equip", "Fee", "Unit_Item"};
+
+// A working database holding `lines` lines spread over ten sections, with its grid built.
+struct Estimate {
+    QTemporaryDir dir;
+    qx::ScriptedPrompter prompter;
+    std::unique_ptr<qx::AppContext> ctx;
+    qx::WorkState state;
+    std::unique_ptr<qx::EstimateTotals> totals;
+    std::unique_ptr<qx::LineItems> lines;
+
+    explicit Estimate(int count) {
+        QDir().mkpath(dir.path() + "/data");
+        ctx = std::make_unique<qx::AppContext>(dir.path(), prompter, dir.path() + "/config");
+        qx::writeDefaultSettings(ctx->settings);
+        ctx->working.CreateTempDB();
+        state.sOpenMode = qx::WorkState::kNew;
+        state.lEstID = 1;
+        totals = std::make_unique<qx::EstimateTotals>(*ctx);
+        totals->PopAdmin();
+        lines = std::make_unique<qx::LineItems>(*ctx, state, *totals);
+        qx::SqlFile& temp = ctx->data.file(ctx->conns.sTempConn);
+        qx::Transaction transaction(temp);
+        for (int s = 0; s < kSections; ++s)
+            temp.exec("insert into tempsect(secdesc,secorder)values(?,?)", {QString("Section %1").arg(s), s});
+        for (int i = 0; i < count; ++i)
+            temp.exec(
+                "insert into tplineitems(estid,itemid,secorder,sect,name,itemtable,qty,unit,cost,linetotal)"
+                "values(1,?,?,?,'Architectural shingles',?,3,'bdl',459900,1379700)",
+                {(i * 7919) % 1000, i % kSections, QString("Section %1").arg(i % kSections), kTags[i % 6]});
+        transaction.commit();
+        lines->refresh();
+    }
+
+    void setPending() {
+        qx::PendingLine& p = lines->pending();
+        p = {500,
+             3,
+             "Section 3",
+             "Material",
+             3,
+             "bdl",
+             "Architectural shingles",
+             qx::Money::fromCents(4599),
+             qx::lineTotalOf(3, qx::Money::fromCents(4599)),
+             true};
+    }
+};
+
+void BM_AddLineItem(benchmark::State& state) {
+    Estimate estimate(int(state.range(0)));
+    estimate.setPending();
+    qx::SqlFile& temp = estimate.ctx->data.file(estimate.ctx->conns.sTempConn);
+    for (auto _ : state) {
+        if (!estimate.lines->AddLineItem(qx::LineItems::Change::Add))
+            state.SkipWithError("AddLineItem failed");
+        state.PauseTiming();
+        temp.exec("delete from tplineitems where autoid=(select max(autoid) from tplineitems)");
+        state.ResumeTiming();
+    }
+}
+
+void BM_RawSqliteBaseline(benchmark::State& state) {
+    const int count = int(state.range(0)) + 1;
+    Estimate estimate(0);
+    const QByteArray path = estimate.ctx->conns.sTempConn.path.toUtf8();
+    estimate.ctx->pool.closeAll();
+    sqlite3* db = nullptr;
+    sqlite3_open(path.constData(), &db);
+    sqlite3_exec(db, "PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY;", nullptr, nullptr, nullptr);
+    const int rows = count + 4 * kSections;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sqlite3_exec(db, "delete from estigrid", nullptr, nullptr, nullptr);
+        state.ResumeTiming();
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_prepare_v2(
+            db,
+            "insert into estigrid(tplineitemid,estid,lineitemid,itemid,secorder,name,itemtable,qty,"
+            "unit,cost,linetotal,subtotal)values(?,?,?,?,?,?,?,?,?,?,?,?)",
+            -1, &stmt, nullptr);
+        for (int i = 0; i < rows; ++i) {
+            sqlite3_bind_int(stmt, 1, i + 1);
+            sqlite3_bind_int(stmt, 2, 1);
+            sqlite3_bind_int(stmt, 3, 0);
+            sqlite3_bind_int(stmt, 4, (i * 7919) % 1000);
+            sqlite3_bind_int(stmt, 5, i % kSections);
+            sqlite3_bind_text(stmt, 6, "Architectural shingles", -1, SQLITE_STATIC);
+            sqlite3_bind_text(stmt, 7, kTags[i % 6], -1, SQLITE_STATIC);
+            sqlite3_bind_int(stmt, 8, 3);
+            sqlite3_bind_text(stmt, 9, "bdl", -1, SQLITE_STATIC);
+            sqlite3_bind_int64(stmt, 10, 459900);
+            sqlite3_bind_int64(stmt, 11, 1379700);
+            sqlite3_bind_null(stmt, 12);
+            sqlite3_step(stmt);
+            sqlite3_reset(stmt);
+        }
+        sqlite3_finalize(stmt);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(db);
+}
+
+BENCHMARK(BM_AddLineItem)->Arg(50)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawSqliteBaseline)->Arg(50)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return qxbench::runWithRatio(argc, argv, "add_line_5000",
+                                 {"BM_AddLineItem", "BM_RawSqliteBaseline", "/5000"});
+}
