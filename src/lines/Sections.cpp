@@ -8,9 +8,10 @@ namespace {
 
 const TrapSite kSaveSite{QStringLiteral("cmdSave_Click"), TrapSite::Form, QStringLiteral("frmAddSection")};
 
-// A section name as it is stored: the text without blanks around it.
+// A section name as it is stored: the text without blank or invisible characters around it (a name of
+// nothing else is no name).
 QString sectionName(const QString& text) {
-    return text.trimmed();
+    return isBlank(text) ? QString() : trimBlanks(text);
 }
 
 } // namespace

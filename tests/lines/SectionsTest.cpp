@@ -34,6 +34,7 @@ TEST_F(LinesTest, BlankAddAndOverlongNamesMakeNoSection) {
     } cases[] = {
         {"", ""},
         {"   ", ""},
+        {QString::fromUtf16(u"\u200B\u00A0\u3000"), ""},
         {"Add", "\"Add\" adds a new section and cannot be a section's name. Please type another."},
         {" add ", "\"Add\" adds a new section and cannot be a section's name. Please type another."},
         {QString(51, 'x'), "This field cannot be any longer than 50 characters."},
@@ -48,6 +49,15 @@ TEST_F(LinesTest, BlankAddAndOverlongNamesMakeNoSection) {
     }
     EXPECT_TRUE(sections->list().isEmpty());
     EXPECT_EQ(sections->save(QString(50, 'x'), false)->name.size(), 50);
+    // Lengths count characters as the database does: 50 emoji fit, 51 do not.
+    QString house;
+    for (int i = 0; i < 50; ++i)
+        house += QString::fromUtf16(u"\U0001F3E0");
+    EXPECT_EQ(sections->save(house, false), Section({house, 1}));
+    EXPECT_FALSE(sections->save(house + "x", false).has_value());
+    EXPECT_EQ(
+        sections->save(QString::fromUtf16(u"\u200B Roof's \"best\"; drop table tempsect; --"), false)->name,
+        "Roof's \"best\"; drop table tempsect; --");
 }
 
 TEST_F(LinesTest, RenumberingDropsEmptySectionsAndClosesTheGaps) {
