@@ -85,7 +85,8 @@ void frmQuovi::buildMenus() {
 
     m_reportsMenu = menuBar()->addMenu(QStringLiteral("&Reports"));
     m_reportsMenu->setObjectName(QStringLiteral("mnuReportsMenu"));
-    addCommand(m_reportsMenu, QStringLiteral("mnuReportForms"), QStringLiteral("Print Forms"));
+    QAction* forms =
+        addCommand(m_reportsMenu, QStringLiteral("mnuReportForms"), QStringLiteral("Print Forms"));
     QAction* manageDocs = addCommand(m_reportsMenu, QStringLiteral("mnuReportManage"),
                                      QStringLiteral("Manage Details/Proposal"), Qt::Key_F2);
 
@@ -104,6 +105,7 @@ void frmQuovi::buildMenus() {
     connect(m_save, &QAction::triggered, this, &frmQuovi::saveAndClose);
     connect(m_close, &QAction::triggered, this, &frmQuovi::closeEstimate);
     connect(manageDocs, &QAction::triggered, this, &frmQuovi::reportMode);
+    connect(forms, &QAction::triggered, this, [this] { m_output->printForms(); });
     connect(m_contents, &QAction::triggered, this, &frmQuovi::openHelp);
     connect(m_bug, &QAction::triggered, this, &frmQuovi::reportBug);
     connect(setup, &QAction::triggered, this, &frmQuovi::showSetup);
@@ -138,7 +140,8 @@ void frmQuovi::buildTabs() {
     m_roof = new UiRoofPanel(m_ctx, m_state, m_tabs);
     m_lines = new UiLinesPanel(m_ctx, m_state, m_lineItems, m_tabs);
     m_terms = new UiTermsPanel(m_ctx, m_estTotals, m_tabs);
-    m_output = new UiOutputPanel(m_tabs);
+    m_output =
+        new UiOutputPanel(m_ctx.prompter, m_ctx.folder.estimatesDir(), m_ctx.folder.templatesDir(), m_tabs);
     m_tabs->addTab(m_owner, QStringLiteral("Home Owner"));
     m_tabs->addTab(m_roof, QStringLiteral("Area"));
     m_tabs->addTab(m_lines, QStringLiteral("Line Items"));

@@ -3,7 +3,28 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
+
 namespace qx {
+
+// How a file dialog opens: the filter chosen at first and the folder it starts in.
+struct FileDialogStart {
+    QString selectedFilter;
+    QString folder;
+    // The caller asks before replacing an existing file (through the Prompter), so the dialog does not.
+    bool callerAsksBeforeReplacing = false;
+};
+
+// What a print dialog is asked and what it answers.
+struct PrintRequest {
+    // The printer the real dialog sets up; the document is printed on it after the dialog.
+    QPrinter* printer = nullptr;
+    // "Selection" is offered (and chosen at first) when the document has a selection.
+    bool selectionOffered = false;
+    // Answers: print only the selection; or print to this PDF file instead of the chosen printer.
+    bool selectionOnly = false;
+    QString pdfFile;
+};
 
 // Every question and message the program shows goes through a Prompter: the real one shows
 // message boxes and file dialogs, the scripted one answers from a queue and records what was shown.
@@ -24,6 +45,12 @@ public:
     // A file chosen in an open or save dialog; empty when the user cancelled.
     virtual QString chooseOpenFile(const QString& title, const QString& filters) = 0;
     virtual QString chooseSaveFile(const QString& title, const QString& filters) = 0;
+    virtual QString chooseOpenFile(const QString& title, const QString& filters,
+                                   const FileDialogStart& start) = 0;
+    virtual QString chooseSaveFile(const QString& title, const QString& filters,
+                                   const FileDialogStart& start) = 0;
+    // A print dialog titled `title`; true when the user chose to print.
+    virtual bool acceptPrint(const QString& title, PrintRequest& request) = 0;
     // Asks the desktop to open a URL (the help pages, a mail to support).
     virtual void openUrl(const QString& url) = 0;
 };

@@ -90,6 +90,28 @@ QString ScriptedPrompter::chooseSaveFile(const QString& title, const QString&) {
     return chooseFile(title);
 }
 
+QString ScriptedPrompter::chooseOpenFile(const QString& title, const QString&, const FileDialogStart&) {
+    return chooseFile(title);
+}
+QString ScriptedPrompter::chooseSaveFile(const QString& title, const QString&, const FileDialogStart&) {
+    return chooseFile(title);
+}
+
+bool ScriptedPrompter::acceptPrint(const QString& title, PrintRequest& request) {
+    if (m_printFiles.empty() || m_printFiles.front().isEmpty()) {
+        if (!m_printFiles.empty())
+            m_printFiles.pop_front();
+        record(QStringLiteral("dialog: %1 -> cancel").arg(title));
+        return false;
+    }
+    request.pdfFile = m_printFiles.front();
+    m_printFiles.pop_front();
+    // The dialog opens on "Selection" when it is offered, and the scripted user keeps that choice.
+    request.selectionOnly = request.selectionOffered;
+    record(QStringLiteral("dialog: %1 -> %2").arg(title, request.pdfFile));
+    return true;
+}
+
 void ScriptedPrompter::openUrl(const QString& url) {
     record(QStringLiteral("open: %1").arg(url));
 }

@@ -15,6 +15,8 @@ class ScriptedPrompter : public Prompter {
 public:
     void queueAnswer(Answer answer) { m_answers.push_back(answer); }
     void queueFile(const QString& path) { m_files.push_back(path); }
+    // The next print dialog is accepted and prints to this PDF file.
+    void queuePrintFile(const QString& path) { m_printFiles.push_back(path); }
 
     // Everything shown so far, one entry per message, dialog or opened URL.
     const QStringList& log() const { return m_log; }
@@ -32,6 +34,11 @@ public:
     Answer askOkCancel(const QString& title, const QString& text, Icon icon, Answer defaultAnswer) override;
     QString chooseOpenFile(const QString& title, const QString& filters) override;
     QString chooseSaveFile(const QString& title, const QString& filters) override;
+    QString chooseOpenFile(const QString& title, const QString& filters,
+                           const FileDialogStart& start) override;
+    QString chooseSaveFile(const QString& title, const QString& filters,
+                           const FileDialogStart& start) override;
+    bool acceptPrint(const QString& title, PrintRequest& request) override;
     void openUrl(const QString& url) override;
 
     static QString answerWord(Answer answer);
@@ -43,6 +50,7 @@ private:
 
     std::deque<Answer> m_answers;
     std::deque<QString> m_files;
+    std::deque<QString> m_printFiles;
     QStringList m_log;
     QString m_lastText;
     int m_messages = 0;

@@ -1,9 +1,17 @@
 #include "docs/UiOutputPanel.h"
 
+#include "data/Prompter.h"
+#include "docs/BlankForms.h"
 #include "docs/DocumentBuilder.h"
+#include "docs/DocumentFiles.h"
+#include "docs/FontSizes.h"
+#include "docs/UiPrintJob.h"
+#include "docs/frmFind.h"
+#include "docs/frmPrintForms.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +20,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace qx {
 
@@ -19,21 +28,45 @@ namespace {
 const char* const kDocCaptions[4] = {"Detail", "Proposal", "Contract", "Area Details"};
 const char* const kCreateCaptions[5] = {"Create document set", "Create from estimate", "Create from estimate",
                                         "Create from estimate", "Create from areas"};
+
+// The size list refills itself for the chosen font each time it opens.
+class SizeList : public QComboBox {
+public:
+    SizeList(std::function<void()> beforeOpening, QWidget* parent)
+        : QComboBox(parent)
+        , m_beforeOpening(std::move(beforeOpening)) {}
+    void showPopup() override {
+        m_beforeOpening();
+        QComboBox::showPopup();
+    }
+
+private:
+    std::function<void()> m_beforeOpening;
+};
 } // namespace
 
-UiOutputPanel::UiOutputPanel(QWidget* parent)
-    : QWidget(parent) {
+UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, const QString& templatesDir,
+                             QWidget* parent)
+    : QWidget(parent)
+    , m_prompter(prompter)
+    , m_estimatesDir(estimatesDir)
+    , m_templatesDir(templatesDir) {
     m_toolbar = new QToolBar(this);
     m_toolbar->setObjectName(QStringLiteral("tbToolBar"));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    addToolbarActions();
+    addFileActions();
+    m_toolbar->addSeparator();
+    addEditingActions();
+    m_toolbar->addSeparator();
+    addFormatActions();
     m_fonts = new QComboBox(this);
     m_fonts->setObjectName(QStringLiteral("cboFonts"));
     m_fonts->setMinimumWidth(160);
-    m_sizes = new QComboBox(this);
+    m_sizes = new SizeList([this] { fillSizes(); }, this);
     m_sizes->setObjectName(QStringLiteral("cboSize"));
     m_sizes->setEditable(true);
-    for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
+    m_sizes->setInsertPolicy(QComboBox::NoInsert);
+    for (int size : fontSizesFor(QString()))
         m_sizes->addItem(QString::number(size));
 
     m_tabs = new QTabWidget(this);
@@ -44,6 +77,7 @@ UiOutputPanel::UiOutputPanel(QWidget* parent)
         editor->setObjectName(QStringLiteral("rtfText_%1").arg(i));
         if (i == 0 || i == 3)
             editor->setCurrentFont(reportFont());
+        connect(editor, &QTextEdit::currentCharFormatChanged, this, &UiOutputPanel::showFormatState);
         m_editors[size_t(i)] = editor;
         auto* create = new QPushButton(QLatin1String(kCreateCaptions[i + 1]), page);
         create->setObjectName(QStringLiteral("cmdPrint_%1").arg(i + 1));
@@ -56,6 +90,7 @@ UiOutputPanel::UiOutputPanel(QWidget* parent)
         layout->addLayout(row);
         m_tabs->addTab(page, QLatin1String(kDocCaptions[i]));
     }
+    connect(m_tabs, &QTabWidget::currentChanged, this, &UiOutputPanel::showFormatState);
     m_create[0] = new QPushButton(QLatin1String(kCreateCaptions[0]), this);
     m_create[0]->setObjectName(QStringLiteral("cmdPrint_0"));
     for (int i = 0; i < 5; ++i)
@@ -64,7 +99,7 @@ UiOutputPanel::UiOutputPanel(QWidget* parent)
     connect(m_fonts, &QComboBox::textActivated, this,
             [this](const QString& family) { currentEditor()->setFontFamily(family); });
     connect(m_sizes, &QComboBox::textActivated, this, [this](const QString& size) {
-        if (const double points = size.toDouble(); points > 0)
+        if (const double points = size.toDouble(); points > 0 && points <= 1638)
             currentEditor()->setFontPointSize(points);
     });
     // The font lists sit on a row of their own so that the whole toolbar fits a 1024-pixel screen.
@@ -87,45 +122,51 @@ QTextEdit* UiOutputPanel::currentEditor() const {
     return m_editors.at(size_t(std::max(0, m_tabs->currentIndex())));
 }
 
-void UiOutputPanel::addToolbarActions() {
+QAction* UiOutputPanel::addCommand(const char* key, const char* tip) {
+    QAction* action = m_toolbar->addAction(QLatin1String(key));
+    action->setObjectName(QStringLiteral("tb") + QLatin1String(key));
+    action->setToolTip(QLatin1String(tip ? tip : key));
+    return action;
+}
+
+void UiOutputPanel::addFileActions() {
+    addCommand("New"); // a document starts from a create command, so "New" has nothing to do
+    connect(addCommand("Open"), &QAction::triggered, this, &UiOutputPanel::openDocument);
+    connect(addCommand("Save"), &QAction::triggered, this, &UiOutputPanel::saveDocument);
+    connect(addCommand("Print"), &QAction::triggered, this, &UiOutputPanel::printDocument);
+}
+
+void UiOutputPanel::addEditingActions() {
     // The editing commands act on the editor of the selected document tab.
     const struct {
         const char* key;
-        const char* tip;
         void (QTextEdit::*slot)();
-    } editing[] = {{"Copy", "Copy", &QTextEdit::copy},
-                   {"Cut", "Cut", &QTextEdit::cut},
-                   {"Paste", "Paste", &QTextEdit::paste}};
-    for (const char* key : {"New", "Open", "Save", "Print"}) {
-        QAction* action = m_toolbar->addAction(QLatin1String(key));
-        action->setObjectName(QStringLiteral("tb") + QLatin1String(key));
-        action->setEnabled(false); // document files and printing arrive with the document commands
-    }
-    m_toolbar->addSeparator();
-    for (const auto& e : editing) {
-        QAction* action = m_toolbar->addAction(QLatin1String(e.key));
-        action->setObjectName(QStringLiteral("tb") + QLatin1String(e.key));
-        action->setToolTip(QLatin1String(e.tip));
-        connect(action, &QAction::triggered, this, [this, slot = e.slot] { (currentEditor()->*slot)(); });
-    }
-    QAction* find = m_toolbar->addAction(QStringLiteral("Find"));
-    find->setObjectName(QStringLiteral("tbFind"));
-    find->setEnabled(false);
-    m_toolbar->addSeparator();
-    QAction* bold = m_toolbar->addAction(QStringLiteral("Bold"));
-    bold->setObjectName(QStringLiteral("tbBold"));
-    connect(bold, &QAction::triggered, this, [this] {
+    } editing[] = {{"Copy", &QTextEdit::copy}, {"Cut", &QTextEdit::cut}, {"Paste", &QTextEdit::paste}};
+    for (const auto& e : editing)
+        connect(addCommand(e.key), &QAction::triggered, this,
+                [this, slot = e.slot] { (currentEditor()->*slot)(); });
+    connect(addCommand("Find"), &QAction::triggered, this, &UiOutputPanel::findText);
+}
+
+void UiOutputPanel::addFormatActions() {
+    m_bold = addCommand("Bold");
+    connect(m_bold, &QAction::triggered, this, [this] {
         QTextEdit* e = currentEditor();
         e->setFontWeight(e->fontWeight() > QFont::Normal ? QFont::Normal : QFont::Bold);
+        showFormatState();
     });
-    QAction* italic = m_toolbar->addAction(QStringLiteral("Italic"));
-    italic->setObjectName(QStringLiteral("tbItalic"));
-    connect(italic, &QAction::triggered, this,
-            [this] { currentEditor()->setFontItalic(!currentEditor()->fontItalic()); });
-    QAction* underline = m_toolbar->addAction(QStringLiteral("Underline"));
-    underline->setObjectName(QStringLiteral("tbUnderline"));
-    connect(underline, &QAction::triggered, this,
-            [this] { currentEditor()->setFontUnderline(!currentEditor()->fontUnderline()); });
+    m_italic = addCommand("Italic");
+    connect(m_italic, &QAction::triggered, this, [this] {
+        currentEditor()->setFontItalic(!currentEditor()->fontItalic());
+        showFormatState();
+    });
+    m_underline = addCommand("Underline");
+    connect(m_underline, &QAction::triggered, this, [this] {
+        currentEditor()->setFontUnderline(!currentEditor()->fontUnderline());
+        showFormatState();
+    });
+    for (QAction* toggle : {m_bold, m_italic, m_underline})
+        toggle->setCheckable(true);
     m_toolbar->addSeparator();
     const struct {
         const char* key;
@@ -134,13 +175,73 @@ void UiOutputPanel::addToolbarActions() {
     } aligns[] = {{"Left", "Align Left", Qt::AlignLeft},
                   {"Center", "Align Center", Qt::AlignHCenter},
                   {"Right", "Align Right", Qt::AlignRight}};
-    for (const auto& a : aligns) {
-        QAction* action = m_toolbar->addAction(QLatin1String(a.key));
-        action->setObjectName(QStringLiteral("tb") + QLatin1String(a.key));
-        action->setToolTip(QLatin1String(a.tip));
-        connect(action, &QAction::triggered, this,
+    for (const auto& a : aligns)
+        connect(addCommand(a.key, a.tip), &QAction::triggered, this,
                 [this, align = a.align] { currentEditor()->setAlignment(align); });
+}
+
+void UiOutputPanel::showFormatState() {
+    const QTextEdit* e = currentEditor();
+    m_bold->setChecked(e->fontWeight() > QFont::Normal);
+    m_italic->setChecked(e->fontItalic());
+    m_underline->setChecked(e->fontUnderline());
+}
+
+// The toolbar's file, print and find commands report no errors: one that fails has no effect.
+void UiOutputPanel::openDocument() {
+    const QString path = m_prompter.chooseOpenFile(QStringLiteral("Open"), openFilters(),
+                                                   FileDialogStart{rtfFilter(), {}, false});
+    QTextEdit* editor = currentEditor();
+    // A loaded document is read from its start, as a search from the cursor expects.
+    if (!path.isEmpty() && loadDocumentFile(path, *editor->document()))
+        editor->moveCursor(QTextCursor::Start);
+}
+
+void UiOutputPanel::saveDocument() {
+    const QString title = QStringLiteral("Save As");
+    const QString path =
+        m_prompter.chooseSaveFile(title, saveFilters(), FileDialogStart{rtfFilter(), m_estimatesDir, true});
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) && m_prompter.askYesNo(title, replaceQuestion(path), Prompter::Icon::Warning,
+                                                       Prompter::Answer::No) != Prompter::Answer::Yes)
+        return;
+    saveDocumentFile(path, *currentEditor()->document());
+}
+
+void UiOutputPanel::printDocument() {
+    const QTextEdit* e = currentEditor();
+    printWithDialog(m_prompter, *e->document(), e->textCursor());
+}
+
+void UiOutputPanel::findText() {
+    frmFind dialog(m_find, this);
+    dialog.exec();
+    if (dialog.CancelPressed)
+        return;
+    m_find = dialog.request();
+    QTextEdit* e = currentEditor();
+    const QTextCursor found = findFrom(*e->document(), e->textCursor(), m_find);
+    if (found.isNull()) {
+        m_prompter.inform(kAppTitle, kStringNotFound, Prompter::Icon::Warning);
+        return;
     }
+    e->setTextCursor(found);
+}
+
+void UiOutputPanel::fillSizes() {
+    const QString typed = m_sizes->currentText();
+    m_sizes->clear();
+    for (int size : fontSizesFor(m_fonts->currentText()))
+        m_sizes->addItem(QString::number(size));
+    m_sizes->setEditText(typed);
+}
+
+void UiOutputPanel::printForms() {
+    frmPrintForms dialog(m_prompter, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintBlankForm(m_prompter, m_templatesDir, blankFormNumbered(dialog.formNumber()).kind);
 }
 
 void UiOutputPanel::fillFonts() {

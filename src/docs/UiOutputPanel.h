@@ -1,8 +1,11 @@
 #pragma once
 
+#include "docs/EditorFind.h"
+
 #include <QWidget>
 #include <array>
 
+class QAction;
 class QComboBox;
 class QPushButton;
 class QTabWidget;
@@ -11,12 +14,16 @@ class QToolBar;
 
 namespace qx {
 
+class Prompter;
+
 // The "Output" tab: the four document editors on their own tab control, each with its create command,
-// the "Create document set" command and the editing toolbar.
+// the "Create document set" command and the editing toolbar with the font lists.
 class UiOutputPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit UiOutputPanel(QWidget* parent = nullptr);
+    // Documents are saved into `estimatesDir` at first; the blank forms come from `templatesDir`.
+    UiOutputPanel(Prompter& prompter, const QString& estimatesDir, const QString& templatesDir,
+                  QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return m_tabs; }
     QTextEdit* editor(int index) const { return m_editors.at(size_t(index)); }
@@ -27,19 +34,38 @@ public:
     void reset();
     // Enables the create commands listed (cmdPrint indexes) and disables the others.
     void enableCreateCommands(const QList<int>& indexes);
+    // "Print Forms": the blank-form dialog, then the chosen form printed.
+    void printForms();
 
 signals:
     // A create command cmdPrint(index) was pressed.
     void createClicked(int index);
 
 private:
-    void addToolbarActions();
+    void addFileActions();
+    void addEditingActions();
+    void addFormatActions();
+    QAction* addCommand(const char* key, const char* tip = nullptr);
     QTextEdit* currentEditor() const;
+    void openDocument();
+    void saveDocument();
+    void printDocument();
+    void findText();
+    void fillSizes();
+    // Shows Bold, Italic and Underline pressed when the current editor's selection has them.
+    void showFormatState();
 
+    Prompter& m_prompter;
+    QString m_estimatesDir;
+    QString m_templatesDir;
+    FindRequest m_find;
     QTabWidget* m_tabs;
     std::array<QTextEdit*, 4> m_editors{};
     std::array<QPushButton*, 5> m_create{};
     QToolBar* m_toolbar;
+    QAction* m_bold = nullptr;
+    QAction* m_italic = nullptr;
+    QAction* m_underline = nullptr;
     QComboBox* m_fonts;
     QComboBox* m_sizes;
 };

@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace qx {
@@ -98,6 +100,40 @@ QString UiPrompter::chooseOpenFile(const QString& title, const QString& filters)
 
 QString UiPrompter::chooseSaveFile(const QString& title, const QString& filters) {
     return QFileDialog::getSaveFileName(parent(), title, QString(), filters);
+}
+
+QString UiPrompter::chooseOpenFile(const QString& title, const QString& filters,
+                                   const FileDialogStart& start) {
+    QString selected = start.selectedFilter;
+    return QFileDialog::getOpenFileName(parent(), title, start.folder, filters, &selected,
+                                        QFileDialog::ReadOnly);
+}
+
+QString UiPrompter::chooseSaveFile(const QString& title, const QString& filters,
+                                   const FileDialogStart& start) {
+    QString selected = start.selectedFilter;
+    const QFileDialog::Options options =
+        start.callerAsksBeforeReplacing ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options();
+    return QFileDialog::getSaveFileName(parent(), title, start.folder, filters, &selected, options);
+}
+
+bool UiPrompter::acceptPrint(const QString& title, PrintRequest& request) {
+    if (!request.printer)
+        return false;
+    QPrintDialog dialog(request.printer, parent());
+    dialog.setWindowTitle(title);
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
+    if (request.selectionOffered) {
+        options |= QAbstractPrintDialog::PrintSelection;
+        dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    } else {
+        dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    }
+    dialog.setOptions(options);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    request.selectionOnly = dialog.printRange() == QAbstractPrintDialog::Selection;
+    return true;
 }
 
 void UiPrompter::openUrl(const QString& url) {

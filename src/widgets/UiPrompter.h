@@ -19,6 +19,11 @@ public:
     Answer askOkCancel(const QString& title, const QString& text, Icon icon, Answer defaultAnswer) override;
     QString chooseOpenFile(const QString& title, const QString& filters) override;
     QString chooseSaveFile(const QString& title, const QString& filters) override;
+    QString chooseOpenFile(const QString& title, const QString& filters,
+                           const FileDialogStart& start) override;
+    QString chooseSaveFile(const QString& title, const QString& filters,
+                           const FileDialogStart& start) override;
+    bool acceptPrint(const QString& title, PrintRequest& request) override;
     void openUrl(const QString& url) override;
 
 private:

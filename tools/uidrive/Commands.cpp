@@ -92,7 +92,7 @@ QString Commands::queue(const Step& step) {
     else if (step.command == Command::File)
         m_prompter.queueFile(step.name);
     else
-        m_printFile = step.name;
+        m_prompter.queuePrintFile(step.name);
     return {};
 }
 

@@ -37,9 +37,6 @@ private:
     UiProgram& m_program;
     ScriptedPrompter& m_prompter;
     Conn m_lastEstimate;
-    // The file the next print dialog prints to. Printing is not part of the program yet, so nothing
-    // asks for it; it is kept so that scripts written for printing already read.
-    QString m_printFile;
 };
 
 } // namespace qx::uidrive

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace qx {
+
+// A blank paper form of "Print Forms": its entry in the list, its number, its kind and its template.
+struct BlankForm {
+    QString caption;
+    int number = 0;
+    QString kind;
+    QString templateFile; // under the program's Templates folder
+};
+
+inline const QString kSelectForm = QStringLiteral("Please select a form");
+
+// The list's entries in order, the empty first entry (number 0, no kind) included.
+const QList<BlankForm>& blankForms();
+// The form with that number or that kind; the empty entry when there is none.
+BlankForm blankFormNumbered(int number);
+BlankForm blankFormOfKind(const QString& kind);
+
+} // namespace qx

@@ -1,0 +1,26 @@
+#include "docs/FontSizes.h"
+
+#include <QFontDatabase>
+
+namespace qx {
+
+namespace {
+// 7 comes after 8: the list shows the sizes in the order they are tried.
+const QList<int> kCandidates = {6, 8, 7, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+const QList<int> kFallback = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 30, 36, 42, 48, 60, 72};
+} // namespace
+
+QList<int> fontSizesFor(const QString& family) {
+    if (family.trimmed().isEmpty() || !QFontDatabase::hasFamily(family))
+        return kFallback;
+    if (QFontDatabase::isSmoothlyScalable(family) || QFontDatabase::isScalable(family))
+        return kCandidates;
+    const QList<int> available = QFontDatabase::pointSizes(family);
+    QList<int> sizes;
+    for (int size : kCandidates)
+        if (available.contains(size))
+            sizes << size;
+    return sizes.isEmpty() ? kFallback : sizes;
+}
+
+} // namespace qx
