@@ -40,7 +40,7 @@ TEST_F(TemplateFillTest, ShippedProposalHoldsTheEstimate) {
     thousandDollarEstimate();
     setOwner(QStringLiteral("Dana"), QStringLiteral("O'Neil"), QStringLiteral("1207 Larch St"),
              QStringLiteral("Missoula, MT 59801"), QStringLiteral("Half down, balance on completion."),
-             QStringLiteral("Tear off and re-roof the house."));
+             QStringLiteral("Tear off and re-roof the house"));
     const QString proposal = build(DocKind::Proposal);
     EXPECT_TRUE(prompter.log().isEmpty()) << prompter.log().join(u'\n').toStdString();
     EXPECT_FALSE(proposal.contains(QStringLiteral("<<")));
@@ -48,7 +48,7 @@ TEST_F(TemplateFillTest, ShippedProposalHoldsTheEstimate) {
                                  "406/123-4567 Fax:406/234-5678\n\n\n",
                                  "Dana O'Neil\n1207 Larch St\nMissoula, MT 59801", "Dear Dana O'Neil,",
                                  "Date: 3/5/2026", "$1,420.00", "Valid until: 3/31/2026",
-                                 "Half down, balance on completion.", "Tear off and re-roof the house."})
+                                 "Half down, balance on completion.", "Tear off and re-roof the house"})
         EXPECT_TRUE(proposal.contains(QLatin1String(expected))) << expected;
     const QString contract = build(DocKind::Contract);
     EXPECT_FALSE(contract.contains(QStringLiteral("<<")));
