@@ -43,6 +43,10 @@ frmLabor::frmLabor(DataAccess& data, const Conn& cost, const SettingsStore& sett
     m_titleBox = new QLineEdit(m_titleFrame);
     m_titleBox->setObjectName(QStringLiteral("txtJobTitle"));
     UiFocusColour::install(m_titleBox);
+    UiFieldCheck::install(
+        m_titleBox, data.prompter(),
+        [](const QString& title) { return isBlank(title) ? std::nullopt : LaborRates::titleProblem(title); },
+        QString());
     auto* okay = commandButton(QStringLiteral("cmdOkay"), QStringLiteral("Okay"), m_titleFrame, this,
                                &frmLabor::nameRate);
     okay->setDefault(true);
