@@ -46,6 +46,7 @@ frmSortSections::frmSortSections(SectionOrder& order, QWidget* parent)
     frameButtons->addWidget(frameOkay);
     frameButtons->addWidget(frameCancel);
     frameLayout->addLayout(frameButtons);
+    frameLayout->addStretch();
     m_frame->hide();
 
     auto* commitButton = button(QStringLiteral("Commit Changes"), QStringLiteral("cmdCommit"), this);
