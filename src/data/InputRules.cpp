@@ -189,6 +189,19 @@ Measure readMeasure(const QString& text, const QString& emptyMessage, const QLoc
     return measure;
 }
 
+std::optional<QString> checkMeasure(const QString& text, const QLocale& locale) {
+    const Measure measure = readMeasure(text, kMustBeNumber, locale);
+    if (measure.ok())
+        return std::nullopt;
+    return measure.problem;
+}
+
+std::optional<QString> resetTextOf(const QString& text, const Measure& measure) {
+    if (measure.ok() || isBlank(text))
+        return std::nullopt;
+    return kNumberReset;
+}
+
 QString amountRangeMessage(const QLocale& locale) {
     return rangeMessage(QStringLiteral("an amount"), Money().toCurrency(locale),
                         kMaxAmount.toCurrency(locale));

@@ -71,6 +71,15 @@ struct Measure {
 Measure readMeasure(const QString& text, const QString& emptyMessage = kMustBeNumber,
                     const QLocale& locale = QLocale());
 
+// The rule of a measure box: checked when the box is left, and first by every command that uses the
+// box. readMeasure's refusal (kMustBeNumber for a blank text too), else nothing. A box it refuses is
+// reset to kNumberReset.
+std::optional<QString> checkMeasure(const QString& text, const QLocale& locale = QLocale());
+inline const QString kNumberReset = QStringLiteral("0");
+// The text a measure box refused by a command is given, as leaving the box would give it:
+// kNumberReset, except for a blank box, which keeps asking for its value.
+std::optional<QString> resetTextOf(const QString& text, const Measure& measure);
+
 // A money amount: never negative, at most 999,999,999.99.
 inline constexpr Money kMaxAmount = Money::fromCents(99'999'999'999);
 // "This field must be an amount between $0.00 and $999,999,999.99." in the locale's currency format.

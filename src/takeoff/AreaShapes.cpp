@@ -45,7 +45,11 @@ bool knownShape(std::int32_t shape) {
 }
 
 AreaCheck refuse(const QString& message, AreaField focus) {
-    return {std::nullopt, message, focus};
+    return {std::nullopt, message, focus, std::nullopt};
+}
+
+AreaCheck refuse(const QString& text, const Measure& measure, AreaField focus) {
+    return {std::nullopt, measure.problem, focus, resetTextOf(text, measure)};
 }
 
 } // namespace
@@ -58,21 +62,21 @@ AreaCheck checkAreaInput(const AreaInput& input, std::int64_t room) {
 
     const Measure width1 = readMeasure(input.width1, trap ? kMsgEnterTop : kMsgEnterWidth);
     if (!width1.ok())
-        return refuse(width1.problem, AreaField::Width1);
+        return refuse(input.width1, width1, AreaField::Width1);
     Measure width2;
     if (trap) {
         width2 = readMeasure(input.width2, kMsgEnterBottom);
         if (!width2.ok())
-            return refuse(width2.problem, AreaField::Width2);
+            return refuse(input.width2, width2, AreaField::Width2);
     }
     const Measure height = readMeasure(input.height, kMsgEnterHeight);
     if (!height.ok())
-        return refuse(height.problem, AreaField::Height);
+        return refuse(input.height, height, AreaField::Height);
 
     const auto total = shapeArea(shape, width1.whole, width2.whole, height.whole);
     if (!total || *total > room)
         return refuse(kMsgAreaTooLarge, AreaField::Width1);
-    return {AreaMeasures{shape, width1.whole, width2.whole, height.whole, *total}, {}, AreaField::Shape};
+    return {AreaMeasures{shape, width1.whole, width2.whole, height.whole, *total}, {}, AreaField::Shape, {}};
 }
 
 AreaCheck okayArea(Prompter& prompter, const AreaInput& input, std::int64_t room) {

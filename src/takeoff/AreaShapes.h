@@ -56,11 +56,14 @@ struct AreaInput {
 // Which input of the Areas dialog gets the focus after a refusal.
 enum class AreaField { Shape, Width1, Width2, Height };
 
-// The outcome of "Okay": the area, or the message that refuses the input and the input to focus.
+// The outcome of "Okay": the area, or the message that refuses the input, the input to focus and the
+// text that input is given (kNumberReset for a measure that is refused, not blank; nothing: it stays as
+// typed).
 struct AreaCheck {
     std::optional<AreaMeasures> area;
     QString message;
     AreaField focus = AreaField::Shape;
+    std::optional<QString> resetText;
 
     bool ok() const { return area.has_value(); }
 };

@@ -37,8 +37,8 @@ std::optional<std::int32_t> GetTotal(std::int32_t type, double length, double ar
 
 namespace {
 
-LinealCheck refuse(const QString& message, LinealField focus) {
-    return {std::nullopt, message, focus};
+LinealCheck refuse(const QString& message, LinealField focus, std::optional<QString> resetText = {}) {
+    return {std::nullopt, message, focus, std::move(resetText)};
 }
 
 bool knownType(std::int32_t type) {
@@ -54,13 +54,13 @@ bool knownType(std::int32_t type) {
 LinealCheck checkFields(const LinealInput& input, Measure& length) {
     if (isBlank(input.name))
         return refuse(kMsgNameItem, LinealField::Name);
-    if (charCount(input.name) > kLinealNameMax)
-        return refuse(tooLongMessage(kLinealNameMax), LinealField::Name);
+    if (const auto tooLong = checkLength(input.name, kLinealNameMax))
+        return refuse(*tooLong, LinealField::Name, QString());
     if (!input.type || !knownType(*input.type))
         return refuse(kMsgSelectType, LinealField::Type);
     length = readMeasure(input.length, kMsgEnterLength);
     if (!length.ok())
-        return refuse(length.problem, LinealField::Length);
+        return refuse(length.problem, LinealField::Length, resetTextOf(input.length, length));
     // A length that is stored as 0 makes no item.
     if (length.whole == 0)
         return refuse(kMsgEnterLength, LinealField::Length);

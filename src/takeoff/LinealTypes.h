@@ -63,6 +63,9 @@ struct LinealCheck {
     std::optional<LinealItem> item;
     QString message;
     LinealField focus = LinealField::Name;
+    // The text the refused input is given, as leaving the box would give it: "" for a name that is too
+    // long, kNumberReset for a length that is refused, not blank; nothing: it stays as typed.
+    std::optional<QString> resetText;
 
     bool ok() const { return item.has_value(); }
 };

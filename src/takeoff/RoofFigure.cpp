@@ -11,10 +11,25 @@ RoofFigure::RoofFigure(DataAccess& data, RoofAreas& areas, RoofTotals& totals)
     , m_areas(areas)
     , m_totals(totals) {}
 
+MeasureBox RoofFigure::checkMeasures(const QString& width, const QString& height) {
+    for (const auto& [box, text] :
+         {std::pair{MeasureBox::Width, width}, std::pair{MeasureBox::Height, height}}) {
+        if (const auto message = checkMeasure(text)) {
+            m_data.prompter().inform(kAppTitle, *message);
+            return box;
+        }
+    }
+    return MeasureBox::None;
+}
+
 PitchChoice RoofFigure::choosePitch(const QString& pitch, const QString& width, const QString& height,
                                     bool ignoreRoofEvents) {
     if (pitch.isEmpty())
         return {};
+    if (!ignoreRoofEvents) {
+        if (const MeasureBox bad = checkMeasures(width, height); bad != MeasureBox::None)
+            return {bad, true, bad};
+    }
     // A box that does not hold a number counts as 0, as an unfinished measure.
     if (readMeasure(width).value == 0.0) {
         if (ignoreRoofEvents)
@@ -31,6 +46,8 @@ PitchChoice RoofFigure::choosePitch(const QString& pitch, const QString& width, 
 
 FigureOutcome RoofFigure::Figure(const QString& pitch, const QString& width, const QString& height) {
     Prompter& prompter = m_data.prompter();
+    if (const MeasureBox bad = checkMeasures(width, height); bad != MeasureBox::None)
+        return {false, bad, bad};
     if (pitch.isEmpty()) {
         prompter.inform(kAppTitle, kMsgSelectPitch);
         return {};
@@ -63,7 +80,7 @@ FigureOutcome RoofFigure::Figure(const QString& pitch, const QString& width, con
         return {false, MeasureBox::Width};
     }
     m_totals.showArea(*area);
-    return {m_areas.storeFigure({pitchNo, w.whole, h.whole, *area}), MeasureBox::None, w.whole, h.whole};
+    return {m_areas.storeFigure({pitchNo, w.whole, h.whole, *area}), MeasureBox::None, MeasureBox::None, w.whole, h.whole};
 }
 
 } // namespace qx

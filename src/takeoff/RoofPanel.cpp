@@ -75,16 +75,22 @@ PitchChoice RoofPanel::choosePitch(const QString& pitch, const QString& width, c
 
 FigureShow RoofPanel::Figure(const QString& pitch, const QString& width, const QString& height) {
     const FigureOutcome outcome = m_figure.Figure(pitch, width, height);
-    FigureShow show{outcome.focus, current(outcome.stored), std::nullopt};
+    FigureShow show{outcome.focus, outcome.reset, current(outcome.stored), std::nullopt};
     if (outcome.stored)
         show.measures = std::pair{wholeText(outcome.width), wholeText(outcome.height)};
     return show;
 }
 
-ViewSwitch RoofPanel::switchView(bool ignoreRoofEvents) {
+ViewSwitch RoofPanel::switchView(bool ignoreRoofEvents, const QString& width, const QString& height) {
     ViewSwitch result;
     if (ignoreRoofEvents)
         return result;
+    result.reset = m_figure.checkMeasures(width, height);
+    if (result.reset != MeasureBox::None) {
+        result.outcome = ViewSwitch::Kept;
+        result.show = current(false);
+        return result;
+    }
     if (m_totals.boxes().area != 0) {
         const auto answer =
             m_ctx.prompter.askYesNo(kAppTitle, kAskChangeView, Prompter::Icon::Warning, Prompter::Answer::No);

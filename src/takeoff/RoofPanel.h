@@ -27,9 +27,11 @@ struct RoofShow {
     RoofBoxes boxes;
 };
 
-// The outcome of "Figure": the box to put the focus back on after a refusal (None: stay), and the panel.
+// The outcome of "Figure": the box to put the focus back on after a refusal (None: stay), the box to
+// set to kNumberReset (its rule refused it), and the panel.
 struct FigureShow {
     MeasureBox focus = MeasureBox::None;
+    MeasureBox reset = MeasureBox::None;
     RoofShow show;
     // After a stored figure: the width and height as stored, for the measure boxes to show.
     std::optional<std::pair<QString, QString>> measures;
@@ -39,13 +41,16 @@ struct FigureShow {
 struct ViewSwitch {
     enum Outcome {
         Ignored, // bIgnoreRoofEvents was set: nothing to do
-        Kept,    // the user kept the present total: set bIgnoreRoofEvents, select the other option
-                 // again, clear the flag; the view stays as it was
+        Kept,    // the user kept the present total, or a measure box was refused: set
+                 // bIgnoreRoofEvents, select the other option again, clear the flag; the view stays
+                 // as it was
         Switched // show frTotal (TotalArea, focus on the width box) or frInd (IndividualAreas)
     };
     Outcome outcome = Ignored;
     // The areas were cleared: set the width and height boxes to "0" and select the empty pitch entry.
     bool clearInputs = false;
+    // Kept because this measure box was refused: set it to kNumberReset and give it the focus.
+    MeasureBox reset = MeasureBox::None;
     RoofShow show;
 };
 
@@ -87,10 +92,11 @@ public:
                             bool ignoreRoofEvents);
     FigureShow Figure(const QString& pitch, const QString& width, const QString& height);
 
-    // optStyle click (either option). When the Area box is not 0, asks "Changing this view clears the
-    // present roof area total.  Do you wish to continue?"; Yes deletes the working areas and the stored
-    // rows they came from.
-    ViewSwitch switchView(bool ignoreRoofEvents);
+    // optStyle click (either option), with the texts of the two measure boxes. Checks the measures
+    // first (see RoofFigure::checkMeasures), so the question never follows their message. When the
+    // Area box is not 0, asks "Changing this view clears the present roof area total.  Do you wish to
+    // continue?"; Yes deletes the working areas and the stored rows they came from.
+    ViewSwitch switchView(bool ignoreRoofEvents, const QString& width, const QString& height);
 
     // Areas list. loadArea fills the Areas dialog for Edit; the others take the dialog's result.
     std::optional<AreaMeasures> loadArea(qint32 id) { return m_areas.load(id); }

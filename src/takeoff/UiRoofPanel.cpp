@@ -1,5 +1,6 @@
 #include "takeoff/UiRoofPanel.h"
 
+#include "data/InputRules.h"
 #include "data/ResultTableModel.h"
 #include "takeoff/PitchFactors.h"
 #include "takeoff/frmAreas.h"
@@ -212,16 +213,44 @@ qint32 UiRoofPanel::currentId(QTableView* view, ResultTableModel* model) const {
     return qint32(model->cell(row, 0).toLongLong());
 }
 
+QLineEdit* UiRoofPanel::measureBox(MeasureBox box) const {
+    switch (box) {
+    case MeasureBox::Width:
+        return m_measures[0];
+    case MeasureBox::Height:
+        return m_measures[1];
+    case MeasureBox::None:
+        break;
+    }
+    return nullptr;
+}
+
+void UiRoofPanel::takeOverMeasures() {
+    for (QLineEdit* box : m_measures)
+        UiFieldCheck::takeOver(box);
+}
+
+void UiRoofPanel::showRefusal(MeasureBox focus, MeasureBox reset) {
+    if (QLineEdit* box = measureBox(reset))
+        box->setText(kNumberReset);
+    if (QLineEdit* box = measureBox(focus)) {
+        box->setFocus();
+        box->selectAll();
+    }
+}
+
 void UiRoofPanel::pitchChosen() {
+    if (!bIgnoreRoofEvents)
+        takeOverMeasures();
     const PitchChoice choice = m_panel.choosePitch(m_pitch->currentText(), m_measures[0]->text(),
                                                    m_measures[1]->text(), bIgnoreRoofEvents);
-    if (choice.focus != MeasureBox::None)
-        m_measures[choice.focus == MeasureBox::Width ? 0 : 1]->setFocus();
+    showRefusal(choice.focus, choice.reset);
     if (choice.refill)
         PopPitchCombo();
 }
 
 void UiRoofPanel::figure() {
+    takeOverMeasures();
     const FigureShow result =
         m_panel.Figure(m_pitch->currentText(), m_measures[0]->text(), m_measures[1]->text());
     apply(result.show);
@@ -229,8 +258,7 @@ void UiRoofPanel::figure() {
         m_measures[0]->setText(result.measures->first);
         m_measures[1]->setText(result.measures->second);
     }
-    if (result.focus != MeasureBox::None)
-        m_measures[result.focus == MeasureBox::Width ? 0 : 1]->setFocus();
+    showRefusal(result.focus, result.reset);
 }
 
 void UiRoofPanel::styleClicked(int index) {
@@ -240,12 +268,16 @@ void UiRoofPanel::styleClicked(int index) {
     const RoofView shown = m_frTotal->isHidden() ? RoofView::IndividualAreas : RoofView::TotalArea;
     if (view == shown)
         return;
-    const ViewSwitch result = m_panel.switchView(bIgnoreRoofEvents);
+    if (!bIgnoreRoofEvents)
+        takeOverMeasures();
+    const ViewSwitch result =
+        m_panel.switchView(bIgnoreRoofEvents, m_measures[0]->text(), m_measures[1]->text());
     switch (result.outcome) {
     case ViewSwitch::Ignored:
         return;
     case ViewSwitch::Kept:
-        showView(view == RoofView::TotalArea ? RoofView::IndividualAreas : RoofView::TotalArea);
+        showView(shown);
+        showRefusal(result.reset, result.reset);
         return;
     case ViewSwitch::Switched:
         if (result.clearInputs) {

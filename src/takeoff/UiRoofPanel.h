@@ -59,6 +59,11 @@ private:
     void showView(RoofView view);
     void apply(const RoofShow& show);
     qint32 currentId(QTableView* grid, ResultTableModel* model) const;
+    QLineEdit* measureBox(MeasureBox box) const;
+    // The measure boxes are about to be checked by a command (see UiFieldCheck::takeOver).
+    void takeOverMeasures();
+    // After a refusal: `reset` (a refused measure box) is set to kNumberReset, `focus` gets the focus.
+    void showRefusal(MeasureBox focus, MeasureBox reset);
 
     void pitchChosen();
     void figure();

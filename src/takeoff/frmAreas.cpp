@@ -71,8 +71,8 @@ std::optional<std::int32_t> frmAreas::chosenShape() const {
     return m_shape->currentData().toInt();
 }
 
-// Before a shape is chosen only the list shows; a trapezoid also has a bottom, and its first width is
-// its top.
+// Before a shape is chosen only the list and "Area #:" show ("Area #:" empty for a new area); a
+// trapezoid also has a bottom, and its first width is its top.
 void frmAreas::showShape(std::optional<std::int32_t> shape) {
     const bool trapezoid = shape && hasBottom(*shape);
     for (int i : {1, 3}) {
@@ -82,28 +82,30 @@ void frmAreas::showShape(std::optional<std::int32_t> shape) {
     m_boxes[2]->setVisible(trapezoid);
     m_labels[2]->setVisible(trapezoid);
     m_labels[1]->setText(trapezoid ? QStringLiteral("Top:") : QStringLiteral("Width"));
-    m_labels[0]->setVisible(m_boxes[0]->text().size() > 0);
-    m_boxes[0]->setVisible(m_boxes[0]->text().size() > 0);
+}
+
+QWidget* frmAreas::fieldWidget(AreaField field) const {
+    switch (field) {
+    case AreaField::Shape:
+        return m_shape;
+    case AreaField::Width1:
+        return m_boxes[1];
+    case AreaField::Width2:
+        return m_boxes[2];
+    case AreaField::Height:
+        break;
+    }
+    return m_boxes[3];
 }
 
 void frmAreas::okay() {
     const AreaInput input{chosenShape(), m_boxes[1]->text(), m_boxes[2]->text(), m_boxes[3]->text()};
     const AreaCheck check = okayArea(m_prompter, input, m_room);
     if (!check.ok()) {
-        switch (check.focus) {
-        case AreaField::Shape:
-            m_shape->setFocus();
-            break;
-        case AreaField::Width1:
-            m_boxes[1]->setFocus();
-            break;
-        case AreaField::Width2:
-            m_boxes[2]->setFocus();
-            break;
-        case AreaField::Height:
-            m_boxes[3]->setFocus();
-            break;
-        }
+        QWidget* field = fieldWidget(check.focus);
+        if (auto* box = qobject_cast<QLineEdit*>(field); box && check.resetText)
+            box->setText(*check.resetText);
+        field->setFocus();
         return;
     }
     m_result = check.area;

@@ -30,6 +30,7 @@ public:
 private:
     void showShape(std::optional<std::int32_t> shape);
     std::optional<std::int32_t> chosenShape() const;
+    QWidget* fieldWidget(AreaField field) const;
     void okay();
 
     Prompter& m_prompter;

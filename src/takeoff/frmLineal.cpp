@@ -37,6 +37,7 @@ frmLineal::frmLineal(DataAccess& data, double area, std::optional<std::pair<qint
     m_length->setObjectName(QStringLiteral("txtLineal_2"));
     for (QLineEdit* box : {m_name, m_length})
         UiFocusColour::install(box);
+    UiFieldCheck::installLength(m_name, data.prompter(), kLinealNameMax);
     UiFieldCheck::installMeasure(m_length, data.prompter());
 
     auto* form = new QFormLayout;
@@ -62,24 +63,32 @@ frmLineal::frmLineal(DataAccess& data, double area, std::optional<std::pair<qint
     setFixedWidth(320);
 }
 
+QWidget* frmLineal::fieldWidget(LinealField field) const {
+    switch (field) {
+    case LinealField::Name:
+        return m_name;
+    case LinealField::Type:
+        return m_type;
+    case LinealField::Length:
+        break;
+    }
+    return m_length;
+}
+
 void frmLineal::okay() {
+    // Okay judges the boxes itself, in its own order, so leaving a box for it adds no second message.
+    UiFieldCheck::takeOver(m_name);
+    UiFieldCheck::takeOver(m_length);
     std::optional<std::int32_t> type;
     if (m_type->currentIndex() >= 0)
         type = m_type->currentData().toInt();
     const LinealCheck check =
         okayLinealItem(m_data.prompter(), {m_name->text(), type, m_length->text()}, m_area, m_room);
     if (!check.ok()) {
-        switch (check.focus) {
-        case LinealField::Name:
-            m_name->setFocus();
-            break;
-        case LinealField::Type:
-            m_type->setFocus();
-            break;
-        case LinealField::Length:
-            m_length->setFocus();
-            break;
-        }
+        QWidget* field = fieldWidget(check.focus);
+        if (auto* box = qobject_cast<QLineEdit*>(field); box && check.resetText)
+            box->setText(*check.resetText);
+        field->setFocus();
         return;
     }
     m_result = check.item;

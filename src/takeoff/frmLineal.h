@@ -26,6 +26,7 @@ public:
     bool bFrmLinealCancel() const { return !m_result.has_value(); }
 
 private:
+    QWidget* fieldWidget(LinealField field) const;
     void okay();
 
     DataAccess& m_data;

@@ -2,8 +2,10 @@
 
 #include "data/InputRules.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -39,31 +41,51 @@ void UiFieldCheck::installLength(QLineEdit* box, Prompter& prompter, int maxLeng
 
 void UiFieldCheck::installMeasure(QLineEdit* box, Prompter& prompter) {
     install(
-        box, prompter,
-        [](const QString& text) -> std::optional<QString> {
-            const Measure measure = readMeasure(text);
-            if (measure.ok())
-                return std::nullopt;
-            return measure.problem;
-        },
-        QStringLiteral("0"));
+        box, prompter, [](const QString& text) { return checkMeasure(text); }, kNumberReset);
 }
 
+void UiFieldCheck::takeOver(QWidget* box) {
+    // The text part of an editable combo box hands the check to the combo box.
+    QWidget* watched = qobject_cast<QComboBox*>(box->parentWidget()) ? box->parentWidget() : box;
+    for (UiFieldCheck* check : watched->findChildren<UiFieldCheck*>(Qt::FindDirectChildrenOnly))
+        check->m_pending = false;
+}
+
+namespace {
+
+// The focus leaves a box when the user moves on (Tab, a click elsewhere, a command's own focusing),
+// not when another window comes to the front (a message box, another program) or a box's own popup
+// opens: the box still has the focus within its window then.
+bool leavesTheBox(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
 bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_watched && m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly()) {
+    if (watched == m_watched && m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly() &&
+        leavesTheBox(static_cast<QFocusEvent*>(event)->reason())) {
         // Checked once the event that moved the focus is done: when it was a click on a command, that
-        // command runs first and refuses the same text itself (the box then has the focus again), and
-        // when it closed the dialog there is nothing left to say.
+        // command has taken the box over (see takeOver) and judged it itself, and when it closed the
+        // dialog there is nothing left to say.
+        m_pending = true;
         QTimer::singleShot(0, this, [this] {
+            if (!m_pending)
+                return;
+            m_pending = false;
             if (!m_box || !m_box->isVisible() || m_watched->hasFocus())
                 return;
             const auto message = m_check(m_box->text());
             if (!message)
                 return;
+            // The box the focus went to was only passed through: sent back from it, it was not left.
+            QPointer<QWidget> passedThrough = QApplication::focusWidget();
             m_box->setText(m_replacement);
             m_prompter.inform(kAppTitle, *message);
             m_watched->setFocus();
             m_box->selectAll();
+            if (passedThrough && passedThrough != m_watched)
+                takeOver(passedThrough);
         });
     }
     return QObject::eventFilter(watched, event);

@@ -13,8 +13,8 @@ class QLineEdit;
 namespace qx {
 
 // Checks a box when it loses the focus: a refused text is replaced, the message shown and the focus
-// given back. Every command checks its inputs again, so text left by a click on a command never slips
-// through.
+// given back. Every command that uses a box checks it again, first, so text left by a click on the
+// command never slips through.
 class UiFieldCheck : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +31,11 @@ public:
     // message and the box reset to "0".
     static void installMeasure(QLineEdit* box, Prompter& prompter);
 
+    // A command is about to check `box` itself (a line edit, or an editable combo box): the check that
+    // leaving the box has put off is dropped, so that the two never speak one after the other, or one
+    // over the other's message box.
+    static void takeOver(QWidget* box);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -42,6 +47,7 @@ private:
     Prompter& m_prompter;
     Check m_check;
     QString m_replacement;
+    bool m_pending = false; // the box was left and its check has not run yet
 };
 
 } // namespace qx

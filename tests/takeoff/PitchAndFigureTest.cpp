@@ -107,6 +107,7 @@ TEST_F(FigureTest, RefusesWhatCannotBeFigured) {
     shown = panel->Figure(QStringLiteral("6"), QStringLiteral("12a"), QStringLiteral("40"));
     EXPECT_EQ(prompter.lastText(), kMsgNotANumber);
     EXPECT_EQ(shown.focus, MeasureBox::Width);
+    EXPECT_EQ(shown.reset, MeasureBox::Width);
 
     shown = panel->Figure(QStringLiteral("18"), QStringLiteral("2000000000"), QStringLiteral("2"));
     EXPECT_EQ(prompter.lastText(), kMsgAreaTooLarge);

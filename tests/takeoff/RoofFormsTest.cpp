@@ -5,6 +5,7 @@
 #include "takeoff/frmAreas.h"
 #include "takeoff/frmLineal.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -51,14 +52,17 @@ TEST_F(RoofFormsTest, AreasDialogShowsOnlyTheBoxesOfTheChosenShape) {
     showActive(&dialog);
     auto shown = [&](const char* name) { return get(&dialog, name)->isVisible(); };
     EXPECT_EQ(get<QComboBox>(&dialog, "cmbShape")->currentIndex(), -1);
-    for (const char* name : {"txtAreas_0", "txtAreas_1", "txtAreas_2", "txtAreas_3", "lblAreas_0",
-                             "lblAreas_1", "lblAreas_2", "lblAreas_3"})
+    for (const char* name :
+         {"txtAreas_1", "txtAreas_2", "txtAreas_3", "lblAreas_1", "lblAreas_2", "lblAreas_3"})
         EXPECT_FALSE(shown(name)) << name;
+    // A new area has no number yet: "Area #:" stands there, empty.
+    EXPECT_TRUE(shown("lblAreas_0") && shown("txtAreas_0"));
+    EXPECT_EQ(get<QLineEdit>(&dialog, "txtAreas_0")->text(), "");
 
     choose(get<QComboBox>(&dialog, "cmbShape"), "Trap");
     EXPECT_TRUE(shown("txtAreas_1") && shown("txtAreas_2") && shown("txtAreas_3") && shown("lblAreas_2"));
     EXPECT_EQ(get<QLabel>(&dialog, "lblAreas_1")->text(), "Top:");
-    EXPECT_FALSE(shown("txtAreas_0")); // a new area has no number yet
+    EXPECT_TRUE(shown("txtAreas_0"));
 
     for (const char* shape : {"Sq/Rect", "Tri"}) {
         choose(get<QComboBox>(&dialog, "cmbShape"), shape);
@@ -94,13 +98,16 @@ TEST_F(RoofFormsTest, AreasDialogRefusesBadInputAndFocusesTheBoxToFix) {
     struct Case {
         QString shape, width1, width2, height, message;
         const char* focus;
+        QString focusedText; // what the box to fix holds afterwards
     };
     const Case cases[] = {
-        {"", "12", "", "10", kMsgSelectShape, "cmbShape"},
-        {"Trap", "", "20", "5", kMsgEnterTop, "txtAreas_1"},
-        {"Trap", "10", " ", "5", kMsgEnterBottom, "txtAreas_2"},
-        {"Sq/Rect", "12", "", "five", kMsgNotANumber, "txtAreas_3"},
-        {"Sq/Rect", "100000", "", "100000", kMsgAreaTooLarge, "txtAreas_1"},
+        {"", "12", "", "10", kMsgSelectShape, "cmbShape", ""},
+        {"Trap", "", "20", "5", kMsgEnterTop, "txtAreas_1", ""},
+        {"Trap", "10", " ", "5", kMsgEnterBottom, "txtAreas_2", " "},
+        // A measure that is no number is reset to "0", as the roof panel's measure boxes are.
+        {"Sq/Rect", "12", "", "five", kMsgNotANumber, "txtAreas_3", "0"},
+        {"Trap", "12a", "20", "5", kMsgNotANumber, "txtAreas_1", "0"},
+        {"Sq/Rect", "100000", "", "100000", kMsgAreaTooLarge, "txtAreas_1", "100000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.focus);
@@ -112,6 +119,9 @@ TEST_F(RoofFormsTest, AreasDialogRefusesBadInputAndFocusesTheBoxToFix) {
         EXPECT_FALSE(dialog.result());
         EXPECT_EQ(prompter.lastText(), c.message);
         EXPECT_EQ(focusName(&dialog), c.focus);
+        if (auto* box = dialog.findChild<QLineEdit*>(c.focus)) {
+            EXPECT_EQ(box->text(), c.focusedText);
+        }
     }
 
     // A bottom typed before the shape became a rectangle does not count.
@@ -171,22 +181,63 @@ TEST_F(RoofFormsTest, LinealLengthRefusesANonNumberWhenLeft) {
     EXPECT_EQ(base(length), QColor(Qt::white));
 }
 
-TEST_F(RoofFormsTest, OkayClickedStraightFromABadLengthRefusesItOnce) {
+TEST_F(RoofFormsTest, LinealNameLongerThanItsColumnIsRefusedWhenLeft) {
     frmLineal* dialog = linealDialog(0);
     showActive(dialog);
-    fillLineal(*dialog, "Ridge", "Cap", "");
+    auto* name = get<QLineEdit>(dialog, "txtLineal_1");
     auto* length = get<QLineEdit>(dialog, "txtLineal_2");
+    // Fifty characters fit, however they are written; the fifty-first does not.
+    for (const QString& fits : {QString(50, 'R'), QString::fromUtf8("\U0001F3E0").repeated(50)}) {
+        name->setFocus();
+        name->setText(fits);
+        length->setFocus();
+        settle();
+        EXPECT_EQ(name->text(), fits);
+    }
+    EXPECT_EQ(prompter.messageCount(), 0);
+    name->setFocus();
+    name->setText(QString(51, 'R'));
     length->setFocus();
-    QTest::keyClicks(length, "abc");
-    // A mouse click on Okay: the press takes the focus, then the click runs before the box's own check.
-    auto* okay = get<QPushButton>(dialog, "cmdOkay");
-    okay->setFocus();
-    okay->click();
     settle();
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(dialog->result());
-    EXPECT_EQ(prompter.log(), QStringList{"message: Quorvex | This field must be a number. -> ok"});
-    EXPECT_EQ(focusName(dialog), "txtLineal_2");
+    EXPECT_EQ(prompter.log(), QStringList{"message: Quorvex | " + tooLongMessage(kLinealNameMax) + " -> ok"});
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(focusName(dialog), "txtLineal_1");
+}
+
+TEST_F(RoofFormsTest, OkayClickedStraightFromABoxSpeaksOnceAboutTheFirstFault) {
+    struct Case {
+        QString name, length;
+        const char* leftBox; // the box the click on Okay leaves
+        QString message;
+        const char* focus;
+        QString nameAfter, lengthAfter;
+    };
+    const QString longName(51, 'R');
+    const Case cases[] = {
+        {"Ridge", "abc", "txtLineal_2", kMsgNotANumber, "txtLineal_2", "Ridge", "0"},
+        {longName, "12", "txtLineal_1", tooLongMessage(kLinealNameMax), "txtLineal_1", "", "12"},
+        // Okay's order: the missing name first; the bad length waits for the next Okay.
+        {"", "abc", "txtLineal_2", kMsgNameItem, "txtLineal_1", "", "abc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.leftBox);
+        prompter.takeLog();
+        frmLineal* dialog = linealDialog(0);
+        showActive(dialog);
+        fillLineal(*dialog, c.name, "Cap", c.length);
+        get(dialog, c.leftBox)->setFocus();
+        // A mouse click on Okay: the press takes the focus, then the click runs before the box's own check.
+        auto* okay = get<QPushButton>(dialog, "cmdOkay");
+        okay->setFocus();
+        okay->click();
+        settle();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(dialog->result());
+        EXPECT_EQ(prompter.log(), QStringList{"message: Quorvex | " + c.message + " -> ok"});
+        EXPECT_EQ(focusName(dialog), c.focus);
+        EXPECT_EQ(get<QLineEdit>(dialog, "txtLineal_1")->text(), c.nameAfter);
+        EXPECT_EQ(get<QLineEdit>(dialog, "txtLineal_2")->text(), c.lengthAfter);
+    }
 }
 
 TEST_F(RoofFormsTest, LinealDialogClosedOverABadLengthSaysNothing) {
@@ -326,6 +377,57 @@ TEST_F(RoofPanelFormTest, MeasureBoxesTurnYellowWhileFocusedAndTakeOnlyNumbers) 
     settle();
     EXPECT_EQ(width->text(), "12.75");
     EXPECT_EQ(prompter.messageCount(), 2);
+}
+
+TEST_F(RoofPanelFormTest, EveryActionOnTheMeasuresChecksThemFirst) {
+    struct Case {
+        const char* action;
+        bool figuredFirst; // an area of 1342 figured before the bad text is typed
+        const char* box;
+        const char* typed;
+    };
+    const Case cases[] = {
+        {"cmdPitchFig", false, "txtArea_0", "12a"}, {"cmdPitchFig", true, "txtArea_1", ""},
+        {"optStyle_0", true, "txtArea_0", "12a"}, // the view question would follow
+        {"optStyle_0", false, "txtArea_1", "x"},    {"cmbPitch", false, "txtArea_0", "1,2,3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.action) + " after " + c.box);
+        form = std::make_unique<UiRoofPanel>(*ctx, state);
+        showActive(form.get());
+        if (c.figuredFirst) {
+            prompter.queueAnswer(Prompter::Answer::Yes);
+            figure("30", "40", "6");
+        } else {
+            w<QRadioButton>("optStyle_1")->click();
+            w<QLineEdit>("txtArea_0")->setText("30");
+            w<QLineEdit>("txtArea_1")->setText("40");
+        }
+        const QString area = text("txtRoof_0");
+        prompter.takeLog();
+
+        // The user types into a box and goes straight to the action with the mouse.
+        auto* box = w<QLineEdit>(c.box);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, c.typed);
+        if (QString(c.typed).isEmpty())
+            QTest::keyClick(box, Qt::Key_Delete);
+        QWidget* target = w(c.action);
+        target->setFocus(Qt::MouseFocusReason);
+        if (auto* button = qobject_cast<QAbstractButton*>(target))
+            button->click();
+        else
+            choose(w<QComboBox>("cmbPitch"), "4");
+        settle();
+
+        EXPECT_EQ(prompter.log(), QStringList{"message: Quorvex | This field must be a number. -> ok"});
+        EXPECT_EQ(box->text(), "0");
+        EXPECT_EQ(focusName(form.get()), c.box);
+        expectView(RoofView::TotalArea);
+        EXPECT_EQ(text("txtRoof_0"), area);
+        EXPECT_EQ(w<QComboBox>("cmbPitch")->currentText(), c.figuredFirst ? "6" : "");
+    }
 }
 
 TEST_F(RoofPanelFormTest, ViewQuestionAnsweredNoKeepsTheViewAndTheRows) {

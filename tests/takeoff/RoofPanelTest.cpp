@@ -91,24 +91,25 @@ TEST_F(RoofPanelTest, DeletingAStoredRowRemovesItFromTheEstimateFileAtOnce) {
 }
 
 TEST_F(RoofPanelTest, ViewSwitchClearsWorkingAndStoredAreas) {
+    const QString zero = QStringLiteral("0");
     openEstimate();
     // With an Area box of 0 nothing is asked.
-    EXPECT_EQ(panel->switchView(false).outcome, ViewSwitch::Switched);
+    EXPECT_EQ(panel->switchView(false, zero, zero).outcome, ViewSwitch::Switched);
     EXPECT_EQ(prompter.messageCount(), 0);
 
     panel->addArea(rect(12, 10));
     SaveAreas(ctx->data, temp(), est());
     panel->addArea(rect(3, 3));
     panel->addLineal(item(kLinealMisc, QStringLiteral("Flashing"), 12, 12));
-    EXPECT_EQ(panel->switchView(true).outcome, ViewSwitch::Ignored);
+    EXPECT_EQ(panel->switchView(true, zero, zero).outcome, ViewSwitch::Ignored);
 
-    ViewSwitch change = panel->switchView(false); // No by default
+    ViewSwitch change = panel->switchView(false, zero, zero); // No by default
     EXPECT_EQ(prompter.lastText(), kAskChangeView);
     EXPECT_EQ(change.outcome, ViewSwitch::Kept);
     EXPECT_EQ(count(temp(), QStringLiteral("TempAreas")), 2);
 
     prompter.queueAnswer(Prompter::Answer::Yes);
-    change = panel->switchView(false);
+    change = panel->switchView(false, zero, zero);
     EXPECT_EQ(change.outcome, ViewSwitch::Switched);
     EXPECT_TRUE(change.clearInputs);
     EXPECT_EQ(change.show.areaGrid->size(), 0);
