@@ -25,10 +25,14 @@ QLineEdit* boxOf(QWidget* widget) {
 }
 
 // Where a key goes: to the open popup (a completer's list of matches, say) while there is one, as the
-// keyboard's keys do, else to the widget with the focus.
+// keyboard's keys do, else to the widget with the focus, in its window brought back to the front (a
+// popup that closed gives the front back to the window it opened from).
 QWidget* keyReceiver() {
     if (QWidget* popup = QApplication::activePopupWidget())
         return popup;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus)
+        activate(focus->window());
     return QApplication::focusWidget();
 }
 
@@ -136,7 +140,12 @@ void tabOn() {
     if (!focus)
         return;
     if (!takesTabAsText(focus)) {
+        const bool popupOpen = QApplication::activePopupWidget() != nullptr;
         QTest::keyClick(keyReceiver(), Qt::Key_Tab);
+        // A Tab that only closed the box's popup (a completer's matches) leaves the focus in the box:
+        // a user presses it once more.
+        if (popupOpen && focus && QApplication::focusWidget() == focus && !QApplication::activePopupWidget())
+            QTest::keyClick(focus, Qt::Key_Tab);
         return;
     }
     if (QWidget* next = nextByTab(focus))
