@@ -1,5 +1,6 @@
 #include "app/frmQuovi.h"
 
+#include "app/MainWindowTexts.h"
 #include "app/WorkModes.h"
 #include "contacts/frmContactGrid.h"
 #include "costs/frmUnitItem.h"
@@ -32,10 +33,6 @@
 #include <QVBoxLayout>
 
 namespace qx {
-
-namespace {
-const QString kSupportMail = QStringLiteral("mailto:support@quorvex.example?subject=QX_Bug");
-} // namespace
 
 frmQuovi::frmQuovi(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent)
@@ -123,15 +120,7 @@ void frmQuovi::buildTabs() {
     idle->setObjectName(QStringLiteral("lblIdle"));
     idle->setAlignment(Qt::AlignCenter);
     idle->setTextFormat(Qt::RichText);
-    idle->setText(
-        QStringLiteral("<div style='color:#3a4a5a'><p style='font-size:28pt; font-weight:600'>Quorvex</p>"
-                       "<p style='font-size:12pt'>Roofing estimates</p><br/>"
-                       "<table align='center' cellspacing='6' style='font-size:11pt'>"
-                       "<tr><td><b>F6</b></td><td>New estimate</td></tr>"
-                       "<tr><td><b>F7</b></td><td>Open an estimate</td></tr>"
-                       "<tr><td><b>F8</b></td><td>Figure a roof</td></tr>"
-                       "<tr><td><b>F3</b></td><td>Manage estimates</td></tr>"
-                       "<tr><td><b>F1</b></td><td>Help</td></tr></table></div>"));
+    idle->setText(kIdleReminder);
     m_idle = idle;
 
     m_tabs = new QTabWidget(central);
@@ -500,7 +489,15 @@ void frmQuovi::closeEstimate() {
     ActiveMenu(QStringLiteral("idle"));
     m_owner->clearFields();
     m_owner->setStartCancelEnabled(true);
-    CleanForm();
+    if (mode == WorkState::kFigure) {
+        // A roof figured without an estimate has no owner, type list or register behind it: the tabs
+        // go away and the roof lists are emptied, and nothing else is read.
+        m_state = WorkState();
+        showTabs(false);
+        resetWorkArea();
+    } else {
+        CleanForm();
+    }
     m_owner->LockOwner(true);
 }
 
@@ -526,7 +523,7 @@ void frmQuovi::openHelp() {
 }
 
 void frmQuovi::reportBug() {
-    m_ctx.prompter.openUrl(kSupportMail);
+    m_ctx.prompter.openUrl(bugReportUrl());
 }
 
 void frmQuovi::showSetup() {

@@ -1,6 +1,7 @@
 #include "OwnerForm.h"
 #include "TestFolders.h"
 
+#include "app/MainWindowTexts.h"
 #include "app/StartUp.h"
 #include "app/frmQuovi.h"
 
@@ -12,8 +13,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 using namespace qx;
@@ -70,6 +73,36 @@ TEST_F(MainWindowTest, OpensIdleWithOnlyTheStartingCommands) {
     // F9 while idle does nothing.
     action("mnuClose")->trigger();
     EXPECT_EQ(prompter.messageCount(), 0);
+    // The window's own texts come from the model: the idle reminder and the bug report's mail.
+    EXPECT_EQ(child<QLabel>("lblIdle")->text(), kIdleReminder);
+    action("mnuBug")->trigger();
+    EXPECT_EQ(prompter.log(), QStringList{"open: " + bugReportUrl()});
+}
+
+TEST_F(MainWindowTest, ClosingAFiguredRoofEmptiesItWithoutReadingTheRegister) {
+    open();
+    action("mnuFigure")->trigger();
+    child<QRadioButton>("optStyle_1")->click();
+    child<QLineEdit>("txtArea_0")->setText("30");
+    child<QLineEdit>("txtArea_1")->setText("40");
+    auto* pitch = child<QComboBox>("cmbPitch");
+    pitch->setCurrentIndex(pitch->findText("6"));
+    emit pitch->activated(pitch->currentIndex());
+    child<QPushButton>("cmdPitchFig")->click();
+    ASSERT_EQ(child<QLineEdit>("txtRoof_0")->text(), "1342");
+    // A register that cannot be read would be reported by anything that reads it.
+    ctx->pool.closeAll();
+    ASSERT_TRUE(QFile::remove(ctx->folder.mastFile()));
+
+    action("mnuClose")->trigger();
+    EXPECT_EQ(prompter.log(), QStringList());
+    EXPECT_TRUE(window->state().isIdle());
+    EXPECT_FALSE(tabs()->isVisible());
+    EXPECT_EQ(child<QLineEdit>("txtRoof_0")->text(), "0");
+    EXPECT_TRUE(child<QRadioButton>("optStyle_0")->isChecked());
+    EXPECT_EQ(child<QTableView>("dgAreas")->model()->rowCount(), 0);
+    EXPECT_TRUE(action("mnuNew")->isEnabled());
+    EXPECT_FALSE(action("mnuClose")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ClosingAStartedEstimateWithoutSavingRemovesItsRowAndFolder) {

@@ -1,5 +1,6 @@
 #include "TestFolders.h"
 
+#include "app/MainWindowTexts.h"
 #include "app/StartUp.h"
 #include "app/WorkModes.h"
 #include "estimate/WorkState.h"
@@ -71,6 +72,7 @@ TEST(WorkModes, FigureAndReportOfferOnlyTheirTabs) {
     EXPECT_TRUE(exitQuestion(WorkState::kOpen)->endsWith("Doing so loses any unsaved work."));
     EXPECT_FALSE(exitQuestion(WorkState::kFigure).has_value());
     EXPECT_FALSE(exitQuestion(QString()).has_value());
+    EXPECT_EQ(bugReportUrl(), "mailto:support@quorvex.example?subject=QX_Bug");
 }
 
 } // namespace

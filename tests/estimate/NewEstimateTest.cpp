@@ -223,6 +223,22 @@ TEST_F(NewEstimateTest, AFolderThatCannotBeMadeLeavesNoHalfFilledRegisterRow) {
     EXPECT_FALSE(state.hasEstimateFile());
 }
 
+TEST_F(NewEstimateTest, AGeneratedNameLongerThanTheRegisterHoldsAsksForAShorterOne) {
+    // A company name and the type Roofing make a name of 52 characters; the register keeps 50.
+    const QString company = "Northwestern Regional Property Management Company";
+    ASSERT_TRUE(newEstimate->begin());
+    const auto refusal = newEstimate->start(owner(company, "Roofing"));
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->field, OwnerField::EstName);
+    EXPECT_EQ(prompter.lastText(),
+              "The estimate name NorthwesternRegionalPropertyManagementCompanyRoofing is longer "
+              "than 50 characters.\nPlease enter a shorter name for this estimate.");
+    EXPECT_TRUE(QDir(ctx->folder.estimatesDir()).isEmpty());
+    // A name typed in the box fits: its blanks only make it shorter.
+    ASSERT_FALSE(newEstimate->start(owner(company, "Roofing", "Northwestern Roofing")).has_value());
+    EXPECT_EQ(state.estName, "NorthwesternRoofing");
+}
+
 TEST_F(NewEstimateTest, AReservationThatIsGoneFailsStartAndLeavesNothingBehind) {
     ASSERT_TRUE(newEstimate->begin());
     // The reserved row disappears between New and Start (another copy's start-up clean-up could do that).
