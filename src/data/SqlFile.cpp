@@ -47,7 +47,8 @@ Failure failureOf(sqlite3* db, int code) {
 sqlite3* openHandle(const QString& path, const QString& password, int flags) {
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
-    const int rc = sqlite3_open_v2(file.constData(), &db, flags, nullptr);
+    // Every handle is used by the one thread that runs the program: no locking per call.
+    const int rc = sqlite3_open_v2(file.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         Failure failure = failureOf(db, rc);
         sqlite3_close(db);
@@ -104,11 +105,12 @@ void SqlFile::fail() const {
     throw failureOf(m_db, sqlite3_extended_errcode(m_db) & 0xff);
 }
 
-sqlite3_stmt* SqlFile::prepare(const QString& sql) {
-    if (sqlite3_stmt* cached = m_statements.value(sql)) {
-        sqlite3_reset(cached);
-        sqlite3_clear_bindings(cached);
-        return cached;
+sqlite3_stmt* SqlFile::prepare(const QString& sql, bool& cached) {
+    // A kept statement was reset when it was last run; every value is bound afresh (bindAll binds them
+    // all), so its old bindings need no clearing.
+    if (sqlite3_stmt* kept = m_statements.value(sql)) {
+        cached = true;
+        return kept;
     }
     sqlite3_stmt* stmt = nullptr;
     const QByteArray text = sql.toUtf8();
@@ -121,12 +123,15 @@ sqlite3_stmt* SqlFile::prepare(const QString& sql) {
         sql.startsWith(QLatin1String("update"), Qt::CaseInsensitive) ||
         sql.startsWith(QLatin1String("delete"), Qt::CaseInsensitive))
         m_statements.insert(sql, stmt);
+    cached = m_statements.contains(sql);
     return stmt;
 }
 
 void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params) {
     if (params.size() != sqlite3_bind_parameter_count(stmt))
         throw Failure(SQLITE_RANGE, QStringLiteral("Wrong number of values for the statement."));
+    m_boundTexts.clear();
+    m_boundTexts.reserve(size_t(params.size()));
     for (int i = 0; i < params.size(); ++i) {
         const QVariant& v = params.at(i);
         const int index = i + 1;
@@ -149,8 +154,12 @@ void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params) {
                 rc = sqlite3_bind_double(stmt, index, v.toDouble());
                 break;
             default: {
-                const QByteArray text = v.toString().toUtf8();
-                rc = sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+                // The text stays in m_boundTexts until the next binding, so SQLite may use it in place.
+                const QString* text = v.typeId() == QMetaType::QString
+                                          ? static_cast<const QString*>(v.constData())
+                                          : nullptr;
+                const QByteArray& utf8 = m_boundTexts.emplace_back(text ? text->toUtf8() : v.toString().toUtf8());
+                rc = sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
             }
             }
         }
@@ -190,8 +199,9 @@ struct StatementGuard {
 } // namespace
 
 void SqlFile::exec(const QString& sql, const Params& params) {
-    sqlite3_stmt* stmt = prepare(sql);
-    StatementGuard guard{stmt, m_statements.contains(sql)};
+    bool cached = false;
+    sqlite3_stmt* stmt = prepare(sql, cached);
+    StatementGuard guard{stmt, cached};
     bindAll(stmt, params);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -201,8 +211,9 @@ void SqlFile::exec(const QString& sql, const Params& params) {
 }
 
 ResultSet SqlFile::query(const QString& sql, const Params& params) {
-    sqlite3_stmt* stmt = prepare(sql);
-    StatementGuard guard{stmt, m_statements.contains(sql)};
+    bool cached = false;
+    sqlite3_stmt* stmt = prepare(sql, cached);
+    StatementGuard guard{stmt, cached};
     bindAll(stmt, params);
     ResultSet result;
     const int count = sqlite3_column_count(stmt);
@@ -214,11 +225,38 @@ ResultSet SqlFile::query(const QString& sql, const Params& params) {
         row.reserve(count);
         for (int c = 0; c < count; ++c)
             row << columnValue(stmt, c);
-        result.rows << row;
+        result.rows.append(std::move(row));
     }
     if (rc != SQLITE_DONE)
         fail();
     return result;
+}
+
+int SqlFile::copyRowsTo(SqlFile& target, const QString& select, const QString& insert) {
+    bool readCached = false;
+    sqlite3_stmt* read = prepare(select, readCached);
+    StatementGuard readGuard{read, readCached};
+    bool writeCached = false;
+    sqlite3_stmt* write = target.prepare(insert, writeCached);
+    StatementGuard writeGuard{write, writeCached};
+    const int columns = sqlite3_column_count(read);
+    if (columns != sqlite3_bind_parameter_count(write))
+        throw Failure(SQLITE_RANGE, QStringLiteral("Wrong number of values for the statement."));
+    int copied = 0;
+    int rc;
+    while ((rc = sqlite3_step(read)) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            if (sqlite3_bind_value(write, c + 1, sqlite3_column_value(read, c)) != SQLITE_OK)
+                target.fail();
+        }
+        if (sqlite3_step(write) != SQLITE_DONE)
+            target.fail();
+        sqlite3_reset(write);
+        ++copied;
+    }
+    if (rc != SQLITE_DONE)
+        fail();
+    return copied;
 }
 
 QVariant SqlFile::scalar(const QString& sql, const Params& params) {

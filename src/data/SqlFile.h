@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -62,6 +63,10 @@ public:
     ResultSet query(const QString& sql, const Params& params = {});
     // First column of the first row; a null QVariant when there is no row.
     QVariant scalar(const QString& sql, const Params& params = {});
+    // A bulk copy: every row `select` reads from this file goes into `target` through `insert`, value
+    // for value as stored (the insert binds the selected columns in order). The caller holds the
+    // transactions. Returns the number of rows copied. Throws Failure.
+    int copyRowsTo(SqlFile& target, const QString& select, const QString& insert);
     // Several statements without values (table definitions, seed content).
     void execScript(const QString& sql);
 
@@ -75,13 +80,18 @@ public:
 
 private:
     SqlFile(sqlite3* db, QString path);
-    sqlite3_stmt* prepare(const QString& sql);
+    // A statement ready to bind; `cached` tells whether it is kept for the next call (else the caller
+    // finalizes it).
+    sqlite3_stmt* prepare(const QString& sql, bool& cached);
     void bindAll(sqlite3_stmt* stmt, const Params& params);
     [[noreturn]] void fail() const;
 
     sqlite3* m_db;
     QString m_path;
     QHash<QString, sqlite3_stmt*> m_statements;
+    // The texts bound to the statement being run, kept until the next binding so that SQLite need not
+    // copy them.
+    std::vector<QByteArray> m_boundTexts;
 };
 
 // Commits on commit(), rolls back when destroyed without it. Nests.

@@ -12,14 +12,12 @@ TrapSite openSite(const char* procedure) {
 
 // Stored rows of one roof table into its working table, keyed by their stored ID.
 void copyStoredRows(DataAccess& data, const Conn& estimate, const Conn& working, const RoofTable& table) {
-    const ResultSet stored = data.Read(
-        estimate, QStringLiteral("select ID,%1 from %2 order by ID").arg(table.fieldList(), table.stored));
     SqlFile& file = data.file(working);
     Transaction transaction(file);
-    const QString insert = QStringLiteral("insert into %1(%2,%3)values(?,%4)")
-                               .arg(table.working, table.key, table.fieldList(), table.marks());
-    for (const QVariantList& row : stored.rows)
-        file.exec(insert, row);
+    data.file(estimate).copyRowsTo(
+        file, QStringLiteral("select ID,%1 from %2 order by ID").arg(table.fieldList(), table.stored),
+        QStringLiteral("insert into %1(%2,%3)values(?,%4)")
+            .arg(table.working, table.key, table.fieldList(), table.marks()));
     transaction.commit();
 }
 
@@ -68,21 +66,22 @@ bool OpenEstimate::OpenRoof() {
 }
 
 bool OpenEstimate::OpenLineItems() {
-    return m_ctx.data.Trap(
-        {QStringLiteral("mnuOpen_Click"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
-            const ResultSet stored =
-                m_ctx.data.Read(m_state.sEstConn,
-                                QStringLiteral("select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,"
-                                               "linetotal from lineitems order by id"));
-            SqlFile& work = m_ctx.data.file(m_ctx.conns.sTempConn);
-            Transaction transaction(work);
-            for (const QVariantList& row : stored.rows)
-                work.exec(WorkingDb::kAddTpLineItem, row);
-            work.exec(
-                QStringLiteral("insert into tempsect(secdesc,secorder) select sect,secorder from tplineitems "
-                               "group by sect,secorder order by secorder asc"));
-            transaction.commit();
-        });
+    return m_ctx.data.Trap({QStringLiteral("mnuOpen_Click"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
+        SqlFile& work = m_ctx.data.file(m_ctx.conns.sTempConn);
+        Transaction transaction(work);
+        // Each stored line as AddTpLineItem loads it, its stored id becoming its LineItemID.
+        m_ctx.data.file(m_state.sEstConn)
+            .copyRowsTo(work,
+                        QStringLiteral("select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal "
+                                       "from lineitems order by id"),
+                        WorkingDb::kAddTpLineItem);
+        // One section per order number the lines carry, named as its lines name it. The order numbers
+        // come from the lines' section index, so the lines are not read a second time.
+        work.exec(QStringLiteral("insert into tempsect(secdesc,secorder) select (select l.sect from tplineitems l "
+                                 "where l.secorder=s.secorder order by l.autoid limit 1), s.secorder from "
+                                 "(select distinct secorder from tplineitems) s order by s.secorder"));
+        transaction.commit();
+    });
 }
 
 } // namespace qx

@@ -99,7 +99,6 @@ SaveOutcome SaveEstimate::saveWithoutQuestion(const QString& summary, const QStr
 
 bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
     TrapSite site = kSaveEstSite;
-    QList<StoredKey> learned;
     try {
         SqlFile& file = m_ctx.data.file(m_state.sEstConn);
         Transaction transaction(file);
@@ -108,17 +107,16 @@ bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
         site = kSaveLinealsSite;
         SaveLineals(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
         site = kSaveEstSite;
-        for (const WorkingLine& line : m_lines.workingLines()) {
-            const qint32 key = SaveLineItem(file, line);
-            if (key != line.lineItemId)
-                learned.append({line.autoId, key});
-        }
+        const QList<WorkingLine> lines = m_lines.workingLines();
+        const qint32 keyBase = newLineKeyBase(file, lines.isEmpty() ? 0 : lines.last().autoId);
+        for (const WorkingLine& line : lines)
+            SaveLineItem(file, line, newLineKey(keyBase, line));
         site = kSaveTotalsSite;
         SaveEstimateTotals(file, texts);
         site = kSaveEstSite;
         transaction.commit();
-        // Only keys of a committed save are learned: a rolled-back line was never stored.
-        m_lines.rememberStoredKeys(learned);
+        // Only a committed save teaches the working copy its keys: a rolled-back line was never stored.
+        m_lines.rememberStoredKeys(keyBase);
         return true;
     } catch (const Failure& failure) {
         m_ctx.data.ShowTrap(failure, site);

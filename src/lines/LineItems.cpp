@@ -1,5 +1,7 @@
 #include "lines/LineItems.h"
 
+#include <limits>
+
 namespace qx {
 
 namespace {
@@ -105,26 +107,35 @@ QList<WorkingLine> LineItems::workingLines() {
     QList<WorkingLine> lines;
     lines.reserve(rows.size());
     for (const QVariantList& r : rows.rows) {
-        lines.append({r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt(), r.at(3).toInt(), r.at(4).toString(),
-                      r.at(5).toString(), r.at(6).toString(), r.at(7).toInt(), r.at(8).toString(),
-                      Money::fromRaw(r.at(9).toLongLong()), Money::fromRaw(r.at(10).toLongLong())});
+        // Whole numbers arrive as 64-bit values; reading them as such skips a conversion per cell.
+        auto whole = [&r](int i) { return qint32(r.at(i).toLongLong()); };
+        lines.append({whole(0), whole(1), whole(2), whole(3), r.at(4).toString(), r.at(5).toString(),
+                      r.at(6).toString(), whole(7), r.at(8).toString(), Money::fromRaw(r.at(9).toLongLong()),
+                      Money::fromRaw(r.at(10).toLongLong())});
     }
     return lines;
 }
 
-void LineItems::rememberStoredKeys(const QList<StoredKey>& keys) {
-    SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
-    Transaction transaction(temp);
-    for (const StoredKey& key : keys) {
-        temp.exec(QStringLiteral("update tplineitems set lineitemid=? where autoid=?"),
-                  {key.lineItemId, key.autoId});
-        temp.exec(QStringLiteral("update estigrid set lineitemid=? where tplineitemid=?"),
-                  {key.lineItemId, key.autoId});
-    }
-    transaction.commit();
+void LineItems::rememberStoredKeys(qint32 keyBase) {
+    // One statement for all lines. The grid table keeps the keys it was built with until it is next
+    // rebuilt: nothing reads a line's stored key from the grid.
+    m_ctx.data.file(m_ctx.conns.sTempConn)
+        .exec(QStringLiteral("update tplineitems set lineitemid=?+autoid where lineitemid=0"), {keyBase});
 }
 
-qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line) {
+qint32 newLineKeyBase(SqlFile& estimateFile, qint32 highestAutoId) {
+    // AUTOINCREMENT remembers the highest key ever given in sqlite_sequence, also of deleted rows.
+    const qint64 highest =
+        estimateFile
+            .scalar(QStringLiteral("select max(coalesce((select seq from sqlite_sequence where name='LineItems'),0),"
+                                   "coalesce((select max(ID) from LineItems),0))"))
+            .toLongLong();
+    if (highest + highestAutoId > std::numeric_limits<qint32>::max())
+        throw Failure(kErrOverflow, QStringLiteral("Overflow"));
+    return qint32(highest);
+}
+
+qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line, qint32 newKey) {
     const Params values{
         textValue(line.itemTable), line.itemId,          textValue(line.sect), line.secOrder,        line.qty,
         textValue(line.unit),      textValue(line.name), rawOf(line.cost),     rawOf(line.lineTotal)};
@@ -135,11 +146,11 @@ qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line) {
             Params(values) << line.lineItemId);
         if (estimateFile.changes() == 1)
             return line.lineItemId;
+        newKey = line.lineItemId;
     }
-    estimateFile.exec(
-        QStringLiteral("insert into LineItems(ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,"
-                       "LineTotal)values(?,?,?,?,?,?,?,?,?)"),
-        values);
+    estimateFile.exec(QStringLiteral("insert into LineItems(ID,ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,"
+                                     "LineTotal)values(?,?,?,?,?,?,?,?,?,?)"),
+                      Params{newKey == 0 ? QVariant() : QVariant(newKey)} + values);
     return qint32(estimateFile.lastInsertId());
 }
 

@@ -25,11 +25,6 @@ struct WorkingLine {
     Money lineTotal;
 };
 
-// The key a stored line got in the estimate file, for the working copy to remember after the save.
-struct StoredKey {
-    qint32 autoId = 0;
-    qint32 lineItemId = 0;
-};
 
 // The open estimate's lines: adding, changing and deleting them, the grid and the totals that follow.
 // The item picker fills pending(); AddLineItem stores it.
@@ -56,9 +51,10 @@ public:
     bool lineExists(qint32 id);
     // The working lines in ascending autoID order (the order the save writes them).
     QList<WorkingLine> workingLines();
-    // After a committed save: the working copy takes the keys the new lines got in the estimate file,
-    // so the next save updates them instead of adding them again. Throws Failure.
-    void rememberStoredKeys(const QList<StoredKey>& keys);
+    // After a committed save: every line not stored before (LineItemID 0) was stored under `keyBase`
+    // plus its autoID (newLineKey); the working copy takes those keys, so the next save updates the
+    // lines instead of adding them again. Throws Failure.
+    void rememberStoredKeys(qint32 keyBase);
 
     EstimateGrid& grid() { return m_grid; }
     EstimateTotals& totals() { return m_totals; }
@@ -75,9 +71,18 @@ private:
 };
 
 // Writes one working line into an estimate file: a new LineItems row when the line's lineItemId is 0,
-// else an update of that row (a row that is no longer there is written anew). Returns the row's key.
-// Throws Failure, which the save reports; the caller runs it inside the save's transaction.
-qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line);
+// stored under `newKey` (0: the key the file gives it), else an update of that row (a row that is no
+// longer there is written anew under its own key). Returns the row's key. Throws Failure, which the
+// save reports; the caller runs it inside the save's transaction.
+qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line, qint32 newKey = 0);
+
+// The keys a save gives the new lines: a base above every key LineItems has ever held, plus the line's
+// autoID, so that they are unique and the working copy learns them all in one statement. Throws Failure
+// (also when the keys would leave the whole-number range).
+qint32 newLineKeyBase(SqlFile& estimateFile, qint32 highestAutoId);
+inline qint32 newLineKey(qint32 keyBase, const WorkingLine& line) {
+    return keyBase + line.autoId;
+}
 
 // A text for a text column of the program's tables: empty becomes null (those columns refuse "").
 QVariant textValue(const QString& text);

@@ -125,7 +125,8 @@ TEST_F(SaveEstimateTest, RepeatedSavesUpdateStoredRowsAndAddOnlyNewOnes) {
     const QStringList once = estimateFile();
     EXPECT_EQ(storedLines().size(), 3);
 
-    // An edit, a new line and a new area: the stored rows change in place, the new ones are added.
+    // An edit, a new line and a new area: the stored rows change in place, the new ones are added (a new
+    // line's key is the highest key so far plus its working number).
     lines->pending() = {20,
                         0,
                         "Roof",
@@ -146,11 +147,11 @@ TEST_F(SaveEstimateTest, RepeatedSavesUpdateStoredRowsAndAddOnlyNewOnes) {
                            "2 | Roof | 0 | Tear-off crew | Labor | 16 | sq | 325000 | 5200000",
                            "3 | Gutters | 1 | Seamless gutter | SubCon | 120 | sq | 87500 | "
                            "10500000",
-                           "4 | Gutters | 1 | Downspout | Material | 4 | sq | 210000 | 840000"}));
+                           "7 | Gutters | 1 | Downspout | Material | 4 | sq | 210000 | 840000"}));
     EXPECT_EQ(rows(est(), "select count(*) from Areas"), QStringList({"3"}));
     EXPECT_EQ(rows(est(), "select count(*) from Lineal"), QStringList({"1"}));
     EXPECT_EQ(rows(temp(), "select autoid,lineitemid from tplineitems order by autoid"),
-              QStringList({"1 | 1", "2 | 2", "3 | 3", "4 | 4"}));
+              QStringList({"1 | 1", "2 | 2", "3 | 3", "4 | 7"}));
     EXPECT_NE(estimateFile(), once);
 }
 
@@ -195,7 +196,7 @@ TEST_F(SaveEstimateTest, AFailingStatementLeavesTheLastGoodSaveIntact) {
     EXPECT_EQ(rows(est(), "select count(*) from Lineal"), QStringList({"2"}));
     EXPECT_EQ(rows(est(), "select ID,Name,Qty from LineItems order by ID"),
               QStringList({"1 | Shingles | 99", "2 | Tear-off crew | 16", "3 | Seamless gutter | 120",
-                           "4 | Broken | 1"}));
+                           "7 | Broken | 1"}));
 }
 
 TEST_F(SaveEstimateTest, AFailingRoofStatementIsReportedWhereItHappened) {

@@ -93,26 +93,30 @@ TEST_F(LinesTest, AFailedChangeIsReportedAndChangesNothing) {
     EXPECT_EQ(grid().size(), 4);
 }
 
-TEST_F(LinesTest, SaveInsertsNewLinesUpdatesStoredOnesAndRewritesVanishedOnes) {
+TEST_F(LinesTest, SaveInsertsNewLinesUpdatesStoredOnesAndRewritesVanishedOnesUnderTheirKeys) {
     add("Roof", 1, "Shingles", "Material", 1, 100);
     add("Roof", 2, "Nails", "Material", 2, 100);
     const qx::Conn est = makeEstimateFile("Test");
     qx::SqlFile& file = ctx->data.file(est);
-    QList<qx::StoredKey> keys;
+    file.exec("insert into lineitems(id,name) values(40,'Old')");
+    file.exec("delete from lineitems");
+    // New lines go above every key the file ever gave, each under the base plus its autoID.
+    const qint32 base = qx::newLineKeyBase(file, 2);
+    EXPECT_EQ(base, 40);
     for (const qx::WorkingLine& line : lines->workingLines())
-        keys.append({line.autoId, qx::SaveLineItem(file, line)});
-    lines->rememberStoredKeys(keys);
+        EXPECT_EQ(qx::SaveLineItem(file, line, qx::newLineKey(base, line)), 40 + line.autoId);
+    lines->rememberStoredKeys(base);
     EXPECT_EQ(rows(temp(), "select autoid,lineitemid from tplineitems order by autoid"),
-              QStringList({"1 | 1", "2 | 2"}));
+              QStringList({"1 | 41", "2 | 42"}));
 
-    file.exec("delete from lineitems where id=2");
+    file.exec("delete from lineitems where id=42");
     QList<qx::WorkingLine> working = lines->workingLines();
     working[0].qty = 5;
-    EXPECT_EQ(qx::SaveLineItem(file, working[0]), 1);
-    EXPECT_EQ(qx::SaveLineItem(file, working[1]), 3);
+    EXPECT_EQ(qx::SaveLineItem(file, working[0]), 41);
+    EXPECT_EQ(qx::SaveLineItem(file, working[1]), 42);
     EXPECT_EQ(rows(est, "select id,name,qty,itemtable,secorder,cost,linetotal from lineitems order by id"),
-              QStringList({"1 | Shingles | 5 | Material | 0 | 10000 | 10000",
-                           "3 | Nails | 2 | Material | 0 | 10000 | 20000"}));
+              QStringList({"41 | Shingles | 5 | Material | 0 | 10000 | 10000",
+                           "42 | Nails | 2 | Material | 0 | 10000 | 20000"}));
 }
 
 TEST_F(LinesTest, DeletingAStoredLineRemovesItFromTheEstimateFileAtOnce) {
@@ -121,10 +125,9 @@ TEST_F(LinesTest, DeletingAStoredLineRemovesItFromTheEstimateFileAtOnce) {
     add("Roof", 1, "Shingles", "Material", 1, 100);
     add("Roof", 2, "Nails", "Material", 1, 100);
     qx::SqlFile& file = ctx->data.file(state.sEstConn);
-    QList<qx::StoredKey> keys;
     for (const qx::WorkingLine& line : lines->workingLines())
-        keys.append({line.autoId, qx::SaveLineItem(file, line)});
-    lines->rememberStoredKeys(keys);
+        qx::SaveLineItem(file, line);
+    lines->rememberStoredKeys(0);
     add("Roof", 3, "Never stored", "Material", 1, 100);
 
     ASSERT_TRUE(lines->AddLineItem(LineItems::Change::Delete, 1));

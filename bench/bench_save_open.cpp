@@ -1,0 +1,267 @@
+// Saving an estimate into its keyed file and opening it again, through the program's own save and open,
+// against a bare SQLite baseline that moves the same rows with prepared statements in one transaction
+// per file. Estimates of 100, 1,000 and 5,000 lines, each with 20 areas and 20 lineal items.
+//
+//   save: the program's SaveEst (no question: the estimate is "Accepted"); the baseline reads the working
+//         rows and inserts them into the estimate file, then writes the Main texts.
+//   open: the program's Open after the choice in the list (working database rebuilt, owner, roof, lines,
+//         sections, amounts, grid and totals); the baseline reads the stored rows and inserts them into
+//         the working tables.
+// The last lines printed are "RATIO save_N <program / baseline>" and "RATIO open_N <...>".
+#include "data/AppContext.h"
+#include "data/ProgramLayout.h"
+#include "data/ScriptedPrompter.h"
+#include "data/SettingsStore.h"
+#include "estimate/NewEstimate.h"
+#include "estimate/OpenEstimate.h"
+#include "estimate/SaveEstimate.h"
+#include "lines/LineItems.h"
+#include "takeoff/RoofPanel.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <sqlcipher/sqlite3.h>
+
+namespace {
+
+constexpr int kRoofRows = 20;
+constexpr int kSections = 10;
+
+// A program folder holding one started estimate and the models of the main window.
+struct Estimate {
+    QTemporaryDir dir;
+    qx::ScriptedPrompter prompter;
+    std::unique_ptr<qx::AppContext> ctx;
+    qx::WorkState state;
+    std::unique_ptr<qx::EstimateTotals> totals;
+    std::unique_ptr<qx::LineItems> lines;
+    std::unique_ptr<qx::RoofPanel> roof;
+    qint32 id = 0;
+
+    explicit Estimate(int lineCount) {
+        qx::layOutProgramFolder(qx::ProgramFolder(dir.path()));
+        ctx = std::make_unique<qx::AppContext>(dir.path(), prompter, dir.path() + "/config");
+        qx::writeDefaultSettings(ctx->settings);
+        makeModels();
+        qx::NewEstimate create(*ctx, state);
+        create.begin();
+        qx::OwnerInput owner;
+        owner.names = {"Pat", "Carter", "4 Bay Rd", "Anytown, MT 54321", "406/555-1234", "", ""};
+        owner.type = "Reroof";
+        create.start(owner);
+        id = state.lEstID;
+        totals->PopAdmin();
+        fillWorkingCopy(lineCount);
+        // No question while measuring.
+        state.sEstStatus = QStringLiteral("Accepted");
+    }
+
+    void makeModels() {
+        totals = std::make_unique<qx::EstimateTotals>(*ctx);
+        lines = std::make_unique<qx::LineItems>(*ctx, state, *totals);
+        roof = std::make_unique<qx::RoofPanel>(*ctx, state);
+    }
+
+    void fillWorkingCopy(int lineCount) {
+        qx::SqlFile& temp = ctx->data.file(ctx->conns.sTempConn);
+        qx::Transaction t(temp);
+        for (int i = 0; i < kRoofRows; ++i) {
+            temp.exec("insert into TempAreas(AreaID,Shape,Pitch,Width1,Width2,Height,Total) "
+                      "values(0,?,0,?,?,?,?)",
+                      {i % 3, 10 + i, i % 3 == 2 ? 20 + i : 0, 8 + i, (10 + i) * (8 + i)});
+            temp.exec("insert into TempLineal(LinealID,Type,Name,Length,Total) values(0,?,?,?,?)",
+                      {1 + i % 4, QStringLiteral("Lineal item %1").arg(i), 50 + i, 52 + i});
+        }
+        for (int s = 0; s < kSections; ++s)
+            temp.exec("insert into TempSect(SecDesc,SecOrder) values(?,?)", {QStringLiteral("Section %1").arg(s), s});
+        const char* tags[] = {"Material", "Labor", "SubCon", "Equip", "Fee", "Unit_Item"};
+        for (int i = 0; i < lineCount; ++i) {
+            const qint64 cost = 1000 + 37 * i;
+            const int qty = 1 + i % 40;
+            temp.exec(qx::WorkingDb::kAddTpLineItem,
+                      {0, 1 + i % 500, QStringLiteral("Section %1").arg(i % kSections), i % kSections,
+                       QStringLiteral("Architectural shingles, weathered wood %1").arg(i), tags[i % 6], qty,
+                       "bdl", cost * 100, cost * 100 * qty});
+        }
+        t.commit();
+        lines->refresh();
+    }
+
+    // The estimate file as before its first save; the working rows not stored yet.
+    void forgetSave() {
+        qx::SqlFile& est = ctx->data.file(state.sEstConn);
+        est.execScript("delete from Areas; delete from Lineal; delete from LineItems;");
+        ctx->data.file(ctx->conns.sTempConn)
+            .execScript("update TempAreas set AreaID=0; update TempLineal set LinealID=0; "
+                        "update tplineitems set lineitemid=0; update estigrid set lineitemid=0;");
+    }
+};
+
+// Raw handles on the two files, opened and keyed like the program's.
+struct RawFiles {
+    sqlite3* est = nullptr;
+    sqlite3* temp = nullptr;
+    RawFiles(const Estimate& e) {
+        sqlite3_open(qPrintable(e.state.sEstConn.path), &est);
+        const QByteArray key = qx::kEstimatePassword.toUtf8();
+        sqlite3_key(est, key.constData(), int(key.size()));
+        sqlite3_exec(est, "PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr);
+        sqlite3_open(qPrintable(e.ctx->conns.sTempConn.path), &temp);
+        sqlite3_exec(temp, "PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY;", nullptr, nullptr, nullptr);
+    }
+    ~RawFiles() {
+        sqlite3_close(est);
+        sqlite3_close(temp);
+    }
+};
+
+// Every row of `select` on `from` inserted by `insert` on `to`, column for column, in one transaction.
+void copyRows(sqlite3* from, const char* select, sqlite3* to, const char* insert) {
+    sqlite3_stmt* read = nullptr;
+    sqlite3_stmt* write = nullptr;
+    sqlite3_prepare_v2(from, select, -1, &read, nullptr);
+    sqlite3_prepare_v2(to, insert, -1, &write, nullptr);
+    const int columns = sqlite3_column_count(read);
+    while (sqlite3_step(read) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c)
+            sqlite3_bind_value(write, c + 1, sqlite3_column_value(read, c));
+        sqlite3_step(write);
+        sqlite3_reset(write);
+    }
+    sqlite3_finalize(read);
+    sqlite3_finalize(write);
+}
+
+// The baseline's save: the working rows into the estimate file, then the Main texts.
+[[gnu::noinline]] void baselineSave(RawFiles& raw) {
+    sqlite3_exec(raw.est, "BEGIN", nullptr, nullptr, nullptr);
+    copyRows(raw.temp, "select Shape,Pitch,Width1,Width2,Height,Total from TempAreas order by ID", raw.est,
+             "insert into Areas(Shape,Pitch,Width1,Width2,Height,Total) values(?,?,?,?,?,?)");
+    copyRows(raw.temp, "select Type,Name,Length,Total from TempLineal order by ID", raw.est,
+             "insert into Lineal(Type,Name,Length,Total) values(?,?,?,?)");
+    copyRows(raw.temp,
+             "select itemtable,itemid,sect,secorder,qty,unit,name,cost,linetotal from tplineitems order by autoid",
+             raw.est,
+             "insert into LineItems(ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,LineTotal) "
+             "values(?,?,?,?,?,?,?,?,?)");
+    sqlite3_exec(raw.est,
+                 "update Main set overhead='%-15', Profit='%-15', contingency='Fixed-100.00', "
+                 "management='%-2', EstSummary='No summary', PaymentTerms='No terms' where ID=1",
+                 nullptr, nullptr, nullptr);
+    sqlite3_exec(raw.est, "COMMIT", nullptr, nullptr, nullptr);
+}
+
+// The baseline's open: the stored rows into the working tables.
+[[gnu::noinline]] void baselineOpen(RawFiles& raw) {
+    sqlite3_exec(raw.temp, "BEGIN", nullptr, nullptr, nullptr);
+    copyRows(raw.est, "select id,shape,pitch,width1,width2,height,total from areas order by id", raw.temp,
+             "insert into TempAreas(AreaID,shape,pitch,width1,width2,height,total) values(?,?,?,?,?,?,?)");
+    copyRows(raw.est, "select ID,Type,Name,Length,total from Lineal order by ID", raw.temp,
+             "insert into TempLineal(linealid,Type,Name,Length,total) values(?,?,?,?,?)");
+    copyRows(raw.est, "select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal from lineitems "
+                      "order by id",
+             raw.temp,
+             "insert into tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal) "
+             "values(?,?,?,?,?,?,?,?,?,?)");
+    sqlite3_exec(raw.temp, "COMMIT", nullptr, nullptr, nullptr);
+}
+
+// The program's Open once the estimate was chosen in the list (the main window's steps).
+[[gnu::noinline]] void openEstimate(Estimate& e) {
+    e.state = qx::WorkState();
+    qx::OpenEstimate opening(*e.ctx, e.state);
+    opening.prepare();
+    opening.OpenOwner(e.id);
+    opening.OpenRoof();
+    e.roof->showOpened();
+    opening.OpenLineItems();
+    e.totals->PopEstAdmin(e.state.sEstConn);
+    e.lines->refresh();
+}
+
+void BM_ProgramSave(benchmark::State& s) {
+    Estimate e(int(s.range(0)));
+    for (auto _ : s) {
+        s.PauseTiming();
+        e.forgetSave();
+        s.ResumeTiming();
+        if (qx::SaveEstimate(*e.ctx, e.state, *e.lines).SaveEst({}, {}) != qx::SaveOutcome::Saved)
+            s.SkipWithError("save failed");
+    }
+}
+
+void BM_BaselineSave(benchmark::State& s) {
+    Estimate e(int(s.range(0)));
+    e.ctx->pool.closeAll();
+    RawFiles raw(e);
+    for (auto _ : s) {
+        s.PauseTiming();
+        sqlite3_exec(raw.est, "delete from Areas; delete from Lineal; delete from LineItems;", nullptr, nullptr,
+                     nullptr);
+        s.ResumeTiming();
+        baselineSave(raw);
+    }
+}
+
+void BM_ProgramOpen(benchmark::State& s) {
+    Estimate e(int(s.range(0)));
+    qx::SaveEstimate(*e.ctx, e.state, *e.lines).SaveEst({}, {});
+    for (auto _ : s) {
+        openEstimate(e);
+        if (e.prompter.messageCount() != 0)
+            s.SkipWithError("open failed");
+    }
+}
+
+void BM_BaselineOpen(benchmark::State& s) {
+    Estimate e(int(s.range(0)));
+    qx::SaveEstimate(*e.ctx, e.state, *e.lines).SaveEst({}, {});
+    e.ctx->pool.closeAll();
+    RawFiles raw(e);
+    for (auto _ : s) {
+        s.PauseTiming();
+        sqlite3_exec(raw.temp, "delete from TempAreas; delete from TempLineal; delete from tplineitems;", nullptr,
+                     nullptr, nullptr);
+        s.ResumeTiming();
+        baselineOpen(raw);
+    }
+}
+
+BENCHMARK(BM_ProgramSave)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineSave)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgramOpen)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineOpen)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// Collects the time per iteration of every run ("BM_ProgramSave/5000" ...) to print the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void printRatio(const char* what, const char* program, const char* baseline, int lines) {
+        const std::string suffix = "/" + std::to_string(lines);
+        const double base = times[baseline + suffix];
+        if (base > 0)
+            std::printf("RATIO %s_%d %.2f\n", what, lines, times[program + suffix] / base);
+    }
+    std::map<std::string, double> times;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (int lines : {100, 1000, 5000}) {
+        reporter.printRatio("save", "BM_ProgramSave", "BM_BaselineSave", lines);
+        reporter.printRatio("open", "BM_ProgramOpen", "BM_BaselineOpen", lines);
+    }
+    return 0;
+}
