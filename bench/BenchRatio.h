@@ -5,42 +5,68 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qxbench {
 
-// Every benchmark program ends with one line, "RATIO <label> <value>": the program's time over the
-// bare SQLite baseline's, both measured in the same process. This reporter keeps the mean time of the
-// two benchmarks (of the run whose name holds `run`, for example "/5000"; any run when empty).
+// One "RATIO <label> <value>" line: the program's time over the bare SQLite baseline's, both measured
+// in the same process. It keeps the mean time of the two benchmarks (of the run whose name holds
+// `run`, for example "/5000"; any run when empty).
+struct Ratio {
+    std::string label;
+    std::string program;
+    std::string baseline;
+    std::string run;
+    double programTime = 0;
+    double baselineTime = 0;
+
+    void take(const benchmark::BenchmarkReporter::Run& run) {
+        // With repetitions only their mean counts.
+        if (run.run_type == benchmark::BenchmarkReporter::Run::RT_Aggregate && run.aggregate_name != "mean")
+            return;
+        const std::string name = run.benchmark_name();
+        if (!this->run.empty() && name.find(this->run) == std::string::npos)
+            return;
+        if (name.find(program) != std::string::npos)
+            programTime = run.GetAdjustedRealTime();
+        else if (name.find(baseline) != std::string::npos)
+            baselineTime = run.GetAdjustedRealTime();
+    }
+    void print() const {
+        if (baselineTime > 0)
+            std::printf("RATIO %s %.2f\n", label.c_str(), programTime / baselineTime);
+    }
+};
+
+// Every benchmark program ends with its ratio lines.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     RatioReporter(std::string program, std::string baseline, std::string run)
-        : m_program(std::move(program))
-        , m_baseline(std::move(baseline))
-        , m_run(std::move(run)) {}
+        : m_ratios{{{}, std::move(program), std::move(baseline), std::move(run)}} {}
+    explicit RatioReporter(std::vector<Ratio> ratios)
+        : m_ratios(std::move(ratios)) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            const std::string name = run.benchmark_name();
-            if (!m_run.empty() && name.find(m_run) == std::string::npos)
-                continue;
-            if (name.find(m_program) != std::string::npos)
-                program = run.GetAdjustedRealTime();
-            else if (name.find(m_baseline) != std::string::npos)
-                baseline = run.GetAdjustedRealTime();
+            for (Ratio& ratio : m_ratios)
+                ratio.take(run);
+        }
+    }
+    // Prints every ratio line; a single ratio built without a label takes `label`.
+    void print(const char* label = nullptr) {
+        for (Ratio& ratio : m_ratios) {
+            if (ratio.label.empty() && label)
+                ratio.label = label;
+            ratio.print();
         }
     }
 
-    double program = 0;
-    double baseline = 0;
-
 private:
-    std::string m_program;
-    std::string m_baseline;
-    std::string m_run;
+    std::vector<Ratio> m_ratios;
 };
 
-// Runs the registered benchmarks, then `done` (to free what they kept), then prints the ratio line.
+// Runs the registered benchmarks, then `done` (to free what they kept), then prints the ratio lines.
 inline int runWithRatio(int argc, char** argv, const char* label, RatioReporter reporter,
                         const std::function<void()>& done = {}) {
     QCoreApplication app(argc, argv);
@@ -48,8 +74,7 @@ inline int runWithRatio(int argc, char** argv, const char* label, RatioReporter 
     benchmark::RunSpecifiedBenchmarks(&reporter);
     if (done)
         done();
-    if (reporter.baseline > 0)
-        std::printf("RATIO %s %.2f\n", label, reporter.program / reporter.baseline);
+    reporter.print(label);
     return 0;
 }
 

@@ -7,7 +7,7 @@
 //   open: the program's Open after the choice in the list (working database rebuilt, owner, roof, lines,
 //         sections, amounts, grid and totals); the baseline reads the stored rows and inserts them into
 //         the working tables.
-// The last lines printed are "RATIO save_N <program / baseline>" and "RATIO open_N <...>".
+// The program ends with the lines "RATIO save_N <program / baseline>" and "RATIO open_N <...>" for each N.
 #include "data/AppContext.h"
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
@@ -18,11 +18,10 @@
 #include "lines/LineItems.h"
 #include "takeoff/RoofPanel.h"
 
-#include <QCoreApplication>
+#include "BenchRatio.h"
+
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <map>
 #include <sqlcipher/sqlite3.h>
 
 namespace {
@@ -76,7 +75,8 @@ struct Estimate {
                       {1 + i % 4, QStringLiteral("Lineal item %1").arg(i), 50 + i, 52 + i});
         }
         for (int s = 0; s < kSections; ++s)
-            temp.exec("insert into TempSect(SecDesc,SecOrder) values(?,?)", {QStringLiteral("Section %1").arg(s), s});
+            temp.exec("insert into TempSect(SecDesc,SecOrder) values(?,?)",
+                      {QStringLiteral("Section %1").arg(s), s});
         const char* tags[] = {"Material", "Labor", "SubCon", "Equip", "Fee", "Unit_Item"};
         for (int i = 0; i < lineCount; ++i) {
             const qint64 cost = 1000 + 37 * i;
@@ -142,11 +142,12 @@ void copyRows(sqlite3* from, const char* select, sqlite3* to, const char* insert
              "insert into Areas(Shape,Pitch,Width1,Width2,Height,Total) values(?,?,?,?,?,?)");
     copyRows(raw.temp, "select Type,Name,Length,Total from TempLineal order by ID", raw.est,
              "insert into Lineal(Type,Name,Length,Total) values(?,?,?,?)");
-    copyRows(raw.temp,
-             "select itemtable,itemid,sect,secorder,qty,unit,name,cost,linetotal from tplineitems order by autoid",
-             raw.est,
-             "insert into LineItems(ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,LineTotal) "
-             "values(?,?,?,?,?,?,?,?,?)");
+    copyRows(
+        raw.temp,
+        "select itemtable,itemid,sect,secorder,qty,unit,name,cost,linetotal from tplineitems order by autoid",
+        raw.est,
+        "insert into LineItems(ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,LineTotal) "
+        "values(?,?,?,?,?,?,?,?,?)");
     sqlite3_exec(raw.est,
                  "update Main set overhead='%-15', Profit='%-15', contingency='Fixed-100.00', "
                  "management='%-2', EstSummary='No summary', PaymentTerms='No terms' where ID=1",
@@ -161,11 +162,13 @@ void copyRows(sqlite3* from, const char* select, sqlite3* to, const char* insert
              "insert into TempAreas(AreaID,shape,pitch,width1,width2,height,total) values(?,?,?,?,?,?,?)");
     copyRows(raw.est, "select ID,Type,Name,Length,total from Lineal order by ID", raw.temp,
              "insert into TempLineal(linealid,Type,Name,Length,total) values(?,?,?,?,?)");
-    copyRows(raw.est, "select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal from lineitems "
-                      "order by id",
-             raw.temp,
-             "insert into tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal) "
-             "values(?,?,?,?,?,?,?,?,?,?)");
+    copyRows(
+        raw.est,
+        "select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal from lineitems "
+        "order by id",
+        raw.temp,
+        "insert into tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal) "
+        "values(?,?,?,?,?,?,?,?,?,?)");
     sqlite3_exec(raw.temp, "COMMIT", nullptr, nullptr, nullptr);
 }
 
@@ -199,8 +202,8 @@ void BM_BaselineSave(benchmark::State& s) {
     RawFiles raw(e);
     for (auto _ : s) {
         s.PauseTiming();
-        sqlite3_exec(raw.est, "delete from Areas; delete from Lineal; delete from LineItems;", nullptr, nullptr,
-                     nullptr);
+        sqlite3_exec(raw.est, "delete from Areas; delete from Lineal; delete from LineItems;", nullptr,
+                     nullptr, nullptr);
         s.ResumeTiming();
         baselineSave(raw);
     }
@@ -223,8 +226,8 @@ void BM_BaselineOpen(benchmark::State& s) {
     RawFiles raw(e);
     for (auto _ : s) {
         s.PauseTiming();
-        sqlite3_exec(raw.temp, "delete from TempAreas; delete from TempLineal; delete from tplineitems;", nullptr,
-                     nullptr, nullptr);
+        sqlite3_exec(raw.temp, "delete from TempAreas; delete from TempLineal; delete from tplineitems;",
+                     nullptr, nullptr, nullptr);
         s.ResumeTiming();
         baselineOpen(raw);
     }
@@ -235,33 +238,14 @@ BENCHMARK(BM_BaselineSave)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMil
 BENCHMARK(BM_ProgramOpen)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BaselineOpen)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
-// Collects the time per iteration of every run ("BM_ProgramSave/5000" ...) to print the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void printRatio(const char* what, const char* program, const char* baseline, int lines) {
-        const std::string suffix = "/" + std::to_string(lines);
-        const double base = times[baseline + suffix];
-        if (base > 0)
-            std::printf("RATIO %s_%d %.2f\n", what, lines, times[program + suffix] / base);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (int lines : {100, 1000, 5000}) {
-        reporter.printRatio("save", "BM_ProgramSave", "BM_BaselineSave", lines);
-        reporter.printRatio("open", "BM_ProgramOpen", "BM_BaselineOpen", lines);
+    std::vector<qxbench::Ratio> ratios;
+    for (const char* lines : {"100", "1000", "5000"}) {
+        const std::string run = std::string("/") + lines;
+        ratios.push_back({std::string("save_") + lines, "BM_ProgramSave", "BM_BaselineSave", run});
+        ratios.push_back({std::string("open_") + lines, "BM_ProgramOpen", "BM_BaselineOpen", run});
     }
-    return 0;
+    return qxbench::runWithRatio(argc, argv, nullptr, qxbench::RatioReporter(std::move(ratios)));
 }

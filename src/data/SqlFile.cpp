@@ -155,10 +155,10 @@ void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params) {
                 break;
             default: {
                 // The text stays in m_boundTexts until the next binding, so SQLite may use it in place.
-                const QString* text = v.typeId() == QMetaType::QString
-                                          ? static_cast<const QString*>(v.constData())
-                                          : nullptr;
-                const QByteArray& utf8 = m_boundTexts.emplace_back(text ? text->toUtf8() : v.toString().toUtf8());
+                const QString* text =
+                    v.typeId() == QMetaType::QString ? static_cast<const QString*>(v.constData()) : nullptr;
+                const QByteArray& utf8 =
+                    m_boundTexts.emplace_back(text ? text->toUtf8() : v.toString().toUtf8());
                 rc = sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
             }
             }
@@ -277,6 +277,10 @@ void SqlFile::execScript(const QString& sql) {
 qint64 SqlFile::lastInsertId() const {
     return sqlite3_last_insert_rowid(m_db);
 }
+bool SqlFile::inTransaction() const {
+    return sqlite3_get_autocommit(m_db) == 0;
+}
+
 int SqlFile::changes() const {
     return sqlite3_changes(m_db);
 }
@@ -296,8 +300,12 @@ std::atomic<int> g_savepointCounter{0};
 }
 
 Transaction::Transaction(SqlFile& file)
-    : m_file(file)
-    , m_name(QStringLiteral("qx_sp%1").arg(++g_savepointCounter)) {
+    : m_file(file) {
+    if (!m_file.inTransaction()) {
+        m_file.execScript(QStringLiteral("BEGIN"));
+        return;
+    }
+    m_name = QStringLiteral("qx_sp%1").arg(++g_savepointCounter);
     m_file.savepoint(m_name);
 }
 
@@ -305,14 +313,20 @@ Transaction::~Transaction() {
     if (m_done)
         return;
     try {
-        m_file.rollbackTo(m_name);
+        if (m_name.isEmpty())
+            m_file.execScript(QStringLiteral("ROLLBACK"));
+        else
+            m_file.rollbackTo(m_name);
     } catch (const Failure&) {
         // Nothing more can be done for a file that cannot even roll back.
     }
 }
 
 void Transaction::commit() {
-    m_file.release(m_name);
+    if (m_name.isEmpty())
+        m_file.execScript(QStringLiteral("COMMIT"));
+    else
+        m_file.release(m_name);
     m_done = true;
 }
 

@@ -71,6 +71,7 @@ public:
     void execScript(const QString& sql);
 
     qint64 lastInsertId() const;
+    bool inTransaction() const;
     int changes() const;
 
     // Nested transactions as savepoints (see Transaction).
@@ -94,7 +95,9 @@ private:
     std::vector<QByteArray> m_boundTexts;
 };
 
-// Commits on commit(), rolls back when destroyed without it. Nests.
+// Commits on commit(), rolls back when destroyed without it. Nests: the outermost is a plain
+// transaction, the ones inside it savepoints (a savepoint held open for a whole transaction would make
+// SQLite keep a second journal of every page it changes).
 class Transaction {
 public:
     explicit Transaction(SqlFile& file);
@@ -105,7 +108,7 @@ public:
 
 private:
     SqlFile& m_file;
-    QString m_name;
+    QString m_name; // empty for the outermost transaction
     bool m_done = false;
 };
 

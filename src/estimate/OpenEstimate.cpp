@@ -66,22 +66,25 @@ bool OpenEstimate::OpenRoof() {
 }
 
 bool OpenEstimate::OpenLineItems() {
-    return m_ctx.data.Trap({QStringLiteral("mnuOpen_Click"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
-        SqlFile& work = m_ctx.data.file(m_ctx.conns.sTempConn);
-        Transaction transaction(work);
-        // Each stored line as AddTpLineItem loads it, its stored id becoming its LineItemID.
-        m_ctx.data.file(m_state.sEstConn)
-            .copyRowsTo(work,
-                        QStringLiteral("select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal "
-                                       "from lineitems order by id"),
-                        WorkingDb::kAddTpLineItem);
-        // One section per order number the lines carry, named as its lines name it. The order numbers
-        // come from the lines' section index, so the lines are not read a second time.
-        work.exec(QStringLiteral("insert into tempsect(secdesc,secorder) select (select l.sect from tplineitems l "
-                                 "where l.secorder=s.secorder order by l.autoid limit 1), s.secorder from "
-                                 "(select distinct secorder from tplineitems) s order by s.secorder"));
-        transaction.commit();
-    });
+    return m_ctx.data.Trap(
+        {QStringLiteral("mnuOpen_Click"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
+            SqlFile& work = m_ctx.data.file(m_ctx.conns.sTempConn);
+            Transaction transaction(work);
+            // Each stored line as AddTpLineItem loads it, its stored id becoming its LineItemID.
+            m_ctx.data.file(m_state.sEstConn)
+                .copyRowsTo(
+                    work,
+                    QStringLiteral("select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal "
+                                   "from lineitems order by id"),
+                    WorkingDb::kAddTpLineItem);
+            // One section per order number the lines carry, named as its lines name it. The order numbers
+            // come from the lines' section index, so the lines are not read a second time.
+            work.exec(QStringLiteral(
+                "insert into tempsect(secdesc,secorder) select (select l.sect from tplineitems l "
+                "where l.secorder=s.secorder order by l.autoid limit 1), s.secorder from "
+                "(select distinct secorder from tplineitems) s order by s.secorder"));
+            transaction.commit();
+        });
 }
 
 } // namespace qx

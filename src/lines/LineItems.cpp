@@ -127,8 +127,9 @@ qint32 newLineKeyBase(SqlFile& estimateFile, qint32 highestAutoId) {
     // AUTOINCREMENT remembers the highest key ever given in sqlite_sequence, also of deleted rows.
     const qint64 highest =
         estimateFile
-            .scalar(QStringLiteral("select max(coalesce((select seq from sqlite_sequence where name='LineItems'),0),"
-                                   "coalesce((select max(ID) from LineItems),0))"))
+            .scalar(QStringLiteral(
+                "select max(coalesce((select seq from sqlite_sequence where name='LineItems'),0),"
+                "coalesce((select max(ID) from LineItems),0))"))
             .toLongLong();
     if (highest + highestAutoId > std::numeric_limits<qint32>::max())
         throw Failure(kErrOverflow, QStringLiteral("Overflow"));
@@ -148,9 +149,10 @@ qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line, qint32 newKe
             return line.lineItemId;
         newKey = line.lineItemId;
     }
-    estimateFile.exec(QStringLiteral("insert into LineItems(ID,ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,"
-                                     "LineTotal)values(?,?,?,?,?,?,?,?,?,?)"),
-                      Params{newKey == 0 ? QVariant() : QVariant(newKey)} + values);
+    estimateFile.exec(
+        QStringLiteral("insert into LineItems(ID,ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,"
+                       "LineTotal)values(?,?,?,?,?,?,?,?,?,?)"),
+        Params{newKey == 0 ? QVariant() : QVariant(newKey)} + values);
     return qint32(estimateFile.lastInsertId());
 }
 

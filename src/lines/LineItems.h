@@ -25,7 +25,6 @@ struct WorkingLine {
     Money lineTotal;
 };
 
-
 // The open estimate's lines: adding, changing and deleting them, the grid and the totals that follow.
 // The item picker fills pending(); AddLineItem stores it.
 class LineItems {
