@@ -95,6 +95,44 @@ TEST_F(DataAccessTest, ATransactionRollsBackUnlessCommitted) {
         file.exec("insert into areas(total) values(3)");
     }
     EXPECT_EQ(rows(est, "select total from areas"), QStringList({"1"}));
+    EXPECT_FALSE(file.inTransaction());
+    {
+        Transaction outer(file);
+        EXPECT_TRUE(file.inTransaction());
+        Transaction inner(file);
+        file.exec("insert into areas(total) values(4)");
+        inner.commit();
+        EXPECT_TRUE(file.inTransaction());
+        outer.commit();
+    }
+    EXPECT_FALSE(file.inTransaction());
+    EXPECT_EQ(rows(est, "select total from areas order by id"), QStringList({"1", "4"}));
+}
+
+TEST_F(DataAccessTest, ABulkCopyMovesValuesAsStored) {
+    const Conn est = makeEstimateFile("Brown");
+    ctx->working.CreateTempDB();
+    SqlFile& from = ctx->data.file(est);
+    from.exec("insert into lineitems(id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal) "
+              "values(7,3,'O''Neil''s roof',0,?,'Material',2,NULL,123456,246912)",
+              {QString::fromUtf8("Shingles \xF0\x9F\x8F\xA0")});
+    from.exec("insert into lineitems(id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal) "
+              "values(9,1,'Gutters',1,'Gutter','SubCon',10,'ft',-5,-50)");
+    SqlFile& to = ctx->data.file(temp());
+    const QString select =
+        "select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal from lineitems order by id";
+    EXPECT_EQ(from.copyRowsTo(to, select, WorkingDb::kAddTpLineItem), 2);
+    EXPECT_EQ(
+        rows(temp(), "select lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal,"
+                     "typeof(cost) from tplineitems order by autoid"),
+        QStringList({QString::fromUtf8(
+                         "7 | 3 | O'Neil's roof | 0 | Shingles \xF0\x9F\x8F\xA0 | Material | 2 | NULL | "
+                         "123456 | 246912 | integer"),
+                     "9 | 1 | Gutters | 1 | Gutter | SubCon | 10 | ft | -5 | -50 | integer"}));
+
+    // A row the target refuses stops the copy with the target's error; a mismatch of columns is refused.
+    EXPECT_THROW(from.copyRowsTo(to, "select ''", "insert into tempsect(secdesc) values(?)"), Failure);
+    EXPECT_THROW(from.copyRowsTo(to, "select 1, 2", "insert into tempsect(secorder) values(?)"), Failure);
 }
 
 } // namespace
