@@ -86,14 +86,17 @@ EstLists OpenList::load(const QDate& today) {
     return lists;
 }
 
+// The register's estimates of one status, oldest first: name, address, id, date, validity length.
+ResultSet OpenList::estimatesWith(const QString& status) {
+    return m_data.Read(m_mast,
+                       QStringLiteral("select estname,estaddress,id,estdate,estlength from master "
+                                      "where eststatus=? order by estdate asc"),
+                       {status});
+}
+
 QList<ListRow> OpenList::working() {
     QList<ListRow> rows;
-    const ResultSet found =
-        m_data.Read(m_mast,
-                    QStringLiteral("select estname,estaddress,id from master where eststatus=? "
-                                   "order by estdate asc"),
-                    {QStringLiteral("Working")});
-    for (const QVariantList& row : found.rows)
+    for (const QVariantList& row : estimatesWith(QStringLiteral("Working")).rows)
         rows.append({BuildListItem(ListKind::Wait, {row.at(0).toString(), row.at(1).toString()}),
                      qint32(row.at(2).toLongLong())});
     return rows;
@@ -101,16 +104,11 @@ QList<ListRow> OpenList::working() {
 
 QList<ListRow> OpenList::pending(const QDate& today) {
     QList<ListRow> rows;
-    const ResultSet found =
-        m_data.Read(m_mast,
-                    QStringLiteral("select estname,id,estdate,estlength from master where eststatus=? "
-                                   "order by estdate asc"),
-                    {QStringLiteral("Pending")});
-    for (const QVariantList& row : found.rows) {
-        const int days = daysLeft(dateFromStored(row.at(2).toString()), int(row.at(3).toLongLong()), today);
+    for (const QVariantList& row : estimatesWith(QStringLiteral("Pending")).rows) {
+        const int days = daysLeft(dateFromStored(row.at(3).toString()), int(row.at(4).toLongLong()), today);
         if (const auto expiry = expiryText(days))
             rows.append({BuildListItem(ListKind::Expire, {row.at(0).toString(), *expiry}),
-                         qint32(row.at(1).toLongLong())});
+                         qint32(row.at(2).toLongLong())});
         rows.append({kSeparatorRow, 0});
     }
     return rows;
@@ -118,12 +116,7 @@ QList<ListRow> OpenList::pending(const QDate& today) {
 
 QList<ListRow> OpenList::closed(const QString& status, ListKind kind) {
     QList<ListRow> rows;
-    const ResultSet found = m_data.Read(
-        m_mast,
-        QStringLiteral(
-            "select estname,estaddress,id,estdate from master where eststatus=? order by estdate asc"),
-        {status});
-    for (const QVariantList& row : found.rows) {
+    for (const QVariantList& row : estimatesWith(status).rows) {
         const QString date = shortDateText(dateFromStored(row.at(3).toString()));
         rows.append({BuildListItem(kind, {row.at(0).toString(), row.at(1).toString(), date}),
                      qint32(row.at(2).toLongLong())});

@@ -51,6 +51,7 @@ public:
     EstLists load(const QDate& today);
 
 private:
+    ResultSet estimatesWith(const QString& status);
     QList<ListRow> working();
     QList<ListRow> pending(const QDate& today);
     QList<ListRow> closed(const QString& status, ListKind kind);

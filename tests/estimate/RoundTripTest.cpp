@@ -83,6 +83,17 @@ TEST_F(RoundTripTest, EverythingSavedComesBackAndSavesAgainInPlace) {
     EXPECT_EQ(rows(state.sEstConn, "select count(*) from Lineal"), QStringList({"2"}));
 }
 
+TEST_F(RoundTripTest, HostileSummaryAndTermsComeBackAsTyped) {
+    add("Roof", 20, "Shingles", "Material", 14, 4599);
+    const QString summary = "'); DROP TABLE Main; --\n" + QString(10000, QChar(0x00E9)) +
+                            QString::fromUtf8("\xF0\x9F\x8F\xA0") + QChar(0x200B);
+    const QString terms = "<b>50%</b> down\t\"net\" 30";
+    saveAndClose(summary, terms);
+    const EstimateTexts texts = open(1);
+    EXPECT_EQ(texts.summary, summary);
+    EXPECT_EQ(texts.terms, terms);
+}
+
 TEST_F(RoundTripTest, AFiguredRoofComesBackAsOneRowWithItsPitch) {
     ASSERT_EQ(roof->Figure("6", "30", "40").show.boxes.area, 1342);
     add("Roof", 20, "Shingles", "Material", 14, 4599);
