@@ -11,6 +11,8 @@ packages=(
     xvfb xauth imagemagick fonts-dejavu-core
     clang-format ccache
     poppler-utils
+    clang libclang-rt-14-dev
+    libpoppler-qt6-dev libquazip1-qt6-dev
 )
 
 missing=()
