@@ -3,6 +3,8 @@
 #include "data/NumberText.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 namespace qx {
 
@@ -200,6 +202,71 @@ std::optional<QString> resetTextOf(const QString& text, const Measure& measure) 
     if (measure.ok() || isBlank(text))
         return std::nullopt;
     return kNumberReset;
+}
+
+namespace {
+
+// A text ends with one of the marks: the text without it.
+std::optional<QString> withoutMark(const QString& text, std::initializer_list<const char16_t*> marks) {
+    for (const char16_t* mark : marks) {
+        const QString m = QString::fromUtf16(mark);
+        if (text.endsWith(m, Qt::CaseInsensitive))
+            return trimBlanks(text.left(text.size() - m.size()));
+    }
+    return std::nullopt;
+}
+
+// Feet and inches taken apart: the two number texts (either may be empty, not both).
+std::pair<QString, QString> feetAndInches(const QString& text) {
+    static const auto feetMarks = {u"'", u"\u2032", u"ft"};
+    static const auto inchMarks = {u"\"", u"\u2033", u"''", u"in"};
+    // Inches come last: what stands before them is the feet, with its mark.
+    if (const auto beforeInches = withoutMark(text, inchMarks)) {
+        for (const char16_t* mark : feetMarks) {
+            const QString m = QString::fromUtf16(mark);
+            const qsizetype at = beforeInches->indexOf(m, 0, Qt::CaseInsensitive);
+            if (at >= 0)
+                return {trimBlanks(beforeInches->left(at)), trimBlanks(beforeInches->mid(at + m.size()))};
+        }
+        return {QString(), *beforeInches};
+    }
+    if (const auto feet = withoutMark(text, feetMarks))
+        return {*feet, QString()};
+    return {text, QString()};
+}
+
+} // namespace
+
+FeetLength readFeet(const QString& text, const QString& emptyMessage, const QString& zeroMessage,
+                    const QLocale& locale) {
+    FeetLength length;
+    if (isBlank(text)) {
+        length.problem = emptyMessage;
+        return length;
+    }
+    const auto [feetText, inchText] = feetAndInches(trimBlanks(text));
+    if (feetText.isEmpty() && inchText.isEmpty()) {
+        length.problem = kMustBeFeet;
+        return length;
+    }
+    double feet = 0;
+    for (const auto& [part, perFoot] : {std::pair{feetText, 1.0}, std::pair{inchText, 12.0}}) {
+        if (part.isEmpty())
+            continue;
+        const Measure measure = readMeasure(part, kMustBeFeet, locale);
+        if (!measure.ok()) {
+            length.problem = measure.problem == kMustBeNumber ? kMustBeFeet : measure.problem;
+            return length;
+        }
+        feet += measure.value / perFoot;
+    }
+    if (feet > double(kMaxMeasure))
+        length.problem = measureRangeMessage();
+    else if (feet <= 0)
+        length.problem = zeroMessage;
+    else
+        length.feet = feet;
+    return length;
 }
 
 QString amountRangeMessage(const QLocale& locale) {

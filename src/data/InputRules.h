@@ -80,6 +80,24 @@ inline const QString kNumberReset = QStringLiteral("0");
 // kNumberReset, except for a blank box, which keeps asking for its value.
 std::optional<QString> resetTextOf(const QString& text, const Measure& measure);
 
+// A length in feet and inches, as a plan's known length is typed: "40", "40'", "40' 6\"", "6\"",
+// "40.5" (feet), with or without blanks between the parts; the feet mark may also be written "ft"
+// and the inch mark "in" or two apostrophes. Each part is a number as readMeasure reads it.
+inline const QString kMustBeFeet =
+    QStringLiteral("This field must be a length in feet and inches, such as 40' 6\".");
+
+struct FeetLength {
+    double feet = 0; // inches count as twelfths
+    QString problem; // empty when the text is good
+
+    bool ok() const { return problem.isEmpty(); }
+};
+
+// Reads a length box. A blank text is refused with emptyMessage, a text that is no length with
+// kMustBeFeet, a length of 0 with zeroMessage, one above kMaxMeasure feet with measureRangeMessage.
+FeetLength readFeet(const QString& text, const QString& emptyMessage, const QString& zeroMessage,
+                    const QLocale& locale = QLocale());
+
 // A money amount: never negative, at most 999,999,999.99.
 inline constexpr Money kMaxAmount = Money::fromCents(99'999'999'999);
 // "This field must be an amount between $0.00 and $999,999,999.99." in the locale's currency format.

@@ -234,3 +234,39 @@ TEST(InputRulesTest, PercentagesAreExactAndBounded) {
     for (const char* bad : {"abc", "15%%", "%15", "1e2"})
         EXPECT_EQ(readPercent(QString::fromLatin1(bad), kMustBeNumber, kUs).problem, kMustBeNumber) << bad;
 }
+
+TEST(InputRules, FeetAndInches) {
+    struct Case {
+        const char* text;
+        double feet; // 0: refused with `problem`
+        QString problem;
+    };
+    const QString blank = QStringLiteral("blank"), zero = QStringLiteral("zero");
+    const Case cases[] = {
+        {"40", 40, {}},
+        {"40'", 40, {}},
+        {"40' 6\"", 40.5, {}},
+        {"40'6\"", 40.5, {}},
+        {"40.5", 40.5, {}},
+        {" 40 ft 6 in ", 40.5, {}},
+        {"6\"", 0.5, {}},
+        {"18''", 1.5, {}},
+        {"1,200", 1200, {}},
+        {"  ", 0, blank},
+        {"\u200B", 0, blank},
+        {"0' 0\"", 0, zero},
+        {"-40", 0, measureRangeMessage()},
+        {"40' -6\"", 0, measureRangeMessage()},
+        {"99999999999", 0, measureRangeMessage()},
+        {"forty", 0, kMustBeFeet},
+        {"40' 6' ", 0, kMustBeFeet},
+        {"'", 0, kMustBeFeet},
+        {"40'; DROP TABLE Plan", 0, kMustBeFeet},
+        {"1e3", 0, kMustBeFeet},
+    };
+    for (const Case& c : cases) {
+        const FeetLength length = readFeet(QString::fromUtf8(c.text), blank, zero, kUs);
+        EXPECT_EQ(length.problem, c.problem) << c.text;
+        EXPECT_DOUBLE_EQ(length.feet, c.feet) << c.text;
+    }
+}
