@@ -12,6 +12,11 @@ inline const QString kSupportAddress = QStringLiteral("support@quorvex.example")
 // The mail "Report a bug" opens: the support address with the subject QX_Bug.
 QString bugReportUrl();
 
+// F1 and "Contents" open the manual in the program folder's help/ at its Quick Start, the part the
+// greeting box points to.
+inline const QString kQuickStartAnchor = QStringLiteral("quick-start");
+QString helpContentsUrl(const QString& helpFile);
+
 // Shown while no work is under way: the commands that start it.
 inline const QString kIdleReminder =
     QStringLiteral("<div style='color:#3a4a5a'><p style='font-size:28pt; font-weight:600'>Quorvex</p>"

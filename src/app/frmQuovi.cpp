@@ -29,7 +29,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace qx {
@@ -519,7 +518,7 @@ void frmQuovi::CleanForm() {
 }
 
 void frmQuovi::openHelp() {
-    m_ctx.prompter.openUrl(QUrl::fromLocalFile(m_ctx.folder.helpFile()).toString());
+    m_ctx.prompter.openUrl(helpContentsUrl(m_ctx.folder.helpFile()));
 }
 
 void frmQuovi::reportBug() {

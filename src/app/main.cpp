@@ -1,3 +1,4 @@
+#include "app/AppIdentity.h"
 #include "app/UiProgram.h"
 #include "app/frmQuovi.h"
 #include "data/ProgramFolder.h"
@@ -7,8 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(qx::kAppTitle);
-    QApplication::setApplicationVersion(QStringLiteral(QUORVEX_VERSION));
+    qx::setApplicationIdentity();
 
     qx::UiPrompter prompter;
     qx::UiProgram program(qx::ProgramFolder::ofExecutable(), prompter);

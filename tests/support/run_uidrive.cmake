@@ -17,6 +17,23 @@ if(first_line STREQUAL "# needs: kontavi")
 endif()
 execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIPT}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+# A line "# pdftotext: PATH" adds the text of the PDF file PATH (in the program folder) that the script
+# wrote, on one line ("pdftotext PATH: words ..."): the words as printed, without the page's line breaks.
+file(STRINGS "${SCRIPT}" pdf_lines REGEX "^# pdftotext: ")
+foreach(pdf_line IN LISTS pdf_lines)
+    string(REGEX REPLACE "^# pdftotext: " "" pdf "${pdf_line}")
+    execute_process(COMMAND pdftotext "${work}/program/${pdf}" -
+                    OUTPUT_VARIABLE pdf_text ERROR_VARIABLE pdf_err RESULT_VARIABLE pdf_rc)
+    if(NOT pdf_rc EQUAL 0)
+        string(APPEND out "pdftotext ${pdf}: failed (${pdf_rc}) ${pdf_err}\n")
+        set(rc 1)
+        continue()
+    endif()
+    string(ASCII 12 form_feed)
+    string(REGEX REPLACE "[ \t\r\n${form_feed}]+" " " pdf_text "${pdf_text}")
+    string(STRIP "${pdf_text}" pdf_text)
+    string(APPEND out "pdftotext ${pdf}: ${pdf_text}\n")
+endforeach()
 # The program folder differs from run to run; expected files name it PROGRAM (and the stand-in KONTAVI).
 string(REPLACE "${work}/program" "PROGRAM" out "${out}")
 string(REPLACE "${work}/kontavi" "KONTAVI" out "${out}")

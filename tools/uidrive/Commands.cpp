@@ -2,6 +2,7 @@
 
 #include "Choices.h"
 #include "Output.h"
+#include "Screenshot.h"
 #include "UserInput.h"
 #include "WidgetDumper.h"
 #include "app/UiProgram.h"
@@ -79,6 +80,8 @@ QString Commands::run(const Step& step) {
         return settings(step);
     case Command::Files:
         return files(step);
+    case Command::Shot:
+        return Screenshot::save(step.name);
     case Command::Close:
         return closeWindow();
     default:

@@ -44,6 +44,7 @@ const QHash<QString, CommandInfo>& commands() {
         {QStringLiteral("sql"), {Command::Sql, Shape::WordRest, true}},
         {QStringLiteral("settings"), {Command::Settings, Shape::WordRest, true}},
         {QStringLiteral("files"), {Command::Files, Shape::Rest, true}},
+        {QStringLiteral("shot"), {Command::Shot, Shape::Rest, true}},
     };
     return table;
 }

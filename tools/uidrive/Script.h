@@ -25,7 +25,8 @@ enum class Command {
     Focus,
     Sql,
     Settings,
-    Files
+    Files,
+    Shot
 };
 
 // One line of a script.
@@ -33,7 +34,7 @@ struct Step {
     int line = 0;   // 1-based line number in the script
     QString source; // the line as written, for error reports
     Command command = Command::Focus;
-    QString name; // NAME, SEQ, PATH, DB or APP
+    QString name; // NAME, SEQ, PATH, DB, APP or FILE
     QString text; // TEXT (escapes resolved), QUERY or SECTION
     int row = 0;  // N of row and dblclick
     Prompter::Answer answer = Prompter::Answer::Ok;

@@ -4,10 +4,13 @@
 //
 // DIR is laid out as a fresh install when it is empty. Relative paths in the script (file, printto)
 // are relative to DIR. Exit code 0 when every step was done, 1 when a step could not be done.
+// "shot FILE" saves a picture of the program's windows as FILE (PNG) in the folder named by
+// $UIDRIVE_SHOTS, and does nothing without it (scripts/screenshots.sh takes the manual's pictures so).
 
 #include "Driver.h"
 #include "Output.h"
 #include "Script.h"
+#include "app/AppIdentity.h"
 #include "app/UiProgram.h"
 #include "app/frmQuovi.h"
 #include "data/ProgramLayout.h"
@@ -60,8 +63,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(qx::kAppTitle);
-    QApplication::setApplicationVersion(QStringLiteral(QUORVEX_VERSION));
+    qx::setApplicationIdentity();
     // Closing the main window is a step like any other; the steps after it still run.
     QApplication::setQuitOnLastWindowClosed(false);
 
