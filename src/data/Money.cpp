@@ -106,17 +106,19 @@ std::int64_t centsOf(std::int64_t raw) {
 
 // The amount of a plain "-1234.5678" text, extra decimals rounded half away from zero.
 std::optional<Money> moneyOfPlain(bool negative, const QString& whole, const QString& fraction) {
+    // The negative range reaches one ten-thousandth further than the positive one.
+    const Wide limit = negative ? -Wide(kMinRaw) : Wide(kMaxRaw);
     Wide magnitude = 0;
     for (QChar c : whole) {
         magnitude = magnitude * 10 + (c.unicode() - u'0');
-        if (magnitude > kMaxRaw)
+        if (magnitude > limit)
             return std::nullopt;
     }
     for (int i = 0; i < 4; ++i)
         magnitude = magnitude * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
     if (fraction.size() > 4 && fraction[4] >= u'5')
         ++magnitude;
-    if (magnitude > kMaxRaw)
+    if (magnitude > limit)
         return std::nullopt;
     return Money::fromRaw(static_cast<std::int64_t>(negative ? -magnitude : magnitude));
 }

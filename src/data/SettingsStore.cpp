@@ -87,7 +87,9 @@ void setValue(Document& doc, const QString& sectionName, const QString& key, con
 }
 
 // A missing or unreadable file is an empty store. Lines outside any section, and lines that are neither a
-// section nor a key, are skipped; a repeated section or key counts as a later write of it.
+// section nor a key, are skipped; a repeated section or key counts as a later write of it. A key is a name
+// without blanks around it, escaped ones ("\ ") included, so that it is written back as the same key; a
+// line with a blank key is no key.
 Document load(const QString& path) {
     Document doc;
     QFile file(path);
@@ -106,9 +108,10 @@ Document load(const QString& path) {
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        if (!inSection || equals <= 0)
+        const QString key = unescaped(line.left(equals).trimmed()).trimmed();
+        if (!inSection || equals < 0 || key.isEmpty())
             continue;
-        setValue(doc, current, unescaped(line.left(equals).trimmed()), unescaped(line.mid(equals + 1)));
+        setValue(doc, current, key, unescaped(line.mid(equals + 1)));
     }
     return doc;
 }

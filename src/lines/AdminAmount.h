@@ -2,8 +2,10 @@
 
 #include "data/Money.h"
 
+#include <QLocale>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace qx {
 
@@ -17,7 +19,7 @@ struct AdminAmount {
     enum class Kind { Percent, Fixed };
 
     Kind kind = Kind::Fixed;
-    QString percent; // the percentage as its kind label shows it, without "%" (Percent only)
+    QString percent; // the percentage as plain decimal text without "%", "15.5" (Percent only)
     Money fixed;     // the fixed amount, in cents as shown (Fixed only)
 
     static AdminAmount fixedAmount(Money amount) { return {Kind::Fixed, {}, amount.roundedToCents()}; }
@@ -31,6 +33,9 @@ struct AdminAmount {
     Money amountOn(Money lineTotal) const;
     // The stored text: "Fixed-100.00" or "%-15".
     QString encoded() const;
+    // What the "Admin Amounts" box shows for it in the user's format ("$100.00", "15,5" in de_DE): what
+    // typedAdminAmount reads back as this amount.
+    QString boxText(const QLocale& locale = QLocale()) const;
 
     bool operator==(const AdminAmount&) const = default;
 };
@@ -45,6 +50,20 @@ struct AdminText {
 };
 AdminText splitAdminText(const QString& text);
 bool isFixedKind(const QString& kind);
+
+// A stored amount (the settings, an estimate's file) from its kind and number text; nothing when the
+// number cannot be read or is out of range. A plain decimal number is read as such in every locale
+// ("1.125" is one and an eighth, even where "." groups thousands); anything else, such as a currency
+// text "$100.00" written by hand, in the user's format. A percentage is kept in its shortest plain form
+// ("15.50" and "15.5 %" both give 15.5).
+std::optional<AdminAmount> readAdminAmount(const QString& kind, const QString& number);
+// What was typed in the "Admin Amounts" box (fixed: an amount, else a percentage), in the user's format;
+// nothing when adminAmountRefusal refuses it.
+std::optional<AdminAmount> typedAdminAmount(bool fixed, const QString& text,
+                                            const QLocale& locale = QLocale());
+// Why a typed administrative amount cannot be taken (fixed: an amount, else a percentage), by the
+// input rules; nothing when it can.
+std::optional<QString> adminAmountRefusal(bool fixed, const QString& text);
 
 // The percentage `tenThousandths` (7.65 % is 76500) of `base`, rounded to cents half away from zero.
 Money percentOf(Money base, std::int64_t tenThousandths);

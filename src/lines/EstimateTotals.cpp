@@ -1,7 +1,5 @@
 #include "lines/EstimateTotals.h"
 
-#include "data/InputRules.h"
-
 namespace qx {
 
 namespace {
@@ -55,27 +53,9 @@ Money EstimateTotals::adminTotal() const {
     return total;
 }
 
-// An amount from its kind and number text; nothing when the number cannot be read or is out of range.
-// A percentage is kept in its shortest plain form ("15.50" and "15.5 %" both give 15.5).
-std::optional<AdminAmount> EstimateTotals::readAdmin(const QString& kind, const QString& number) {
-    if (isFixedKind(kind)) {
-        const Amount amount = readAmount(number);
-        return amount.ok() ? std::optional(AdminAmount::fixedAmount(amount.value)) : std::nullopt;
-    }
-    const Percent percent = readPercent(number);
-    if (!percent.ok())
-        return std::nullopt;
-    return AdminAmount::percentage(percent.plain());
-}
-
-std::optional<QString> EstimateTotals::adminRefusal(bool fixed, const QString& text) {
-    const QString problem = fixed ? readAmount(text).problem : readPercent(text).problem;
-    return problem.isEmpty() ? std::nullopt : std::optional(problem);
-}
-
 bool EstimateTotals::FigureAdmin(int index, const QString& kind, const QString& number) {
     return m_ctx.data.Trap(kFigureAdminSite, [&] {
-        const auto amount = readAdmin(kind, number);
+        const auto amount = readAdminAmount(kind, number);
         if (!amount)
             throw typeMismatch();
         setAdmin(index, *amount);
@@ -105,7 +85,7 @@ EstimateTexts EstimateTotals::PopEstAdmin(const Conn& estimateFile) {
                 continue;
             }
             const AdminText text = splitAdminText(stored.toString());
-            const auto amount = readAdmin(text.kind, text.number);
+            const auto amount = readAdminAmount(text.kind, text.number);
             if (!amount)
                 throw typeMismatch();
             setAdmin(i, *amount);

@@ -40,9 +40,6 @@ public:
     // number that cannot be read, or is negative, is reported (procedure FigureAdmin of module modGrid)
     // and changes nothing; returns false then.
     bool FigureAdmin(int index, const QString& kind, const QString& number);
-    // Why a typed administrative amount cannot be taken (fixed: an amount, else a percentage), by the
-    // input rules; nothing when it can.
-    static std::optional<QString> adminRefusal(bool fixed, const QString& text);
     // Recomputes every total from the working lines and the administrative amounts. Throws Failure
     // (the calling operation reports it).
     void FigureEstAdmin();
@@ -66,8 +63,6 @@ public:
     static QString storedTerms(const QString& text);
 
 private:
-    static std::optional<AdminAmount> readAdmin(const QString& kind, const QString& number);
-
     AppContext& m_ctx;
     std::array<AdminAmount, kAdminCount> m_admin{};
     std::array<Money, kCategoryCount> m_categories{};

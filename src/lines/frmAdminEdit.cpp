@@ -28,13 +28,8 @@ frmAdminEdit::frmAdminEdit(EstimateTotals& totals, Prompter& prompter, int index
     UiFocusColour::install(m_box);
 
     const AdminAmount& amount = totals.admin(index);
-    if (amount.isFixed()) {
-        m_fixed->setChecked(true);
-        m_box->setText(amount.fixed.toCurrency());
-    } else {
-        m_percent->setChecked(true);
-        m_box->setText(amount.percent);
-    }
+    (amount.isFixed() ? m_fixed : m_percent)->setChecked(true);
+    m_box->setText(amount.boxText());
 
     auto* okay = new QPushButton(QStringLiteral("Okay"), this);
     okay->setObjectName(QStringLiteral("Command1"));
@@ -63,13 +58,14 @@ void frmAdminEdit::okay() {
     if (isBlank(text))
         return;
     const bool fixed = m_fixed->isChecked();
-    if (const auto problem = EstimateTotals::adminRefusal(fixed, text)) {
+    if (const auto problem = adminAmountRefusal(fixed, text)) {
         m_prompter.inform(kAppTitle, *problem);
         m_box->setFocus();
         m_box->selectAll();
         return;
     }
-    m_totals.FigureAdmin(m_index, fixed ? kFixedKind : text + QStringLiteral("%"), text);
+    if (const auto amount = typedAdminAmount(fixed, text))
+        m_totals.setAdmin(m_index, *amount);
     accept();
 }
 

@@ -58,6 +58,12 @@ TEST(MoneyTest, PlainTextForStorage) {
     EXPECT_EQ(amount("-2.5").toPlain(0), QStringLiteral("-3"));
     const Money largest = Money::fromRaw(std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(Money::parsePlain(largest.toPlain(4)), largest);
+    // The negative range is one ten-thousandth longer; its end reads back too, and no further.
+    const Money lowest = Money::fromRaw(std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(Money::parsePlain(lowest.toPlain(4)), lowest);
+    EXPECT_EQ(Money::parsePlain(lowest.toPlain(2)), lowest.roundedToCents());
+    EXPECT_FALSE(Money::parsePlain(QStringLiteral("-922337203685477.5809")));
+    EXPECT_FALSE(Money::parsePlain(QStringLiteral("922337203685477.5808")));
 }
 
 TEST(MoneyTest, ParsePlainReadsOnlyPlainDecimals) {

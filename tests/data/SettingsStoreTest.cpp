@@ -113,6 +113,17 @@ TEST_F(SettingsStoreTest, EveryReadGoesToTheFile) {
     EXPECT_EQ(store.readAt(kAppName, QStringLiteral("CoInfo"), 1), QStringLiteral("Helena"));
 }
 
+// Keys of a hand-edited file are read as the store writes them back, so a write never loses or renames
+// another key: blanks around a key, escaped ones too, are no part of it, and a blank key is no key.
+TEST_F(SettingsStoreTest, OddKeysOfAHandEditedFileSurviveAWrite) {
+    writeFile("[Op]\n\\ Fringe\\r=2\n  =lost\n\\r\\n=lost too\nGreet=1\n");
+    const qx::SettingsList expected{{"Fringe", "2"}, {"Greet", "1"}};
+    EXPECT_EQ(store.list(kAppName, QStringLiteral("Op")), expected);
+    store.write(kAppName, QStringLiteral("Op"), QStringLiteral("Greet"), QStringLiteral("0"));
+    EXPECT_EQ(store.read(kAppName, QStringLiteral("Op"), QStringLiteral("Fringe")), QStringLiteral("2"));
+    EXPECT_EQ(keys(QStringLiteral("Op")), QStringList({"Fringe", "Greet"}));
+}
+
 TEST_F(SettingsStoreTest, FileLivesInTheConfigurationFolder) {
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", root.path().toUtf8());
