@@ -11,7 +11,7 @@ QString bugReportUrl() {
 QString helpContentsUrl(const QString& helpFile) {
     QUrl url = QUrl::fromLocalFile(helpFile);
     url.setFragment(kQuickStartAnchor);
-    return url.toString();
+    return url.toString(QUrl::FullyEncoded);
 }
 
 } // namespace qx

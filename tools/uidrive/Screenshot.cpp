@@ -5,47 +5,38 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace qx::uidrive::Screenshot {
 
 namespace {
 
-// How many windows lie below `window`: a dialog opened from a dialog is painted over it, popups last.
-int stackLevel(const QWidget* window) {
-    if (window->windowType() == Qt::Popup)
-        return 1000;
-    int level = 0;
-    for (const QWidget* parent = window->parentWidget(); parent; parent = parent->parentWidget())
-        if (parent->isWindow())
-            ++level;
-    return level;
-}
+constexpr int kTitleHeight = 26;
 
-QList<QWidget*> shownWindows() {
-    QList<QWidget*> windows;
+QWidget* pictured() {
+    if (QWidget* dialog = QApplication::activeModalWidget())
+        return dialog;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && !widget->geometry().isEmpty())
-            windows << widget;
-    std::stable_sort(windows.begin(), windows.end(),
-                     [](const QWidget* a, const QWidget* b) { return stackLevel(a) < stackLevel(b); });
-    return windows;
+        if (widget->isVisible() && widget->windowType() != Qt::Popup)
+            return widget;
+    return nullptr;
 }
 
 } // namespace
 
-QImage compose() {
-    const QList<QWidget*> windows = shownWindows();
-    QRect area;
-    for (const QWidget* window : windows)
-        area |= window->geometry();
-    if (area.isEmpty())
+QImage picture() {
+    QWidget* window = pictured();
+    if (!window)
         return {};
-    QImage image(area.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
+    const QPixmap inside = window->grab();
+    QImage image(inside.width(), inside.height() + kTitleHeight, QImage::Format_RGB32);
+    image.fill(QColor(0x40, 0x40, 0x40));
     QPainter painter(&image);
-    for (QWidget* window : windows)
-        painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
+    painter.setPen(Qt::white);
+    QFont font = window->font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(10, 0, image.width() - 20, kTitleHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                     window->windowTitle());
+    painter.drawPixmap(0, kTitleHeight, inside);
     painter.end();
     return image;
 }
@@ -56,7 +47,7 @@ QString save(const QString& name) {
         return {};
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot make the folder %1").arg(folder);
-    const QImage image = compose();
+    const QImage image = picture();
     if (image.isNull())
         return QStringLiteral("no window is shown");
     const QString path = QDir(folder).filePath(name);

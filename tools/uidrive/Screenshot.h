@@ -5,19 +5,19 @@
 
 namespace qx::uidrive {
 
-// Pictures of what the user sees, for the manual: the program's windows as they stand on the screen,
-// the main window below the dialogs and popups opened over it.
+// Pictures of what the user is dealing with, for the manual: the dialog that waits for them, else the
+// main window, under a title bar naming it as the desktop would.
 namespace Screenshot {
 
 // The environment variable naming the folder that "shot" steps write to; without it they write nothing,
 // so a script can carry its pictures and still run under ctest without leaving files behind.
 inline constexpr char kFolderVariable[] = "UIDRIVE_SHOTS";
 
-// Every visible top-level window (its inside, without the frame) painted at its place, cropped to the
-// area they cover; null when no window is shown.
-QImage compose();
+// The open modal dialog, else the first shown window, with its title above it; null when no window is
+// shown.
+QImage picture();
 
-// Saves compose() as a small PNG (a palette of 256 colours is plenty for a dialog) named `name` in the
+// Saves picture() as a small PNG (a palette of 256 colours is plenty for a window) named `name` in the
 // shots folder; returns why it could not, or "". Does nothing without the folder.
 QString save(const QString& name);
 
