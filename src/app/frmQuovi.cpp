@@ -2,6 +2,7 @@
 
 #include "app/MainWindowTexts.h"
 #include "app/WorkModes.h"
+#include "backup/UiBackupCommands.h"
 #include "contacts/frmContactGrid.h"
 #include "costs/frmUnitItem.h"
 #include "data/InputRules.h"
@@ -66,6 +67,10 @@ void frmQuovi::buildMenus() {
     m_setupMenu->setObjectName(QStringLiteral("mnuSetupMenu"));
     QAction* setup = addCommand(m_setupMenu, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
     QAction* prices = addCommand(m_setupMenu, QStringLiteral("mnuPrices"), QStringLiteral("Prices"));
+    m_setupMenu->addSeparator();
+    QAction* backup = addCommand(m_setupMenu, QStringLiteral("mnuBackup"), QStringLiteral("Back Up Now"));
+    QAction* restore = addCommand(m_setupMenu, QStringLiteral("mnuRestore"), QStringLiteral("Restore..."));
+    m_backups = new UiBackupCommands(m_ctx, this);
 
     QMenu* estimate = menuBar()->addMenu(QStringLiteral("&Estimate"));
     estimate->setObjectName(QStringLiteral("mnuEstimateMenu"));
@@ -107,6 +112,11 @@ void frmQuovi::buildMenus() {
     connect(setup, &QAction::triggered, this, &frmQuovi::showSetup);
     connect(prices, &QAction::triggered, this, [this] { frmUnitItem(m_ctx, this).exec(); });
     connect(m_about, &QAction::triggered, this, &frmQuovi::showAbout);
+    connect(backup, &QAction::triggered, m_backups, &UiBackupCommands::backUpNow);
+    connect(restore, &QAction::triggered, this, [this] {
+        if (m_state.isIdle())
+            m_backups->restore();
+    });
 }
 
 void frmQuovi::buildTabs() {
@@ -545,6 +555,7 @@ void frmQuovi::closeEvent(QCloseEvent* event) {
             m_newEstimate.discard();
     }
     event->accept();
+    m_backups->backUpOnClose();
 }
 
 } // namespace qx

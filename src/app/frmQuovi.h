@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace qx {
 
+class UiBackupCommands;
 class UiOutputPanel;
 class UiOwnerPanel;
 class UiRoofPanel;
@@ -111,6 +112,7 @@ private:
     UiLinesPanel* m_lines = nullptr;
     UiTermsPanel* m_terms = nullptr;
     UiOutputPanel* m_output = nullptr;
+    UiBackupCommands* m_backups = nullptr;
     QLabel* m_panels[3] = {};
 };
 

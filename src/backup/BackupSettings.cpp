@@ -38,18 +38,29 @@ BackupSettings BackupSettings::load(const SettingsStore& store) {
     return settings;
 }
 
-std::optional<BackupSettings::Refusal> BackupSettings::check(const Typed& typed) {
+std::optional<QString> BackupSettings::checkFolder(const QString& folder) {
     if (auto message =
-            checkRequired(typed.folder, kMaxFolderLength, QStringLiteral("This field may not be blank.")))
+            checkRequired(folder, kMaxFolderLength, QStringLiteral("This field may not be blank.")))
+        return message;
+    if (QDir::isRelativePath(trimBlanks(folder)))
+        return QStringLiteral("Please enter the whole path of the backup folder.");
+    return std::nullopt;
+}
+
+std::optional<QString> BackupSettings::checkKeep(const QString& keep) {
+    const Measure number = readMeasure(keep);
+    if (!number.ok())
+        return number.problem;
+    if (number.value != double(number.whole) || number.whole < 1 || number.whole > kMaxKeep)
+        return QStringLiteral("This field must be a whole number between 1 and %1.").arg(kMaxKeep);
+    return std::nullopt;
+}
+
+std::optional<BackupSettings::Refusal> BackupSettings::check(const Typed& typed) {
+    if (auto message = checkFolder(typed.folder))
         return Refusal{*message, Field::Folder};
-    if (QDir::isRelativePath(trimBlanks(typed.folder)))
-        return Refusal{QStringLiteral("Please enter the whole path of the backup folder."), Field::Folder};
-    const Measure keep = readMeasure(typed.keep);
-    if (!keep.ok())
-        return Refusal{keep.problem, Field::Keep};
-    if (keep.value != double(keep.whole) || keep.whole < 1 || keep.whole > kMaxKeep)
-        return Refusal{QStringLiteral("This field must be a whole number between 1 and %1.").arg(kMaxKeep),
-                       Field::Keep};
+    if (auto message = checkKeep(typed.keep))
+        return Refusal{*message, Field::Keep};
     return std::nullopt;
 }
 

@@ -34,6 +34,10 @@ struct BackupSettings {
         QString message;
         Field field;
     };
+    // The rules of the two boxes, checked when a box is left and again by "Save Changes": the message,
+    // or nothing.
+    static std::optional<QString> checkFolder(const QString& folder);
+    static std::optional<QString> checkKeep(const QString& keep);
     // The folder must not be blank and is an absolute path of at most kMaxFolderLength characters; the
     // number kept is a whole number from 1 to kMaxKeep. The first refusal, or nothing.
     static std::optional<Refusal> check(const Typed& typed);

@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -164,9 +165,38 @@ QWidget* frmSetup::buildValuesTab() {
     layout->addWidget(plainLabel(QStringLiteral("Labor Screen:"), tab));
     layout->addWidget(plainLabel(QStringLiteral("Default Labor Overhead Percentages"), tab));
     layout->addLayout(burdens);
+    layout->addSpacing(10);
+    layout->addWidget(buildBackupFrame(tab));
     layout->addStretch();
     layout->addLayout(buttons);
     return tab;
+}
+
+// Where backups go and whether the program backs up when it closes, kept by "Save Changes".
+QWidget* frmSetup::buildBackupFrame(QWidget* tab) {
+    auto* frame = new QGroupBox(QStringLiteral("Backups"), tab);
+    frame->setObjectName(QStringLiteral("frBackup"));
+    m_backupFolder = focusBox(QStringLiteral("txtBackupFolder"), frame);
+    m_backupOnClose = new QCheckBox(QStringLiteral("Back up when the program closes"), frame);
+    m_backupOnClose->setObjectName(QStringLiteral("chkBackupOnClose"));
+    m_backupKeep = focusBox(QStringLiteral("txtBackupKeep"), frame);
+    m_backupKeep->setMaximumWidth(60);
+    UiFieldCheck::install(m_backupFolder, m_prompter, &BackupSettings::checkFolder, QString());
+    UiFieldCheck::install(m_backupKeep, m_prompter, &BackupSettings::checkKeep,
+                          QString::number(BackupSettings::kDefaultKeep));
+
+    auto* keepRow = new QHBoxLayout;
+    keepRow->addWidget(m_backupOnClose);
+    keepRow->addSpacing(12);
+    keepRow->addWidget(plainLabel(QStringLiteral("keep the last"), frame));
+    keepRow->addWidget(m_backupKeep);
+    keepRow->addWidget(plainLabel(QStringLiteral("backups"), frame));
+    keepRow->addStretch();
+    auto* layout = new QGridLayout(frame);
+    layout->addWidget(plainLabel(QStringLiteral("Backup folder:"), frame), 0, 0);
+    layout->addWidget(m_backupFolder, 0, 1);
+    layout->addLayout(keepRow, 1, 0, 1, 2);
+    return frame;
 }
 
 void frmSetup::lockCoFields(bool lock) {
@@ -193,6 +223,10 @@ void frmSetup::load() {
     }
     for (size_t i = 0; i < m_include.size(); ++i)
         m_include[i]->setChecked(values.include[i]);
+    const BackupSettings backup = BackupSettings::load(m_store);
+    m_backupFolder->setText(QDir::toNativeSeparators(backup.folder));
+    m_backupOnClose->setChecked(backup.onClose);
+    m_backupKeep->setText(QString::number(backup.keep));
     lockCoFields(true);
     m_tabs->setCurrentIndex(0);
     if (const QScreen* screen = this->screen())
@@ -225,15 +259,21 @@ void frmSetup::saveCompany() {
 
 void frmSetup::saveValues() {
     const SetupValues values = shown();
-    if (const auto refusal = CompanySetup::checkValues(values)) {
-        m_prompter.inform(kAppTitle, refusal->message);
-        QLineEdit* box =
-            refusal->box < 4 ? m_admin[size_t(refusal->box)] : m_labour[size_t(refusal->box - 4)];
+    const BackupSettings::Typed backup{m_backupFolder->text(), m_backupOnClose->isChecked(),
+                                       m_backupKeep->text()};
+    auto refuse = [this](const QString& message, QLineEdit* box) {
+        m_prompter.inform(kAppTitle, message);
         box->setFocus();
         box->selectAll();
-        return;
-    }
+    };
+    if (const auto refusal = CompanySetup::checkValues(values))
+        return refuse(refusal->message,
+                      refusal->box < 4 ? m_admin[size_t(refusal->box)] : m_labour[size_t(refusal->box - 4)]);
+    if (const auto refusal = BackupSettings::check(backup))
+        return refuse(refusal->message,
+                      refusal->field == BackupSettings::Field::Folder ? m_backupFolder : m_backupKeep);
     CompanySetup::saveValues(m_store, values);
+    BackupSettings::from(backup).save(m_store);
     accept();
 }
 

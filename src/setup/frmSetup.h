@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/BackupSettings.h"
 #include "setup/CompanySetup.h"
 
 #include <QDialog>
@@ -28,6 +29,7 @@ public:
 private:
     QWidget* buildCompanyTab();
     QWidget* buildValuesTab();
+    QWidget* buildBackupFrame(QWidget* tab);
     void load();
     SetupValues shown() const;
     void edit();
@@ -47,6 +49,9 @@ private:
     std::array<QRadioButton*, 4> m_fixed{};
     std::array<QLineEdit*, 4> m_admin{};
     std::array<QLineEdit*, 4> m_labour{};
+    QLineEdit* m_backupFolder = nullptr;
+    QCheckBox* m_backupOnClose = nullptr;
+    QLineEdit* m_backupKeep = nullptr;
 };
 
 } // namespace qx

@@ -3,6 +3,7 @@
 #include "data/ProgramLayout.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace qxtest {
 
@@ -10,6 +11,11 @@ void ProgramFolderTest::SetUp() {
     ASSERT_TRUE(programDir.isValid());
     ASSERT_TRUE(configDir.isValid());
     qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
+    // The user's documents folder (where backups go by default) is the test's own too.
+    QFile dirs(configDir.filePath("user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"" + configDir.filePath("Documents").toLocal8Bit() + "\"\n");
+    dirs.close();
     qx::layOutProgramFolder(qx::ProgramFolder(programDir.path()));
     ctx = std::make_unique<qx::AppContext>(programDir.path(), prompter, configDir.path());
 }

@@ -8,6 +8,8 @@ set(work "${CMAKE_CURRENT_BINARY_DIR}/uidrive_${name}_${tag}")
 file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}/program" "${work}/config")
 set(ENV{XDG_CONFIG_HOME} "${work}/config")
+# The user's documents folder (where backups go by default) is the run's own too.
+file(WRITE "${work}/config/user-dirs.dirs" "XDG_DOCUMENTS_DIR=\"${work}/documents\"\n")
 file(STRINGS "${SCRIPT}" first_line LIMIT_COUNT 1)
 if(first_line STREQUAL "# needs: kontavi")
     execute_process(COMMAND "${KONTAVI}" "${work}/kontavi" OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE rc)
@@ -37,6 +39,7 @@ endforeach()
 # The program folder differs from run to run; expected files name it PROGRAM (and the stand-in KONTAVI).
 string(REPLACE "${work}/program" "PROGRAM" out "${out}")
 string(REPLACE "${work}/kontavi" "KONTAVI" out "${out}")
+string(REPLACE "${work}/documents" "DOCUMENTS" out "${out}")
 # A script with the line "# today: TODAY" names today's date (en_US short form, M/d/yyyy) TODAY, so that
 # documents dated on the day they are made compare the same every day.
 file(STRINGS "${SCRIPT}" today_line REGEX "^# today: TODAY$")

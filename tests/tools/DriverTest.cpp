@@ -32,7 +32,8 @@ protected:
         window.setCentralWidget(new QWidget);
         auto* column = new QVBoxLayout(window.centralWidget());
         for (auto [name, handler] : {std::pair{"cmdAsk", &DriverDialogs::askForReply},
-                                     std::pair{"cmdBusy", &DriverDialogs::showBusy}}) {
+                                     std::pair{"cmdBusy", &DriverDialogs::showBusy},
+                                     std::pair{"cmdPick", &DriverDialogs::pickFile}}) {
             auto* button = new QPushButton(name);
             button->setObjectName(name);
             column->addWidget(button);
@@ -65,6 +66,12 @@ protected:
         busy->show();
         QCoreApplication::processEvents();
         reply->setText("busy");
+    }
+
+    // An open dialog: the file chosen, or "cancelled".
+    void pickFile() {
+        const QString chosen = prompter.chooseOpenFile("Pick", "*");
+        reply->setText(chosen.isEmpty() ? QStringLiteral("cancelled") : chosen);
     }
 
     Run run(const QString& text) {
@@ -134,6 +141,29 @@ TEST_F(DriverDialogs, AFailedStepInsideADialogEndsTheRun) {
         result.output,
         "error: line 3 (click cmdAsk): cmdAsk cannot be reached while the dialog \"Ask\" (frmAsk) is open\n");
     EXPECT_FALSE(QApplication::activeModalWidget());
+}
+
+TEST_F(DriverDialogs, AFileNamedByAPatternIsTheOneFileItMatches) {
+    const QString folder = programDir.filePath("backups");
+    QDir().mkpath(folder);
+    for (const char* name :
+         {"Quorvex-backup-2026-03-14-0905.zip", "Quorvex-backup-2026-03-14-0905.txt", "notes.zip"})
+        QFile(folder + "/" + name).open(QIODevice::WriteOnly);
+    const Run result = run("click cmdOkay\n"
+                           "file " +
+                           folder +
+                           "/Quorvex-backup-*.zip\n"
+                           "click cmdPick\n"
+                           "expect lblReply " +
+                           folder +
+                           "/Quorvex-backup-2026-03-14-0905.zip\n"
+                           "file " +
+                           folder + "/Quorvex-backup-2026-03-14-090?.*\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output,
+              "dialog: Pick -> " + (folder + "/Quorvex-backup-2026-03-14-0905.zip").toStdString() +
+                  "\nerror: line 5 (file " + (folder + "/Quorvex-backup-2026-03-14-090?.*").toStdString() +
+                  "): 2 files match " + (folder + "/Quorvex-backup-2026-03-14-090?.*").toStdString() + "\n");
 }
 
 TEST_F(DriverDialogs, FilesListsAFolderOfTheProgramFolderAndNothingOutsideIt) {

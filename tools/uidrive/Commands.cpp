@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace qx::uidrive {
@@ -93,9 +94,25 @@ QString Commands::queue(const Step& step) {
     if (step.command == Command::Answer)
         m_prompter.queueAnswer(step.answer);
     else if (step.command == Command::File)
-        m_prompter.queueFile(step.name);
+        return queueFile(step.name);
     else
         m_prompter.queuePrintFile(step.name);
+    return {};
+}
+
+// A file dialog's answer. A name with "*" or "?" in its last part is a pattern, as in a shell: the one
+// file of that folder it matches is chosen (a file whose name holds the date it was made, for one). No
+// match, or more than one, fails the step.
+QString Commands::queueFile(const QString& path) {
+    const QFileInfo given(path);
+    if (!given.fileName().contains(u'*') && !given.fileName().contains(u'?')) {
+        m_prompter.queueFile(path);
+        return {};
+    }
+    const QStringList matches = given.dir().entryList({given.fileName()}, QDir::Files, QDir::Name);
+    if (matches.size() != 1)
+        return QStringLiteral("%1 files match %2").arg(matches.size()).arg(path);
+    m_prompter.queueFile(given.dir().filePath(matches.first()));
     return {};
 }
 

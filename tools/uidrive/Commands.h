@@ -26,6 +26,7 @@ private:
     QString act(const Step& step);
     QString read(const Step& step);
     QString queue(const Step& step);
+    QString queueFile(const QString& path);
     QString closeWindow();
     QString printFocus();
     QString expect(const Step& step, const Target& target);

@@ -3,7 +3,8 @@
 //   uidrive --program-folder DIR SCRIPT
 //
 // DIR is laid out as a fresh install when it is empty. Relative paths in the script (file, printto)
-// are relative to DIR. Exit code 0 when every step was done, 1 when a step could not be done.
+// are relative to DIR; a file step may name its file by a pattern ("backups/Quorvex-backup-*.zip"), which
+// must match exactly one file. Exit code 0 when every step was done, 1 when a step could not be done.
 // "shot FILE" saves a picture of the program's windows as FILE (PNG) in the folder named by
 // $UIDRIVE_SHOTS, and does nothing without it (scripts/screenshots.sh takes the manual's pictures so).
 
