@@ -2,7 +2,7 @@
 
 #include "app/StartUp.h"
 #include "app/frmQuovi.h"
-#include "estimate/Register.h"
+#include "estimate/NewEstimate.h"
 #include "setup/frmGreeting.h"
 
 namespace qx {
@@ -21,8 +21,9 @@ bool UiProgram::start() {
         return false;
     }
     StartUp::ensureSettings(m_context.settings, m_context.folder.root());
-    // A New that never reached Start (a crash, a power loss) leaves a register row without a path.
-    Register(m_context.data, m_context.conns.sMastConn).removeStaleReservations();
+    // A New, a Start or the discarding of a new estimate cut short (a crash, a power loss) leaves a
+    // register row without a path, and maybe files of it.
+    removeUnfinishedStarts(m_context);
     if (StartUp::GreetingPredicate(m_context.settings)) {
         frmGreeting greeting(m_context.settings);
         greeting.exec();

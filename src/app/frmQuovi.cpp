@@ -408,10 +408,13 @@ void frmQuovi::figure() {
         return;
     resetWorkArea();
     m_state = WorkState();
+    // Without a working database there is no roof to figure: the window stays idle, as after a New
+    // or an Open that could not make one.
+    if (!m_ctx.data.Trap({QStringLiteral("mnuFigure_Click"), TrapSite::Form, QStringLiteral("frmQuovi")},
+                         [&] { m_ctx.working.CreateTempDB(); }))
+        return;
     showMode(figureView());
     m_state.sOpenMode = WorkState::kFigure;
-    m_ctx.data.Trap({QStringLiteral("mnuFigure_Click"), TrapSite::Form, QStringLiteral("frmQuovi")},
-                    [&] { m_ctx.working.CreateTempDB(); });
     m_roof->resetForEstimate();
     ActiveMenu(QStringLiteral("nonidle"));
     m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));

@@ -27,6 +27,12 @@ SqlFile& ConnectionPool::get(const Conn& conn) {
     return ref;
 }
 
+SqlFile& ConnectionPool::adopt(std::unique_ptr<SqlFile> file, const Conn& conn) {
+    SqlFile& ref = *file;
+    m_files.insert_or_assign(keyOf(conn.path), Entry{conn.password, conn.readOnly, std::move(file)});
+    return ref;
+}
+
 void ConnectionPool::close(const QString& path) {
     m_files.erase(keyOf(path));
 }

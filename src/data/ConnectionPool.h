@@ -15,6 +15,9 @@ namespace qx {
 class ConnectionPool {
 public:
     SqlFile& get(const Conn& conn);
+    // Keeps a file the program has just created as the handle of `conn`, so that its first use does not
+    // open (and, for a keyed file, key) it a second time.
+    SqlFile& adopt(std::unique_ptr<SqlFile> file, const Conn& conn);
     void close(const QString& path);
     void closeAll();
     bool isOpen(const QString& path) const;

@@ -31,24 +31,27 @@ void requireFolder(const QString& path) {
         throw Failure(kErrPathNotFound, QStringLiteral("Path not found"));
 }
 
-void createFile(const QString& path, const QString& password, SqlFile::Durability durability,
-                DatabaseKind kind) {
-    requireFolder(path);
-    auto file = SqlFile::create(path, password, durability);
+// Creates the file of `conn` with its tables, keyed with its password when `keyed`, and keeps it open
+// in the pool: keying a file costs tens of milliseconds, which its first use then does not pay again.
+void createFile(ConnectionPool& pool, const Conn& conn, bool keyed, DatabaseKind kind) {
+    requireFolder(conn.path);
+    auto file = SqlFile::create(conn.path, keyed ? conn.password : QString(),
+                                conn.scratch ? SqlFile::Durability::Scratch : SqlFile::Durability::Safe);
     try {
         createCatalogue(*file, kind);
     } catch (const Failure&) {
         file.reset();
-        QFile::remove(path);
+        QFile::remove(conn.path);
         throw;
     }
+    pool.adopt(std::move(file), conn);
 }
 
 } // namespace
 
 void WorkingDb::CreateTempDB() {
     KillIfExists(m_temp.path);
-    createFile(m_temp.path, QString(), SqlFile::Durability::Scratch, DatabaseKind::Working);
+    createFile(m_data.pool(), m_temp, false, DatabaseKind::Working);
 }
 
 void WorkingDb::CreateSectSort() {
@@ -76,14 +79,14 @@ void WorkingDb::ClearTempDB() {
 
 void WorkingDb::CreateUnitDB() {
     KillIfExists(m_unit.path);
-    createFile(m_unit.path, QString(), SqlFile::Durability::Scratch, DatabaseKind::UnitScratch);
+    createFile(m_data.pool(), m_unit, false, DatabaseKind::UnitScratch);
 }
 
 void WorkingDb::CreateEstFile(const QString& name) {
-    const QString path = m_folder.estimateFile(name);
-    requireFolder(path);
-    KillIfExists(path);
-    createFile(path, kEstimatePassword, SqlFile::Durability::Safe, DatabaseKind::EstimateFile);
+    const Conn conn = m_folder.estimateConn(ProgramFolder::storedEstimatePath(name));
+    requireFolder(conn.path);
+    KillIfExists(conn.path);
+    createFile(m_data.pool(), conn, true, DatabaseKind::EstimateFile);
 }
 
 const QString WorkingDb::kAddTpLineItem =

@@ -1,5 +1,10 @@
 #include "docs/BlankForms.h"
 
+#include "data/DataAccess.h"
+#include "docs/DocumentFiles.h"
+
+#include <QDir>
+
 namespace qx {
 
 const QList<BlankForm>& blankForms() {
@@ -26,6 +31,16 @@ BlankForm blankFormOfKind(const QString& kind) {
         if (!kind.isEmpty() && form.kind == kind)
             return form;
     return blankForms().front();
+}
+
+std::optional<QString> loadBlankForm(const QString& templatesDir, const BlankForm& form,
+                                     QTextDocument& document) {
+    const QString path = QDir(templatesDir).filePath(form.templateFile);
+    if (loadDocumentFile(path, document))
+        return std::nullopt;
+    return DataAccess::trapText(
+        Failure(53, QStringLiteral("File not found: '%1'").arg(path)),
+        {QStringLiteral("PrintBlankForm"), TrapSite::Form, QStringLiteral("frmPrintForms")});
 }
 
 } // namespace qx

@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
+
+class QTextDocument;
 
 namespace qx {
 
@@ -20,5 +23,11 @@ const QList<BlankForm>& blankForms();
 // The form with that number or that kind; the empty entry when there is none.
 BlankForm blankFormNumbered(int number);
 BlankForm blankFormOfKind(const QString& kind);
+
+// Loads the form's template from `templatesDir` into `document`. A template that is missing or cannot
+// be read gives the error report to show instead ("Error 53 (File not found: '...') in procedure
+// PrintBlankForm of Form frmPrintForms"): an empty page is never printed in its place.
+std::optional<QString> loadBlankForm(const QString& templatesDir, const BlankForm& form,
+                                     QTextDocument& document);
 
 } // namespace qx

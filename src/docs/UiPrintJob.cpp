@@ -43,7 +43,10 @@ bool PrintBlankForm(Prompter& prompter, const QString& templatesDir, const QStri
         return false;
     // rtfPrintOut: the form's own document, apart from every editor on screen.
     QTextDocument rtfPrintOut;
-    loadDocumentFile(QDir(templatesDir).filePath(form.templateFile), rtfPrintOut);
+    if (const auto error = loadBlankForm(templatesDir, form, rtfPrintOut)) {
+        prompter.inform(kAppTitle, *error, Prompter::Icon::Critical);
+        return false;
+    }
     return printWithDialog(prompter, rtfPrintOut, QTextCursor(&rtfPrintOut));
 }
 

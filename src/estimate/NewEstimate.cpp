@@ -169,6 +169,7 @@ std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const Q
         QFile::remove(estConn.path);
         if (newFolder)
             QDir().rmdir(folder);
+        m_register.releaseName(m_state.lEstID);
     };
     auto fail = [&](const QString& reason) {
         undo();
@@ -177,6 +178,10 @@ std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const Q
         return StartRefusal{message, OwnerField::EstName};
     };
 
+    // The register learns the name before anything is made on disk: a Start cut short here on leaves a
+    // named reservation, whose files the next start removes (removeUnfinishedStarts).
+    if (!m_register.reserveName(m_state.lEstID, name))
+        return fail(QStringLiteral("The estimate register could not be updated."));
     if (newFolder && !QDir().mkpath(folder))
         return fail(QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder)));
     try {
@@ -204,11 +209,44 @@ void NewEstimate::dropReservation() {
 }
 
 void NewEstimate::discard() {
+    if (!m_state.estName.isEmpty()) {
+        // A register that cannot be written keeps the whole estimate, row and files, as it was.
+        if (!m_register.reopenReservation(m_state.lEstID))
+            return;
+        m_ctx.pool.close(m_state.sEstConn.path);
+        removeEstimateFolder(m_ctx.folder, m_state.estName);
+    }
     dropReservation();
-    if (m_state.estName.isEmpty())
+}
+
+namespace {
+
+// What a Start may have made for `name` before it was cut short: the estimate file, its journal and
+// the folder once nothing else is in it.
+void removeStartedFiles(AppContext& ctx, const QString& name) {
+    if (!isEstimateFolder(ctx.folder, name))
         return;
-    m_ctx.pool.close(m_state.sEstConn.path);
-    removeEstimateFolder(m_ctx.folder, m_state.estName);
+    const QString file = ctx.folder.estimateFile(name);
+    ctx.pool.close(file);
+    QFile::remove(file);
+    QFile::remove(file + QStringLiteral("-journal"));
+    QDir().rmdir(ctx.folder.estimateFolder(name));
+}
+
+} // namespace
+
+void removeUnfinishedStarts(AppContext& ctx) {
+    Register reg(ctx.data, ctx.conns.sMastConn);
+    try {
+        for (const QString& name : reg.reservedNames()) {
+            // Names are unique, but a folder a started estimate keeps its file in is never touched.
+            if (!reg.folderInUse(name))
+                removeStartedFiles(ctx, name);
+        }
+    } catch (const Failure&) {
+        return;
+    }
+    reg.removeStaleReservations();
 }
 
 } // namespace qx

@@ -59,7 +59,8 @@ public:
     // Cancel before Start: the reserved register row is deleted.
     void dropReservation();
     // Leaving a new estimate that was never saved (closing it with No, quitting with Yes): the register
-    // row goes, and once Start made them the estimate's file and folder with it.
+    // row goes, and once Start made them the estimate's file and folder with it. The row first turns
+    // back into a reservation, so that a removal cut short is finished at the next start.
     void discard();
 
 private:
@@ -69,5 +70,11 @@ private:
     WorkState& m_state;
     Register m_register;
 };
+
+// Start-up: finishes what a New, a Start or a discarded new estimate left half done when the program
+// was stopped (a crash, a power cut): every reservation (register row without a path) is removed, with
+// the estimate file, its journal and its then empty folder that a Start may have made for it. Says
+// nothing: a register that cannot be read now is reported when the user first works with it.
+void removeUnfinishedStarts(AppContext& ctx);
 
 } // namespace qx

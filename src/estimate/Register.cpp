@@ -3,6 +3,7 @@
 #include "data/InputRules.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace qx {
@@ -39,6 +40,26 @@ void Register::deleteRow(qint32 id) {
     m_data.ActionQuery(QStringLiteral("DELETE from master where id=?"), m_mast, {id});
 }
 
+namespace {
+const QString kIsReservation = QStringLiteral("(estpath is null or estpath='')");
+}
+
+bool Register::reserveName(qint32 id, const QString& name) {
+    if (!m_data.ActionQuery(QStringLiteral("update master set estname=? where id=? and ") + kIsReservation,
+                            m_mast, {name, id}))
+        return false;
+    return m_data.file(m_mast).changes() == 1;
+}
+
+void Register::releaseName(qint32 id) {
+    m_data.ActionQuery(QStringLiteral("update master set estname=null where id=? and ") + kIsReservation,
+                       m_mast, {id});
+}
+
+bool Register::reopenReservation(qint32 id) {
+    return m_data.ActionQuery(QStringLiteral("update master set estpath=null where id=?"), m_mast, {id});
+}
+
 bool Register::completeRow(qint32 id, const QString& name, const QString& address, const QString& storedPath,
                            const QString& type) {
     if (!m_data.ActionQuery(
@@ -57,9 +78,28 @@ bool Register::nameTaken(const QString& name, qint32 exceptId) {
                        [&](const QVariantList& row) { return nameKey(row.at(0).toString()) == key; });
 }
 
+QStringList Register::reservedNames() {
+    QStringList names;
+    const ResultSet rows = m_data.Read(
+        m_mast, QStringLiteral("select estname from master where estname is not null and ") + kIsReservation);
+    for (const QVariantList& row : rows.rows)
+        names << row.at(0).toString();
+    return names;
+}
+
+bool Register::folderInUse(const QString& name) {
+    // The stored path is "Name\Name.mdb": its folder is the part before the first separator.
+    const ResultSet rows =
+        m_data.Read(m_mast, QStringLiteral("select estpath from master where not ") + kIsReservation);
+    return std::any_of(rows.rows.begin(), rows.rows.end(), [&](const QVariantList& row) {
+        const QString path = row.at(0).toString();
+        return path.section(QRegularExpression(QStringLiteral("[\\\\/]")), 0, 0) == name;
+    });
+}
+
 void Register::removeStaleReservations() {
     try {
-        m_data.file(m_mast).exec(QStringLiteral("DELETE from master where estpath is null or estpath=''"));
+        m_data.file(m_mast).exec(QStringLiteral("DELETE from master where ") + kIsReservation);
     } catch (const Failure&) {
     }
 }

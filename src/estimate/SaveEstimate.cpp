@@ -27,17 +27,19 @@ bool hasItemsToSave(AppContext& ctx) {
     return rows > 1;
 }
 
-bool removeEstimateFolder(const ProgramFolder& folder, const QString& name) {
+bool isEstimateFolder(const ProgramFolder& folder, const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
         name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return false;
     const QFileInfo target(folder.estimateFolder(name));
     const QString estimates = QFileInfo(folder.estimatesDir()).canonicalFilePath();
-    // A link could point anywhere: only a real folder directly inside estimates/ is removed.
-    if (!target.isDir() || target.isSymLink() || estimates.isEmpty() ||
-        QFileInfo(target.canonicalFilePath()).absolutePath() != estimates)
-        return false;
-    return QDir(target.absoluteFilePath()).removeRecursively();
+    // A link could point anywhere: only a real folder directly inside estimates/ counts.
+    return target.isDir() && !target.isSymLink() && !estimates.isEmpty() &&
+           QFileInfo(target.canonicalFilePath()).absolutePath() == estimates;
+}
+
+bool removeEstimateFolder(const ProgramFolder& folder, const QString& name) {
+    return isEstimateFolder(folder, name) && QDir(folder.estimateFolder(name)).removeRecursively();
 }
 
 void SaveEstimateTotals(SqlFile& estimateFile, const MainTexts& texts) {

@@ -30,6 +30,8 @@ inline const QString kStatusSaving = QStringLiteral("Saving");
 // is what an estimate needs before it can be saved.
 bool hasItemsToSave(AppContext& ctx);
 
+// True when `name` names a real folder (no link) directly inside the estimates folder.
+bool isEstimateFolder(const ProgramFolder& folder, const QString& name);
 // Removes an estimate's folder with its contents, but only when it is a direct child of the
 // estimates folder: nothing outside it is ever deleted, whatever name is given.
 bool removeEstimateFolder(const ProgramFolder& folder, const QString& name);

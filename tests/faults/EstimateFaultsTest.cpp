@@ -1,0 +1,94 @@
+// The open estimate's file gone or its disk full while the program works on it: the save is reported
+// and undone, the estimate stays open, and nothing is made anew in the file's place.
+#include "../estimate/EstimateFixture.h"
+
+#include "estimate/SaveEstimate.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace qx;
+
+namespace {
+
+// While it lives, every write of this process past `bytes` into a file fails (EFBIG), as it does on a
+// disk that is full.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = SIG_DFL;
+};
+
+class EstimateFaults : public qxtest::EstimateTest {
+protected:
+    SaveOutcome save(const QString& summary) {
+        return SaveEstimate(*ctx, state, *lines).SaveEst(summary, {});
+    }
+    static inline const QString kSaveEstTail = " in procedure SaveEst of Form frmQuovi";
+};
+
+TEST_F(EstimateFaults, AFullDiskDuringASaveLeavesTheLastSaveAndTheEstimateOpen) {
+    add("Roof", 1, "Shingles", "Material", 10, 4599);
+    ASSERT_EQ(save("First"), SaveOutcome::Saved);
+    const QStringList lastSave = estimateFile();
+    // Enough new lines that the file must grow to take them.
+    for (int i = 0; i < 40; ++i)
+        add("Roof", 2 + i, QString("Ridge vent %1 ").arg(i) + QString(30, 'x'), "Material", 1 + i, 1250);
+    prompter.takeLog();
+    state.bChanged = true; // as every edit on screen makes it
+    {
+        FileSizeLimit full(QFileInfo(est().path).size());
+        EXPECT_EQ(save("Second"), SaveOutcome::Failed);
+    }
+    ASSERT_EQ(prompter.log().size(), 2); // the completion question, then the failure
+    EXPECT_TRUE(prompter.lastText().startsWith("Error ")) << prompter.lastText().toStdString();
+    EXPECT_TRUE(prompter.lastText().endsWith(kSaveEstTail)) << prompter.lastText().toStdString();
+    EXPECT_EQ(rows(est(), "PRAGMA integrity_check"), QStringList{"ok"});
+    EXPECT_EQ(estimateFile(), lastSave);
+    EXPECT_TRUE(state.bChanged);
+
+    // With room again the same save goes through, every line once.
+    EXPECT_EQ(save("Second"), SaveOutcome::Saved);
+    EXPECT_EQ(rows(est(), "select count(*), count(distinct name) from lineitems"), QStringList{"41 | 41"});
+    EXPECT_EQ(rows(est(), "select EstSummary from main"), QStringList{"Second"});
+}
+
+TEST_F(EstimateFaults, AnEstimateFileDeletedBehindTheProgramsBackIsReportedAndNotMadeAnew) {
+    add("Roof", 1, "Shingles", "Material", 10, 4599);
+    ASSERT_EQ(save("First"), SaveOutcome::Saved);
+    const QStringList savedRegister = registerRow();
+    ASSERT_TRUE(QFile::remove(est().path));
+
+    add("Roof", 2, "Ridge cap", "Material", 3, 2500);
+    prompter.takeLog();
+    EXPECT_EQ(save("Second"), SaveOutcome::Failed);
+    EXPECT_EQ(prompter.lastText(),
+              QString("Error 14 (Could not find file '%1'.)").arg(est().path) + kSaveEstTail);
+    // Deleting a line that was stored must reach the file first: it stays, reported.
+    const qint32 storedLine = lines->workingLines().first().autoId;
+    EXPECT_FALSE(lines->AddLineItem(LineItems::Change::Delete, storedLine));
+    EXPECT_TRUE(prompter.lastText().startsWith("Error 14 (Could not find file"))
+        << prompter.lastText().toStdString();
+    EXPECT_TRUE(lines->lineExists(storedLine));
+
+    EXPECT_FALSE(QFileInfo::exists(est().path));
+    EXPECT_EQ(registerRow(), savedRegister);
+    EXPECT_EQ(state.sOpenMode, WorkState::kOpen);
+}
+
+} // namespace
