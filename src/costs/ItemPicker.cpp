@@ -77,7 +77,8 @@ std::optional<QString> ItemPicker::totalText(const QString& qty, const QString& 
     const Amount amount = readAmount(price);
     if (!quantity.ok() || !amount.ok())
         return std::nullopt;
-    return lineTotalOf(quantity.whole, amount.value).toCurrency();
+    const auto total = lineTotalWithin(quantity.whole, amount.value);
+    return total ? std::optional(total->toCurrency()) : std::nullopt;
 }
 
 namespace {
@@ -106,6 +107,9 @@ std::optional<ItemPicker::Refusal> ItemPicker::confirm(const PickerEntry& entry,
     const Amount price = readAmount(entry.price);
     if (!price.ok())
         return Refusal{price.problem, Field::Price};
+    const auto lineTotal = lineTotalWithin(quantity.whole, price.value);
+    if (!lineTotal)
+        return Refusal{lineTotalRangeMessage(), Field::Quantity};
     pending.itemId = entry.itemId.toInt();
     pending.secOrder = entry.sectionOrder;
     pending.sect = section;
@@ -114,7 +118,7 @@ std::optional<ItemPicker::Refusal> ItemPicker::confirm(const PickerEntry& entry,
     pending.unit = entry.unit;
     pending.name = entry.name;
     pending.cost = price.value;
-    pending.lineTotal = lineTotalOf(quantity.whole, price.value);
+    pending.lineTotal = *lineTotal;
     pending.linePicked = true;
     return std::nullopt;
 }

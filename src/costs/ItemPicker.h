@@ -55,7 +55,7 @@ public:
     // A price as the price box shows it: plain, no symbol or grouping, two to four decimals.
     static QString priceText(Money price);
     // The total label: whole quantity times price as currency text; nothing while either box is no
-    // valid entry.
+    // valid entry or the product is more than a line can hold.
     static std::optional<QString> totalText(const QString& qty, const QString& price);
 
     // The checks of the quantity and price boxes when they are left; a blank box is refused only by
@@ -69,7 +69,8 @@ public:
         Field field;
     };
     // Confirm: a section must be chosen ("Add" is none), the quantity a whole number and the price an
-    // amount (input rules). Fills `pending` and sets its line-picked flag; or the first refusal.
+    // amount (input rules), and their product no more than a line can hold. Fills `pending` and sets its
+    // line-picked flag; or the first refusal.
     static std::optional<Refusal> confirm(const PickerEntry& entry, PendingLine& pending);
 
 private:

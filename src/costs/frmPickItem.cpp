@@ -257,6 +257,12 @@ void frmPickItem::cmdSelect_Click() {
             m_section->setFocus();
         return;
     }
+    if (const auto refusal = m_lineCheck ? m_lineCheck() : std::nullopt) {
+        m_pending.linePicked = false;
+        m_ctx.prompter.inform(kAppTitle, *refusal);
+        m_qty->setFocus();
+        return;
+    }
     figureTotal();
     m_panel->hide();
     accept();

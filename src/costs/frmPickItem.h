@@ -6,6 +6,8 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -37,6 +39,10 @@ public:
     // Refills the section list from the estimate's sections, "Add" last.
     void PopSectionCombo();
     QPushButton* addItemButton() const { return m_addItem; }
+    // Asked once Okay has filled the pending line: why the estimate cannot take it (its totals), or
+    // nothing. A refused line keeps the picker open on its quantity.
+    using LineCheck = std::function<std::optional<QString>()>;
+    void setLineCheck(LineCheck check) { m_lineCheck = std::move(check); }
 
 private:
     QWidget* buildBrowser();
@@ -58,6 +64,7 @@ private:
     PendingLine& m_pending;
     ItemPicker m_picker;
     Sections m_sections;
+    LineCheck m_lineCheck;
 
     QTabWidget* m_tabs;
     std::array<QTableView*, CostCatalogue::kTabCount> m_grids{};

@@ -274,6 +274,16 @@ QString amountRangeMessage(const QLocale& locale) {
                         kMaxAmount.toCurrency(locale));
 }
 
+QString lineTotalRangeMessage(const QLocale& locale) {
+    return QStringLiteral("The quantity times the price is more than a line can hold (%1).")
+        .arg(kMaxTotal.toCurrency(locale));
+}
+
+QString estimateTotalRangeMessage(const QLocale& locale) {
+    return QStringLiteral("This would take the estimate's total beyond what it can hold (%1).")
+        .arg(kMaxTotal.toCurrency(locale));
+}
+
 Amount readAmount(const QString& text, const QString& emptyMessage, const QLocale& locale) {
     Amount amount;
     if (isBlank(text)) {

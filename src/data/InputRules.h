@@ -103,6 +103,14 @@ inline constexpr Money kMaxAmount = Money::fromCents(99'999'999'999);
 // "This field must be an amount between $0.00 and $999,999,999.99." in the locale's currency format.
 QString amountRangeMessage(const QLocale& locale = QLocale());
 
+// A total of amounts (a line's quantity times its price, the estimate's line total and total): at most
+// 999,999,999,999.99, so that every sum and percentage of one stays exact.
+inline constexpr Money kMaxTotal = Money::fromCents(99'999'999'999'999);
+// "The quantity times the price is more than a line can hold ($999,999,999,999.99)."
+QString lineTotalRangeMessage(const QLocale& locale = QLocale());
+// "This would take the estimate's total beyond what it can hold ($999,999,999,999.99)."
+QString estimateTotalRangeMessage(const QLocale& locale = QLocale());
+
 struct Amount {
     Money value; // exact, to four decimals (more are rounded half away from zero)
     QString problem;

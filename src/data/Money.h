@@ -36,8 +36,14 @@ public:
     }
     constexpr auto operator<=>(const Money&) const = default;
 
-    // Exact product with a whole quantity (a line's quantity).
-    constexpr Money times(std::int64_t qty) const { return Money(m_raw * qty); }
+    // Exact product with a whole quantity (a line's quantity); nothing when the product is beyond what
+    // an amount can hold.
+    constexpr std::optional<Money> times(std::int64_t qty) const {
+        std::int64_t product = 0;
+        if (__builtin_mul_overflow(m_raw, qty, &product))
+            return std::nullopt;
+        return Money(product);
+    }
     // Product with a fractional factor (a component quantity, a percentage), rounded to four
     // decimals, half away from zero. The factor is taken as the shortest decimal that names it,
     // so 0.1 counts as one tenth, not as its binary neighbour.

@@ -1,5 +1,7 @@
 #include "lines/EstimateTotals.h"
 
+#include "data/InputRules.h"
+
 namespace qx {
 
 namespace {
@@ -46,11 +48,35 @@ Money EstimateTotals::adminAmount(int index) const {
     return admin(index).amountOn(m_lineTotal);
 }
 
-Money EstimateTotals::adminTotal() const {
+Money EstimateTotals::adminTotalOn(const AdminAmounts& admin, Money linesTotal) {
     Money total;
-    for (int i = 0; i < kAdminCount; ++i)
-        total += adminAmount(i);
+    for (const AdminAmount& amount : admin)
+        total += amount.amountOn(linesTotal);
     return total;
+}
+
+Money EstimateTotals::adminTotal() const {
+    return adminTotalOn(m_admin, m_lineTotal);
+}
+
+std::optional<QString> EstimateTotals::refusalOf(const AdminAmounts& admin, Money linesTotal) {
+    // Within kMaxTotal, four amounts of at most 1000 % each and the lines stay far inside an amount's
+    // range, so the sum below is exact.
+    if (linesTotal > kMaxTotal || linesTotal + adminTotalOn(admin, linesTotal) > kMaxTotal)
+        return estimateTotalRangeMessage();
+    return std::nullopt;
+}
+
+std::optional<QString> EstimateTotals::totalRefusal(Money linesTotal) const {
+    return refusalOf(m_admin, linesTotal);
+}
+
+std::optional<QString> EstimateTotals::adminRefusal(int index, bool fixed, const QString& text) const {
+    if (const auto problem = adminAmountRefusal(fixed, text))
+        return problem;
+    AdminAmounts changed = m_admin;
+    changed.at(size_t(index)) = *typedAdminAmount(fixed, text);
+    return refusalOf(changed, m_lineTotal);
 }
 
 bool EstimateTotals::FigureAdmin(int index, const QString& kind, const QString& number) {

@@ -40,6 +40,12 @@ public:
     // number that cannot be read, or is negative, is reported (procedure FigureAdmin of module modGrid)
     // and changes nothing; returns false then.
     bool FigureAdmin(int index, const QString& kind, const QString& number);
+    // Why a typed administrative amount `index` cannot be taken (fixed: an amount, else a percentage):
+    // the input rules, then the estimate's total it would give; nothing when it can.
+    std::optional<QString> adminRefusal(int index, bool fixed, const QString& text) const;
+    // Why the lines cannot come to `linesTotal`: it, or the estimate's total it gives with the current
+    // administrative amounts, would be more than kMaxTotal; nothing when they can.
+    std::optional<QString> totalRefusal(Money linesTotal) const;
     // Recomputes every total from the working lines and the administrative amounts. Throws Failure
     // (the calling operation reports it).
     void FigureEstAdmin();
@@ -63,8 +69,12 @@ public:
     static QString storedTerms(const QString& text);
 
 private:
+    using AdminAmounts = std::array<AdminAmount, kAdminCount>;
+    static Money adminTotalOn(const AdminAmounts& admin, Money linesTotal);
+    static std::optional<QString> refusalOf(const AdminAmounts& admin, Money linesTotal);
+
     AppContext& m_ctx;
-    std::array<AdminAmount, kAdminCount> m_admin{};
+    AdminAmounts m_admin{};
     std::array<Money, kCategoryCount> m_categories{};
     Money m_lineTotal;
 };

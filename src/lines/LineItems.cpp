@@ -49,9 +49,32 @@ void LineItems::deleteStoredCopy(qint32 id) {
         m_ctx.data.file(file).exec(QStringLiteral("delete from lineitems where id=?"), {stored});
 }
 
+std::optional<QString> LineItems::totalRefusal(Change change, qint32 id) {
+    if (change == Change::Delete)
+        return std::nullopt;
+    // The line being edited no longer counts; every other line does.
+    const Money others = Money::fromRaw(
+        m_ctx.data
+            .ReadScalar(m_ctx.conns.sTempConn,
+                        QStringLiteral("select coalesce(sum(linetotal),0) from tplineitems where autoid<>?"),
+                        {change == Change::Edit ? id : 0})
+            .toLongLong());
+    return m_totals.totalRefusal(others + m_pending.lineTotal);
+}
+
+std::optional<QString> LineItems::lineRefusal(Change change, qint32 id) {
+    std::optional<QString> refusal;
+    m_ctx.data.Trap(kAddLineItemSite, [&] { refusal = totalRefusal(change, id); });
+    return refusal;
+}
+
 bool LineItems::AddLineItem(Change change, qint32 id) {
     const PendingLine& p = m_pending;
+    std::optional<QString> refusal;
     const bool done = m_ctx.data.Trap(kAddLineItemSite, [&] {
+        refusal = totalRefusal(change, id);
+        if (refusal)
+            return;
         // The stored copy goes first: should the estimate file refuse, the line stays in both places.
         if (change == Change::Delete)
             deleteStoredCopy(id);
@@ -80,7 +103,9 @@ bool LineItems::AddLineItem(Change change, qint32 id) {
         transaction.commit();
         m_totals.FigureEstAdmin();
     });
-    return done;
+    if (refusal)
+        m_ctx.prompter.inform(kAppTitle, *refusal);
+    return done && !refusal;
 }
 
 bool LineItems::refresh() {

@@ -40,8 +40,12 @@ public:
     // reopening can never bring it back). Then rebuilds the grid and recomputes the totals (the caller
     // refills the grid from grid().rows()). The working changes and the grid rebuild run in one
     // transaction. A failure is reported (procedure AddLineItem of module modGrid) and nothing changes;
-    // returns false then.
+    // returns false then, as it does when totalRefusal refuses the line (with its message).
     bool AddLineItem(Change change, qint32 id = 0);
+    // Why the pending line cannot go in as `change` of line `id`: the estimate's totals would then be
+    // more than they can hold (EstimateTotals::totalRefusal). Nothing when it can, and for a Delete. A
+    // failure is reported as AddLineItem's and gives nothing (AddLineItem then fails the same way).
+    std::optional<QString> lineRefusal(Change change, qint32 id = 0);
     // Rebuilds the grid and recomputes the totals (after an open or a section reorder). A failure is
     // reported (procedure RePopGrid of module modGrid).
     bool refresh();
@@ -59,6 +63,7 @@ public:
     EstimateTotals& totals() { return m_totals; }
 
 private:
+    std::optional<QString> totalRefusal(Change change, qint32 id);
     void deleteStoredCopy(qint32 id);
     Conn estimateFile();
 

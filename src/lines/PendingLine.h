@@ -3,6 +3,7 @@
 #include "data/Money.h"
 
 #include <QString>
+#include <optional>
 
 namespace qx {
 
@@ -21,9 +22,10 @@ struct PendingLine {
     bool linePicked = false;
 };
 
-// A line's total: its whole quantity times its price, rounded to the currency's two decimals.
-inline Money lineTotalOf(qint32 qty, Money price) {
-    return price.times(qty).roundedToCents();
-}
+// A line's total: its whole quantity times its price, rounded to the currency's two decimals; nothing
+// when it is more than a line can hold (kMaxTotal).
+std::optional<Money> lineTotalWithin(qint32 qty, Money price);
+// lineTotalWithin for a line already taken; throws Failure (Overflow) when the line cannot be held.
+Money lineTotalOf(qint32 qty, Money price);
 
 } // namespace qx

@@ -66,6 +66,9 @@ void UiLinesPanel::PopEstiGrid() {
 
 bool UiLinesPanel::pick(qint32 lineId) {
     frmPickItem picker(m_ctx, m_lines.pending(), lineId, window());
+    picker.setLineCheck([this, lineId] {
+        return m_lines.lineRefusal(lineId == 0 ? LineItems::Change::Add : LineItems::Change::Edit, lineId);
+    });
     picker.exec();
     return !picker.bCancelSelectItem();
 }

@@ -58,7 +58,7 @@ void frmAdminEdit::okay() {
     if (isBlank(text))
         return;
     const bool fixed = m_fixed->isChecked();
-    if (const auto problem = adminAmountRefusal(fixed, text)) {
+    if (const auto problem = m_totals.adminRefusal(m_index, fixed, text)) {
         m_prompter.inform(kAppTitle, *problem);
         m_box->setFocus();
         m_box->selectAll();

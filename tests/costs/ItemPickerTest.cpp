@@ -123,6 +123,38 @@ TEST_F(ItemPickerTest, ConfirmTakesAWholeQuantityAnAmountAndARealSection) {
     EXPECT_EQ(negative->field, ItemPicker::Field::Price);
 }
 
+TEST_F(ItemPickerTest, ALineWhoseTotalCannotBeHeldIsRefusedOnItsQuantity) {
+    const QString message =
+        "The quantity times the price is more than a line can hold ($999,999,999,999.99).";
+    EXPECT_EQ(qx::lineTotalRangeMessage(), message);
+    const struct {
+        const char* qty;
+        const char* price;
+        qint64 totalCents; // -1: refused
+    } cases[] = {
+        {"1000", "999999999.99", 99'999'999'999'000},
+        {"100000", "9999999.9999", 99'999'999'999'000},
+        {"1001", "999999999.99", -1},
+        {"2147483647", "999999999.99", -1}, // beyond a 64-bit count of ten-thousandths
+        {"2147483647", "465.66", 99'999'723'506'202},
+        {"2147483647", "465.67", -1},
+    };
+    for (const auto& c : cases) {
+        PendingLine pending;
+        const auto refusal = ItemPicker::confirm({"Fee", "1", "x", "ea", c.qty, c.price, "Roof", 0}, pending);
+        if (c.totalCents < 0) {
+            ASSERT_TRUE(refusal.has_value()) << c.qty << " x " << c.price;
+            EXPECT_EQ(refusal->message, message);
+            EXPECT_EQ(refusal->field, ItemPicker::Field::Quantity);
+            EXPECT_FALSE(pending.linePicked);
+            EXPECT_FALSE(ItemPicker::totalText(c.qty, c.price).has_value());
+        } else {
+            ASSERT_FALSE(refusal.has_value()) << c.qty << " x " << c.price;
+            EXPECT_EQ(pending.lineTotal, Money::fromCents(c.totalCents)) << c.qty << " x " << c.price;
+        }
+    }
+}
+
 TEST_F(ItemPickerTest, TheTotalLabelShowsTheLineTotalOnceBothBoxesHoldNumbers) {
     EXPECT_EQ(ItemPicker::totalText("3", "45.99"), std::optional<QString>("$137.97"));
     EXPECT_EQ(ItemPicker::totalText("2", "40.7395"), std::optional<QString>("$81.48"));

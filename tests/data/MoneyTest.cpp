@@ -141,3 +141,23 @@ TEST(MoneyTest, ParseCurrencyRefusesWhatIsNoAmount) {
     for (const char* bad : {"1,2,3", "1.2.3", "1,234.50"})
         EXPECT_FALSE(Money::parseCurrency(QString::fromLatin1(bad), kDe)) << bad;
 }
+
+TEST(MoneyTest, AProductWithAWholeQuantityIsExactOrNothing) {
+    const std::int64_t largest = std::numeric_limits<std::int64_t>::max();
+    struct Case {
+        Money price;
+        std::int64_t qty;
+        std::optional<Money> product;
+    };
+    const Case cases[] = {
+        {amount("45.99"), 3, amount("137.97")},
+        {amount("999999999.99"), 2147483647, std::nullopt}, // wraps round to a negative in 64 bits
+        {Money::fromRaw(largest), 1, Money::fromRaw(largest)},
+        {Money::fromRaw(largest), 2, std::nullopt},
+        {Money::fromRaw(largest / 2), 2, Money::fromRaw(largest - 1)},
+        {amount("-1"), largest, std::nullopt},
+        {Money(), largest, Money()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.price.times(c.qty), c.product) << c.price.toPlain(4).toStdString() << " x " << c.qty;
+}

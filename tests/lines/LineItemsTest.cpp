@@ -1,5 +1,6 @@
 #include "LinesFixture.h"
 
+#include "data/InputRules.h"
 #include "lines/ItemTags.h"
 
 namespace {
@@ -137,3 +138,24 @@ TEST_F(LinesTest, DeletingAStoredLineRemovesItFromTheEstimateFileAtOnce) {
 }
 
 } // namespace
+
+TEST_F(LinesTest, ALineThatWouldTakeTheEstimateTotalBeyondWhatItHoldsIsRefusedAndNotStored) {
+    totals->PopAdmin(); // 1.32 times the lines plus $100
+    add("Roof", 1, "Tiles", "Material", 1000, 50'000'000'000);
+    qx::PendingLine& p = lines->pending();
+    p.qty = 1000;
+    p.cost = Money::fromWhole(300'000'000);
+    p.lineTotal = qx::lineTotalOf(p.qty, p.cost);
+    const QString beyond = qx::estimateTotalRangeMessage();
+    EXPECT_EQ(lines->lineRefusal(LineItems::Change::Add), beyond);
+    EXPECT_FALSE(lines->AddLineItem(LineItems::Change::Add));
+    EXPECT_EQ(prompter.lastText(), beyond);
+    EXPECT_EQ(rows(temp(), "select count(*), sum(linetotal) from tplineitems"),
+              QStringList({"1 | 5000000000000000"}));
+    EXPECT_EQ(totals->lineTotal(), Money::fromWhole(500'000'000'000));
+    // In place of the line it edits, the same figures fit.
+    EXPECT_FALSE(lines->lineRefusal(LineItems::Change::Edit, 1));
+    ASSERT_TRUE(lines->AddLineItem(LineItems::Change::Edit, 1));
+    EXPECT_EQ(totals->estimateTotal(), Money::fromWhole(396'000'000'100));
+    EXPECT_FALSE(lines->lineRefusal(LineItems::Change::Delete, 1));
+}

@@ -1,5 +1,6 @@
 #include "LinesFixture.h"
 
+#include "data/InputRules.h"
 #include "lines/AdminAmount.h"
 
 namespace {
@@ -149,3 +150,41 @@ TEST(AdminAmountArithmetic, PercentOfRoundsHalfAwayFromZeroToCents) {
 }
 
 } // namespace
+
+namespace {
+
+const QString kBeyondTotal =
+    "This would take the estimate's total beyond what it can hold ($999,999,999,999.99).";
+
+} // namespace
+
+TEST_F(LinesTest, LinesAndAmountsThatWouldTakeATotalBeyondWhatItHoldsAreRefused) {
+    EXPECT_EQ(qx::estimateTotalRangeMessage(), kBeyondTotal);
+    const Money most = qx::kMaxTotal;
+    const Money cent = Money::fromCents(1);
+    EXPECT_FALSE(totals->totalRefusal(most));
+    EXPECT_EQ(totals->totalRefusal(most + cent), kBeyondTotal);
+    // The default amounts (15 %, 15 %, $100 and 2 %) count too: 1.32 times the lines plus $100.
+    totals->PopAdmin();
+    EXPECT_FALSE(totals->totalRefusal(Money::fromWhole(700'000'000'000)));
+    EXPECT_FALSE(totals->totalRefusal(Money::fromCents(75'757'575'749'999))); // total 999,999,999,999.99
+    EXPECT_EQ(totals->totalRefusal(Money::fromCents(75'757'575'750'000)), kBeyondTotal);
+    EXPECT_EQ(totals->totalRefusal(most), kBeyondTotal);
+
+    add("Roof", 1, "Tiles", "Material", 1000, 50'000'000'000); // lines of $500,000,000,000.00
+    const struct {
+        int index;
+        bool fixed;
+        const char* text;
+        QString refusal; // empty when taken
+    } cases[] = {
+        {0, false, "50", ""},
+        {0, false, "100", kBeyondTotal},
+        {3, false, "1000", kBeyondTotal},
+        {1, true, "999999999.99", ""},
+        {0, false, "-5", qx::percentRangeMessage()},
+        {2, true, "1e3", qx::kMustBeNumber},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(totals->adminRefusal(c.index, c.fixed, c.text).value_or(""), c.refusal) << c.text;
+}
