@@ -9,7 +9,7 @@ namespace qx {
 
 namespace {
 
-enum class Type { AutoNumber, Long, Single, Currency, Text, Memo, Date };
+enum class Type { AutoNumber, Long, Single, Double, Currency, Text, Memo, Date, Blob };
 
 // Text rules of a table: the tables the program creates refuse the empty string in their text columns,
 // so a value is either there or NULL; the shipped databases accept it.
@@ -29,11 +29,49 @@ struct Table {
     std::vector<Column> columns;
 };
 
-const std::vector<Table>& tables() {
+// The tables of a roof plan, as an estimate file names them; the working database has each as
+// "Temp" + name. Positions are in pixels of the page, lengths in feet. Corner and facet IDs are the
+// plan's own, kept as they are from the working database to the file and back.
+std::vector<Table> planTableDefinitions(const char* const (&names)[6]) {
+    using T = Type;
+    constexpr TextRule created = TextRule::NoEmpty;
+    return {
+        // One row: the traced file's bytes and their SHA-256, the page shown, and the keys of the cap
+        // and starter items the plan made (TempLineal IDs in the working database, Lineal IDs in a file).
+        {names[0],
+         created,
+         {{"ID", T::AutoNumber},
+          {"FileName", T::Text, 255},
+          {"Image", T::Blob},
+          {"Sha256", T::Text, 64},
+          {"Page", T::Long, 0, true},
+          {"CapID", T::Long, 0, true},
+          {"StarterID", T::Long, 0, true}}},
+        {names[1],
+         created,
+         {{"Page", T::Long},
+          {"X1", T::Double},
+          {"Y1", T::Double},
+          {"X2", T::Double},
+          {"Y2", T::Double},
+          {"Feet", T::Double}}},
+        {names[2], created, {{"ID", T::Long}, {"Page", T::Long}, {"X", T::Double}, {"Y", T::Double}}},
+        {names[3], created, {{"ID", T::Long}, {"Page", T::Long}, {"Pitch", T::Long}, {"Eave", T::Long}}},
+        {names[4], created, {{"FacetID", T::Long}, {"Seq", T::Long}, {"CornerID", T::Long}}},
+        {names[5], created, {{"Corner1", T::Long}, {"Corner2", T::Long}, {"Class", T::Long}}},
+    };
+}
+
+const char* const kPlanTables[6] = {"Plan",       "PlanScales",       "PlanCorners",
+                                    "PlanFacets", "PlanFacetCorners", "PlanEdges"};
+const char* const kWorkingPlanTables[6] = {"TempPlan",       "TempPlanScales",       "TempPlanCorners",
+                                           "TempPlanFacets", "TempPlanFacetCorners", "TempPlanEdges"};
+
+std::vector<Table> allTables() {
     using T = Type;
     constexpr TextRule created = TextRule::NoEmpty;
     constexpr TextRule shipped = TextRule::EmptyAllowed;
-    static const std::vector<Table> all = {
+    std::vector<Table> all = {
         // Working database
         {"TempSect", created, {{"autoID", T::AutoNumber}, {"SecDesc", T::Text, 50}, {"SecOrder", T::Long}}},
         {"EstiGrid",
@@ -204,7 +242,23 @@ const std::vector<Table>& tables() {
           {"ext", T::Text, 8},
           {"contype", T::Text, 10}}},
     };
+    for (const auto* names : {&kPlanTables, &kWorkingPlanTables}) {
+        std::vector<Table> plan = planTableDefinitions(*names);
+        all.insert(all.end(), plan.begin(), plan.end());
+    }
     return all;
+}
+
+const std::vector<Table>& tables() {
+    static const std::vector<Table> all = allTables();
+    return all;
+}
+
+QStringList namesOf(const char* const (&names)[6]) {
+    QStringList list;
+    for (const char* name : names)
+        list << QLatin1String(name);
+    return list;
 }
 
 const Table* findTable(const QString& name) {
@@ -226,7 +280,11 @@ QString columnDefinition(const Column& c, TextRule rule) {
         def += QStringLiteral(" INTEGER");
         break;
     case Type::Single:
+    case Type::Double:
         def += QStringLiteral(" REAL");
+        break;
+    case Type::Blob:
+        def += QStringLiteral(" BLOB");
         break;
     case Type::Date:
         def += QStringLiteral(" TEXT");
@@ -286,6 +344,23 @@ QString tableDefinition(const QString& table) {
         .arg(QLatin1String(t->name), columns.join(QStringLiteral(", ")));
 }
 
+QStringList planTables() {
+    return namesOf(kPlanTables);
+}
+
+QString workingTable(const QString& stored) {
+    return QStringLiteral("Temp") + stored;
+}
+
+QStringList columnNames(const QString& table) {
+    QStringList names;
+    if (const Table* t = findTable(table)) {
+        for (const Column& c : t->columns)
+            names << QLatin1String(c.name);
+    }
+    return names;
+}
+
 QStringList tablesOf(DatabaseKind kind) {
     switch (kind) {
     case DatabaseKind::Cost:
@@ -296,13 +371,16 @@ QStringList tablesOf(DatabaseKind kind) {
     case DatabaseKind::Contacts:
         return {QStringLiteral("contacts")};
     case DatabaseKind::Working:
-        return {QStringLiteral("TempSect"), QStringLiteral("EstiGrid"), QStringLiteral("tpLineItems"),
-                QStringLiteral("TempAreas"), QStringLiteral("TempLineal")};
+        return QStringList{QStringLiteral("TempSect"), QStringLiteral("EstiGrid"),
+                           QStringLiteral("tpLineItems"), QStringLiteral("TempAreas"),
+                           QStringLiteral("TempLineal")} +
+               namesOf(kWorkingPlanTables);
     case DatabaseKind::UnitScratch:
         return {QStringLiteral("tempunit")};
     case DatabaseKind::EstimateFile:
-        return {QStringLiteral("Main"), QStringLiteral("Areas"), QStringLiteral("Lineal"),
-                QStringLiteral("LineItems")};
+        return QStringList{QStringLiteral("Main"), QStringLiteral("Areas"), QStringLiteral("Lineal"),
+                           QStringLiteral("LineItems")} +
+               planTables();
     }
     return {};
 }

@@ -14,6 +14,13 @@ enum class DatabaseKind { Cost, Register, Contacts, Working, UnitScratch, Estima
 QString tableDefinition(const QString& table);
 // The tables of a kind of database, in the order they are created.
 QStringList tablesOf(DatabaseKind kind);
+// The tables that keep a roof plan in an estimate file, in creation order ("Plan", "PlanScales",
+// "PlanCorners", "PlanFacets", "PlanFacetCorners", "PlanEdges"). Whatever copies a plan copies these.
+QStringList planTables();
+// The working database's table for an estimate file's plan table: "Temp" + name.
+QString workingTable(const QString& stored);
+// The column names of a table, in order; none for a table the catalogue does not know.
+QStringList columnNames(const QString& table);
 // Creates every table (and view) of a kind of database in a new, empty file.
 void createCatalogue(SqlFile& file, DatabaseKind kind);
 // Brings the stored query UnitQry of a cost database to the program's current definition (a cost

@@ -153,6 +153,13 @@ void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params) {
             case QMetaType::Float:
                 rc = sqlite3_bind_double(stmt, index, v.toDouble());
                 break;
+            case QMetaType::QByteArray: {
+                // Bytes stay bytes (a plan's image); they are kept like texts until the next binding.
+                const QByteArray& bytes = m_boundTexts.emplace_back(v.toByteArray());
+                rc = sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()),
+                                         SQLITE_STATIC);
+                break;
+            }
             default: {
                 // The text stays in m_boundTexts until the next binding, so SQLite may use it in place.
                 const QString* text =
@@ -178,6 +185,9 @@ QVariant columnValue(sqlite3_stmt* stmt, int column) {
         return QVariant(sqlite3_column_double(stmt, column));
     case SQLITE_NULL:
         return QVariant();
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)),
+                                   sqlite3_column_bytes(stmt, column)));
     default:
         return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
                                           sqlite3_column_bytes(stmt, column)));

@@ -73,8 +73,8 @@ void WorkingDb::DropTempTable(const QString& table) {
 }
 
 void WorkingDb::ClearTempDB() {
-    for (const char* table : {"TempSect", "Estigrid", "TpLineItems", "TempAreas", "TempLineal"})
-        m_data.ActionQuery(QStringLiteral("delete from ") + QLatin1String(table), m_temp);
+    for (const QString& table : tablesOf(DatabaseKind::Working))
+        m_data.ActionQuery(QStringLiteral("delete from ") + table, m_temp);
 }
 
 void WorkingDb::CreateUnitDB() {

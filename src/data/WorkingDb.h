@@ -14,7 +14,7 @@ public:
     WorkingDb(DataAccess& data, const ProgramFolder& folder);
 
     // Rebuilds the working database from nothing: TempSect, EstiGrid, tpLineItems, TempAreas,
-    // TempLineal. Autonumbers start again at 1.
+    // TempLineal and the plan tables. Autonumbers start again at 1.
     void CreateTempDB();
     // Deletes the file at `path` when there is one (closing its pooled handle first).
     void KillIfExists(const QString& path);
@@ -22,7 +22,7 @@ public:
     void CreateSectSort();
     // Drops a working table; errors (a table that is not there) are ignored.
     void DropTempTable(const QString& table);
-    // Empties the five working tables, keeping the file.
+    // Empties the working tables, keeping the file.
     void ClearTempDB();
     // Rebuilds the unit-item scratch database with its table tempunit.
     void CreateUnitDB();

@@ -1,5 +1,6 @@
 #include "estimate/OpenEstimate.h"
 
+#include "takeoff/PlanStore.h"
 #include "takeoff/RoofRows.h"
 
 namespace qx {
@@ -62,6 +63,7 @@ bool OpenEstimate::OpenRoof() {
     return m_ctx.data.Trap(openSite("OpenRoof"), [&] {
         copyStoredRows(m_ctx.data, m_state.sEstConn, m_ctx.conns.sTempConn, areasTable());
         copyStoredRows(m_ctx.data, m_state.sEstConn, m_ctx.conns.sTempConn, linealTable());
+        OpenPlan(m_ctx.data, m_state.sEstConn, m_ctx.conns.sTempConn);
     });
 }
 

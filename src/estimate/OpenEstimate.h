@@ -22,7 +22,8 @@ public:
     // the file cannot be read (reported): there is then no estimate to work on.
     std::optional<OwnerInput> OpenOwner(qint32 id);
     // Copies the stored areas into TempAreas and the lineal items into TempLineal, each with its stored
-    // ID as its key (AreaID, LinealID) so that a save updates it instead of storing it twice.
+    // ID as its key (AreaID, LinealID) so that a save updates it instead of storing it twice; then
+    // the estimate's roof plan, when it has one.
     bool OpenRoof();
     // Copies the stored lines into tpLineItems, each with its stored ID as its LineItemID, and makes
     // the sections from them (TempSect), in one transaction. The caller then loads the administrative

@@ -3,6 +3,7 @@
 #include "data/DateText.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
+#include "takeoff/PlanStore.h"
 #include "takeoff/RoofSave.h"
 
 #include <QDir>
@@ -108,6 +109,8 @@ bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
         SaveAreas(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
         site = kSaveLinealsSite;
         SaveLineals(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
+        site = kSavePlanSite;
+        SavePlan(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
         site = kSaveEstSite;
         const QList<WorkingLine> lines = m_lines.workingLines();
         const qint32 keyBase = newLineKeyBase(file, lines.isEmpty() ? 0 : lines.last().autoId);

@@ -11,15 +11,16 @@
 namespace qx {
 
 // The flat shapes of the "Individual Areas" view. The code is what TempAreas.Shape and the shape
-// list's item data hold.
-enum ShapeCode : std::int32_t { kShapeRect = 0, kShapeTri = 1, kShapeTrap = 2 };
+// list's item data hold. A "Plan" row is a facet of the roof plan: Width1 its plan area, Height its
+// pitch, Total its roof area; only applying the plan makes, changes or replaces it.
+enum ShapeCode : std::int32_t { kShapeRect = 0, kShapeTri = 1, kShapeTrap = 2, kShapePlan = 3 };
 
 struct ShapeEntry {
     QString name; // "Sq/Rect", "Tri", "Trap"
     std::int32_t code;
 };
 
-// The shape list of the Areas dialog, in order.
+// The shape list of the Areas dialog, in order ("Plan" is not in it).
 const QList<ShapeEntry>& shapeEntries();
 
 // Only a trapezoid has a second width (its bottom); the dialog shows that box and the "Top:"/"Bottom:"

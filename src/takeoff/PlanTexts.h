@@ -22,6 +22,10 @@ inline const QString kMsgEnterScaleLength = QStringLiteral("Please enter the len
 inline const QString kMsgScalePointsApart = QStringLiteral("Please click two different points.");
 inline const QString kMsgPlanTooLarge =
     QStringLiteral("This roof is too large to be stored. Please check the scale.");
+inline const QString kAskReplacePlan =
+    QStringLiteral("Opening another plan clears the facets traced on this one.  Do you wish to continue?");
+inline const QString kMsgAreaFromPlan =
+    QStringLiteral("This area was traced on the roof plan. Please change it with \"From Plan...\".");
 inline const QString kAskDeleteFacet = QStringLiteral("Are you sure you want to delete this facet?");
 
 // What the window tells the user to do next, in its status line.

@@ -50,6 +50,16 @@ bool RoofAreas::clearAll() {
     return m_rows.removeAll(estimateFile(m_state), quoviSite("optStyle_Click"));
 }
 
+std::optional<ResultSet> RoofAreas::rowsOfShape(std::int32_t shape, const TrapSite& site) {
+    std::optional<ResultSet> rows;
+    m_ctx.data.Trap(site, [&] {
+        rows = m_ctx.data.Read(m_ctx.conns.sTempConn,
+                               QStringLiteral("select ID,Total from TempAreas where Shape=? order by ID"),
+                               {shape});
+    });
+    return rows;
+}
+
 std::optional<ResultSet> RoofAreas::PopAreaGrid() {
     auto rows = m_rows.list(QStringLiteral("select ID,areaid,shape,width1,width2,height,total from tempareas "
                                            "order by ID"),

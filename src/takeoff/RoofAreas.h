@@ -38,6 +38,9 @@ public:
     // areas they came from, so that the cleared total does not come back when the estimate is opened.
     bool clearAll();
 
+    // The IDs and totals of the working rows of one shape.
+    std::optional<ResultSet> rowsOfShape(std::int32_t shape, const TrapSite& site);
+
     // The areas list: columns "ID", "AreaID", "Shape", "Width 1", "Width 2", "Height", "Total".
     std::optional<ResultSet> PopAreaGrid();
     // Sum of the areas' totals, 0 when there are none.

@@ -1,5 +1,7 @@
 #include "takeoff/RoofPanel.h"
 
+#include "takeoff/PlanStore.h"
+#include "takeoff/PlanTexts.h"
 #include "takeoff/TakeoffTexts.h"
 
 namespace qx {
@@ -141,6 +143,56 @@ RoofShow RoofPanel::deleteLineal(qint32 id) {
     if (id <= 0 || !confirmDelete(kAskDeleteItem))
         return current(false);
     return afterLineals(m_lineals.remove(id));
+}
+
+} // namespace qx
+
+namespace qx {
+
+std::optional<RoofShow> RoofPanel::applyPlan(const PlanRows& rows) {
+    const TrapSite site{QStringLiteral("cmdApplyPlan_Click"), TrapSite::Form, QStringLiteral("frmPlan")};
+    PlanStore store(m_ctx.data, m_ctx.conns.sTempConn);
+    std::pair<qint32, qint32> made;
+    qint64 madeTotal = 0;
+    const bool read = m_ctx.data.Trap(site, [&] {
+        made = store.madeItems();
+        madeTotal = m_ctx.data
+                        .ReadScalar(m_ctx.conns.sTempConn,
+                                    QStringLiteral("select sum(Total) from TempLineal where ID in (?,?)"),
+                                    {made.first, made.second})
+                        .toLongLong();
+    });
+    const auto madeAreas = m_areas.rowsOfShape(kShapePlan, site);
+    if (!read || !madeAreas)
+        return std::nullopt;
+    for (const QVariantList& row : madeAreas->rows)
+        madeTotal += row.at(1).toLongLong();
+    if (rows.total() > room(madeTotal)) {
+        m_ctx.prompter.inform(kPlanTitle, kMsgPlanTooLarge);
+        return std::nullopt;
+    }
+
+    for (const QVariantList& row : madeAreas->rows)
+        m_areas.remove(qint32(row.at(0).toLongLong()));
+    for (qint32 id : {made.first, made.second}) {
+        if (id != 0)
+            m_lineals.remove(id);
+    }
+    for (const AreaMeasures& area : rows.areas)
+        m_areas.add(area);
+    const auto addItem = [&](const std::optional<LinealItem>& item) -> qint32 {
+        if (!item || !m_lineals.add(*item))
+            return 0;
+        return qint32(m_ctx.data.file(m_ctx.conns.sTempConn).lastInsertId());
+    };
+    const qint32 cap = addItem(rows.cap);
+    const qint32 starter = addItem(rows.starter);
+    m_ctx.data.Trap(site, [&] { store.setMadeItems(cap, starter); });
+
+    RoofShow show = afterAreas(true);
+    show.linealGrid = afterLineals(true).linealGrid;
+    show.boxes = m_totals.boxes();
+    return show;
 }
 
 } // namespace qx

@@ -4,6 +4,7 @@
 #include "data/InputRules.h"
 #include "estimate/WorkState.h"
 #include "takeoff/LinealItems.h"
+#include "takeoff/PlanRows.h"
 #include "takeoff/RoofAreas.h"
 #include "takeoff/RoofFigure.h"
 #include "takeoff/RoofTotals.h"
@@ -111,6 +112,13 @@ public:
     RoofShow editLineal(qint32 id, const LinealItem& item);
     // Asks "Are you sure you want to delete this item?" ("Confirm delete.", No by default).
     RoofShow deleteLineal(qint32 id);
+
+    // "Apply" of the roof plan window: the rows and items the plan made before go (stored ones leave
+    // the estimate file at once, as a deleted row does), the new ones come in and are noted as the
+    // plan's; rows and items made by hand stay. Refused with "This roof is too large to be stored.
+    // Please check the scale." when the roof totals could not take them. Both lists and the totals
+    // then; nothing when refused or failed (reported).
+    std::optional<RoofShow> applyPlan(const PlanRows& rows);
 
     RoofAreas& areas() { return m_areas; }
     LinealItems& lineals() { return m_lineals; }

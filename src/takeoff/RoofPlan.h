@@ -19,6 +19,7 @@ struct PlanImage {
     QString sha256; // of the bytes, in hexadecimal
 
     bool isEmpty() const { return bytes.isEmpty(); }
+    bool operator==(const PlanImage&) const = default;
     bool isPdf() const { return bytes.startsWith("%PDF"); }
     static PlanImage of(const QString& fileName, const QByteArray& bytes);
 };
@@ -30,6 +31,8 @@ struct PlanCorner {
     std::int32_t id = 0;
     std::int32_t page = 0;
     QPointF at;
+
+    bool operator==(const PlanCorner&) const = default;
 };
 
 struct PlanFacet {
@@ -38,6 +41,8 @@ struct PlanFacet {
     QList<std::int32_t> corners;
     std::int32_t pitch = 0;
     std::int32_t eave = 0; // the edge from corners[eave] to the next corner
+
+    bool operator==(const PlanFacet&) const = default;
 };
 
 // A page's scale: the two points clicked on a known length and that length in feet.
@@ -48,6 +53,7 @@ struct PlanScale {
     double feet = 0;
 
     double pixelsPerFoot() const;
+    bool operator==(const PlanScale&) const = default;
     // "1 ft = 9.8 px"
     QString text() const;
 };
@@ -75,6 +81,7 @@ public:
     QHash<EdgeKey, EdgeClass> chosenClasses;
 
     bool isEmpty() const { return image.isEmpty(); }
+    bool operator==(const RoofPlan&) const = default;
     // A new image: the tracing of the old one has no meaning on it and goes.
     void replaceImage(const PlanImage& newImage);
 

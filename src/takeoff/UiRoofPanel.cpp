@@ -3,6 +3,7 @@
 #include "data/InputRules.h"
 #include "data/ResultTableModel.h"
 #include "takeoff/PitchFactors.h"
+#include "takeoff/PlanTexts.h"
 #include "takeoff/frmAreas.h"
 #include "takeoff/frmLineal.h"
 #include "widgets/UiDialogButtons.h"
@@ -308,6 +309,10 @@ void UiRoofPanel::editArea() {
     const auto stored = m_panel.loadArea(id);
     if (!stored)
         return;
+    if (stored->shape == kShapePlan) {
+        m_ctx.prompter.inform(kPlanTitle, kMsgAreaFromPlan);
+        return;
+    }
     frmAreas dialog(m_ctx.prompter, std::pair{id, *stored}, this);
     dialog.setRoom(m_panel.room(stored->total));
     dialog.exec();

@@ -112,9 +112,19 @@ TEST_F(CatalogueTest, AnOlderUnitQryIsBroughtToTheCurrentRule) {
 }
 
 TEST(CatalogueDefinitions, EveryKindListsItsTablesInCreationOrder) {
+    const QStringList plan = {"Plan",       "PlanScales",       "PlanCorners",
+                              "PlanFacets", "PlanFacetCorners", "PlanEdges"};
+    EXPECT_EQ(planTables(), plan);
+    QStringList workingPlan;
+    for (const QString& table : plan) {
+        workingPlan << workingTable(table);
+        // The working copy holds what the file holds, column for column.
+        EXPECT_EQ(columnNames(workingTable(table)), columnNames(table));
+    }
     EXPECT_EQ(tablesOf(DatabaseKind::Working),
-              QStringList({"TempSect", "EstiGrid", "tpLineItems", "TempAreas", "TempLineal"}));
-    EXPECT_EQ(tablesOf(DatabaseKind::EstimateFile), QStringList({"Main", "Areas", "Lineal", "LineItems"}));
+              QStringList({"TempSect", "EstiGrid", "tpLineItems", "TempAreas", "TempLineal"}) + workingPlan);
+    EXPECT_EQ(tablesOf(DatabaseKind::EstimateFile),
+              QStringList({"Main", "Areas", "Lineal", "LineItems"}) + plan);
     for (DatabaseKind kind : {DatabaseKind::Cost, DatabaseKind::Register, DatabaseKind::Contacts,
                               DatabaseKind::Working, DatabaseKind::UnitScratch, DatabaseKind::EstimateFile})
         for (const QString& table : tablesOf(kind))

@@ -1,41 +1,12 @@
 #include "takeoff/RoofPlan.h"
+#include "PlanFixture.h"
 #include "takeoff/PlanTexts.h"
 
 #include <gtest/gtest.h>
 
 using namespace qx;
 
-namespace {
-
-PlanSnap free(double x, double y) {
-    return {PlanSnap::Free, QPointF(x, y), 0, {}};
-}
-
-// A plan at 10 pixels to the foot: the scale line is the 400-pixel eave, 40 feet.
-RoofPlan scaledPlan() {
-    RoofPlan plan;
-    plan.image = PlanImage::of(QStringLiteral("roof.png"), QByteArray("png bytes"));
-    EXPECT_FALSE(plan.setScale(0, {100, 400}, {500, 400}, 40));
-    return plan;
-}
-
-// The hip roof of 40 by 30 feet traced as a user does: the first facet with free clicks, the others
-// by clicking near the corners already there (within the snapping distance).
-RoofPlan tracedHip() {
-    RoofPlan plan = scaledPlan();
-    const double tolerance = 8;
-    auto near = [&](double x, double y) { return plan.snap(0, QPointF(x + 3, y - 4), tolerance); };
-    EXPECT_EQ(std::get<std::int32_t>(
-                  plan.addFacet(0, {free(100, 400), free(500, 400), free(350, 250), free(250, 250)}, 6)),
-              1);
-    plan.addFacet(0, {near(500, 400), plan.snap(0, {500, 100}, tolerance), near(350, 250)}, 6);
-    plan.addFacet(0, {near(500, 100), plan.snap(0, {100, 100}, tolerance), near(250, 250), near(350, 250)},
-                  6);
-    plan.addFacet(0, {near(100, 100), near(100, 400), near(250, 250)}, 6);
-    return plan;
-}
-
-} // namespace
+using namespace qxtest;
 
 TEST(RoofPlan, ScaleFromAKnownLength) {
     RoofPlan plan = scaledPlan();
@@ -74,18 +45,18 @@ TEST(RoofPlan, ChangingTheScaleFiguresEverythingAgain) {
 TEST(RoofPlan, FacetsWaitForAScale) {
     RoofPlan plan;
     plan.image = PlanImage::of(QStringLiteral("roof.png"), QByteArray("png"));
-    plan.addFacet(0, {free(0, 0), free(100, 0), free(100, 100)}, 4);
+    plan.addFacet(0, {freeClick(0, 0), freeClick(100, 0), freeClick(100, 100)}, 4);
     EXPECT_EQ(plan.figures().problem, kMsgSetScaleFirst);
 }
 
 TEST(RoofPlan, AClickOnAnEdgeSplitsItForTheFacetsAlongIt) {
     RoofPlan plan = scaledPlan();
-    plan.addFacet(0, {free(0, 0), free(200, 0), free(200, 100), free(0, 100)}, 6);
+    plan.addFacet(0, {freeClick(0, 0), freeClick(200, 0), freeClick(200, 100), freeClick(0, 100)}, 6);
     // A lean-to against the middle of the first facet's bottom edge.
     const PlanSnap onEdge = plan.snap(0, {100, 104}, 8);
     ASSERT_EQ(onEdge.kind, PlanSnap::Edge);
     EXPECT_EQ(onEdge.at, QPointF(100, 100));
-    plan.addFacet(0, {onEdge, plan.snap(0, {200, 100}, 8), free(200, 200), free(100, 200)}, 4);
+    plan.addFacet(0, {onEdge, plan.snap(0, {200, 100}, 8), freeClick(200, 200), freeClick(100, 200)}, 4);
     EXPECT_EQ(plan.facets[0].corners.size(), 5);
     EXPECT_EQ(plan.facets[0].corners.mid(2, 2), (QList<std::int32_t>{3, 5}));
     EXPECT_EQ(plan.corners.size(), 7);
@@ -93,12 +64,13 @@ TEST(RoofPlan, AClickOnAnEdgeSplitsItForTheFacetsAlongIt) {
 
 TEST(RoofPlan, SelfCrossingOutlineChangesNothing) {
     RoofPlan plan = scaledPlan();
-    const auto refused = plan.addFacet(0, {free(0, 0), free(100, 100), free(100, 0), free(0, 100)}, 6);
+    const auto refused =
+        plan.addFacet(0, {freeClick(0, 0), freeClick(100, 100), freeClick(100, 0), freeClick(0, 100)}, 6);
     EXPECT_EQ(std::get<QString>(refused), kMsgOutlineCrosses);
     EXPECT_TRUE(plan.facets.isEmpty());
     EXPECT_TRUE(plan.corners.isEmpty());
 
-    plan.addFacet(0, {free(0, 0), free(100, 0), free(100, 100), free(0, 100)}, 6);
+    plan.addFacet(0, {freeClick(0, 0), freeClick(100, 0), freeClick(100, 100), freeClick(0, 100)}, 6);
     // Dragging corner 3 across the opposite edge would fold the facet.
     EXPECT_EQ(plan.moveCorner(3, {-50, 50}), kMsgOutlineCrosses);
     EXPECT_EQ(plan.corner(3)->at, QPointF(100, 100));

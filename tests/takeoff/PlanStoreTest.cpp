@@ -1,0 +1,180 @@
+#include "takeoff/PlanStore.h"
+#include "PlanFixture.h"
+#include "TakeoffFixture.h"
+#include "data/Catalogue.h"
+#include "estimate/OpenEstimate.h"
+#include "takeoff/PlanTexts.h"
+#include "takeoff/RoofSave.h"
+
+using namespace qx;
+
+namespace qxtest {
+
+class PlanStoreTest : public TakeoffTest {
+protected:
+    PlanStore store() { return PlanStore(ctx->data, temp()); }
+
+    // A traced hip roof kept in the working database and applied, as the plan window does it.
+    RoofShow applyHip() {
+        store().store(tracedHip());
+        const auto rows = planRows(tracedHip());
+        EXPECT_TRUE(std::holds_alternative<PlanRows>(rows));
+        const auto show = panel->applyPlan(std::get<PlanRows>(rows));
+        EXPECT_TRUE(show);
+        return show.value_or(RoofShow());
+    }
+
+    QStringList areaRows() {
+        return rows(temp(), QStringLiteral(
+                                "select Shape,Pitch,Width1,Width2,Height,Total from TempAreas order by ID"));
+    }
+    QStringList linealRows() {
+        return rows(temp(), QStringLiteral("select Type,Name,Length,Total from TempLineal order by ID"));
+    }
+
+    // Saves the roof as the save of an estimate does it, then opens the estimate afresh.
+    void saveAndReopen() {
+        SqlFile& file = ctx->data.file(est());
+        Transaction transaction(file);
+        SaveAreas(ctx->data, temp(), est());
+        SaveLineals(ctx->data, temp(), est());
+        SavePlan(ctx->data, temp(), est());
+        transaction.commit();
+        ctx->working.CreateTempDB();
+        ASSERT_TRUE(OpenEstimate(*ctx, state).OpenRoof());
+    }
+};
+
+TEST_F(PlanStoreTest, WorkingCopyKeepsEveryPartOfThePlan) {
+    RoofPlan plan = tracedHip();
+    // Bytes of every value, a zero among them, stay as they are.
+    plan.image = PlanImage::of(QStringLiteral("O'Neil roof 🏠.png"), QByteArray("\x89PNG\0\x01\xff", 7));
+    plan.setScale(2, {1.5, 2.25}, {300.125, 2.25}, 30.5);
+    plan.page = 2;
+    plan.chooseClass(EdgeKey::of(5, 6), EdgeClass::Hip);
+    plan.setEave(plan.facets[1].id, 2);
+    store().store(plan);
+    EXPECT_EQ(store().load(), plan);
+
+    // Storing again replaces, never adds.
+    plan.deleteFacet(plan.facets[3].id);
+    store().store(plan);
+    EXPECT_EQ(store().load(), plan);
+    EXPECT_EQ(rows(temp(), QStringLiteral("select count(*) from TempPlan")),
+              QStringList{QStringLiteral("1")});
+
+    store().store(RoofPlan());
+    EXPECT_TRUE(store().load().isEmpty());
+    EXPECT_EQ(rows(temp(), QStringLiteral("select count(*) from TempPlanCorners")),
+              QStringList{QStringLiteral("0")});
+}
+
+TEST_F(PlanStoreTest, ApplyingTheHipRoofFillsAreasItemsAndTotals) {
+    const RoofShow show = applyHip();
+    EXPECT_TRUE(show.changed);
+    EXPECT_EQ(show.boxes, (RoofBoxes{1342, 162, 1504}));
+    EXPECT_EQ(show.areaGrid->size(), 4);
+    EXPECT_EQ(show.linealGrid->size(), 2);
+    EXPECT_EQ(areaRows(), (QStringList{"3 | 0 | 375 | 0 | 6 | 419", "3 | 0 | 225 | 0 | 6 | 252",
+                                       "3 | 0 | 375 | 0 | 6 | 419", "3 | 0 | 225 | 0 | 6 | 252"}));
+    EXPECT_EQ(linealRows(),
+              (QStringList{"1 | Ridge and hip cap | 100 | 104", "2 | Eave starter | 140 | 58"}));
+}
+
+TEST_F(PlanStoreTest, ApplyingAgainReplacesOnlyWhatThePlanMade) {
+    openEstimate();
+    panel->addArea(rect(12, 10));
+    panel->addLineal(item(kLinealCap, QStringLiteral("Ridge and hip cap"), 10, 10));
+    applyHip();
+    saveAndReopen();
+    EXPECT_EQ(count(est(), QStringLiteral("Areas")), 5);
+
+    // Traced again at pitch 12: the plan's four rows and two items are replaced, in the file too.
+    RoofPlan steeper = store().load();
+    for (const PlanFacet& facet : QList<PlanFacet>(steeper.facets))
+        steeper.setPitch(facet.id, 12);
+    store().store(steeper);
+    const auto show = panel->applyPlan(std::get<PlanRows>(planRows(steeper)));
+    ASSERT_TRUE(show);
+    EXPECT_EQ(count(est(), QStringLiteral("Areas")), 1);
+    EXPECT_EQ(count(est(), QStringLiteral("Lineal")), 1);
+    QStringList areas = areaRows();
+    EXPECT_EQ(areas.size(), 5);
+    EXPECT_EQ(areas.first(), QStringLiteral("0 | 0 | 12 | 0 | 10 | 120"));
+    // Steeper hips: 15 feet of run and of rise over a 21.2-foot plan length, 25.98 feet each.
+    QStringList items = linealRows();
+    EXPECT_EQ(items, (QStringList{"1 | Ridge and hip cap | 10 | 10", "1 | Ridge and hip cap | 114 | 118",
+                                  "2 | Eave starter | 140 | 58"}));
+    EXPECT_EQ(show->boxes.area, 120 + 1696);
+}
+
+TEST_F(PlanStoreTest, SavedPlanComesBackWithTheEstimate) {
+    openEstimate();
+    applyHip();
+    const RoofPlan before = store().load();
+    saveAndReopen();
+    EXPECT_EQ(store().load(), before);
+    // The made items are found under the working IDs they have now.
+    const auto made = store().madeItems();
+    EXPECT_NE(made.first, 0);
+    EXPECT_EQ(rows(temp(), QStringLiteral("select Name from TempLineal where ID=%1").arg(made.first)),
+              QStringList{kPlanCapName});
+    EXPECT_EQ(rows(temp(), QStringLiteral("select Name from TempLineal where ID=%1").arg(made.second)),
+              QStringList{kPlanStarterName});
+    // Saved again: still one plan, its image as it was.
+    saveAndReopen();
+    EXPECT_EQ(rows(est(), QStringLiteral("select count(*), length(Image), Sha256 from Plan")),
+              QStringList{QStringLiteral("1 | 9 | ") + before.image.sha256});
+    EXPECT_EQ(store().load(), before);
+}
+
+TEST_F(PlanStoreTest, AFileFromBeforePlansGetsTheirTablesWhenSaved) {
+    openEstimate();
+    for (const QString& table : planTables())
+        exec(est(), QStringLiteral("drop table %1").arg(table));
+    ctx->working.CreateTempDB();
+    ASSERT_TRUE(OpenEstimate(*ctx, state).OpenRoof());
+    EXPECT_TRUE(store().load().isEmpty());
+
+    applyHip();
+    saveAndReopen();
+    EXPECT_EQ(store().load().facets.size(), 4);
+}
+
+TEST_F(PlanStoreTest, APlanTheTotalsCannotTakeIsRefused) {
+    RoofPlan plan = tracedHip();
+    // One pixel said to be a hundred miles.
+    plan.setScale(0, {0, 0}, {1, 0}, 528000);
+    EXPECT_EQ(std::get<QString>(planRows(plan)), kMsgPlanTooLarge);
+
+    // Within an area row, but not with what the estimate already holds.
+    panel->addArea(rect(46000, 46000));
+    RoofPlan large = tracedHip();
+    large.setScale(0, {100, 400}, {500, 400}, 8000);
+    store().store(large);
+    const auto rows = planRows(large);
+    ASSERT_TRUE(std::holds_alternative<PlanRows>(rows));
+    EXPECT_FALSE(panel->applyPlan(std::get<PlanRows>(rows)));
+    EXPECT_EQ(prompter.lastText(), kMsgPlanTooLarge);
+    EXPECT_EQ(count(temp(), QStringLiteral("TempAreas")), 1);
+}
+
+TEST_F(PlanStoreTest, PlansThatCannotBeApplied) {
+    EXPECT_EQ(std::get<QString>(planRows(scaledPlan())), kMsgNoFacets);
+    RoofPlan unscaled = tracedHip();
+    unscaled.scales.clear();
+    EXPECT_EQ(std::get<QString>(planRows(unscaled)), kMsgSetScaleFirst);
+    RoofPlan misfit = tracedHip();
+    misfit.setPitch(misfit.facets[0].id, 12);
+    EXPECT_EQ(std::get<QString>(planRows(misfit)), kMsgFacetsDoNotMeet.arg(3));
+    // A flat roof has no ridge: no cap item.
+    RoofPlan flat = scaledPlan();
+    flat.addFacet(0, {freeClick(0, 0), freeClick(100, 0), freeClick(100, 100), freeClick(0, 100)}, 0);
+    const PlanRows rows = std::get<PlanRows>(planRows(flat));
+    EXPECT_FALSE(rows.cap);
+    ASSERT_TRUE(rows.starter);
+    EXPECT_EQ(rows.starter->length, 40);
+    EXPECT_EQ(rows.areas.first(), (AreaMeasures{kShapePlan, 100, 0, 0, 100}));
+}
+
+} // namespace qxtest
