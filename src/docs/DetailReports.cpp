@@ -1,6 +1,8 @@
 #include "docs/DetailReports.h"
 
 #include "docs/ReportColumns.h"
+#include "takeoff/PlanPicture.h"
+#include "takeoff/PlanStore.h"
 
 namespace qx {
 
@@ -120,6 +122,7 @@ QString DetailReports::roofDetail(qint32 estId, const RoofBoxes& boxes) {
     QString report = title(QStringLiteral("ROOF DETAILS"), estId);
     appendAreas(report);
     appendLineals(report);
+    appendPlan(report);
     const QString indent = blanks(15);
     report += kBreak + indent + QStringLiteral("Total area:") + blanks(5) + boxes.areaText() + kBreak +
               indent + QStringLiteral("Total other:") + blanks(4) + boxes.linealText() + kBreak + indent +
@@ -139,6 +142,12 @@ void DetailReports::appendAreas(QString& report) {
             report += col::number(area.at(i).toLongLong(), columns[i]);
         report += kBreak;
     }
+}
+
+void DetailReports::appendPlan(QString& report) {
+    const QStringList lines = planReportLines(PlanStore(m_ctx.data, m_ctx.conns.sTempConn).load());
+    if (!lines.isEmpty())
+        report += kBreak + lines.join(kBreak) + kBreak;
 }
 
 void DetailReports::appendLineals(QString& report) {

@@ -27,7 +27,8 @@ public:
     // Appends the body of the estimate detail: sections in their order number with their lines and
     // totals, the category totals, the administrative amounts and the estimate total. Throws Failure.
     void GetDetails(QString& report);
-    // The roof detail of the working areas and lineal items with the three roof totals as the roof
+    // The roof detail of the working areas and lineal items (and the lengths of the estimate's roof
+    // plan by class, when it has one) with the three roof totals as the roof
     // panel shows them. Without an estimate (a roof figured alone) the heading names none. Throws
     // Failure (BuildPage reports it).
     QString roofDetail(qint32 estId, const RoofBoxes& boxes);
@@ -41,6 +42,8 @@ private:
     void appendTotals(QString& report);
     void appendAreas(QString& report);
     void appendLineals(QString& report);
+    // The roof plan's lengths by class, when the estimate has a traced plan.
+    void appendPlan(QString& report);
 
     AppContext& m_ctx;
     EstimateTotals& m_totals;

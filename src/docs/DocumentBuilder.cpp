@@ -1,9 +1,15 @@
 #include "docs/DocumentBuilder.h"
 
+#include "takeoff/PlanPicture.h"
+#include "takeoff/PlanStore.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
+#include <algorithm>
 
 namespace qx {
 
@@ -74,6 +80,25 @@ void setReportText(QTextDocument& document, const QString& report) {
     all.mergeBlockCharFormat(format);
 }
 
+void appendPictures(QTextDocument& document, const QList<QImage>& pictures) {
+    // As wide as the report's lines on a letter page with one-inch margins.
+    constexpr double kPictureWidth = 6.5 * 96;
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    for (qsizetype i = 0; i < pictures.size(); ++i) {
+        const QString name = QStringLiteral("plan-picture-%1.png").arg(i + 1);
+        document.addResource(QTextDocument::ImageResource, QUrl(name), pictures[i]);
+        QTextBlockFormat page;
+        page.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.insertBlock(page);
+        QTextImageFormat picture;
+        picture.setName(name);
+        picture.setWidth(kPictureWidth);
+        picture.setHeight(kPictureWidth * pictures[i].height() / std::max(1, pictures[i].width()));
+        cursor.insertImage(picture);
+    }
+}
+
 DocumentBuilder::DocumentBuilder(AppContext& ctx, EstimateTotals& totals)
     : m_ctx(ctx)
     , m_reports(ctx, totals)
@@ -87,9 +112,10 @@ void DocumentBuilder::BuildPage(DocKind kind, qint32 estId, const RoofBoxes& roo
         return;
     }
     m_ctx.data.Trap({QStringLiteral("BuildPage"), TrapSite::Module, QStringLiteral("modDocs")}, [&] {
-        if (kind == DocKind::Roof)
+        if (kind == DocKind::Roof) {
             setReportText(document, m_reports.roofDetail(estId, roof));
-        else
+            appendPictures(document, planPictures(PlanStore(m_ctx.data, m_ctx.conns.sTempConn).load()));
+        } else
             m_templates.fill(kindName(kind), estId, document);
     });
 }

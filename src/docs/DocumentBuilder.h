@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+
 #include "data/AppContext.h"
 #include "docs/DetailReports.h"
 #include "docs/TemplateDocuments.h"
@@ -35,6 +37,8 @@ QList<int> createCommandsFor(const QString& mode);
 QFont reportFont();
 // Sets a report as the whole plain-text content of a document, in the report font.
 void setReportText(QTextDocument& document, const QString& report);
+// Adds pictures at the end of a document, each on a page of its own, as wide as a report's lines.
+void appendPictures(QTextDocument& document, const QList<QImage>& pictures);
 
 // The document builder (BuildPage of module modDocs).
 class DocumentBuilder {

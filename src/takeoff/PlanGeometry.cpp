@@ -116,6 +116,13 @@ double signedArea(const QList<QPointF>& outline) {
     return twice / 2;
 }
 
+QPointF outlineMiddle(const QList<QPointF>& outline) {
+    QPointF sum;
+    for (QPointF p : outline)
+        sum += p;
+    return outline.isEmpty() ? sum : sum / double(outline.size());
+}
+
 bool outlineCrosses(const QList<QPointF>& outline) {
     const qsizetype n = outline.size();
     if (n < 3 || signedArea(outline) == 0)
@@ -173,6 +180,7 @@ RoofFigures figureRoof(const RoofShape& shape) {
         const auto [low, high] = std::minmax_element(it.value().cbegin(), it.value().cend());
         if (*high - *low > kMeetTolerance) {
             figures.problem = kMsgFacetsDoNotMeet.arg(it.key());
+            figures.problemCorner = it.key();
             return figures;
         }
         double sum = 0;

@@ -59,6 +59,8 @@ double facetFactor(std::int32_t pitch);
 // The signed plan area of a polygon (positive when its corners run counter-clockwise in axes whose
 // second coordinate grows upwards).
 double signedArea(const QList<QPointF>& outline);
+// The middle of an outline's corners, where a facet's number is written.
+QPointF outlineMiddle(const QList<QPointF>& outline);
 // True when two edges of the outline that are not neighbours touch or cross, when two corners lie on
 // each other, or when the outline encloses no area: such an outline is no facet.
 bool outlineCrosses(const QList<QPointF>& outline);
@@ -85,6 +87,7 @@ struct RoofFigures {
     // Empty when the facets fit together; else the message ("These facets do not meet at corner N.")
     // and nothing else is figured.
     QString problem;
+    std::int32_t problemCorner = 0; // the corner the message names
     QList<FacetFigure> facets;
     QList<EdgeFigure> edges;                       // in the order the facets first draw them
     QHash<std::int32_t, double> heights;           // corner id -> feet above the eaves

@@ -1,5 +1,6 @@
 #include "takeoff/PlanSession.h"
 
+#include "estimate/WorkState.h"
 #include "takeoff/PlanStore.h"
 #include "takeoff/PlanTexts.h"
 #include "takeoff/RoofPanel.h"
@@ -19,6 +20,11 @@ TrapSite planSite(const char* procedure) {
 constexpr qint64 kMaxPlanBytes = 200 * 1024 * 1024;
 
 } // namespace
+
+bool planAvailable(const WorkState& state) {
+    return state.sOpenMode == WorkState::kFigure || state.sOpenMode == WorkState::kOpen ||
+           (state.sOpenMode == WorkState::kNew && state.hasEstimateFile());
+}
 
 PlanSession::PlanSession(AppContext& ctx)
     : m_ctx(ctx) {}

@@ -10,6 +10,10 @@
 namespace qx {
 
 class RoofPanel;
+struct WorkState;
+
+// The roof plan window can be opened in modes "new" (after Start), "open" and "figure".
+bool planAvailable(const WorkState& state);
 struct RoofShow;
 
 // The model of the roof plan window (frmPlan): the plan of the estimate being worked on, read from

@@ -16,6 +16,7 @@ inline const QString kMsgOutlineCrosses =
     QStringLiteral("The edges of this facet cross each other. Please click its corners in order around it.");
 inline const QString kMsgSetScaleFirst = QStringLiteral("Please set the scale first.");
 inline const QString kMsgOpenPlanFirst = QStringLiteral("Please open a plan first.");
+inline const QString kMsgSelectFacet = QStringLiteral("Please select a facet first.");
 inline const QString kMsgNoFacets = QStringLiteral("Please trace at least one facet.");
 inline const QString kMsgPlanNotRead = QStringLiteral("This file could not be read as a plan: %1");
 inline const QString kMsgEnterScaleLength = QStringLiteral("Please enter the length between the two points.");

@@ -6,6 +6,7 @@
 #include "takeoff/PlanTexts.h"
 #include "takeoff/frmAreas.h"
 #include "takeoff/frmLineal.h"
+#include "takeoff/frmPlan.h"
 #include "widgets/UiDialogButtons.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
@@ -24,9 +25,7 @@
 
 namespace qx {
 
-namespace {
-
-QTableView* grid(const QString& name, ResultTableModel* model, QWidget* parent) {
+QTableView* roofGrid(const QString& name, ResultTableModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     view->setModel(model);
@@ -37,6 +36,8 @@ QTableView* grid(const QString& name, ResultTableModel* model, QWidget* parent) 
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     return view;
 }
+
+namespace {
 
 // Refills a grid; an empty result (a failed read, already reported) leaves it as it was.
 void refill(QTableView* view, ResultTableModel* model, const std::optional<ResultSet>& rows,
@@ -53,7 +54,8 @@ void refill(QTableView* view, ResultTableModel* model, const std::optional<Resul
 UiRoofPanel::UiRoofPanel(AppContext& ctx, WorkState& state, QWidget* parent)
     : QWidget(parent)
     , m_ctx(ctx)
-    , m_panel(ctx, state) {
+    , m_panel(ctx, state)
+    , m_state(state) {
     setObjectName(QStringLiteral("frRoof"));
     auto* styles = new QHBoxLayout;
     const char* captions[2] = {"Individual Areas", "Total Area"};
@@ -108,7 +110,7 @@ QGroupBox* UiRoofPanel::buildListFrame(const ListFrame& list, ResultTableModel*&
     frame->setObjectName(list.frameName);
     model = new ResultTableModel(this);
     model->setResult({}, list.captions);
-    view = grid(list.gridName, model, frame);
+    view = roofGrid(list.gridName, model, frame);
     auto* buttons = new QHBoxLayout;
     const std::pair<QString, void (UiRoofPanel::*)()> commands[3] = {{QStringLiteral("Add"), list.add},
                                                                      {QStringLiteral("Edit"), list.edit},
@@ -131,6 +133,11 @@ QGroupBox* UiRoofPanel::buildAreasFrame() {
                               QStringLiteral("dgAreas"), QStringLiteral("Area"), RoofAreas::gridCaptions(),
                               &UiRoofPanel::addArea, &UiRoofPanel::editArea, &UiRoofPanel::deleteArea},
                              m_areas, m_areasGrid);
+    // The plan window: its facets come back as area rows of this list.
+    m_cmdPlan = commandButton(QStringLiteral("cmdPlan"), QStringLiteral("From Plan..."), m_frInd, this,
+                              &UiRoofPanel::openPlan);
+    if (auto* buttons = qobject_cast<QBoxLayout*>(m_frInd->layout()->itemAt(1)->layout()))
+        buttons->insertWidget(3, m_cmdPlan);
     return m_frInd;
 }
 
@@ -348,6 +355,26 @@ void UiRoofPanel::editLineal() {
 
 void UiRoofPanel::deleteLineal() {
     apply(m_panel.deleteLineal(currentId(m_linealGrid, m_lineals)));
+}
+
+} // namespace qx
+
+namespace qx {
+
+void UiRoofPanel::showEvent(QShowEvent* event) {
+    m_cmdPlan->setEnabled(planAvailable(m_state));
+    QWidget::showEvent(event);
+}
+
+void UiRoofPanel::openPlan() {
+    if (!planAvailable(m_state))
+        return;
+    frmPlan dialog(m_ctx, m_panel, this);
+    dialog.exec();
+    if (dialog.applied())
+        apply(*dialog.applied());
+    else if (dialog.planChanged())
+        emit changed();
 }
 
 } // namespace qx

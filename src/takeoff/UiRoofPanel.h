@@ -18,6 +18,10 @@ namespace qx {
 
 class ResultTableModel;
 
+// A read-only list of whole rows, one selected at a time, its columns filling its width: the lists of
+// the roof panel and of the plan window.
+QTableView* roofGrid(const QString& name, ResultTableModel* model, QWidget* parent);
+
 // The "Area" tab: the view switch, the total-area inputs or the individual areas list, the lineal items
 // and the three roof totals. Every action goes to the roof model; this only shows what it returns.
 class UiRoofPanel : public QWidget {
@@ -32,6 +36,10 @@ public:
     void showOpened();
     // The three roof totals as the boxes show them (the roof detail prints them).
     const RoofBoxes& boxes() const { return m_panel.boxes(); }
+
+protected:
+    // "From Plan..." follows the work mode whenever the tab is shown.
+    void showEvent(QShowEvent* event) override;
 
 signals:
     // A roof edit: the estimate is now changed.
@@ -74,6 +82,7 @@ private:
     void addLineal();
     void editLineal();
     void deleteLineal();
+    void openPlan();
 
     AppContext& m_ctx;
     RoofPanel m_panel;
@@ -89,6 +98,8 @@ private:
     QTableView* m_linealGrid = nullptr;
     ResultTableModel* m_lineals = nullptr;
     std::array<QLineEdit*, 3> m_roof{};
+    QPushButton* m_cmdPlan = nullptr;
+    const WorkState& m_state;
 };
 
 } // namespace qx

@@ -17,6 +17,16 @@ if(first_line STREQUAL "# needs: kontavi")
         message(FATAL_ERROR "qxkontavi failed (${rc}):\n${err}")
     endif()
 endif()
+# A line "# plan picture: NAME" lays the hip roof plan drawn by qxplanfixture beside the program folder
+# as NAME (the script opens it as ../NAME).
+file(STRINGS "${SCRIPT}" plan_lines REGEX "^# plan picture: ")
+foreach(plan_line IN LISTS plan_lines)
+    string(REGEX REPLACE "^# plan picture: " "" picture "${plan_line}")
+    execute_process(COMMAND "${PLANFIXTURE}" "${work}/${picture}" ERROR_VARIABLE err RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "qxplanfixture failed (${rc}):\n${err}")
+    endif()
+endforeach()
 execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIPT}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 # A line "# pdftotext: PATH" adds the text of the PDF file PATH (in the program folder) that the script

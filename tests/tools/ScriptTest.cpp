@@ -56,6 +56,9 @@ TEST(ScriptParsing, ClickAndReadingStepsTakeTheRestOfTheLineAsTheName) {
     EXPECT_EQ(row.name, "grdLines");
     EXPECT_EQ(row.row, 2);
     EXPECT_EQ(stepOf("answer Yes").answer, qx::Prompter::Answer::Yes);
+    const Step at = stepOf("clickat picPlan 100  400.5");
+    EXPECT_EQ(at.name, "picPlan");
+    EXPECT_EQ(at.point, QPointF(100, 400.5));
 }
 
 TEST(ScriptParsing, RefusesABadLineWithItsNumberBeforeAnyStepRuns) {
@@ -76,6 +79,10 @@ TEST(ScriptParsing, RefusesABadLineWithItsNumberBeforeAnyStepRuns) {
         "type",
         "settings Quorvex",
         "files",
+        "clickat picPlan",
+        "clickat picPlan 100",
+        "clickat picPlan 100 y",
+        "clickat picPlan 1 2 3",
     };
     for (const char* bad : badLines) {
         // The bad line comes after good ones: the whole script is read before its first step runs.

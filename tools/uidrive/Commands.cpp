@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CanvasClick.h"
 #include "Choices.h"
 #include "Output.h"
 #include "Screenshot.h"
@@ -126,6 +127,8 @@ QString Commands::act(const Step& step) {
     switch (step.command) {
     case Command::Click:
         return UserInput::click(found.target, step.name);
+    case Command::ClickAt:
+        return clickAt(found.target, step.name, step.point);
     case Command::Type:
         return UserInput::type(found.target, step.name, step.text);
     case Command::Select:

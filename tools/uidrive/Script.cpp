@@ -28,6 +28,7 @@ const QHash<QString, CommandInfo>& commands() {
     static const QHash<QString, CommandInfo> table = {
         {QStringLiteral("key"), {Command::Key, Shape::Rest, true}},
         {QStringLiteral("click"), {Command::Click, Shape::Rest, true}},
+        {QStringLiteral("clickat"), {Command::ClickAt, Shape::NameText, true}},
         {QStringLiteral("type"), {Command::Type, Shape::NameText, false}},
         {QStringLiteral("select"), {Command::Select, Shape::NameText, true}},
         {QStringLiteral("row"), {Command::Row, Shape::NameNumber, true}},
@@ -88,6 +89,17 @@ QString checkKey(const Step& step) {
     return {};
 }
 
+// clickat NAME X Y: the point, in pixels of the picture the canvas shows (fractions allowed).
+QString checkPoint(Step& step) {
+    const QStringList words = step.text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    bool xOk = false, yOk = false;
+    if (words.size() == 2)
+        step.point = QPointF(words[0].toDouble(&xOk), words[1].toDouble(&yOk));
+    if (!xOk || !yOk)
+        return QStringLiteral("this command needs a name and a point X Y");
+    return {};
+}
+
 QString checkDatabase(const Step& step) {
     static const QStringList names = {QStringLiteral("cost"), QStringLiteral("mast"), QStringLiteral("temp"),
                                       QStringLiteral("unit"), QStringLiteral("est")};
@@ -142,6 +154,8 @@ QString readArguments(Step& step, const CommandInfo& info, const QString& rest) 
         return checkKey(step);
     case Command::Sql:
         return checkDatabase(step);
+    case Command::ClickAt:
+        return checkPoint(step);
     default:
         return {};
     }

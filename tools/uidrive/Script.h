@@ -3,6 +3,7 @@
 #include "data/Prompter.h"
 
 #include <QList>
+#include <QPointF>
 #include <QString>
 
 namespace qx::uidrive {
@@ -10,6 +11,7 @@ namespace qx::uidrive {
 enum class Command {
     Key,
     Click,
+    ClickAt,
     Type,
     Select,
     Row,
@@ -34,9 +36,10 @@ struct Step {
     int line = 0;   // 1-based line number in the script
     QString source; // the line as written, for error reports
     Command command = Command::Focus;
-    QString name; // NAME, SEQ, PATH, DB, APP or FILE
-    QString text; // TEXT (escapes resolved), QUERY or SECTION
-    int row = 0;  // N of row and dblclick
+    QString name;  // NAME, SEQ, PATH, DB, APP or FILE
+    QString text;  // TEXT (escapes resolved), QUERY or SECTION
+    int row = 0;   // N of row and dblclick
+    QPointF point; // X Y of clickat
     Prompter::Answer answer = Prompter::Answer::Ok;
 };
 
