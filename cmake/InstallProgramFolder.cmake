@@ -11,8 +11,14 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "Could not lay out the program folder ${folder}: ${err}")
 endif()
 
-# The launcher names the folder the program runs from (quoted in Exec, where a blank would split it).
+# The launcher names the folder the program runs from. In Exec it stands quoted, so that a blank does not
+# split it, with the characters a quoted argument reserves (" ` $ \) escaped; a backslash of that is
+# escaped once more, as every backslash of a launcher's value is.
 set(QX_PROGRAM_FOLDER "${CMAKE_INSTALL_PREFIX}")
+string(REPLACE "\\" "\\\\\\\\" QX_EXEC_FOLDER "${QX_PROGRAM_FOLDER}")
+foreach(reserved "\"" "`" "$")
+    string(REPLACE "${reserved}" "\\\\${reserved}" QX_EXEC_FOLDER "${QX_EXEC_FOLDER}")
+endforeach()
 configure_file("${QX_DESKTOP_TEMPLATE}" "${folder}/quorvex.desktop" @ONLY)
 message(STATUS "Installing: ${folder}/quorvex.desktop")
 

@@ -1,11 +1,12 @@
-# Installs the program as a user does, twice, into a program folder whose name holds a blank, with its
+# Installs the program as a user does, twice, into a program folder whose name holds a blank and a "$"
+# (which a launcher's command line reserves), with its
 # own home folder: the first install lays out a complete, working program folder and the menu's
 # launcher; the second, over it, replaces the program but keeps the user's prices, register, estimates
 # and edited templates. The installed folder then runs the program (through the automation driver):
 # F1 opens its own manual at the Quick Start.
 set(work "${CMAKE_CURRENT_BINARY_DIR}/install_check")
 file(REMOVE_RECURSE "${work}")
-set(prefix "${work}/Roofing Office/Quorvex")
+set(prefix "${work}/Roofing $Office/Quorvex")
 set(ENV{HOME} "${work}/home")
 set(ENV{XDG_CONFIG_HOME} "${work}/config")
 unset(ENV{XDG_DATA_HOME})
@@ -40,7 +41,8 @@ if(NOT pictures)
     message(FATAL_ERROR "The installed manual has no pictures")
 endif()
 set(launcher "${work}/home/.local/share/applications/quorvex.desktop")
-expect_contains("${launcher}" "Exec=\"${prefix}/quorvex\"")
+string(REPLACE "$" "\\\\$" exec_prefix "${prefix}")
+expect_contains("${launcher}" "Exec=\"${exec_prefix}/quorvex\"")
 expect_contains("${launcher}" "Icon=${prefix}/quorvex.png")
 expect_contains("${launcher}" "Categories=Office;Finance;")
 execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${launcher}" "${prefix}/quorvex.desktop"
