@@ -11,12 +11,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 shots="$PWD/resources/help/images"
 mkdir -p "$shots"
+# The pictures show a home folder of a user named roofer, whatever the machine's is (the program never
+# writes there during the run).
 # The X server answers in its own time, so now and then a step finds a window not laid out yet: such a
 # run is made again from a fresh program folder.
 for _ in 1 2 3; do
     rm -rf "$work/program" "$work/config"
     mkdir -p "$work/program" "$work/config"
-    if XDG_CONFIG_HOME="$work/config" UIDRIVE_SHOTS="$shots" QT_QPA_PLATFORM=xcb LC_ALL=en_US.UTF-8 \
+    if HOME=/home/roofer XDG_CONFIG_HOME="$work/config" UIDRIVE_SHOTS="$shots" QT_QPA_PLATFORM=xcb LC_ALL=en_US.UTF-8 \
         xvfb-run -a -s "-screen 0 1280x1024x24" \
         build/tools/uidrive/uidrive --program-folder "$work/program" tests/uidrive/whole_road.qxs > "$work/run.txt"; then
         ls -l "$shots"
