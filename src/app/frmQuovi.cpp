@@ -8,6 +8,7 @@
 #include "data/InputRules.h"
 #include "data/ResultTableModel.h"
 #include "docs/UiOutputPanel.h"
+#include "estimate/DuplicateEstimate.h"
 #include "estimate/OpenEstimate.h"
 #include "estimate/OpenList.h"
 #include "estimate/OwnerTexts.h"
@@ -282,6 +283,7 @@ void frmQuovi::resetWorkArea() {
 void frmQuovi::newEstimate() {
     if (!m_state.isIdle())
         return;
+    m_duplicateOf.reset();
     m_owner->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
     m_owner->clearFields();
     resetWorkArea();
@@ -327,9 +329,12 @@ void frmQuovi::startEstimate() {
     m_owner->setStartCancelEnabled(false);
     m_owner->setImportEnabled(false);
     m_owner->LockOwner(true);
+    if (const auto request = std::exchange(m_duplicateOf, std::nullopt))
+        fillDuplicate(*request);
 }
 
 void frmQuovi::cancelNewEstimate() {
+    m_duplicateOf.reset();
     if (m_state.sOpenMode == WorkState::kNew)
         m_newEstimate.dropReservation();
     m_state.sOpenMode.clear();
@@ -371,6 +376,15 @@ void frmQuovi::openEstimate() {
     m_owner->setImportEnabled(false);
     m_owner->showOwner(*owner);
     setStatusPanels(idPanelText(id), owner->estName, statusPanelText(m_state.sEstStatus));
+    showStoredContent(opening);
+    m_owner->LockOwner(true);
+    m_state.bChanged = false;
+    SaveStatus(false);
+}
+
+// What an estimate's file holds, into the working copy and on screen: the roof, the lines, the
+// amounts, summary and terms.
+void frmQuovi::showStoredContent(OpenEstimate& opening) {
     if (opening.OpenRoof())
         m_roof->showOpened();
     if (opening.OpenLineItems()) {
@@ -381,9 +395,6 @@ void frmQuovi::openEstimate() {
         m_lineItems.refresh();
         showLinesAndTotals();
     }
-    m_owner->LockOwner(true);
-    m_state.bChanged = false;
-    SaveStatus(false);
 }
 
 void frmQuovi::importContact() {
@@ -399,8 +410,41 @@ void frmQuovi::importContact() {
 void frmQuovi::manage() {
     if (!m_state.isIdle())
         return;
-    frmManageStatus board(m_ctx, m_state, this);
-    board.exec();
+    std::optional<DuplicateRequest> request;
+    {
+        frmManageStatus board(m_ctx, m_state, this);
+        board.exec();
+        request = board.duplicateRequest();
+    }
+    if (request)
+        duplicateEstimate(*request);
+}
+
+// A new estimate made from a stored one: the owner panel starts from its owner and type (the name left
+// to be made as for any new estimate), and Start copies the stored one's roof, lines and texts.
+void frmQuovi::duplicateEstimate(const DuplicateRequest& request) {
+    const std::optional<OwnerInput> owner = DuplicateEstimate(m_ctx).ownerOf(request.id);
+    if (!owner)
+        return;
+    newEstimate();
+    if (m_state.sOpenMode != WorkState::kNew)
+        return;
+    m_owner->showOwner(*owner);
+    m_duplicateOf = request;
+}
+
+void frmQuovi::fillDuplicate(const DuplicateRequest& request) {
+    DuplicateEstimate copy(m_ctx);
+    if (!copy.copyContent(request.id, m_state.sEstConn))
+        return;
+    if (request.reprice) {
+        if (const auto changed = copy.reprice(m_state.sEstConn))
+            m_ctx.prompter.inform(kAppTitle, DuplicateEstimate::repricedMessage(*changed));
+    }
+    OpenEstimate opening(m_ctx, m_state);
+    showStoredContent(opening);
+    // The copy is a new estimate: it can be saved at once.
+    markChanged();
 }
 
 void frmQuovi::figure() {

@@ -2,6 +2,7 @@
 
 #include "data/AppContext.h"
 #include "docs/DocumentBuilder.h"
+#include "estimate/DuplicateEstimate.h"
 #include "estimate/NewEstimate.h"
 #include "estimate/WorkState.h"
 #include "lines/EstimateTotals.h"
@@ -16,6 +17,7 @@ class QTabWidget;
 
 namespace qx {
 
+class OpenEstimate;
 class UiBackupCommands;
 class UiOutputPanel;
 class UiOwnerPanel;
@@ -69,6 +71,9 @@ private:
     void showSetup();
     void showAbout();
     void manage();
+    void duplicateEstimate(const DuplicateRequest& request);
+    void fillDuplicate(const DuplicateRequest& request);
+    void showStoredContent(OpenEstimate& opening);
     void figure();
     void reportMode();
     void closeEstimate();
@@ -92,6 +97,8 @@ private:
     EstimateTotals m_estTotals;
     LineItems m_lineItems;
     DocumentBuilder m_documents;
+    // The estimate a new one is being made from, until Start copies it.
+    std::optional<DuplicateRequest> m_duplicateOf;
 
     QMenu* m_setupMenu = nullptr;
     QMenu* m_reportsMenu = nullptr;

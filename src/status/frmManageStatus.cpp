@@ -1,5 +1,6 @@
 #include "status/frmManageStatus.h"
 
+#include "backup/JobCommands.h"
 #include "status/StatusTexts.h"
 #include "status/frmOwnerDetail.h"
 #include "widgets/UiControls.h"
@@ -7,6 +8,7 @@
 #include "widgets/UiFocusColour.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFontDatabase>
@@ -77,10 +79,13 @@ QWidget* frmManageStatus::buildListPage() {
     m_lines->setMinimumSize(metrics.horizontalAdvance(QString(44, QLatin1Char('M'))),
                             metrics.lineSpacing() * 16);
 
+    auto* import = button(QStringLiteral("cmdImport"), QStringLiteral("Import Estimate..."), page);
+    connect(import, &QPushButton::clicked, this, &frmManageStatus::importEstimate);
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(plainLabel(StatusTexts::kFilterLabel, page));
     filterRow->addWidget(m_filter);
     filterRow->addStretch();
+    filterRow->addWidget(import);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(filterRow);
     layout->addWidget(m_lines);
@@ -129,6 +134,12 @@ QWidget* frmManageStatus::buildEditPage() {
     connect(cancel, &QPushButton::clicked, this, &frmManageStatus::cancelUpdate);
     connect(remove, &QPushButton::clicked, this, &frmManageStatus::deleteStatus);
     connect(owner, &QPushButton::clicked, this, &frmManageStatus::editOwner);
+    auto* copy = button(QStringLiteral("cmdDuplicate"), QStringLiteral("Duplicate"), page);
+    m_reprice = new QCheckBox(QStringLiteral("Reprice from the cost database"), page);
+    m_reprice->setObjectName(QStringLiteral("chkReprice"));
+    connect(copy, &QPushButton::clicked, this, &frmManageStatus::duplicate);
+    auto* exportJob = button(QStringLiteral("cmdExport"), QStringLiteral("Export Estimate..."), page);
+    connect(exportJob, &QPushButton::clicked, this, &frmManageStatus::exportEstimate);
 
     auto* form = new QGridLayout;
     form->addWidget(plainLabel(QStringLiteral("ID:"), page), 0, 0);
@@ -156,6 +167,12 @@ QWidget* frmManageStatus::buildEditPage() {
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(form);
     layout->addWidget(statusFrame);
+    auto* copyRow = new QHBoxLayout;
+    copyRow->addWidget(copy);
+    copyRow->addWidget(m_reprice);
+    copyRow->addStretch();
+    copyRow->addWidget(exportJob);
+    layout->addLayout(copyRow);
     layout->addStretch();
     layout->addLayout(commands);
     return page;
@@ -276,6 +293,20 @@ void frmManageStatus::editOwner() {
         owner.exec();
     }
     accept();
+}
+
+void frmManageStatus::duplicate() {
+    m_duplicate = DuplicateRequest{m_shownId, m_reprice->isChecked()};
+    accept();
+}
+
+void frmManageStatus::exportEstimate() {
+    JobCommands(m_ctx).exportEstimate(m_shownId);
+}
+
+void frmManageStatus::importEstimate() {
+    if (JobCommands(m_ctx).importEstimate() != 0)
+        PopList(m_filter->currentText());
 }
 
 void frmManageStatus::done(int result) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "estimate/DuplicateEstimate.h"
 #include "status/StatusEdit.h"
 #include "status/StatusList.h"
 
 #include <QDialog>
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +29,9 @@ public:
     // The caption of the chosen status option, or "" when none is chosen.
     QString EstStatusIs() const;
 
+    // "Duplicate" closed the board: the estimate to make a new one from, and whether to reprice it.
+    const std::optional<DuplicateRequest>& duplicateRequest() const { return m_duplicate; }
+
     void done(int result) override;
 
 private:
@@ -41,6 +46,9 @@ private:
     void cancelUpdate();
     void deleteStatus();
     void editOwner();
+    void duplicate();
+    void exportEstimate();
+    void importEstimate();
     // Empties the edit page, refills the filters (and with them the list) and shows the list page.
     void backToList();
     void focusField(EditField field, bool clear);
@@ -61,6 +69,8 @@ private:
     QLineEdit* m_length = nullptr;
     QComboBox* m_type = nullptr;
     std::array<QRadioButton*, 4> m_options{};
+    QCheckBox* m_reprice = nullptr;
+    std::optional<DuplicateRequest> m_duplicate;
 };
 
 } // namespace qx

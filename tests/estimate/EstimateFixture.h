@@ -5,6 +5,7 @@
 
 #include "data/SettingsStore.h"
 #include "estimate/NewEstimate.h"
+#include "estimate/OpenEstimate.h"
 #include "estimate/WorkState.h"
 #include "lines/LineItems.h"
 #include "lines/Sections.h"
@@ -49,6 +50,20 @@ protected:
                             name,   price,    qx::lineTotalOf(qty, price),
                             true};
         ASSERT_TRUE(lines->AddLineItem(qx::LineItems::Change::Add));
+    }
+
+    // The Open command's steps on fresh models; the stored summary and terms.
+    qx::EstimateTexts openStored(qint32 id) {
+        state = qx::WorkState();
+        makeModels();
+        qx::OpenEstimate opening(*ctx, state);
+        EXPECT_TRUE(opening.prepare());
+        EXPECT_TRUE(opening.OpenOwner(id));
+        EXPECT_TRUE(opening.OpenRoof());
+        EXPECT_TRUE(opening.OpenLineItems());
+        const qx::EstimateTexts texts = totals->PopEstAdmin(state.sEstConn);
+        EXPECT_TRUE(lines->refresh());
+        return texts;
     }
 
     const qx::Conn& est() const { return state.sEstConn; }

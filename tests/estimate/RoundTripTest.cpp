@@ -34,19 +34,7 @@ protected:
         ASSERT_EQ(SaveEstimate(*ctx, state, *lines).SaveEst(summary, terms), SaveOutcome::Saved);
         ctx->working.ClearTempDB();
     }
-    // The Open command's steps on fresh models; the stored summary and terms.
-    EstimateTexts open(qint32 id) {
-        state = WorkState();
-        makeModels();
-        OpenEstimate opening(*ctx, state);
-        EXPECT_TRUE(opening.prepare());
-        EXPECT_TRUE(opening.OpenOwner(id));
-        EXPECT_TRUE(opening.OpenRoof());
-        EXPECT_TRUE(opening.OpenLineItems());
-        const EstimateTexts texts = totals->PopEstAdmin(state.sEstConn);
-        EXPECT_TRUE(lines->refresh());
-        return texts;
-    }
+    EstimateTexts open(qint32 id) { return openStored(id); }
 };
 
 TEST_F(RoundTripTest, EverythingSavedComesBackAndSavesAgainInPlace) {
