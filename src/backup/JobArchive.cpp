@@ -6,6 +6,7 @@
 #include "data/InputRules.h"
 #include "estimate/Register.h"
 #include "estimate/SaveEstimate.h"
+#include "status/StoredPath.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -65,7 +66,13 @@ void JobArchive::exportEstimate(AppContext& ctx, qint32 id, const QString& path)
     const QVariantList& r = reg.rows.at(0);
     const JobRow row{r.at(0).toString(), r.at(1).toString(), r.at(2).toString(),
                      r.at(3).toString(), r.at(4).toString(), r.at(5).toInt()};
-    const QString file = ctx.folder.estimateFileFromStored(r.at(6).toString());
+    // Only an estimate's own folder directly inside estimates/ goes into the archive, whatever the
+    // register's path holds.
+    const std::optional<Conn> stored = storedEstimateConn(ctx.folder, r.at(6).toString());
+    if (!stored || !QFileInfo(stored->path).isFile())
+        throw Failure(kErrPathNotFound,
+                      QStringLiteral("The file of the estimate %1 cannot be found.").arg(r.at(0).toString()));
+    const QString file = stored->path;
     const QString folder = QFileInfo(file).absolutePath();
 
     const QString partial = path + QStringLiteral(".partial");

@@ -177,6 +177,18 @@ TEST_F(JobArchiveTest, ACancelledExportWritesNothing) {
     EXPECT_EQ(QDir(backupDir.path()).entryList(QDir::Files), QStringList{"Smith.qxjob"});
 }
 
+TEST_F(JobArchiveTest, AnEstimateWhoseFileIsGoneOrOutsideItsFolderIsNotExported) {
+    for (const char* path : {"..\\data\\MastEst.mdb", "SmithGarage\\Missing.mdb", ""}) {
+        SCOPED_TRACE(path);
+        ctx->data.file(mast()).exec("update master set estpath=?", {QString(path)});
+        prompter.queueFile(backupDir.filePath("Elsewhere.qxjob"));
+        EXPECT_EQ(JobCommands(*ctx).exportEstimate(smithId), QString());
+        EXPECT_TRUE(prompter.log().last().contains("in procedure cmdExport_Click of Form frmManageStatus"))
+            << prompter.log().last().toStdString();
+        EXPECT_FALSE(QFileInfo::exists(backupDir.filePath("Elsewhere.qxjob")));
+    }
+}
+
 } // namespace
 
 } // namespace qxtest
