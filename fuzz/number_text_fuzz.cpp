@@ -4,6 +4,7 @@
 #include "FuzzCheck.h"
 #include "data/InputRules.h"
 #include "data/Money.h"
+#include "data/NumberText.h"
 #include "data/WholeNumber.h"
 
 #include <cstddef>
@@ -22,6 +23,10 @@ void checkShownAmount(Money amount, const QLocale& locale) {
     require(Money::parsePlain(amount.toPlain(4)) == amount, "stored amount reads back", amount.toPlain(4));
     require(Money::parsePlain(amount.toPlain(2)) == shownAmount, "two-place amount reads back",
             amount.toPlain(2));
+    if (amount >= Money()) {
+        const QString typed = typedFormOfPlain(amount.toPlain(4), locale);
+        require(Money::parseCurrency(typed, locale) == amount, "stored amount reads back as typed", typed);
+    }
     if (shownAmount >= Money() && shownAmount <= kMaxAmount) {
         const Amount typed = readAmount(shown, kMustBeNumber, locale);
         require(typed.ok() && typed.value == shownAmount, "amount box takes a shown amount", shown);

@@ -7,26 +7,45 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTableView>
 
 namespace qx {
 
 namespace {
 
+// An object being destroyed is, while its base classes' destructors run, no longer of its own type.
+class Whole {
+public:
+    explicit Whole(QObject* object)
+        : m_object(object)
+        , m_type(object->metaObject()) {}
+    bool operator()() const { return m_object && m_object->metaObject() == m_type; }
+
+private:
+    QPointer<QObject> m_object;
+    const QMetaObject* m_type;
+};
+
 class LeaveFilter : public QObject {
 public:
-    LeaveFilter(QObject* parent, std::function<void()> left)
-        : QObject(parent)
+    LeaveFilter(QWidget* box, QObject* form, std::function<void()> left)
+        : QObject(box)
+        , m_box(box)
+        , m_form(form)
         , m_left(std::move(left)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut)
+        // A box being destroyed, or one whose form is, still loses the focus: that is no leaving.
+        if (event->type() == QEvent::FocusOut && m_box() && m_form())
             m_left();
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    Whole m_box;
+    Whole m_form;
     std::function<void()> m_left;
 };
 
@@ -83,8 +102,8 @@ qint32 currentKey(const QTableView* view) {
     return qint32(model->cell(row, 0).toLongLong());
 }
 
-void onLeave(QWidget* box, std::function<void()> left) {
-    box->installEventFilter(new LeaveFilter(box, std::move(left)));
+void onLeave(QWidget* box, QObject* form, std::function<void()> left) {
+    box->installEventFilter(new LeaveFilter(box, form, std::move(left)));
 }
 
 UiClickLabel::UiClickLabel(const QString& text, QWidget* parent)

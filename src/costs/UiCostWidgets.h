@@ -29,8 +29,9 @@ void showRows(QTableView* view, const ResultSet& rows, const QStringList& captio
 // The key (first column) of a grid's current row; 0 when the grid is empty.
 qint32 currentKey(const QTableView* view);
 
-// Runs `left` each time `box` loses the focus.
-void onLeave(QWidget* box, std::function<void()> left);
+// Runs `left` each time `box` loses the focus while `form`, whose members `left` uses, is whole: a form
+// being destroyed hides its window, and its boxes lose the focus then, after the form's own part is gone.
+void onLeave(QWidget* box, QObject* form, std::function<void()> left);
 
 // A label that acts on a click (the "%" labels of the labor rate editor).
 class UiClickLabel : public QLabel {

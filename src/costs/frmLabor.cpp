@@ -112,7 +112,7 @@ void frmLabor::buildRateBoxes(QWidget* parent) {
         } else {
             UiFieldCheck::install(m_boxes[i], prompter, rateProblem, QStringLiteral("0"));
         }
-        onLeave(m_boxes[i], [this, i] { i == kBase ? baseLeft() : showTotal(); });
+        onLeave(m_boxes[i], this, [this, i] { i == kBase ? baseLeft() : showTotal(); });
     }
     m_boxes[kBase]->setToolTip(kHintBaseRate);
     for (int k = 0; k < kBurdenCount; ++k) {

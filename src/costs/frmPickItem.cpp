@@ -122,7 +122,7 @@ QGroupBox* frmPickItem::buildPanel() {
         UiFocusColour::install(box);
     UiFieldCheck::install(m_qty, m_ctx.prompter, &ItemPicker::quantityProblem, QStringLiteral("0"));
     UiFieldCheck::install(m_price, m_ctx.prompter, &ItemPicker::priceProblem, QStringLiteral("0"));
-    onLeave(m_price, [this] { figureTotal(); });
+    onLeave(m_price, this, [this] { figureTotal(); });
     connect(m_section, &QComboBox::activated, this, &frmPickItem::sectionChosen);
 
     auto* form = new QFormLayout;

@@ -141,4 +141,12 @@ std::optional<QString> signedPlainDecimal(const QString& text, const QLocale& lo
     return negative ? u'-' + *plain : *plain;
 }
 
+QString typedFormOfPlain(const QString& text, const QLocale& locale) {
+    const auto plain = readDecimal(text.trimmed(), QStringLiteral("."), QString(), locale);
+    if (!plain)
+        return text;
+    QString typed = text.trimmed();
+    return typed.replace(u'.', locale.decimalPoint());
+}
+
 } // namespace qx

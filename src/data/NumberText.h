@@ -25,4 +25,9 @@ std::optional<bool> takeTrailingSign(QString& text, const QLocale& locale);
 // not a number.
 std::optional<QString> signedPlainDecimal(const QString& text, const QLocale& locale);
 
+// A stored plain decimal ("1250.125") as a user types it in the locale, without grouping ("1250,125" in
+// de_DE), so that a box showing it reads it back as the same number: as C text, "1.125" would read as 1125
+// where "." groups thousands. Any other text is returned as it is.
+QString typedFormOfPlain(const QString& text, const QLocale& locale);
+
 } // namespace qx

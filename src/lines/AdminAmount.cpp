@@ -1,6 +1,7 @@
 #include "lines/AdminAmount.h"
 
 #include "data/InputRules.h"
+#include "data/NumberText.h"
 
 #include <algorithm>
 #include <limits>
@@ -39,8 +40,7 @@ QString AdminAmount::encoded() const {
 QString AdminAmount::boxText(const QLocale& locale) const {
     if (isFixed())
         return fixed.toCurrency(locale);
-    QString text = percent;
-    return text.replace(u'.', locale.decimalPoint());
+    return typedFormOfPlain(percent, locale);
 }
 
 AdminText splitAdminText(const QString& text) {

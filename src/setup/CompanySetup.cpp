@@ -1,6 +1,7 @@
 #include "setup/CompanySetup.h"
 
 #include "data/InputRules.h"
+#include "data/NumberText.h"
 #include "data/WholeNumber.h"
 
 namespace qx {
@@ -29,10 +30,13 @@ constexpr int kGreetPos = 0;
 constexpr int kFirstAdminPos = 1;
 constexpr int kFirstLabourPos = 5;
 
+// The boxes show the stored plain numbers as the user types them, so that saving them unchanged stores
+// the same numbers in every locale.
 AdminDefault splitAdmin(const QString& stored) {
     const qsizetype dash = stored.indexOf(u'-');
     const QString kind = dash < 0 ? stored : stored.left(dash);
-    return {kind == QLatin1String("%"), dash < 0 ? QString() : stored.mid(dash + 1)};
+    return {kind == QLatin1String("%"),
+            dash < 0 ? QString() : typedFormOfPlain(stored.mid(dash + 1), QLocale())};
 }
 
 // A stored number as its readers expect it: plain decimal digits without trailing zeros ("250", "7.65"),
@@ -76,7 +80,7 @@ SetupValues CompanySetup::load(const SettingsStore& store) {
     values.showGreet = greet && *greet == 1; // as the start-up reads it
     for (int i = 0; i < 4; ++i) {
         values.admin[size_t(i)] = splitAdmin(op.value(kFirstAdminPos + i).second);
-        values.labour[size_t(i)] = op.value(kFirstLabourPos + i).second;
+        values.labour[size_t(i)] = typedFormOfPlain(op.value(kFirstLabourPos + i).second, QLocale());
     }
     for (int i = 0; i < SetupValues::kIncludeFlags; ++i)
         values.include[size_t(i)] =

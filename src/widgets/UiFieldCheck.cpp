@@ -20,6 +20,10 @@ UiFieldCheck::UiFieldCheck(QWidget* watched, QLineEdit* box, Prompter& prompter,
     , m_check(std::move(check))
     , m_replacement(std::move(replacement)) {}
 
+QLineEdit* UiFieldCheck::box() const {
+    return qobject_cast<QLineEdit*>(m_box.data());
+}
+
 void UiFieldCheck::install(QLineEdit* box, Prompter& prompter, Check check, QString replacement) {
     box->installEventFilter(new UiFieldCheck(box, box, prompter, std::move(check), std::move(replacement)));
 }
@@ -63,7 +67,7 @@ bool leavesTheBox(Qt::FocusReason reason) {
 } // namespace
 
 bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_watched && m_box && event->type() == QEvent::FocusOut && !m_box->isReadOnly() &&
+    if (watched == m_watched && event->type() == QEvent::FocusOut && box() && !box()->isReadOnly() &&
         leavesTheBox(static_cast<QFocusEvent*>(event)->reason())) {
         // Checked once the event that moved the focus is done: when it was a click on a command, that
         // command has taken the box over (see takeOver) and judged it itself, and when it closed the
@@ -73,17 +77,18 @@ bool UiFieldCheck::eventFilter(QObject* watched, QEvent* event) {
             if (!m_pending)
                 return;
             m_pending = false;
-            if (!m_box || !m_box->isVisible() || m_watched->hasFocus())
+            QLineEdit* const box = this->box();
+            if (!box || !box->isVisible() || m_watched->hasFocus())
                 return;
-            const auto message = m_check(m_box->text());
+            const auto message = m_check(box->text());
             if (!message)
                 return;
             // The box the focus went to was only passed through: sent back from it, it was not left.
             QPointer<QWidget> passedThrough = QApplication::focusWidget();
-            m_box->setText(m_replacement);
+            box->setText(m_replacement);
             m_prompter.inform(kAppTitle, *message);
             m_watched->setFocus();
-            m_box->selectAll();
+            box->selectAll();
             if (passedThrough && passedThrough != m_watched)
                 takeOver(passedThrough);
         });

@@ -41,9 +41,12 @@ protected:
 
 private:
     UiFieldCheck(QWidget* watched, QLineEdit* box, Prompter& prompter, Check check, QString replacement);
+    // The box, while it is one: a box being destroyed still sends its focus-out (from QWidget's own
+    // destructor), when it is no longer a line edit and must not be treated as one.
+    QLineEdit* box() const;
 
     QPointer<QWidget> m_watched;
-    QPointer<QLineEdit> m_box;
+    QPointer<QObject> m_box;
     Prompter& m_prompter;
     Check m_check;
     QString m_replacement;

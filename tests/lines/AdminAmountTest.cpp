@@ -1,4 +1,5 @@
 #include "lines/AdminAmount.h"
+#include "UserLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +9,9 @@ namespace {
 
 using qx::AdminAmount;
 using qx::Money;
+using qxtest::UserLocale;
 
 const char* const kLocales[] = {"en_US", "de_DE", "fr_FR", "de_CH", "en_IN", "sv_SE", "ar_EG", "C"};
-
-// Runs a test body with the user's locale set to another one, and puts the tests' en_US back after.
-class UserLocale {
-public:
-    explicit UserLocale(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
-    ~UserLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-};
 
 std::optional<AdminAmount> readStored(const QString& text) {
     const qx::AdminText split = qx::splitAdminText(text);

@@ -1,4 +1,5 @@
 #include "setup/CompanySetup.h"
+#include "UserLocale.h"
 #include "app/StartUp.h"
 #include "data/InputRules.h"
 
@@ -134,6 +135,23 @@ TEST_F(CompanySetupTest, StoredValuesWithoutAKindOrFlagLoadAsTheOtherCase) {
     EXPECT_EQ(values.admin[1], (AdminDefault{false, "$100.00"}));
     EXPECT_FALSE(values.include[0]);
     EXPECT_FALSE(CompanySetup::checkAdmin(values.admin[1])); // a currency text saves as a plain one
+}
+
+// Where "." groups thousands, the boxes show the stored numbers with the locale's decimal point: saved
+// unchanged, 0.658 % stays 0.658 % and never becomes 658 %.
+TEST_F(CompanySetupTest, StoredNumbersShowAndSaveBackInTheUsersFormat) {
+    store.write(kAppName, "Op", "Overhead", "%-0.658");
+    store.write(kAppName, "Op", "Contingency", "Fixed-1.125");
+    store.write(kAppName, "Op", "EmpTaxes", "12.345");
+    const QStringList stored = op();
+    const qxtest::UserLocale german("de_DE");
+    const SetupValues values = CompanySetup::load(store);
+    EXPECT_EQ(values.admin[0], (AdminDefault{true, "0,658"}));
+    EXPECT_EQ(values.admin[2], (AdminDefault{false, "1,125"}));
+    EXPECT_EQ(values.labour[1], "12,345");
+    EXPECT_EQ(values.labour[0], "45");
+    ASSERT_TRUE(CompanySetup::saveValues(store, values));
+    EXPECT_EQ(op(), stored);
 }
 
 } // namespace
