@@ -17,15 +17,16 @@ QString bugReportUrl();
 inline const QString kQuickStartAnchor = QStringLiteral("quick-start");
 QString helpContentsUrl(const QString& helpFile);
 
-// Shown while no work is under way: the commands that start it.
-inline const QString kIdleReminder =
-    QStringLiteral("<div style='color:#3a4a5a'><p style='font-size:28pt; font-weight:600'>Quorvex</p>"
-                   "<p style='font-size:12pt'>Roofing estimates</p><br/>"
-                   "<table align='center' cellspacing='6' style='font-size:11pt'>"
-                   "<tr><td><b>F6</b></td><td>New estimate</td></tr>"
-                   "<tr><td><b>F7</b></td><td>Open an estimate</td></tr>"
-                   "<tr><td><b>F8</b></td><td>Figure a roof</td></tr>"
-                   "<tr><td><b>F3</b></td><td>Manage estimates</td></tr>"
-                   "<tr><td><b>F1</b></td><td>Help</td></tr></table></div>");
+// Shown while no work is under way: the program's name and the commands that start work.
+inline const QString kIdleTitle = QStringLiteral("Quorvex");
+inline const QString kIdleSubtitle = QStringLiteral("Roofing estimates");
+struct IdleCommand {
+    const char* key;
+    const char* command;
+};
+inline constexpr IdleCommand kIdleCommands[] = {
+    {"F6", "New estimate"}, {"F7", "Open an estimate"}, {"F8", "Figure a roof"}, {"F3", "Manage estimates"},
+    {"F1", "Help"},
+};
 
 } // namespace qx

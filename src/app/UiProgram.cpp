@@ -22,8 +22,10 @@ bool UiProgram::start() {
     }
     StartUp::ensureSettings(m_context.settings, m_context.folder.root());
     // A New, a Start or the discarding of a new estimate cut short (a crash, a power loss) leaves a
-    // register row without a path, and maybe files of it.
-    removeUnfinishedStarts(m_context);
+    // register row without a path, and maybe files of it. They go when the register is first opened, so
+    // the window does not wait for the keyed open.
+    m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path,
+                                     [this](SqlFile&) { removeUnfinishedStarts(m_context); });
     if (StartUp::GreetingPredicate(m_context.settings)) {
         frmGreeting greeting(m_context.settings);
         greeting.exec();

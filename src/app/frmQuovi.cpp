@@ -1,6 +1,7 @@
 #include "app/frmQuovi.h"
 
 #include "app/MainWindowTexts.h"
+#include "app/UiIdleReminder.h"
 #include "app/WorkModes.h"
 #include "backup/UiBackupCommands.h"
 #include "contacts/frmContactGrid.h"
@@ -107,7 +108,7 @@ void frmQuovi::buildMenus() {
     connect(m_save, &QAction::triggered, this, &frmQuovi::saveAndClose);
     connect(m_close, &QAction::triggered, this, &frmQuovi::closeEstimate);
     connect(manageDocs, &QAction::triggered, this, &frmQuovi::reportMode);
-    connect(forms, &QAction::triggered, this, [this] { m_output->printForms(); });
+    connect(forms, &QAction::triggered, this, [this] { output()->printForms(); });
     connect(m_contents, &QAction::triggered, this, &frmQuovi::openHelp);
     connect(m_bug, &QAction::triggered, this, &frmQuovi::reportBug);
     connect(setup, &QAction::triggered, this, &frmQuovi::showSetup);
@@ -124,17 +125,21 @@ void frmQuovi::buildTabs() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(6, 6, 6, 6);
-
     // While idle the window shows only a short reminder of the commands that start work.
-    auto* idle = new QLabel(central);
-    idle->setObjectName(QStringLiteral("lblIdle"));
-    idle->setAlignment(Qt::AlignCenter);
-    idle->setTextFormat(Qt::RichText);
-    idle->setText(kIdleReminder);
-    m_idle = idle;
-
+    m_idle = new UiIdleReminder(central);
+    layout->addWidget(m_idle, 1);
     m_tabs = new QTabWidget(central);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setVisible(false);
+    layout->addWidget(m_tabs, 1);
+    setCentralWidget(central);
+}
+
+// The five tabs' pages are made when work first needs them, not before the window first shows: the program
+// is up at once, and a start that only looks at the status board never pays for them.
+void frmQuovi::buildPanels() {
+    if (m_owner)
+        return;
     m_owner = new UiOwnerPanel(m_ctx.prompter, m_tabs);
     m_roof = new UiRoofPanel(m_ctx, m_state, m_tabs);
     m_lines = new UiLinesPanel(m_ctx, m_state, m_lineItems, m_tabs);
@@ -147,10 +152,6 @@ void frmQuovi::buildTabs() {
     m_tabs->addTab(m_terms, QStringLiteral("Terms/Totals"));
     m_tabs->addTab(m_output, QStringLiteral("Output"));
 
-    layout->addWidget(m_idle, 1);
-    layout->addWidget(m_tabs, 1);
-    setCentralWidget(central);
-
     connect(m_owner, &UiOwnerPanel::startClicked, this, &frmQuovi::startEstimate);
     connect(m_owner, &UiOwnerPanel::cancelClicked, this, &frmQuovi::cancelNewEstimate);
     connect(m_owner, &UiOwnerPanel::importClicked, this, &frmQuovi::importContact);
@@ -160,6 +161,40 @@ void frmQuovi::buildTabs() {
     connect(m_terms, &UiTermsPanel::amountsEdited, this, &frmQuovi::markChanged);
     connect(m_lines, &UiLinesPanel::linesChanged, this, &frmQuovi::linesChanged);
     connect(m_terms->saveButton(), &QPushButton::clicked, this, &frmQuovi::saveAndClose);
+
+    // The state the window's commands have given them so far.
+    m_tabs->setCurrentIndex(0);
+    m_roof->resetForEstimate();
+    m_terms->saveButton()->setEnabled(m_save->isEnabled());
+    m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
+    m_output->fillFonts();
+    m_owner->LockOwner(true);
+    m_owner->setImportEnabled(kontaviInstalled());
+}
+
+QTabWidget* frmQuovi::tabs() {
+    buildPanels();
+    return m_tabs;
+}
+UiOwnerPanel* frmQuovi::owner() {
+    buildPanels();
+    return m_owner;
+}
+UiRoofPanel* frmQuovi::roof() {
+    buildPanels();
+    return m_roof;
+}
+UiLinesPanel* frmQuovi::linesPanel() {
+    buildPanels();
+    return m_lines;
+}
+UiTermsPanel* frmQuovi::terms() {
+    buildPanels();
+    return m_terms;
+}
+UiOutputPanel* frmQuovi::output() {
+    buildPanels();
+    return m_output;
 }
 
 void frmQuovi::buildStatusBar() {
@@ -182,13 +217,8 @@ bool frmQuovi::kontaviInstalled() const {
 
 void frmQuovi::load() {
     showTabs(false);
-    m_tabs->setCurrentIndex(0);
-    m_roof->resetForEstimate();
     ActiveMenu(QStringLiteral("idle"));
     SaveStatus(false);
-    m_output->fillFonts();
-    m_owner->LockOwner(true);
-    m_owner->setImportEnabled(kontaviInstalled());
 }
 
 void frmQuovi::ActiveMenu(const QString& mode) {
@@ -214,7 +244,8 @@ void frmQuovi::ActiveMenu(const QString& mode) {
 
 void frmQuovi::SaveStatus(bool enabled) {
     m_save->setEnabled(enabled);
-    m_terms->saveButton()->setEnabled(enabled);
+    if (m_terms)
+        m_terms->saveButton()->setEnabled(enabled);
 }
 
 void frmQuovi::markChanged() {
@@ -223,17 +254,17 @@ void frmQuovi::markChanged() {
     if (m_state.sOpenMode != WorkState::kFigure)
         SaveStatus(true);
     // Documents built before the change no longer show the estimate: they can be created again.
-    m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
+    output()->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
 }
 
 void frmQuovi::linesChanged() {
-    m_terms->showTotals();
+    terms()->showTotals();
     markChanged();
 }
 
 void frmQuovi::showLinesAndTotals() {
-    m_lines->PopEstiGrid();
-    m_terms->showTotals();
+    linesPanel()->PopEstiGrid();
+    terms()->showTotals();
 }
 
 void frmQuovi::summaryOrTermsEdited() {
@@ -242,21 +273,23 @@ void frmQuovi::summaryOrTermsEdited() {
 }
 
 void frmQuovi::showTabs(bool shown) {
+    if (shown)
+        buildPanels();
     m_tabs->setVisible(shown);
     m_idle->setVisible(!shown);
 }
 
 void frmQuovi::enableAllTabs() {
-    for (int i = 0; i < m_tabs->count(); ++i)
-        m_tabs->setTabEnabled(i, true);
+    for (int i = 0; i < tabs()->count(); ++i)
+        tabs()->setTabEnabled(i, true);
 }
 
 void frmQuovi::showMode(const ModeView& view) {
     showTabs(true);
     for (int i = 0; i < 5; ++i)
-        m_tabs->setTabEnabled(i, view.tabs[size_t(i)]);
-    m_tabs->setCurrentIndex(view.selectedTab);
-    QTabWidget* docs = m_output->tabs();
+        tabs()->setTabEnabled(i, view.tabs[size_t(i)]);
+    tabs()->setCurrentIndex(view.selectedTab);
+    QTabWidget* docs = output()->tabs();
     for (int i = 0; i < 4; ++i)
         docs->setTabEnabled(i, view.docTabs[size_t(i)]);
     docs->setCurrentIndex(view.selectedDocTab);
@@ -270,22 +303,22 @@ void frmQuovi::setStatusPanels(const QString& id, const QString& name, const QSt
 
 // Every estimate starts with a clean work area: the roof panel, the grids, the figures and documents.
 void frmQuovi::resetWorkArea() {
-    m_roof->resetForEstimate();
-    m_lines->model()->clear();
+    roof()->resetForEstimate();
+    linesPanel()->model()->clear();
     m_estTotals.reset();
     m_state.bLoadingTerms = true;
-    m_terms->clearTexts();
-    m_terms->showTotals();
+    terms()->clearTexts();
+    terms()->showTotals();
     m_state.bLoadingTerms = false;
-    m_output->reset();
+    output()->reset();
 }
 
 void frmQuovi::newEstimate() {
     if (!m_state.isIdle())
         return;
     m_duplicateOf.reset();
-    m_owner->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
-    m_owner->clearFields();
+    owner()->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
+    owner()->clearFields();
     resetWorkArea();
     m_state = WorkState();
     showMode(newEstimateView());
@@ -297,38 +330,38 @@ void frmQuovi::newEstimate() {
         showTabs(false);
         return;
     }
-    m_roof->resetForEstimate();
+    roof()->resetForEstimate();
     // The default administrative amounts, and the totals they give on an estimate without lines.
     m_estTotals.PopAdmin();
     m_lineItems.refresh();
     showLinesAndTotals();
     ActiveMenu(QStringLiteral("nonidle"));
-    m_owner->LockOwner(false);
-    m_owner->setStartCancelEnabled(true);
-    m_owner->setHeading(OwnerTexts::kEnterHeading);
-    m_owner->focusField(OwnerField::Name0, false);
+    owner()->LockOwner(false);
+    owner()->setStartCancelEnabled(true);
+    owner()->setHeading(OwnerTexts::kEnterHeading);
+    owner()->focusField(OwnerField::Name0, false);
     // Saving stays off until an edit turns it on.
     m_state.bChanged = true;
-    m_owner->setImportEnabled(kontaviInstalled());
+    owner()->setImportEnabled(kontaviInstalled());
 }
 
 void frmQuovi::startEstimate() {
     if (m_state.sOpenMode != WorkState::kNew)
         return;
-    const OwnerInput input = m_owner->input();
+    const OwnerInput input = owner()->input();
     if (const auto refusal = m_newEstimate.start(input)) {
         if (!refusal->message.isEmpty())
-            m_owner->focusField(refusal->field, refusal->clearField);
+            owner()->focusField(refusal->field, refusal->clearField);
         return;
     }
     if (isBlank(input.estName))
-        m_owner->setEstimateName(NewEstimate::displayName(NewEstimate::trimmed(input)));
+        owner()->setEstimateName(NewEstimate::displayName(NewEstimate::trimmed(input)));
     enableAllTabs();
-    m_tabs->setCurrentIndex(1);
+    tabs()->setCurrentIndex(1);
     setStatusPanels(idPanelText(m_state.lEstID), m_state.estName, statusPanelText(m_state.sEstStatus));
-    m_owner->setStartCancelEnabled(false);
-    m_owner->setImportEnabled(false);
-    m_owner->LockOwner(true);
+    owner()->setStartCancelEnabled(false);
+    owner()->setImportEnabled(false);
+    owner()->LockOwner(true);
     if (const auto request = std::exchange(m_duplicateOf, std::nullopt))
         fillDuplicate(*request);
 }
@@ -342,9 +375,9 @@ void frmQuovi::cancelNewEstimate() {
     enableAllTabs();
     ActiveMenu(QStringLiteral("idle"));
     showTabs(false);
-    m_owner->clearFields();
-    m_owner->LockOwner(true);
-    m_roof->resetForEstimate();
+    owner()->clearFields();
+    owner()->LockOwner(true);
+    roof()->resetForEstimate();
     m_state = WorkState();
     SaveStatus(false);
     setStatusPanels({}, {}, {});
@@ -361,10 +394,10 @@ void frmQuovi::openEstimate() {
     resetWorkArea();
     m_state = WorkState();
     OpenEstimate opening(m_ctx, m_state);
-    std::optional<OwnerInput> owner;
+    std::optional<OwnerInput> opened;
     if (opening.prepare())
-        owner = opening.OpenOwner(id);
-    if (!owner) {
+        opened = opening.OpenOwner(id);
+    if (!opened) {
         // Without its owner and file there is no estimate to work on.
         m_state = WorkState();
         return;
@@ -372,12 +405,12 @@ void frmQuovi::openEstimate() {
     showMode(openEstimateView());
     m_state.sOpenMode = WorkState::kOpen;
     ActiveMenu(QStringLiteral("nonidle"));
-    m_owner->setStartCancelEnabled(false);
-    m_owner->setImportEnabled(false);
-    m_owner->showOwner(*owner);
-    setStatusPanels(idPanelText(id), owner->estName, statusPanelText(m_state.sEstStatus));
+    owner()->setStartCancelEnabled(false);
+    owner()->setImportEnabled(false);
+    owner()->showOwner(*opened);
+    setStatusPanels(idPanelText(id), opened->estName, statusPanelText(m_state.sEstStatus));
     showStoredContent(opening);
-    m_owner->LockOwner(true);
+    owner()->LockOwner(true);
     m_state.bChanged = false;
     SaveStatus(false);
 }
@@ -386,11 +419,11 @@ void frmQuovi::openEstimate() {
 // amounts, summary and terms.
 void frmQuovi::showStoredContent(OpenEstimate& opening) {
     if (opening.OpenRoof())
-        m_roof->showOpened();
+        roof()->showOpened();
     if (opening.OpenLineItems()) {
         const EstimateTexts texts = m_estTotals.PopEstAdmin(m_state.sEstConn);
         m_state.bLoadingTerms = true;
-        m_terms->setTexts(texts.summary.value_or(QString()), texts.terms.value_or(QString()));
+        terms()->setTexts(texts.summary.value_or(QString()), texts.terms.value_or(QString()));
         m_state.bLoadingTerms = false;
         m_lineItems.refresh();
         showLinesAndTotals();
@@ -404,7 +437,7 @@ void frmQuovi::importContact() {
         return;
     frmContactGrid directory(m_ctx.data, *contacts, this);
     if (directory.exec() == QDialog::Accepted && directory.chosen())
-        m_owner->setOwnerNames(*directory.chosen());
+        owner()->setOwnerNames(*directory.chosen());
 }
 
 void frmQuovi::manage() {
@@ -423,13 +456,13 @@ void frmQuovi::manage() {
 // A new estimate made from a stored one: the owner panel starts from its owner and type (the name left
 // to be made as for any new estimate), and Start copies the stored one's roof, lines and texts.
 void frmQuovi::duplicateEstimate(const DuplicateRequest& request) {
-    const std::optional<OwnerInput> owner = DuplicateEstimate(m_ctx).ownerOf(request.id);
-    if (!owner)
+    const std::optional<OwnerInput> stored = DuplicateEstimate(m_ctx).ownerOf(request.id);
+    if (!stored)
         return;
     newEstimate();
     if (m_state.sOpenMode != WorkState::kNew)
         return;
-    m_owner->showOwner(*owner);
+    owner()->showOwner(*stored);
     m_duplicateOf = request;
 }
 
@@ -459,9 +492,9 @@ void frmQuovi::figure() {
         return;
     showMode(figureView());
     m_state.sOpenMode = WorkState::kFigure;
-    m_roof->resetForEstimate();
+    roof()->resetForEstimate();
     ActiveMenu(QStringLiteral("nonidle"));
-    m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
+    output()->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
 }
 
 void frmQuovi::reportMode() {
@@ -470,11 +503,11 @@ void frmQuovi::reportMode() {
     resetWorkArea();
     m_state = WorkState();
     showMode(reportView());
-    m_output->tabs()->setTabText(0, QString());
+    output()->tabs()->setTabText(0, QString());
     m_state.sOpenMode = WorkState::kReport;
     ActiveMenu(QStringLiteral("nonidle"));
     // Without an estimate there is nothing to create documents from.
-    m_output->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
+    output()->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
 }
 
 void frmQuovi::saveAndClose() {
@@ -483,7 +516,7 @@ void frmQuovi::saveAndClose() {
     // Whatever keeps the save from happening (no lines, Cancel, a failure) keeps the estimate open, so
     // that nothing typed is lost.
     const SaveOutcome outcome =
-        SaveEstimate(m_ctx, m_state, m_lineItems).SaveEst(m_terms->summaryText(), m_terms->termsText());
+        SaveEstimate(m_ctx, m_state, m_lineItems).SaveEst(terms()->summaryText(), terms()->termsText());
     if (outcome != SaveOutcome::Saved)
         return;
     m_ctx.working.ClearTempDB();
@@ -494,7 +527,7 @@ bool frmQuovi::saveWithoutClosing() {
     if (m_state.sOpenMode != WorkState::kNew && m_state.sOpenMode != WorkState::kOpen)
         return false;
     const SaveOutcome outcome = SaveEstimate(m_ctx, m_state, m_lineItems)
-                                    .saveWithoutQuestion(m_terms->summaryText(), m_terms->termsText());
+                                    .saveWithoutQuestion(terms()->summaryText(), terms()->termsText());
     if (outcome != SaveOutcome::Saved)
         return false;
     SaveStatus(false);
@@ -507,12 +540,12 @@ void frmQuovi::createDocuments(int index) {
         saveWithoutClosing();
     const CreateCommand command = createCommand(index);
     for (DocKind kind : command.kinds) {
-        QTextEdit* editor = m_output->editor(int(kind));
-        m_documents.BuildPage(kind, m_state.lEstID, m_roof->boxes(), *editor->document());
+        QTextEdit* editor = output()->editor(int(kind));
+        m_documents.BuildPage(kind, m_state.lEstID, roof()->boxes(), *editor->document());
         editor->moveCursor(QTextCursor::Start);
     }
     for (int disabled : command.disables)
-        m_output->createButton(disabled)->setEnabled(false);
+        output()->createButton(disabled)->setEnabled(false);
 }
 
 void frmQuovi::closeEstimate() {
@@ -520,7 +553,7 @@ void frmQuovi::closeEstimate() {
     if (mode.isEmpty())
         return;
     // Before Start, closing on the owner panel is its Cancel.
-    if (mode == WorkState::kNew && !m_state.hasEstimateFile() && m_tabs->currentIndex() == 0) {
+    if (mode == WorkState::kNew && !m_state.hasEstimateFile() && tabs()->currentIndex() == 0) {
         cancelNewEstimate();
         return;
     }
@@ -541,10 +574,10 @@ void frmQuovi::closeEstimate() {
     if (mode != WorkState::kReport)
         m_ctx.working.ClearTempDB();
     enableAllTabs();
-    m_tabs->setCurrentIndex(0);
+    tabs()->setCurrentIndex(0);
     ActiveMenu(QStringLiteral("idle"));
-    m_owner->clearFields();
-    m_owner->setStartCancelEnabled(true);
+    owner()->clearFields();
+    owner()->setStartCancelEnabled(true);
     if (mode == WorkState::kFigure) {
         // A roof figured without an estimate has no owner, type list or register behind it: the tabs
         // go away and the roof lists are emptied, and nothing else is read.
@@ -554,21 +587,21 @@ void frmQuovi::closeEstimate() {
     } else {
         CleanForm();
     }
-    m_owner->LockOwner(true);
+    owner()->LockOwner(true);
 }
 
 void frmQuovi::CleanForm() {
     m_state = WorkState();
     m_state.bLoadingTerms = true; // emptying the summary and terms is no edit
-    m_owner->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
-    m_owner->clearFields();
-    m_owner->setStartCancelEnabled(true);
+    owner()->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
+    owner()->clearFields();
+    owner()->setStartCancelEnabled(true);
     ActiveMenu(QStringLiteral("idle"));
     resetWorkArea();
     showTabs(false);
     enableAllTabs();
-    m_tabs->setCurrentIndex(1);
-    m_output->tabs()->setCurrentIndex(1);
+    tabs()->setCurrentIndex(1);
+    output()->tabs()->setCurrentIndex(1);
     setStatusPanels({}, {}, {});
     SaveStatus(false);
     m_state.bLoadingTerms = false;

@@ -58,6 +58,13 @@ protected:
 private:
     void buildMenus();
     void buildTabs();
+    void buildPanels();
+    QTabWidget* tabs();
+    UiOwnerPanel* owner();
+    UiRoofPanel* roof();
+    UiLinesPanel* linesPanel();
+    UiTermsPanel* terms();
+    UiOutputPanel* output();
     void buildStatusBar();
     QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
                         const QKeySequence& key = {});
@@ -114,6 +121,7 @@ private:
 
     QWidget* m_idle = nullptr;
     QTabWidget* m_tabs = nullptr;
+    // The tabs' pages, made by buildPanels(); reached through the accessors, which make them when needed.
     UiOwnerPanel* m_owner = nullptr;
     UiRoofPanel* m_roof = nullptr;
     UiLinesPanel* m_lines = nullptr;

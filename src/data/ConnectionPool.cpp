@@ -24,6 +24,13 @@ SqlFile& ConnectionPool::get(const Conn& conn) {
                               conn.readOnly ? SqlFile::Access::ReadOnly : SqlFile::Access::ReadWrite);
     SqlFile& ref = *file;
     m_files.emplace(key, Entry{conn.password, conn.readOnly, std::move(file)});
+    if (!conn.readOnly) {
+        if (auto pending = m_firstWritable.find(key); pending != m_firstWritable.end()) {
+            const auto step = std::move(pending->second);
+            m_firstWritable.erase(pending);
+            step(ref);
+        }
+    }
     return ref;
 }
 
@@ -39,6 +46,10 @@ void ConnectionPool::close(const QString& path) {
 
 void ConnectionPool::closeAll() {
     m_files.clear();
+}
+
+void ConnectionPool::whenFirstWritable(const QString& path, std::function<void(SqlFile&)> step) {
+    m_firstWritable[keyOf(path)] = std::move(step);
 }
 
 bool ConnectionPool::isOpen(const QString& path) const {

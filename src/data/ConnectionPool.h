@@ -3,6 +3,7 @@
 #include "data/Conn.h"
 #include "data/SqlFile.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -21,6 +22,10 @@ public:
     void close(const QString& path);
     void closeAll();
     bool isOpen(const QString& path) const;
+    // Work that must happen to a file before anything else uses it, run once when the file is first
+    // opened for writing in this run rather than up front: a keyed open costs tens of milliseconds,
+    // which the program's start must not wait for.
+    void whenFirstWritable(const QString& path, std::function<void(SqlFile&)> step);
 
 private:
     static QString keyOf(const QString& path);
@@ -30,6 +35,7 @@ private:
         std::unique_ptr<SqlFile> file;
     };
     std::map<QString, Entry> m_files;
+    std::map<QString, std::function<void(SqlFile&)>> m_firstWritable;
 };
 
 } // namespace qx

@@ -58,23 +58,23 @@ protected:
 TEST_F(MainWindowTest, OpensIdleWithOnlyTheStartingCommands) {
     open();
     EXPECT_FALSE(tabs()->isVisible());
-    EXPECT_TRUE(child<QLabel>("lblIdle")->isVisible());
+    EXPECT_TRUE(child<QWidget>("lblIdle")->isVisible());
     EXPECT_FALSE(action("mnuClose")->isEnabled());
     EXPECT_FALSE(action("mnuSave")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>("cmdSave")->isEnabled());
     EXPECT_TRUE(action("mnuNew")->isEnabled());
     EXPECT_EQ(action("mnuNew")->shortcut(), QKeySequence(Qt::Key_F6));
     EXPECT_EQ(action("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(window->windowTitle(), "Quorvex");
-    QStringList captions;
-    for (int i = 0; i < tabs()->count(); ++i)
-        captions << tabs()->tabText(i);
-    EXPECT_EQ(captions, QStringList({"Home Owner", "Area", "Line Items", "Terms/Totals", "Output"}));
     // F9 while idle does nothing.
     action("mnuClose")->trigger();
     EXPECT_EQ(prompter.messageCount(), 0);
     // The window's own texts come from the model: the idle reminder and the bug report's mail.
-    EXPECT_EQ(child<QLabel>("lblIdle")->text(), kIdleReminder);
+    QStringList reminder;
+    for (const QLabel* label : child<QWidget>("lblIdle")->findChildren<QLabel*>())
+        reminder << label->text();
+    EXPECT_EQ(reminder,
+              QStringList({"Quorvex", "Roofing estimates", "F6", "New estimate", "F7", "Open an estimate",
+                           "F8", "Figure a roof", "F3", "Manage estimates", "F1", "Help"}));
     action("mnuBug")->trigger();
     EXPECT_EQ(prompter.log(), QStringList{"open: " + bugReportUrl()});
 }
@@ -108,6 +108,10 @@ TEST_F(MainWindowTest, ClosingAFiguredRoofEmptiesItWithoutReadingTheRegister) {
 TEST_F(MainWindowTest, ClosingAStartedEstimateWithoutSavingRemovesItsRowAndFolder) {
     open();
     startSmithGarage();
+    QStringList captions;
+    for (int i = 0; i < tabs()->count(); ++i)
+        captions << tabs()->tabText(i);
+    EXPECT_EQ(captions, QStringList({"Home Owner", "Area", "Line Items", "Terms/Totals", "Output"}));
     const QString folder = ctx->folder.estimateFolder("SmithGarage");
     ASSERT_TRUE(QFileInfo(folder).isDir());
 

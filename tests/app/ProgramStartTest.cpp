@@ -69,6 +69,26 @@ TEST_F(ProgramStartTest, ARegisterThatCannotBeReadIsReportedWhenFirstUsedNotBefo
     }
 }
 
+TEST_F(ProgramStartTest, TheWindowOpensNoDatabaseAndALeftReservationGoesAtTheRegistersFirstUse) {
+    StartUp::ensureSettings(ctx->settings, ctx->folder.root());
+    Greeting::okay(ctx->settings, false);
+    // A New that never reached Start: a register row without a path.
+    ctx->data.file(mast()).exec("insert into master(estname) values('Left behind')");
+    ctx->pool.closeAll();
+
+    ScriptedPrompter seen;
+    UiProgram program(programDir.path(), seen, configDir.path());
+    ASSERT_TRUE(program.start());
+    for (const QString& file : {ctx->folder.mastFile(), ctx->folder.costFile(), ctx->folder.tempFile()})
+        EXPECT_FALSE(program.context().pool.isOpen(file)) << file.toStdString();
+
+    program.mainWindow()->findChild<QAction*>("mnuNew")->trigger();
+    EXPECT_EQ(seen.messageCount(), 0);
+    // Only the reservation New just made is in the register.
+    EXPECT_EQ(rows(mast(), "select count(*), sum(estname is null) from master where estpath is null"),
+              QStringList{"1 | 1"});
+}
+
 TEST(ResultGrid, ShowsRowsButNeverEditsThem) {
     ResultTableModel model;
     ResultSet rows;

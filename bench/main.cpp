@@ -1,0 +1,44 @@
+// Every speed figure of Quorvex in one run of one program: each of the program's paths against its bare
+// baseline in the same process, then one line per figure:
+//   RATIO save_5000, open_5000   saving and opening a 5,000-line estimate (baseline: bare SQLite, prepared
+//                                statements, one transaction, keyed files like the program's)
+//   RATIO add_line_5000          adding one line to 5,000 (baseline: the grid's rows in one transaction)
+//   RATIO detail_report_5000     the estimate detail report (baseline: the same text from one query)
+//   RATIO startup                the program reaching its idle main window, greeting off (baseline: a bare
+//                                Qt main window)
+//   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
+// Offscreen unless a platform is chosen: build/bench/quorvex_bench
+#include "Figures.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    qxbench::FigureReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    qxbench::runEndSteps();
+
+    using Kind = qxbench::Figure::Kind;
+    const qxbench::Figure figures[] = {
+        {Kind::Ratio, "save_100", "BM_ProgramSave/100", "BM_BaselineSave/100"},
+        {Kind::Ratio, "save_1000", "BM_ProgramSave/1000", "BM_BaselineSave/1000"},
+        {Kind::Ratio, "save_5000", "BM_ProgramSave/5000", "BM_BaselineSave/5000"},
+        {Kind::Ratio, "open_100", "BM_ProgramOpen/100", "BM_BaselineOpen/100"},
+        {Kind::Ratio, "open_1000", "BM_ProgramOpen/1000", "BM_BaselineOpen/1000"},
+        {Kind::Ratio, "open_5000", "BM_ProgramOpen/5000", "BM_BaselineOpen/5000"},
+        {Kind::Ratio, "add_line_100", "BM_AddLineItem/100", "BM_AddLineBaseline/100"},
+        {Kind::Ratio, "add_line_1000", "BM_AddLineItem/1000", "BM_AddLineBaseline/1000"},
+        {Kind::Ratio, "add_line_5000", "BM_AddLineItem/5000", "BM_AddLineBaseline/5000"},
+        {Kind::Ratio, "detail_report_100", "BM_DetailReport/100", "BM_DetailReportBaseline/100"},
+        {Kind::Ratio, "detail_report_1000", "BM_DetailReport/1000", "BM_DetailReportBaseline/1000"},
+        {Kind::Ratio, "detail_report_5000", "BM_DetailReport/5000", "BM_DetailReportBaseline/5000"},
+        {Kind::Ratio, "startup", "BM_ProgramStartup", "BM_BareWindowStartup"},
+        {Kind::Growth, "save", "BM_ProgramSave/5000", "BM_ProgramSave/500"},
+    };
+    for (const auto& figure : figures)
+        figure.print(reporter.times());
+    return 0;
+}
