@@ -73,7 +73,7 @@ TEST(ScriptParsing, RefusesABadLineWithItsNumberBeforeAnyStepRuns) {
         "key NoSuchKey",
         "sql costs SELECT 1",
         "sql est",
-        "close now",
+        "echo",
         "focus txtName",
         "click",
         "type",

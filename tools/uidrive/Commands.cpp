@@ -85,7 +85,10 @@ QString Commands::run(const Step& step) {
     case Command::Shot:
         return Screenshot::save(step.name);
     case Command::Close:
-        return closeWindow();
+        return closeWindow(step.name);
+    case Command::Echo:
+        printLine(step.name);
+        return {};
     default:
         return act(step);
     }
@@ -131,6 +134,8 @@ QString Commands::act(const Step& step) {
         return clickAt(found.target, step.name, step.point);
     case Command::Type:
         return UserInput::type(found.target, step.name, step.text);
+    case Command::Paste:
+        return UserInput::paste(found.target, step.name, step.text);
     case Command::Select:
         return Choices::select(found.target, step.name, step.text);
     case Command::Row:
@@ -176,7 +181,14 @@ QString Commands::expect(const Step& step, const Target& target) {
     return {};
 }
 
-QString Commands::closeWindow() {
+QString Commands::closeWindow(const QString& dialogName) {
+    // "close NAME": the dialog NAME, if it is the one a user is dealing with; else nothing is closed
+    // (a dialog that has already closed itself, say after its Okay).
+    if (!dialogName.isEmpty()) {
+        if (QWidget* dialog = waitingWindow(); dialog && dialog->objectName() == dialogName)
+            dialog->close();
+        return {};
+    }
     // The window frame's close button: the dialog a user is dealing with, else the main window.
     QWidget* window = waitingWindow();
     if (!window)

@@ -27,7 +27,7 @@ private:
     QString read(const Step& step);
     QString queue(const Step& step);
     QString queueFile(const QString& path);
-    QString closeWindow();
+    QString closeWindow(const QString& dialogName);
     QString printFocus();
     QString expect(const Step& step, const Target& target);
     QString sql(const Step& step);

@@ -30,10 +30,11 @@ const QHash<QString, CommandInfo>& commands() {
         {QStringLiteral("click"), {Command::Click, Shape::Rest, true}},
         {QStringLiteral("clickat"), {Command::ClickAt, Shape::NameText, true}},
         {QStringLiteral("type"), {Command::Type, Shape::NameText, false}},
+        {QStringLiteral("paste"), {Command::Paste, Shape::NameText, false}},
         {QStringLiteral("select"), {Command::Select, Shape::NameText, true}},
         {QStringLiteral("row"), {Command::Row, Shape::NameNumber, true}},
         {QStringLiteral("dblclick"), {Command::DblClick, Shape::NameNumber, true}},
-        {QStringLiteral("close"), {Command::Close, Shape::None, false}},
+        {QStringLiteral("close"), {Command::Close, Shape::Rest, false}},
         {QStringLiteral("answer"), {Command::Answer, Shape::Rest, true}},
         {QStringLiteral("file"), {Command::File, Shape::Rest, false}},
         {QStringLiteral("printto"), {Command::PrintTo, Shape::Rest, true}},
@@ -45,6 +46,7 @@ const QHash<QString, CommandInfo>& commands() {
         {QStringLiteral("sql"), {Command::Sql, Shape::WordRest, true}},
         {QStringLiteral("settings"), {Command::Settings, Shape::WordRest, true}},
         {QStringLiteral("files"), {Command::Files, Shape::Rest, true}},
+        {QStringLiteral("echo"), {Command::Echo, Shape::Rest, true}},
         {QStringLiteral("shot"), {Command::Shot, Shape::Rest, true}},
     };
     return table;

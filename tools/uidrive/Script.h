@@ -28,7 +28,9 @@ enum class Command {
     Sql,
     Settings,
     Files,
-    Shot
+    Shot,
+    Echo,
+    Paste
 };
 
 // One line of a script.

@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -44,8 +45,10 @@ void typeKeys(const QString& text) {
         if (!receiver)
             return;
         const QChar c = text[i];
-        // A tab or line break in the text is part of the text, not a key that moves on.
-        if (QLineEdit* box = boxOf(QApplication::focusWidget()); box && c.unicode() < 0x20) {
+        // A tab or line break in the text is part of the text, not a key that moves on; so are the other
+        // control characters (DEL included), which no key of a keyboard types.
+        if (QLineEdit* box = boxOf(QApplication::focusWidget());
+            box && (c.unicode() < 0x20 || c.unicode() == 0x7F)) {
             box->insert(QString(c));
             continue;
         }
@@ -217,7 +220,27 @@ QString click(const Target& named, const QString& name) {
     return clickWidget(target.widget(), name);
 }
 
-QString type(const Target& target, const QString& name, const QString& text) {
+namespace {
+
+// Replaces a box's text by pasting: the text on the clipboard, the box's content selected, then the
+// paste shortcut, which the box handles as it handles a user's (its length limit and validator apply).
+void pasteText(QWidget* widget, QWidget* receiver, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    if (auto* editor = qobject_cast<QPlainTextEdit*>(widget))
+        editor->selectAll();
+    else if (auto* editor = qobject_cast<QTextEdit*>(widget))
+        editor->selectAll();
+    else
+        selectAll(widget);
+    if (text.isEmpty())
+        QTest::keyClick(receiver, Qt::Key_Delete);
+    else
+        QTest::keySequence(receiver, QKeySequence::Paste);
+}
+
+enum class Entry { Typed, Pasted };
+
+QString enterText(const Target& target, const QString& name, const QString& text, Entry entry) {
     QPointer<QWidget> box = target.isTab() ? nullptr : target.widget();
     if (!box)
         return QStringLiteral("%1 is not a box that can be typed into").arg(name);
@@ -232,11 +255,24 @@ QString type(const Target& target, const QString& name, const QString& text) {
     if (!box || !focus || (focus != box && !box->isAncestorOf(focus)))
         return QStringLiteral("%1 did not take the focus (it is on %2)")
             .arg(name, focus ? focus->objectName() : QStringLiteral("nothing"));
-    replaceText(box, focus, text);
+    if (entry == Entry::Typed)
+        replaceText(box, focus, text);
+    else
+        pasteText(box, focus, text);
     settle();
     tabOn();
     settle();
     return {};
+}
+
+} // namespace
+
+QString type(const Target& target, const QString& name, const QString& text) {
+    return enterText(target, name, text, Entry::Typed);
+}
+
+QString paste(const Target& target, const QString& name, const QString& text) {
+    return enterText(target, name, text, Entry::Pasted);
 }
 
 QString pressKeys(const QKeySequence& keys, QWidget* mainWindow) {

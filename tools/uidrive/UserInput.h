@@ -19,6 +19,9 @@ void takeClickFocus(QWidget* widget);
 
 QString click(const Target& target, const QString& name);
 QString type(const Target& target, const QString& name, const QString& text);
+// Like type, but the text arrives all at once through the clipboard and the box's own paste shortcut, as
+// a user brings in a long text.
+QString paste(const Target& target, const QString& name, const QString& text);
 // Keys go to the focused control of the waiting dialog, else of `mainWindow`.
 QString pressKeys(const QKeySequence& keys, QWidget* mainWindow);
 

@@ -11,6 +11,7 @@
 #include "Driver.h"
 #include "Output.h"
 #include "Script.h"
+#include "ScriptLists.h"
 #include "app/AppIdentity.h"
 #include "app/UiProgram.h"
 #include "app/frmQuovi.h"
@@ -76,7 +77,11 @@ int main(int argc, char** argv) {
     QFile file(args->script);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return fail(QStringLiteral("cannot read the script %1").arg(args->script));
-    const qx::uidrive::Script script = qx::uidrive::parseScript(QString::fromUtf8(file.readAll()));
+    const qx::uidrive::ExpandedScript expanded = qx::uidrive::expandEachBlocks(
+        QString::fromUtf8(file.readAll()), QFileInfo(args->script).absolutePath());
+    if (!expanded.error.isEmpty())
+        return fail(expanded.error);
+    const qx::uidrive::Script script = qx::uidrive::parseScript(expanded.content);
     if (!script.error.isEmpty())
         return fail(script.error);
     if (const QString error = prepareFolder(args->folder); !error.isEmpty())
