@@ -67,7 +67,7 @@ QStringList planReportLines(const RoofPlan& plan) {
         return {};
     QStringList lines{
         QStringLiteral("PLAN"),
-        QStringLiteral("%1 facets traced on %2").arg(plan.facets.size()).arg(plan.image.fileName)};
+        QStringLiteral("Facets: %1 traced on %2").arg(plan.facets.size()).arg(plan.image.fileName)};
     const RoofFigures figures = plan.figures();
     if (!figures.ok()) {
         lines << figures.problem;

@@ -189,6 +189,7 @@ void UiRoofPanel::resetForEstimate() {
     m_areas->clear();
     m_lineals->clear();
     apply(m_panel.reset());
+    enablePlan();
 }
 
 void UiRoofPanel::showOpened() {
@@ -202,6 +203,7 @@ void UiRoofPanel::showOpened() {
     bIgnoreRoofEvents = false;
     showView(opened.view);
     apply(opened.show);
+    enablePlan();
 }
 
 void UiRoofPanel::apply(const RoofShow& show) {
@@ -362,8 +364,12 @@ void UiRoofPanel::deleteLineal() {
 namespace qx {
 
 void UiRoofPanel::showEvent(QShowEvent* event) {
-    m_cmdPlan->setEnabled(planAvailable(m_state));
+    enablePlan();
     QWidget::showEvent(event);
+}
+
+void UiRoofPanel::enablePlan() {
+    m_cmdPlan->setEnabled(planAvailable(m_state));
 }
 
 void UiRoofPanel::openPlan() {

@@ -38,7 +38,6 @@ public:
     const RoofBoxes& boxes() const { return m_panel.boxes(); }
 
 protected:
-    // "From Plan..." follows the work mode whenever the tab is shown.
     void showEvent(QShowEvent* event) override;
 
 signals:
@@ -83,6 +82,8 @@ private:
     void editLineal();
     void deleteLineal();
     void openPlan();
+    // "From Plan..." follows the work mode.
+    void enablePlan();
 
     AppContext& m_ctx;
     RoofPanel m_panel;

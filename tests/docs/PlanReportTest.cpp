@@ -52,7 +52,7 @@ TEST_F(PlanReportTest, RoofDetailGivesThePlansLengthsAfterTheLinealItems) {
     addLineal(1, QStringLiteral("Ridge and hip cap"), 100, 104);
     keep(pictureHip());
     const QString expected =
-        QStringLiteral("\r\nPLAN\r\n4 facets traced on hip.png\r\n"
+        QStringLiteral("\r\nPLAN\r\nFacets: 4 traced on hip.png\r\n"
                        "Roof area         1342\r\nEave             140.0\r\nRake               0.0\r\n"
                        "Ridge             10.0\r\nHip               90.0\r\nValley             0.0\r\n\r\n"
                        "               Total area:     1342");
@@ -66,7 +66,7 @@ TEST_F(PlanReportTest, FacetsThatDoNotMeetAreNamedInsteadOfFigures) {
     misfit.setPitch(misfit.facets[0].id, 12);
     keep(misfit);
     EXPECT_TRUE(roofDetail().contains(
-        QStringLiteral("4 facets traced on hip.png\r\nThese facets do not meet at corner 3.\r\n\r\n")));
+        QStringLiteral("Facets: 4 traced on hip.png\r\nThese facets do not meet at corner 3.\r\n\r\n")));
 }
 
 TEST_F(PlanReportTest, WithoutATracedPlanTheReportIsAsBefore) {
