@@ -2,6 +2,7 @@
 // and undone, the estimate stays open, and nothing is made anew in the file's place.
 #include "../estimate/EstimateFixture.h"
 
+#include "estimate/NewEstimate.h"
 #include "estimate/SaveEstimate.h"
 
 #include <QFile>
@@ -89,6 +90,31 @@ TEST_F(EstimateFaults, AnEstimateFileDeletedBehindTheProgramsBackIsReportedAndNo
     EXPECT_FALSE(QFileInfo::exists(est().path));
     EXPECT_EQ(registerRow(), savedRegister);
     EXPECT_EQ(state.sOpenMode, WorkState::kOpen);
+}
+
+using FullDiskAtStart = qxtest::ProgramFolderTest;
+
+TEST_F(FullDiskAtStart, AStartThatCannotWriteItsFileLeavesOnlyItsReservation) {
+    WorkState state;
+    NewEstimate create(*ctx, state);
+    ASSERT_TRUE(create.begin());
+    OwnerInput owner;
+    owner.names = {"John", "Smith", "12 Elm St", "Anytown, MT 54321", "406/555-1234", "", ""};
+    owner.type = "Garage";
+    {
+        // Room for the register's changes in place, not for a whole new estimate file.
+        FileSizeLimit full(4096);
+        ASSERT_TRUE(create.start(owner));
+    }
+    EXPECT_TRUE(prompter.lastText().startsWith("The estimate SmithGarage could not be created.\nError "))
+        << prompter.lastText().toStdString();
+    EXPECT_EQ(rows(mast(), "select estname, estpath from master"), QStringList{"NULL | NULL"});
+    EXPECT_EQ(rows(mast(), "PRAGMA integrity_check"), QStringList{"ok"});
+    EXPECT_FALSE(QFileInfo::exists(ctx->folder.estimateFolder("SmithGarage")));
+
+    // With room again the same Start goes through.
+    EXPECT_FALSE(create.start(owner));
+    EXPECT_EQ(rows(state.sEstConn, "select lname from main"), QStringList{"Smith"});
 }
 
 } // namespace
