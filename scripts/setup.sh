@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick fonts-dejavu-core
     clang-format ccache
-    poppler-utils
+    poppler-utils faketime
     clang libclang-rt-14-dev
     libpoppler-qt6-dev libquazip1-qt6-dev
 )
