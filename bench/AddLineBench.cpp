@@ -3,7 +3,7 @@
 // baseline that inserts the same grid rows with one prepared statement in one transaction.
 #include "data/AppContext.h"
 #include "data/ScriptedPrompter.h"
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 #include "lines/LineItems.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/WorkModes.h"
 
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 
 namespace qx {
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "data/AppContext.h"
+#include "data/WorkState.h"
 #include "docs/DocumentBuilder.h"
 #include "estimate/DuplicateEstimate.h"
 #include "estimate/NewEstimate.h"
-#include "estimate/WorkState.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
 

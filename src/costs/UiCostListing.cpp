@@ -1,7 +1,7 @@
 #include "costs/UiCostListing.h"
 
-#include "costs/UiCostWidgets.h"
 #include "data/ResultTableModel.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -3,12 +3,12 @@
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
 #include "costs/UiCostListing.h"
-#include "costs/UiCostWidgets.h"
 #include "costs/frmQty.h"
 #include "data/ResultTableModel.h"
 #include "widgets/UiDialogButtons.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

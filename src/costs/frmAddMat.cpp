@@ -2,10 +2,10 @@
 
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
-#include "costs/UiCostWidgets.h"
 #include "widgets/UiDialogButtons.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

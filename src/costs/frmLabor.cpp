@@ -2,11 +2,11 @@
 
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
-#include "costs/UiCostWidgets.h"
 #include "costs/frmPerc.h"
 #include "widgets/UiDialogButtons.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

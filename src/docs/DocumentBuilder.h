@@ -3,9 +3,9 @@
 #include <QImage>
 
 #include "data/AppContext.h"
+#include "data/WorkState.h"
 #include "docs/DetailReports.h"
 #include "docs/TemplateDocuments.h"
-#include "estimate/WorkState.h"
 
 #include <QFont>
 #include <QList>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/AppContext.h"
+#include "data/WorkState.h"
 #include "estimate/Register.h"
-#include "estimate/WorkState.h"
 
 #include <array>
 #include <optional>

@@ -1,10 +1,10 @@
 #include "lines/UiLinesPanel.h"
 
-#include "costs/frmPickItem.h"
 #include "data/ResultTableModel.h"
 #include "lines/LineTexts.h"
 #include "lines/SectionOrder.h"
 #include "lines/frmEditID.h"
+#include "lines/frmPickItem.h"
 #include "lines/frmSortSections.h"
 
 #include <QHBoxLayout>

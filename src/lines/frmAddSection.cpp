@@ -1,9 +1,9 @@
 #include "lines/frmAddSection.h"
 
-#include "costs/UiCostWidgets.h"
 #include "lines/LineTexts.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

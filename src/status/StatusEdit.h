@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/AppContext.h"
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "takeoff/PlanSession.h"
 
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 #include "takeoff/PlanStore.h"
 #include "takeoff/PlanTexts.h"
 #include "takeoff/RoofPanel.h"

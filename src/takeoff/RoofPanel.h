@@ -2,7 +2,7 @@
 
 #include "data/AppContext.h"
 #include "data/InputRules.h"
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 #include "takeoff/LinealItems.h"
 #include "takeoff/PlanRows.h"
 #include "takeoff/RoofAreas.h"

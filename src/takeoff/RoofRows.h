@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/DataAccess.h"
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "app/MainWindowTexts.h"
 #include "app/StartUp.h"
 #include "app/WorkModes.h"
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 #include "setup/Greeting.h"
 
 using namespace qx;

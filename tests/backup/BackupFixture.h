@@ -3,9 +3,9 @@
 #include "TestFolders.h"
 
 #include "data/SettingsStore.h"
+#include "data/WorkState.h"
 #include "estimate/NewEstimate.h"
 #include "estimate/SaveEstimate.h"
-#include "estimate/WorkState.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
 #include "lines/Sections.h"

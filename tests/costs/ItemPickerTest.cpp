@@ -1,7 +1,7 @@
 #include "TestFolders.h"
 
-#include "costs/ItemPicker.h"
 #include "data/InputRules.h"
+#include "lines/ItemPicker.h"
 #include "lines/ItemTags.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "CostsFixture.h"
 #include "FormDriver.h"
 #include "costs/CostTexts.h"
-#include "costs/frmPickItem.h"
 #include "lines/PendingLine.h"
+#include "lines/frmPickItem.h"
 
 #include <QLineEdit>
 #include <QTabWidget>

@@ -4,9 +4,9 @@
 #include "TestFolders.h"
 
 #include "data/SettingsStore.h"
+#include "data/WorkState.h"
 #include "estimate/NewEstimate.h"
 #include "estimate/OpenEstimate.h"
-#include "estimate/WorkState.h"
 #include "lines/LineItems.h"
 #include "lines/Sections.h"
 #include "takeoff/RoofPanel.h"

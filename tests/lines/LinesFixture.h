@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestFolders.h"
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 #include "lines/LineItems.h"
 #include "lines/Sections.h"
 

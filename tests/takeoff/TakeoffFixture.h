@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestFolders.h"
-#include "estimate/WorkState.h"
+#include "data/WorkState.h"
 #include "takeoff/RoofPanel.h"
 
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include "data/AppContext.h"
 #include "data/ScriptedPrompter.h"
+#include "data/WorkState.h"
 #include "estimate/NewEstimate.h"
-#include "estimate/WorkState.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
 #include "lines/Sections.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "costs/ItemPicker.h"
+#include "lines/ItemPicker.h"
 #include "lines/PendingLine.h"
 #include "lines/Sections.h"
 

@@ -14,7 +14,7 @@ struct ResultSet;
 
 namespace qx {
 
-// Small widget pieces of the cost database screens.
+// Small widget pieces the cost screens, the item picker and the section dialog share.
 
 // An editable list box whose text stays as typed: no inline completion replaces it and no list entry
 // of another letter case takes its place (a popup of matches is still offered).

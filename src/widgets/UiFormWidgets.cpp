@@ -1,4 +1,4 @@
-#include "costs/UiCostWidgets.h"
+#include "widgets/UiFormWidgets.h"
 
 #include "data/ResultTableModel.h"
 

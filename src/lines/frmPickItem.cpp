@@ -1,7 +1,6 @@
-#include "costs/frmPickItem.h"
+#include "lines/frmPickItem.h"
 
 #include "costs/CostTexts.h"
-#include "costs/UiCostWidgets.h"
 #include "costs/frmAddLabMat.h"
 #include "costs/frmAddMat.h"
 #include "data/InputRules.h"
@@ -10,6 +9,7 @@
 #include "lines/frmAddSection.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QComboBox>
 #include <QFormLayout>

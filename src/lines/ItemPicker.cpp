@@ -1,4 +1,4 @@
-#include "costs/ItemPicker.h"
+#include "lines/ItemPicker.h"
 
 #include "data/InputRules.h"
 #include "lines/ItemTags.h"
