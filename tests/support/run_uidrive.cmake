@@ -30,11 +30,12 @@ endforeach()
 execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIPT}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 # A line "# pdftotext: PATH" adds the text of the PDF file PATH (in the program folder) that the script
-# wrote, on one line ("pdftotext PATH: words ..."): the words as printed, without the page's line breaks.
+# wrote, on one line ("pdftotext PATH: words ..."): the words as printed, without the page's line breaks,
+# ligatures as plain letters (qxpdftext), so that the text is the same whatever fonts the machine has.
 file(STRINGS "${SCRIPT}" pdf_lines REGEX "^# pdftotext: ")
 foreach(pdf_line IN LISTS pdf_lines)
     string(REGEX REPLACE "^# pdftotext: " "" pdf "${pdf_line}")
-    execute_process(COMMAND pdftotext "${work}/program/${pdf}" -
+    execute_process(COMMAND "${PDFTEXT}" "${work}/program/${pdf}"
                     OUTPUT_VARIABLE pdf_text ERROR_VARIABLE pdf_err RESULT_VARIABLE pdf_rc)
     if(NOT pdf_rc EQUAL 0)
         string(APPEND out "pdftotext ${pdf}: failed (${pdf_rc}) ${pdf_err}\n")
