@@ -15,6 +15,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -43,6 +44,15 @@ public:
 private:
     std::function<void()> m_beforeOpening;
 };
+
+// Calls `apply` with the list's text when the user picks an entry, or types a text and presses Enter,
+// whether or not the list holds that text and even when it is the one already shown. (Enter on a text
+// the list holds also picks that entry; applying the same text twice changes nothing.)
+void onChosenOrTyped(QComboBox* list, const std::function<void(const QString&)>& apply) {
+    QObject::connect(list, &QComboBox::textActivated, list, apply);
+    QObject::connect(list->lineEdit(), &QLineEdit::returnPressed, list,
+                     [list, apply] { apply(list->lineEdit()->text()); });
+}
 } // namespace
 
 UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, const QString& templatesDir,
@@ -62,10 +72,14 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
     m_fonts = new QComboBox(this);
     m_fonts->setObjectName(QStringLiteral("cboFonts"));
     m_fonts->setMinimumWidth(160);
+    m_fonts->setEditable(true);
+    m_fonts->setInsertPolicy(QComboBox::NoInsert);
     m_sizes = new SizeList([this] { fillSizes(); }, this);
     m_sizes->setObjectName(QStringLiteral("cboSize"));
     m_sizes->setEditable(true);
     m_sizes->setInsertPolicy(QComboBox::NoInsert);
+    // A typed "1" is size 1, never completed to a listed "10".
+    m_sizes->setCompleter(nullptr);
     for (int size : fontSizesFor(QString()))
         m_sizes->addItem(QString::number(size));
 
@@ -96,11 +110,13 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
     for (int i = 0; i < 5; ++i)
         connect(m_create[size_t(i)], &QPushButton::clicked, this, [this, i] { emit createClicked(i); });
 
-    connect(m_fonts, &QComboBox::textActivated, this,
-            [this](const QString& family) { currentEditor()->setFontFamily(family); });
-    connect(m_sizes, &QComboBox::textActivated, this, [this](const QString& size) {
-        if (const double points = size.toDouble(); points > 0 && points <= 1638)
-            currentEditor()->setFontPointSize(points);
+    onChosenOrTyped(m_fonts, [this](const QString& family) {
+        if (!family.trimmed().isEmpty())
+            currentEditor()->setFontFamily(family.trimmed());
+    });
+    onChosenOrTyped(m_sizes, [this](const QString& size) {
+        if (const std::optional<double> points = typedFontSize(size))
+            currentEditor()->setFontPointSize(*points);
     });
     // The font lists sit on a row of their own so that the whole toolbar fits a 1024-pixel screen.
     auto* fonts = new QHBoxLayout;
