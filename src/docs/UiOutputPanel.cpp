@@ -222,12 +222,28 @@ void UiOutputPanel::saveDocument() {
     if (QFileInfo::exists(path) && m_prompter.askYesNo(title, replaceQuestion(path), Prompter::Icon::Warning,
                                                        Prompter::Answer::No) != Prompter::Answer::Yes)
         return;
-    saveDocumentFile(path, *currentEditor()->document());
+    saveDocumentFile(path, *currentEditor()->document(), currentProperties());
 }
 
 void UiOutputPanel::printDocument() {
     const QTextEdit* e = currentEditor();
-    printWithDialog(m_prompter, *e->document(), e->textCursor());
+    printWithDialog(m_prompter, *e->document(), e->textCursor(), currentProperties());
+}
+
+void UiOutputPanel::setDocumentSource(const SettingsStore* settings, std::function<QString()> estimateName) {
+    m_settings = settings;
+    m_estimateName = std::move(estimateName);
+}
+
+DocumentProperties UiOutputPanel::currentProperties() const {
+    const QString document = m_tabs->tabText(m_tabs->currentIndex());
+    const QString estimate = m_estimateName ? m_estimateName() : QString();
+    if (!m_settings) {
+        DocumentProperties properties;
+        properties.title = document;
+        return properties;
+    }
+    return DocumentProperties::read(*m_settings, document, estimate);
 }
 
 void UiOutputPanel::findText() {
@@ -257,7 +273,7 @@ void UiOutputPanel::printForms() {
     frmPrintForms dialog(m_prompter, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PrintBlankForm(m_prompter, m_templatesDir, blankFormNumbered(dialog.formNumber()).kind);
+    PrintBlankForm(m_prompter, m_templatesDir, blankFormNumbered(dialog.formNumber()).kind, m_settings);
 }
 
 void UiOutputPanel::fillFonts() {
