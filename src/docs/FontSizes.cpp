@@ -1,5 +1,7 @@
 #include "docs/FontSizes.h"
 
+#include "data/InputRules.h"
+
 #include <QFontDatabase>
 
 namespace qx {
@@ -26,11 +28,10 @@ QList<int> fontSizesFor(const QString& family) {
 }
 
 std::optional<double> typedFontSize(const QString& text) {
-    bool ok = false;
-    const double points = text.trimmed().toDouble(&ok);
-    if (!ok || points < kSmallestSize || points > kLargestSize)
+    const Measure points = readMeasure(text);
+    if (!points.ok() || points.value < kSmallestSize || points.value > kLargestSize)
         return std::nullopt;
-    return points;
+    return points.value;
 }
 
 } // namespace qx

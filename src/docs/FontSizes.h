@@ -11,7 +11,7 @@ namespace qx {
 QList<int> fontSizesFor(const QString& family);
 
 // The size in points a text typed into the size list names: a number from 1 to 1638 (the largest size
-// a rich-text document keeps); nothing for any other text.
+// a rich-text document keeps), in the locale's or the plain decimal form; nothing for any other text.
 std::optional<double> typedFontSize(const QString& text);
 
 } // namespace qx

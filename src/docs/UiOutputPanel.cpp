@@ -1,5 +1,6 @@
 #include "docs/UiOutputPanel.h"
 
+#include "data/InputRules.h"
 #include "data/Prompter.h"
 #include "docs/BlankForms.h"
 #include "docs/DocumentBuilder.h"
@@ -111,8 +112,8 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
         connect(m_create[size_t(i)], &QPushButton::clicked, this, [this, i] { emit createClicked(i); });
 
     onChosenOrTyped(m_fonts, [this](const QString& family) {
-        if (!family.trimmed().isEmpty())
-            currentEditor()->setFontFamily(family.trimmed());
+        if (const QString name = trimBlanks(family); !name.isEmpty())
+            currentEditor()->setFontFamily(name);
     });
     onChosenOrTyped(m_sizes, [this](const QString& size) {
         if (const std::optional<double> points = typedFontSize(size))

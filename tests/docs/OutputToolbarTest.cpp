@@ -177,7 +177,8 @@ TEST_F(OutputToolbar, TypedSizeAndFontApplyOnEnter) {
     const struct {
         const char* typed;
         double expected;
-    } sizeCases[] = {{"13", 13}, {"1", 1}, {"1638", 1638}, {"72", 72}, {"0", 72}, {"1639", 72}, {"big", 72}};
+    } sizeCases[] = {{"13", 13}, {"1", 1},  {"1638", 1638}, {"10.5", 10.5},
+                     {"72", 72}, {"0", 72}, {"1639", 72},   {"big", 72}};
     for (const auto& c : sizeCases) {
         select(13, 24);
         sizes->lineEdit()->clear();
