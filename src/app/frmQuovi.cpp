@@ -146,6 +146,7 @@ void frmQuovi::buildPanels() {
     m_terms = new UiTermsPanel(m_ctx, m_estTotals, m_tabs);
     m_output =
         new UiOutputPanel(m_ctx.prompter, m_ctx.folder.estimatesDir(), m_ctx.folder.templatesDir(), m_tabs);
+    m_output->setDocumentSource(&m_ctx.settings, [this] { return m_state.estName; });
     m_tabs->addTab(m_owner, QStringLiteral("Home Owner"));
     m_tabs->addTab(m_roof, QStringLiteral("Area"));
     m_tabs->addTab(m_lines, QStringLiteral("Line Items"));

@@ -1,9 +1,11 @@
 #include "docs/DocumentFiles.h"
 
 #include "docs/PagePrinter.h"
+#include "docs/PdfAuthor.h"
 #include "docs/RtfReader.h"
 #include "docs/RtfWriter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -23,11 +25,18 @@ bool endsWithSuffix(const QString& path, const char* suffix) {
     return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
 }
 
-bool writePdf(QSaveFile& file, const QTextDocument& document) {
-    QPdfWriter writer(&file);
-    writer.setTitle(QString());
-    writer.setCreator(QStringLiteral("Quorvex"));
-    return printPages(document, writer) > 0;
+bool writePdf(QSaveFile& file, const QTextDocument& document, const DocumentProperties& properties) {
+    QBuffer pages;
+    pages.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pages);
+        writer.setPageSize(properties.paper);
+        writer.setTitle(properties.title);
+        writer.setCreator(QStringLiteral("Quorvex"));
+        if (printPages(document, writer) == 0)
+            return false;
+    }
+    return file.write(withPdfAuthor(pages.data(), properties.author)) >= 0;
 }
 } // namespace
 
@@ -69,7 +78,8 @@ bool loadDocumentFile(const QString& path, QTextDocument& document) {
     return true;
 }
 
-bool saveDocumentFile(const QString& path, const QTextDocument& document) {
+bool saveDocumentFile(const QString& path, const QTextDocument& document,
+                      const DocumentProperties& properties) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -82,7 +92,7 @@ bool saveDocumentFile(const QString& path, const QTextDocument& document) {
         written = file.write(document.toPlainText().toUtf8()) >= 0;
         break;
     case DocumentFormat::Pdf:
-        written = writePdf(file, document);
+        written = writePdf(file, document, properties);
         break;
     }
     if (!written) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "docs/PaperSetup.h"
+
 #include <QString>
 
 class QTextDocument;
@@ -27,7 +29,9 @@ QString replaceQuestion(const QString& path);
 bool loadDocumentFile(const QString& path, QTextDocument& document);
 
 // Writes the document in the format its name asks for, replacing the file only once the whole
-// content is written. A PDF holds the pages as they are printed. False when it could not be written.
-bool saveDocumentFile(const QString& path, const QTextDocument& document);
+// content is written. A PDF holds the pages as they are printed on the properties' paper, with their
+// title and author. False when it could not be written.
+bool saveDocumentFile(const QString& path, const QTextDocument& document,
+                      const DocumentProperties& properties = {});
 
 } // namespace qx

@@ -1,5 +1,7 @@
 #include "docs/FontSizes.h"
 
+#include "data/InputRules.h"
+
 #include <QFontDatabase>
 
 namespace qx {
@@ -8,6 +10,8 @@ namespace {
 // 7 comes after 8: the list shows the sizes in the order they are tried.
 const QList<int> kCandidates = {6, 8, 7, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 const QList<int> kFallback = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 30, 36, 42, 48, 60, 72};
+constexpr double kSmallestSize = 1;
+constexpr double kLargestSize = 1638;
 } // namespace
 
 QList<int> fontSizesFor(const QString& family) {
@@ -21,6 +25,13 @@ QList<int> fontSizesFor(const QString& family) {
         if (available.contains(size))
             sizes << size;
     return sizes.isEmpty() ? kFallback : sizes;
+}
+
+std::optional<double> typedFontSize(const QString& text) {
+    const Measure points = readMeasure(text);
+    if (!points.ok() || points.value < kSmallestSize || points.value > kLargestSize)
+        return std::nullopt;
+    return points.value;
 }
 
 } // namespace qx

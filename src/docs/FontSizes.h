@@ -2,11 +2,16 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace qx {
 
 // The sizes the size list offers for a font: those of the candidate sizes (6, 8, 7, 9, 10, ... 72, in
 // that order) the font can take exactly; for a font name the screen does not know, a fixed list.
 QList<int> fontSizesFor(const QString& family);
+
+// The size in points a text typed into the size list names: a number from 1 to 1638 (the largest size
+// a rich-text document keeps), in the locale's or the plain decimal form; nothing for any other text.
+std::optional<double> typedFontSize(const QString& text);
 
 } // namespace qx

@@ -78,7 +78,7 @@ QString text(const QString& value, int column) {
     const ColumnSpec s = spec(column);
     if (s.width == 0)
         return {};
-    return filled(value.left(s.width), s);
+    return filled(value.left(s.width - 1), s);
 }
 
 QString number(const QString& value, int column) {
@@ -95,7 +95,7 @@ QString joined(const QString& label, const QString& separator, const QString& am
     const ColumnSpec s = spec(column);
     if (s.width == 0)
         return {};
-    const qsizetype room = std::max<qsizetype>(0, s.width - separator.size() - amount.size());
+    const qsizetype room = std::max<qsizetype>(0, s.width - 1 - separator.size() - amount.size());
     return filled(label.left(room) + separator + amount, s);
 }
 

@@ -1,5 +1,6 @@
 #include "docs/UiOutputPanel.h"
 
+#include "data/InputRules.h"
 #include "data/Prompter.h"
 #include "docs/BlankForms.h"
 #include "docs/DocumentBuilder.h"
@@ -15,6 +16,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -43,6 +45,15 @@ public:
 private:
     std::function<void()> m_beforeOpening;
 };
+
+// Calls `apply` with the list's text when the user picks an entry, or types a text and presses Enter,
+// whether or not the list holds that text and even when it is the one already shown. (Enter on a text
+// the list holds also picks that entry; applying the same text twice changes nothing.)
+void onChosenOrTyped(QComboBox* list, const std::function<void(const QString&)>& apply) {
+    QObject::connect(list, &QComboBox::textActivated, list, apply);
+    QObject::connect(list->lineEdit(), &QLineEdit::returnPressed, list,
+                     [list, apply] { apply(list->lineEdit()->text()); });
+}
 } // namespace
 
 UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, const QString& templatesDir,
@@ -62,10 +73,14 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
     m_fonts = new QComboBox(this);
     m_fonts->setObjectName(QStringLiteral("cboFonts"));
     m_fonts->setMinimumWidth(160);
+    m_fonts->setEditable(true);
+    m_fonts->setInsertPolicy(QComboBox::NoInsert);
     m_sizes = new SizeList([this] { fillSizes(); }, this);
     m_sizes->setObjectName(QStringLiteral("cboSize"));
     m_sizes->setEditable(true);
     m_sizes->setInsertPolicy(QComboBox::NoInsert);
+    // A typed "1" is size 1, never completed to a listed "10".
+    m_sizes->setCompleter(nullptr);
     for (int size : fontSizesFor(QString()))
         m_sizes->addItem(QString::number(size));
 
@@ -96,11 +111,13 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
     for (int i = 0; i < 5; ++i)
         connect(m_create[size_t(i)], &QPushButton::clicked, this, [this, i] { emit createClicked(i); });
 
-    connect(m_fonts, &QComboBox::textActivated, this,
-            [this](const QString& family) { currentEditor()->setFontFamily(family); });
-    connect(m_sizes, &QComboBox::textActivated, this, [this](const QString& size) {
-        if (const double points = size.toDouble(); points > 0 && points <= 1638)
-            currentEditor()->setFontPointSize(points);
+    onChosenOrTyped(m_fonts, [this](const QString& family) {
+        if (const QString name = trimBlanks(family); !name.isEmpty())
+            currentEditor()->setFontFamily(name);
+    });
+    onChosenOrTyped(m_sizes, [this](const QString& size) {
+        if (const std::optional<double> points = typedFontSize(size))
+            currentEditor()->setFontPointSize(*points);
     });
     // The font lists sit on a row of their own so that the whole toolbar fits a 1024-pixel screen.
     auto* fonts = new QHBoxLayout;
@@ -206,12 +223,28 @@ void UiOutputPanel::saveDocument() {
     if (QFileInfo::exists(path) && m_prompter.askYesNo(title, replaceQuestion(path), Prompter::Icon::Warning,
                                                        Prompter::Answer::No) != Prompter::Answer::Yes)
         return;
-    saveDocumentFile(path, *currentEditor()->document());
+    saveDocumentFile(path, *currentEditor()->document(), currentProperties());
 }
 
 void UiOutputPanel::printDocument() {
     const QTextEdit* e = currentEditor();
-    printWithDialog(m_prompter, *e->document(), e->textCursor());
+    printWithDialog(m_prompter, *e->document(), e->textCursor(), currentProperties());
+}
+
+void UiOutputPanel::setDocumentSource(const SettingsStore* settings, std::function<QString()> estimateName) {
+    m_settings = settings;
+    m_estimateName = std::move(estimateName);
+}
+
+DocumentProperties UiOutputPanel::currentProperties() const {
+    const QString document = m_tabs->tabText(m_tabs->currentIndex());
+    const QString estimate = m_estimateName ? m_estimateName() : QString();
+    if (!m_settings) {
+        DocumentProperties properties;
+        properties.title = document;
+        return properties;
+    }
+    return DocumentProperties::read(*m_settings, document, estimate);
 }
 
 void UiOutputPanel::findText() {
@@ -241,7 +274,7 @@ void UiOutputPanel::printForms() {
     frmPrintForms dialog(m_prompter, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PrintBlankForm(m_prompter, m_templatesDir, blankFormNumbered(dialog.formNumber()).kind);
+    PrintBlankForm(m_prompter, m_templatesDir, blankFormNumbered(dialog.formNumber()).kind, m_settings);
 }
 
 void UiOutputPanel::fillFonts() {

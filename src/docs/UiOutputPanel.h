@@ -1,9 +1,11 @@
 #pragma once
 
 #include "docs/EditorFind.h"
+#include "docs/PaperSetup.h"
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -36,6 +38,9 @@ public:
     void enableCreateCommands(const QList<int>& indexes);
     // "Print Forms": the blank-form dialog, then the chosen form printed.
     void printForms();
+    // Where printed and saved documents take their paper and author (`settings`), and the name of the
+    // estimate their titles name (`estimateName`, asked at each print or save).
+    void setDocumentSource(const SettingsStore* settings, std::function<QString()> estimateName);
 
 signals:
     // A create command cmdPrint(index) was pressed.
@@ -54,11 +59,15 @@ private:
     void fillSizes();
     // Shows Bold, Italic and Underline pressed when the current editor's selection has them.
     void showFormatState();
+    // The paper, title and author of the current tab's document.
+    DocumentProperties currentProperties() const;
 
     Prompter& m_prompter;
     QString m_estimatesDir;
     QString m_templatesDir;
     FindRequest m_find;
+    const SettingsStore* m_settings = nullptr;
+    std::function<QString()> m_estimateName;
     QTabWidget* m_tabs;
     std::array<QTextEdit*, 4> m_editors{};
     std::array<QPushButton*, 5> m_create{};

@@ -4,9 +4,12 @@
 #include "docs/BlankForms.h"
 #include "docs/DocumentFiles.h"
 #include "docs/PagePrinter.h"
+#include "docs/PdfAuthor.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -17,8 +20,38 @@ namespace {
 const QString kPrintTitle = QStringLiteral("Print");
 } // namespace
 
-bool printWithDialog(Prompter& prompter, const QTextDocument& document, const QTextCursor& cursor) {
+namespace {
+// A PDF the print dialog wrote gets the author the printer cannot set itself.
+void addAuthorToPdf(const QPrinter& printer, const QString& author) {
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+        return;
+    QFile pdf(printer.outputFileName());
+    if (!pdf.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray pages = pdf.readAll();
+    pdf.close();
+    QSaveFile updated(printer.outputFileName());
+    if (updated.open(QIODevice::WriteOnly) && updated.write(withPdfAuthor(pages, author)) >= 0)
+        updated.commit();
+}
+
+int printDocument(const QTextDocument& document, const QTextCursor& cursor, bool selectionOnly,
+                  QPrinter& printer) {
+    if (!selectionOnly || !cursor.hasSelection())
+        return printPages(document, printer);
+    QTextDocument selection;
+    selection.setDefaultFont(document.defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    return printPages(selection, printer);
+}
+} // namespace
+
+bool printWithDialog(Prompter& prompter, const QTextDocument& document, const QTextCursor& cursor,
+                     const DocumentProperties& properties) {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(properties.paper);
+    printer.setDocName(properties.title);
+    printer.setCreator(QStringLiteral("Quorvex"));
     PrintRequest request;
     request.printer = &printer;
     request.selectionOffered = cursor.hasSelection();
@@ -28,16 +61,14 @@ bool printWithDialog(Prompter& prompter, const QTextDocument& document, const QT
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(request.pdfFile);
     }
-    if (request.selectionOnly && cursor.hasSelection()) {
-        QTextDocument selection;
-        selection.setDefaultFont(document.defaultFont());
-        QTextCursor(&selection).insertFragment(cursor.selection());
-        return printPages(selection, printer) > 0;
-    }
-    return printPages(document, printer) > 0;
+    if (printDocument(document, cursor, request.selectionOnly, printer) == 0)
+        return false;
+    addAuthorToPdf(printer, properties.author);
+    return true;
 }
 
-bool PrintBlankForm(Prompter& prompter, const QString& templatesDir, const QString& kind) {
+bool PrintBlankForm(Prompter& prompter, const QString& templatesDir, const QString& kind,
+                    const SettingsStore* settings) {
     const BlankForm form = blankFormOfKind(kind);
     if (form.kind.isEmpty())
         return false;
@@ -47,7 +78,9 @@ bool PrintBlankForm(Prompter& prompter, const QString& templatesDir, const QStri
         prompter.inform(kAppTitle, *error, Prompter::Icon::Critical);
         return false;
     }
-    return printWithDialog(prompter, rtfPrintOut, QTextCursor(&rtfPrintOut));
+    return printWithDialog(prompter, rtfPrintOut, QTextCursor(&rtfPrintOut),
+                           settings ? DocumentProperties::read(*settings, form.caption, QString())
+                                    : DocumentProperties{});
 }
 
 } // namespace qx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "docs/PaperSetup.h"
+
 #include <QString>
 
 class QTextCursor;
@@ -13,10 +15,14 @@ struct TwipMargins;
 // Shows the print dialog ("Selection" offered and chosen at first when `cursor` has a selection) and
 // prints the selection or the whole document page by page. False when the user cancelled or nothing
 // could be printed; the document itself is never changed.
-bool printWithDialog(Prompter& prompter, const QTextDocument& document, const QTextCursor& cursor);
+// The printer starts on the properties' paper; a PDF printed to gets their title and author.
+bool printWithDialog(Prompter& prompter, const QTextDocument& document, const QTextCursor& cursor,
+                     const DocumentProperties& properties = {});
 
 // Prints one of the blank paper forms from its template in `templatesDir` (a missing template prints
-// an empty page); `kind` is "lead", "roof", "detail" or "main".
-bool PrintBlankForm(Prompter& prompter, const QString& templatesDir, const QString& kind);
+// an empty page); `kind` is "lead", "roof", "detail" or "main". The paper and the author come from
+// `settings` when given.
+bool PrintBlankForm(Prompter& prompter, const QString& templatesDir, const QString& kind,
+                    const SettingsStore* settings = nullptr);
 
 } // namespace qx

@@ -1,11 +1,13 @@
 #include "setup/frmSetup.h"
 
 #include "data/Prompter.h"
+#include "docs/PaperSetup.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -109,6 +111,12 @@ QWidget* frmSetup::buildValuesTab() {
     startup->addWidget(plainLabel(QStringLiteral("On Startup:"), tab));
     startup->addWidget(m_greet);
     startup->addStretch();
+    // The paper of every printed document and PDF.
+    m_paper = new QComboBox(tab);
+    m_paper->setObjectName(QStringLiteral("cmbPaperSize"));
+    m_paper->addItems(PaperSetup::names());
+    startup->addWidget(plainLabel(QStringLiteral("Paper size:"), tab));
+    startup->addWidget(m_paper);
 
     // One frame per administrative amount: its kind and its number, checked as it is left.
     const QString frames[4] = {QStringLiteral("Overhead"), QStringLiteral("Profit"),
@@ -216,6 +224,7 @@ void frmSetup::load() {
     for (size_t i = 0; i < m_company.size(); ++i)
         m_company[i]->setText(values.company[i]);
     m_greet->setChecked(values.showGreet);
+    m_paper->setCurrentIndex(int(PaperSetup::load(m_store)));
     for (size_t i = 0; i < 4; ++i) {
         (values.admin[i].percent ? m_percent[i] : m_fixed[i])->setChecked(true);
         m_admin[i]->setText(values.admin[i].amount);
@@ -274,6 +283,7 @@ void frmSetup::saveValues() {
                       refusal->field == BackupSettings::Field::Folder ? m_backupFolder : m_backupKeep);
     CompanySetup::saveValues(m_store, values);
     BackupSettings::from(backup).save(m_store);
+    PaperSetup::save(m_store, Paper(m_paper->currentIndex()));
     accept();
 }
 

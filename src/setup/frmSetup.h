@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -45,6 +46,7 @@ private:
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;
     QCheckBox* m_greet = nullptr;
+    QComboBox* m_paper = nullptr;
     std::array<QRadioButton*, 4> m_percent{};
     std::array<QRadioButton*, 4> m_fixed{};
     std::array<QLineEdit*, 4> m_admin{};

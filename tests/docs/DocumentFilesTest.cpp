@@ -1,4 +1,5 @@
 #include "docs/DocumentFiles.h"
+#include "PdfText.h"
 #include "TestFolders.h"
 #include "docs/BlankForms.h"
 #include "docs/EditorFind.h"
@@ -6,7 +7,6 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -80,10 +80,9 @@ TEST(DocumentFiles, PdfHoldsTheText) {
     const QString path = dir.filePath(QStringLiteral("Proposal.PDF"));
     ASSERT_TRUE(qx::saveDocumentFile(path, doc));
     EXPECT_TRUE(fileBytes(path).startsWith("%PDF"));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000)) << "pdftotext is installed by scripts/setup.sh";
-    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    const std::optional<QString> text = qxpdf::text(path, {QStringLiteral("-layout")});
+    ASSERT_TRUE(text) << "pdftotext is installed by scripts/setup.sh";
+    const QString& out = *text;
     EXPECT_TRUE(out.contains(QStringLiteral("Dana O'Neil"))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("Line 119")));
     // 120 lines do not fit one page inside one-inch margins: the pages follow one another.

@@ -1,13 +1,15 @@
 #include "FormDriver.h"
+#include "PdfText.h"
 #include "TestFolders.h"
 #include "docs/UiOutputPanel.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTabWidget>
+#include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 #include <memory>
@@ -17,10 +19,7 @@ namespace {
 using qxtest::get;
 
 QString pdfText(const QString& path) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    text.waitForFinished(30000);
-    return QString::fromUtf8(text.readAllStandardOutput());
+    return qxpdf::text(path, {QStringLiteral("-layout")}).value_or(QString());
 }
 
 class OutputToolbar : public qxtest::ProgramFolderTest {
@@ -167,3 +166,38 @@ TEST_F(OutputToolbar, PrintFormsAsksForAFormAndPrintsItsPages) {
 }
 
 } // namespace
+
+// A size or a font name typed into its list and confirmed with Enter applies to the selection, whether
+// the list holds it or not and even when the list already shows it.
+TEST_F(OutputToolbar, TypedSizeAndFontApplyOnEnter) {
+    auto* sizes = get<QComboBox>(panel.get(), "cboSize");
+    auto* fonts = get<QComboBox>(panel.get(), "cboFonts");
+    ASSERT_TRUE(fonts->isEditable());
+    panel->fillFonts();
+    const struct {
+        const char* typed;
+        double expected;
+    } sizeCases[] = {{"13", 13}, {"1", 1},  {"1638", 1638}, {"10.5", 10.5},
+                     {"72", 72}, {"0", 72}, {"1639", 72},   {"big", 72}};
+    for (const auto& c : sizeCases) {
+        select(13, 24);
+        sizes->lineEdit()->clear();
+        QTest::keyClicks(sizes->lineEdit(), QLatin1String(c.typed));
+        QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(editor->currentCharFormat().fontPointSize(), c.expected) << c.typed;
+    }
+    // The list shows 72 already; a selection of mixed sizes takes it all the same.
+    sizes->setEditText(QStringLiteral("72"));
+    select(10, 24);
+    QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
+    select(10, 24);
+    EXPECT_EQ(editor->currentCharFormat().fontPointSize(), 72);
+
+    for (const QString& family : {QStringLiteral("DejaVu Serif"), QStringLiteral("Courier New")}) {
+        select(13, 24);
+        fonts->lineEdit()->clear();
+        QTest::keyClicks(fonts->lineEdit(), family);
+        QTest::keyClick(fonts->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(editor->currentCharFormat().font().family(), family);
+    }
+}

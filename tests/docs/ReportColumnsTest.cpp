@@ -24,7 +24,9 @@ TEST_P(Padder, FillsCutsOrWidens) {
 
 const PadCase kPadCases[] = {
     {"Shingles", 1, false, "Shingles                     "},
-    {"Ice and Water Shield Self-Adhered Membrane", 1, false, "Ice and Water Shield Self-Adh"},
+    {"Ice and Water Shield Self-Adhered Membrane", 1, false, "Ice and Water Shield Self-Ad "},
+    {"Seal-A-Ridge Hip and Ridge Cap", 1, false, "Seal-A-Ridge Hip and Ridge C "},
+    {"Drip Edge Aluminum 10 ft Whit", 1, false, "Drip Edge Aluminum 10 ft Whi "},
     {"Material", 2, false, "Material     "},
     {"12", 3, true, "12   "},
     {"123456", 3, true, "123456 "},
@@ -33,7 +35,7 @@ const PadCase kPadCases[] = {
     {"$12,500.00", 5, true, "$12,500.00 "},
     {"$1,232.00", 6, true, " $1,232.00"},
     {"$123,456.78", 6, true, " $123,456.78"},
-    {"Valley Metal", 27, false, "Valley Met"},
+    {"Valley Metal", 27, false, " Valley Me"},
     {"7", 20, true, "7"},
     {"12", 20, true, " 12"},
     {"12", 21, true, "   12"},
@@ -62,6 +64,7 @@ TEST(ReportColumns, JoinedCellsCutOnlyTheirLabel) {
     const QString line = col::joined(label, QStringLiteral(" "), QStringLiteral("$1,005.00"), 7);
     EXPECT_EQ(line.size(), 75);
     EXPECT_TRUE(line.endsWith(QStringLiteral("SSS $1,005.00")));
+    EXPECT_TRUE(line.startsWith(QStringLiteral(" Total for SSS")));
     // Even an amount wider than the whole column is kept whole.
     EXPECT_EQ(
         col::joined(QStringLiteral("12.5%"), QStringLiteral(" - "), QStringLiteral("$9,999,999,999.99"), 10),

@@ -3,9 +3,11 @@
 #include "app/StartUp.h"
 #include "data/InputRules.h"
 #include "data/ScriptedPrompter.h"
+#include "docs/PaperSetup.h"
 #include "setup/frmSetup.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -114,12 +116,17 @@ TEST_F(SetupFormTest, SaveChangesStoresTheValuesTabAndCloses) {
     get<QRadioButton>(form.get(), "optFixed_1")->click();
     box("txtAdmin_1")->setText("250");
     get<QCheckBox>(form.get(), "chkShowGreet")->setChecked(false);
+    // The paper shown is the locale's (en_US: Letter) until another is chosen and saved.
+    auto* paper = get<QComboBox>(form.get(), "cmbPaperSize");
+    EXPECT_EQ(paper->currentText(), "Letter");
+    choose(paper, "Legal");
     press(form.get(), "cmdSaveValues");
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(store.read(kAppName, "Op", "Profit"), "Fixed-250");
     EXPECT_EQ(store.readAt(kAppName, "Op", 2), "Fixed-250");
     EXPECT_EQ(store.read(kAppName, "Op", "Greet"), "0");
+    EXPECT_EQ(PaperSetup::load(store), Paper::Legal);
 }
 
 TEST_F(SetupFormTest, SaveChangesRefusesAnAmountThatCouldNotBeReadBack) {

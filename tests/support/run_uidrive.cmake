@@ -30,11 +30,12 @@ endforeach()
 execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIPT}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 # A line "# pdftotext: PATH" adds the text of the PDF file PATH (in the program folder) that the script
-# wrote, on one line ("pdftotext PATH: words ..."): the words as printed, without the page's line breaks.
+# wrote, on one line ("pdftotext PATH: words ..."): the words as printed, without the page's line breaks,
+# ligatures as plain letters (qxpdftext), so that the text is the same whatever fonts the machine has.
 file(STRINGS "${SCRIPT}" pdf_lines REGEX "^# pdftotext: ")
 foreach(pdf_line IN LISTS pdf_lines)
     string(REGEX REPLACE "^# pdftotext: " "" pdf "${pdf_line}")
-    execute_process(COMMAND pdftotext "${work}/program/${pdf}" -
+    execute_process(COMMAND "${PDFTEXT}" "${work}/program/${pdf}"
                     OUTPUT_VARIABLE pdf_text ERROR_VARIABLE pdf_err RESULT_VARIABLE pdf_rc)
     if(NOT pdf_rc EQUAL 0)
         string(APPEND out "pdftotext ${pdf}: failed (${pdf_rc}) ${pdf_err}\n")
@@ -45,6 +46,27 @@ foreach(pdf_line IN LISTS pdf_lines)
     string(REGEX REPLACE "[ \t\r\n${form_feed}]+" " " pdf_text "${pdf_text}")
     string(STRIP "${pdf_text}" pdf_text)
     string(APPEND out "pdftotext ${pdf}: ${pdf_text}\n")
+endforeach()
+# A line "# pdfinfo: PATH" adds the title, author and paper size of that PDF file, as pdfinfo reads them
+# ("pdfinfo PATH: Title: ... | Author: ... | Page size: 612 x 792 pts (letter)").
+file(STRINGS "${SCRIPT}" info_lines REGEX "^# pdfinfo: ")
+foreach(info_line IN LISTS info_lines)
+    string(REGEX REPLACE "^# pdfinfo: " "" pdf "${info_line}")
+    execute_process(COMMAND pdfinfo -enc UTF-8 "${work}/program/${pdf}"
+                    OUTPUT_VARIABLE info ERROR_VARIABLE info_err RESULT_VARIABLE info_rc)
+    if(NOT info_rc EQUAL 0)
+        string(APPEND out "pdfinfo ${pdf}: failed (${info_rc}) ${info_err}\n")
+        set(rc 1)
+        continue()
+    endif()
+    set(fields "")
+    foreach(key IN ITEMS "Title" "Author" "Page size")
+        string(REGEX MATCH "${key}: *[^\n]*" field "${info}")
+        string(REGEX REPLACE ":  +" ": " field "${field}")
+        list(APPEND fields "${field}")
+    endforeach()
+    list(JOIN fields " | " fields)
+    string(APPEND out "pdfinfo ${pdf}: ${fields}\n")
 endforeach()
 # The program folder differs from run to run; expected files name it PROGRAM (and the stand-in KONTAVI).
 string(REPLACE "${work}/program" "PROGRAM" out "${out}")
