@@ -1,6 +1,7 @@
 // Adding one line to an estimate that holds 100, 1,000 and 5,000 lines: the whole AddLineItem path (the
 // insert, the grid rebuilt from the sections and lines, the totals figured again) against a bare SQLite
 // baseline that inserts the same grid rows with one prepared statement in one transaction.
+#include "Contest.h"
 #include "data/AppContext.h"
 #include "data/ScriptedPrompter.h"
 #include "data/WorkState.h"
@@ -8,7 +9,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <sqlcipher/sqlite3.h>
 
@@ -64,40 +64,41 @@ struct Estimate {
     }
 };
 
-void BM_AddLineItem(benchmark::State& state) {
-    Estimate estimate(int(state.range(0)));
-    estimate.setPending();
-    qx::SqlFile& temp = estimate.ctx->data.file(estimate.ctx->conns.sTempConn);
-    for (auto _ : state) {
-        if (!estimate.lines->AddLineItem(qx::LineItems::Change::Add))
-            state.SkipWithError("AddLineItem failed");
-        state.PauseTiming();
-        temp.exec("delete from tplineitems where autoid=(select max(autoid) from tplineitems)");
-        state.ResumeTiming();
+// The program's AddLineItem on an estimate of `count` lines (the added line removed again before each
+// run) against the baseline's grid rows for `count` + 1 lines.
+class AddLineSides : public qxbench::Sides {
+public:
+    explicit AddLineSides(int count)
+        : m_ours(count)
+        , m_theirs(0)
+        , m_rows(count + 1 + 4 * kSections) {
+        m_ours.setPending();
+        const QByteArray path = m_theirs.ctx->conns.sTempConn.path.toUtf8();
+        m_theirs.ctx->pool.closeAll();
+        sqlite3_open(path.constData(), &m_db);
+        sqlite3_exec(m_db, "PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY;", nullptr, nullptr, nullptr);
     }
-}
+    ~AddLineSides() override { sqlite3_close(m_db); }
 
-void BM_AddLineBaseline(benchmark::State& state) {
-    const int count = int(state.range(0)) + 1;
-    Estimate estimate(0);
-    const QByteArray path = estimate.ctx->conns.sTempConn.path.toUtf8();
-    estimate.ctx->pool.closeAll();
-    sqlite3* db = nullptr;
-    sqlite3_open(path.constData(), &db);
-    sqlite3_exec(db, "PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY;", nullptr, nullptr, nullptr);
-    const int rows = count + 4 * kSections;
-    for (auto _ : state) {
-        state.PauseTiming();
-        sqlite3_exec(db, "delete from estigrid", nullptr, nullptr, nullptr);
-        state.ResumeTiming();
+    void beforeProgram() override {
+        m_ours.ctx->data.file(m_ours.ctx->conns.sTempConn)
+            .exec("delete from tplineitems where autoid>(select max(autoid)-? from tplineitems)", {m_added});
+        m_added = 0;
+    }
+    bool program(qxbench::Stopwatch&) override {
+        m_added = 1;
+        return m_ours.lines->AddLineItem(qx::LineItems::Change::Add);
+    }
+    void beforeBaseline() override { sqlite3_exec(m_db, "delete from estigrid", nullptr, nullptr, nullptr); }
+    bool baseline(qxbench::Stopwatch&) override {
         sqlite3_stmt* stmt = nullptr;
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr);
         sqlite3_prepare_v2(
-            db,
+            m_db,
             "insert into estigrid(tplineitemid,estid,lineitemid,itemid,secorder,name,itemtable,qty,"
             "unit,cost,linetotal,subtotal)values(?,?,?,?,?,?,?,?,?,?,?,?)",
             -1, &stmt, nullptr);
-        for (int i = 0; i < rows; ++i) {
+        for (int i = 0; i < m_rows; ++i) {
             sqlite3_bind_int(stmt, 1, i + 1);
             sqlite3_bind_int(stmt, 2, 1);
             sqlite3_bind_int(stmt, 3, 0);
@@ -114,12 +115,20 @@ void BM_AddLineBaseline(benchmark::State& state) {
             sqlite3_reset(stmt);
         }
         sqlite3_finalize(stmt);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+        return true;
     }
-    sqlite3_close(db);
-}
 
-BENCHMARK(BM_AddLineItem)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AddLineBaseline)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+private:
+    Estimate m_ours;
+    Estimate m_theirs;
+    const int m_rows;
+    int m_added = 0;
+    sqlite3* m_db = nullptr;
+};
+
+const bool kAddLineContest =
+    qxbench::contest("BM_AddLineItem", "BM_AddLineBaseline", {100, 1000, 5000}, 21,
+                     [](int count) { return std::make_unique<AddLineSides>(count); });
 
 } // namespace

@@ -1,6 +1,6 @@
 // The estimate detail report of an estimate with 100, 1,000 and 5,000 lines, against a bare SQLite
 // baseline that formats the same rows into the same text from one query.
-#include "Figures.h"
+#include "Contest.h"
 #include "data/AppContext.h"
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <sqlcipher/sqlite3.h>
 
 namespace {
@@ -154,38 +155,25 @@ struct Estimate {
     }
 };
 
-std::map<int, std::unique_ptr<Estimate>>& estimates() {
-    static std::map<int, std::unique_ptr<Estimate>> all;
-    return all;
-}
-
-Estimate& estimateOf(int lines) {
-    static const bool freedAtEnd = (qxbench::atEnd([] { estimates().clear(); }), true);
-    (void)freedAtEnd;
-    auto& slot = estimates()[lines];
-    if (!slot) {
-        slot = std::make_unique<Estimate>(lines);
-        if (slot->program() != slot->baseline()) {
+// Both reports from one estimate; the baseline must write the program's report.
+class ReportSides : public qxbench::Sides {
+public:
+    explicit ReportSides(int lines)
+        : m_estimate(lines) {
+        if (m_estimate.program() != m_estimate.baseline()) {
             std::fprintf(stderr, "the baseline does not write the program's report\n");
             std::exit(1);
         }
     }
-    return *slot;
-}
+    bool program(qxbench::Stopwatch&) override { return !m_estimate.program().isEmpty(); }
+    bool baseline(qxbench::Stopwatch&) override { return !m_estimate.baseline().isEmpty(); }
 
-void BM_DetailReport(benchmark::State& state) {
-    Estimate& e = estimateOf(int(state.range(0)));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(e.program());
-}
+private:
+    Estimate m_estimate;
+};
 
-void BM_DetailReportBaseline(benchmark::State& state) {
-    Estimate& e = estimateOf(int(state.range(0)));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(e.baseline());
-}
-
-BENCHMARK(BM_DetailReport)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DetailReportBaseline)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+const bool kReportContest =
+    qxbench::contest("BM_DetailReport", "BM_DetailReportBaseline", {100, 1000, 5000}, 21,
+                     [](int lines) { return std::make_unique<ReportSides>(lines); });
 
 } // namespace

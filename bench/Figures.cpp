@@ -17,6 +17,10 @@ void RunTimes::take(const benchmark::BenchmarkReporter::Run& run) {
                          run.GetAdjustedRealTime());
 }
 
+void RunTimes::put(const std::string& name, double milliseconds) {
+    m_times.emplace_back(name, milliseconds);
+}
+
 double RunTimes::of(const std::string& name) const {
     for (auto it = m_times.rbegin(); it != m_times.rend(); ++it) {
         if (it->first == name)

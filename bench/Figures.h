@@ -7,10 +7,12 @@
 
 namespace qxbench {
 
-// The mean real time of one benchmark run, found by its full name ("BM_ProgramSave/5000").
+// The time of one measured path, found by its full name ("BM_ProgramSave/5000"): the mean real time of a
+// benchmark run, or the median of a contest's side (both in milliseconds).
 class RunTimes {
 public:
     void take(const benchmark::BenchmarkReporter::Run& run);
+    void put(const std::string& name, double milliseconds);
     // Zero when the run did not happen (filtered out, or skipped with an error).
     double of(const std::string& name) const;
 
@@ -34,7 +36,7 @@ struct Figure {
 class FigureReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
-    const RunTimes& times() const { return m_times; }
+    RunTimes& times() { return m_times; }
 
 private:
     RunTimes m_times;

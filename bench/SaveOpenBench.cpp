@@ -7,6 +7,7 @@
 //   open: the program's Open after the choice in the list (working database rebuilt, owner, roof, lines,
 //         sections, amounts, grid and totals); the baseline reads the stored rows and inserts them into
 //         the working tables.
+#include "Contest.h"
 #include "data/AppContext.h"
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
@@ -18,7 +19,6 @@
 #include "takeoff/RoofPanel.h"
 
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <sqlcipher/sqlite3.h>
 
 namespace {
@@ -182,57 +182,69 @@ void copyRows(sqlite3* from, const char* select, sqlite3* to, const char* insert
     e.lines->refresh();
 }
 
-void BM_ProgramSave(benchmark::State& s) {
-    Estimate e(int(s.range(0)));
-    for (auto _ : s) {
-        s.PauseTiming();
-        e.forgetSave();
-        s.ResumeTiming();
-        if (qx::SaveEstimate(*e.ctx, e.state, *e.lines).SaveEst({}, {}) != qx::SaveOutcome::Saved)
-            s.SkipWithError("save failed");
+// The program's save against the baseline's, each on an estimate of its own put back before every run
+// as before its first save.
+class SaveSides : public qxbench::Sides {
+public:
+    explicit SaveSides(int lines)
+        : m_ours(lines)
+        , m_theirs(lines) {
+        m_theirs.ctx->pool.closeAll();
+        m_raw = std::make_unique<RawFiles>(m_theirs);
     }
-}
-
-void BM_BaselineSave(benchmark::State& s) {
-    Estimate e(int(s.range(0)));
-    e.ctx->pool.closeAll();
-    RawFiles raw(e);
-    for (auto _ : s) {
-        s.PauseTiming();
-        sqlite3_exec(raw.est, "delete from Areas; delete from Lineal; delete from LineItems;", nullptr,
+    void beforeProgram() override { m_ours.forgetSave(); }
+    bool program(qxbench::Stopwatch&) override {
+        return qx::SaveEstimate(*m_ours.ctx, m_ours.state, *m_ours.lines).SaveEst({}, {}) ==
+               qx::SaveOutcome::Saved;
+    }
+    void beforeBaseline() override {
+        sqlite3_exec(m_raw->est, "delete from Areas; delete from Lineal; delete from LineItems;", nullptr,
                      nullptr, nullptr);
-        s.ResumeTiming();
-        baselineSave(raw);
     }
-}
-
-void BM_ProgramOpen(benchmark::State& s) {
-    Estimate e(int(s.range(0)));
-    qx::SaveEstimate(*e.ctx, e.state, *e.lines).SaveEst({}, {});
-    for (auto _ : s) {
-        openEstimate(e);
-        if (e.prompter.messageCount() != 0)
-            s.SkipWithError("open failed");
+    bool baseline(qxbench::Stopwatch&) override {
+        baselineSave(*m_raw);
+        return true;
     }
-}
 
-void BM_BaselineOpen(benchmark::State& s) {
-    Estimate e(int(s.range(0)));
-    qx::SaveEstimate(*e.ctx, e.state, *e.lines).SaveEst({}, {});
-    e.ctx->pool.closeAll();
-    RawFiles raw(e);
-    for (auto _ : s) {
-        s.PauseTiming();
-        sqlite3_exec(raw.temp, "delete from TempAreas; delete from TempLineal; delete from tplineitems;",
+private:
+    Estimate m_ours;
+    Estimate m_theirs;
+    std::unique_ptr<RawFiles> m_raw;
+};
+
+// The program's open against the baseline's, each on a saved estimate of its own.
+class OpenSides : public qxbench::Sides {
+public:
+    explicit OpenSides(int lines)
+        : m_ours(lines)
+        , m_theirs(lines) {
+        qx::SaveEstimate(*m_ours.ctx, m_ours.state, *m_ours.lines).SaveEst({}, {});
+        qx::SaveEstimate(*m_theirs.ctx, m_theirs.state, *m_theirs.lines).SaveEst({}, {});
+        m_theirs.ctx->pool.closeAll();
+        m_raw = std::make_unique<RawFiles>(m_theirs);
+    }
+    bool program(qxbench::Stopwatch&) override {
+        openEstimate(m_ours);
+        return m_ours.prompter.messageCount() == 0;
+    }
+    void beforeBaseline() override {
+        sqlite3_exec(m_raw->temp, "delete from TempAreas; delete from TempLineal; delete from tplineitems;",
                      nullptr, nullptr, nullptr);
-        s.ResumeTiming();
-        baselineOpen(raw);
     }
-}
+    bool baseline(qxbench::Stopwatch&) override {
+        baselineOpen(*m_raw);
+        return true;
+    }
 
-BENCHMARK(BM_ProgramSave)->Arg(100)->Arg(500)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BaselineSave)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ProgramOpen)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BaselineOpen)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+private:
+    Estimate m_ours;
+    Estimate m_theirs;
+    std::unique_ptr<RawFiles> m_raw;
+};
+
+const bool kSaveContest = qxbench::contest("BM_ProgramSave", "BM_BaselineSave", {100, 500, 1000, 5000}, 21,
+                                           [](int lines) { return std::make_unique<SaveSides>(lines); });
+const bool kOpenContest = qxbench::contest("BM_ProgramOpen", "BM_BaselineOpen", {100, 1000, 5000}, 21,
+                                           [](int lines) { return std::make_unique<OpenSides>(lines); });
 
 } // namespace

@@ -1,25 +1,32 @@
-// Every speed figure of Quorvex in one run of one program: each of the program's paths against its bare
-// baseline in the same process, then one line per figure:
+// Every speed figure of Quorvex in one run of one program, in a home folder of its own (nothing lands in
+// the home of whoever runs it). Each RATIO is a contest: the program's path and its bare baseline run in
+// turn in this process, and the figure is the ratio of their medians; GROWTH figures compare the
+// program's own times at two sizes. One line per figure at the end:
 //   RATIO save_5000, open_5000   saving and opening a 5,000-line estimate (baseline: bare SQLite, prepared
 //                                statements, one transaction, keyed files like the program's)
 //   RATIO add_line_5000          adding one line to 5,000 (baseline: the grid's rows in one transaction)
 //   RATIO detail_report_5000     the estimate detail report (baseline: the same text from one query)
-//   RATIO startup                the program reaching its idle main window, greeting off (baseline: a bare
-//                                Qt main window)
+//   RATIO startup                the program, started as a process, reporting its idle main window, greeting
+//                                off (baseline: a bare Qt main window reporting the same)
 //   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
-// Offscreen unless a platform is chosen: build/bench/quorvex_bench
+// Offscreen unless a platform is chosen: build/bench/quorvex_bench [words of contest names ...]
+#include "Contest.h"
 #include "Figures.h"
+#include "PrivateHome.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const qxtest::PrivateHome home;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     qxbench::FigureReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     qxbench::runEndSteps();
+    // Words left on the command line choose contests by name ("quorvex_bench Save Open").
+    qxbench::runContests(reporter.times(), std::vector<std::string>(argv + 1, argv + argc));
 
     using Kind = qxbench::Figure::Kind;
     const qxbench::Figure figures[] = {

@@ -114,14 +114,16 @@ bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
         site = kSaveEstSite;
         const QList<WorkingLine> lines = m_lines.workingLines();
         const qint32 keyBase = newLineKeyBase(file, lines.isEmpty() ? 0 : lines.last().autoId);
+        // The working copy learns the new lines' keys before the estimate file takes them, so that a
+        // stored line always has its key in the working copy, whatever fails afterwards. A key whose line
+        // the file does not hold (this save rolled back) is written anew under that key by the next save.
+        m_lines.rememberStoredKeys(keyBase);
         for (const WorkingLine& line : lines)
             SaveLineItem(file, line, newLineKey(keyBase, line));
         site = kSaveTotalsSite;
         SaveEstimateTotals(file, texts);
         site = kSaveEstSite;
         transaction.commit();
-        // Only a committed save teaches the working copy its keys: a rolled-back line was never stored.
-        m_lines.rememberStoredKeys(keyBase);
         return true;
     } catch (const Failure& failure) {
         m_ctx.data.ShowTrap(failure, site);

@@ -54,9 +54,9 @@ public:
     bool lineExists(qint32 id);
     // The working lines in ascending autoID order (the order the save writes them).
     QList<WorkingLine> workingLines();
-    // After a committed save: every line not stored before (LineItemID 0) was stored under `keyBase`
-    // plus its autoID (newLineKey); the working copy takes those keys, so the next save updates the
-    // lines instead of adding them again. Throws Failure.
+    // Before a save writes the estimate file: every line not stored before (LineItemID 0) takes the key
+    // it is stored under, `keyBase` plus its autoID (newLineKey), so the next save updates the lines
+    // instead of adding them again. Throws Failure.
     void rememberStoredKeys(qint32 keyBase);
 
     EstimateGrid& grid() { return m_grid; }

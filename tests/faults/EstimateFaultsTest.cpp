@@ -92,6 +92,45 @@ TEST_F(EstimateFaults, AnEstimateFileDeletedBehindTheProgramsBackIsReportedAndNo
     EXPECT_EQ(state.sOpenMode, WorkState::kOpen);
 }
 
+// A save that fails on either side, the working copy or the estimate file, is reported failed with
+// nothing stored, and the next save stores every line once.
+struct FailingSide {
+    const char* name;
+    bool inEstimateFile;
+    const char* trigger;
+};
+
+class SaveFailingOnOneSide : public EstimateFaults, public ::testing::WithParamInterface<FailingSide> {};
+
+TEST_P(SaveFailingOnOneSide, StoresNothingAndTheNextSaveStoresEveryLineOnce) {
+    add("Roof", 1, "Shingles", "Material", 10, 4599);
+    ASSERT_EQ(save("First"), SaveOutcome::Saved);
+    add("Roof", 2, "Ridge cap", "Material", 3, 2500);
+    add("Roof", 3, "Drip edge", "Material", 8, 700);
+    const QStringList lastSave = estimateFile();
+    SqlFile& side = ctx->data.file(GetParam().inEstimateFile ? est() : temp());
+    side.exec(GetParam().trigger);
+    EXPECT_EQ(save("Second"), SaveOutcome::Failed);
+    EXPECT_EQ(estimateFile(), lastSave);
+
+    side.exec("drop trigger fault");
+    EXPECT_EQ(save("Second"), SaveOutcome::Saved);
+    EXPECT_EQ(rows(est(), "select count(*), count(distinct name) from lineitems"), QStringList{"3 | 3"});
+    EXPECT_EQ(rows(temp(), "select count(distinct lineitemid) from tplineitems where lineitemid<>0"),
+              QStringList{"3"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SaveFailingOnOneSide,
+    ::testing::Values(FailingSide{"WorkingKeys", false,
+                                  "create temp trigger fault before update of lineitemid on tplineitems "
+                                  "begin select raise(abort,'disk I/O error'); end"},
+                      FailingSide{
+                          "EstimateLines", true,
+                          "create temp trigger fault before insert on LineItems "
+                          "when new.Name='Drip edge' begin select raise(abort,'disk I/O error'); end"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 using FullDiskAtStart = qxtest::ProgramFolderTest;
 
 TEST_F(FullDiskAtStart, AStartThatCannotWriteItsFileLeavesOnlyItsReservation) {
