@@ -171,13 +171,14 @@ TEST_F(BackupFormsTest, TheSetupScreenChecksTheBackupBoxesThroughTheInputRules) 
         SCOPED_TRACE(typed.folder);
         const QString folder = QString::fromUtf8(typed.folder);
         const std::optional<BackupSettings::Refusal> refusal =
-            BackupSettings::check({folder, false, typed.keep});
+            BackupSettings::check({folder, false, typed.keep}, ctx->folder);
         EXPECT_EQ(refusal ? refusal->message : QString(), typed.message ? QString(typed.message) : QString());
     }
-    EXPECT_EQ(BackupSettings::checkFolder(longPath), "This field cannot be any longer than 1000 characters.");
+    EXPECT_EQ(BackupSettings::checkFolder(longPath, ctx->folder),
+              "This field cannot be any longer than 1000 characters.");
 
     // Through the screen: a refused box keeps the screen open and stores nothing.
-    frmSetup setup(ctx->settings, prompter);
+    frmSetup setup(ctx->settings, prompter, nullptr, ctx->folder);
     showActive(&setup);
     EXPECT_EQ(get<QLineEdit>(&setup, "txtBackupFolder")->text(), backupDir.path());
     get<QLineEdit>(&setup, "txtBackupKeep")->setText("0");
