@@ -22,14 +22,18 @@ QJsonObject toJsonObject(const ManifestEntry& file) {
         object.insert(QStringLiteral("in"), file.heldIn);
     if (!file.stamp.isEmpty())
         object.insert(QStringLiteral("stamp"), file.stamp);
+    if (!file.source.isEmpty())
+        object.insert(QStringLiteral("source"), file.source);
     return object;
 }
 
 ManifestEntry entryOf(const QJsonObject& file) {
     return {file.value(QStringLiteral("name")).toString(),
             qint64(file.value(QStringLiteral("size")).toDouble(-1)),
-            file.value(QStringLiteral("sha256")).toString(), file.value(QStringLiteral("in")).toString(),
-            file.value(QStringLiteral("stamp")).toString()};
+            file.value(QStringLiteral("sha256")).toString(),
+            file.value(QStringLiteral("in")).toString(),
+            file.value(QStringLiteral("stamp")).toString(),
+            file.value(QStringLiteral("source")).toString()};
 }
 
 // Another archive's file name: one plain name beside this archive.

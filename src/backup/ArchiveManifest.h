@@ -32,6 +32,7 @@ struct ManifestEntry {
     QString sha256; // of the file's content, in hex; empty in archives written before it was kept
     QString heldIn; // the earlier backup (its file name) that holds the file; empty: this archive
     QString stamp;  // size and time of change of the file it was taken from, to see it unchanged
+    QString source; // the SHA-256 of the file it was taken from (a keyed copy's bytes differ each time)
 };
 
 // The small manifest every archive of the program carries (entry kManifestEntry): what kind of archive

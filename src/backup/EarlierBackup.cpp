@@ -46,9 +46,9 @@ const ManifestEntry* EarlierBackup::sameStamp(const QString& name, const QString
     return file != m_files.cend() && !stamp.isEmpty() && file->stamp == stamp ? &*file : nullptr;
 }
 
-const ManifestEntry* EarlierBackup::sameContent(const QString& name, const QString& sha256) const {
+const ManifestEntry* EarlierBackup::sameSource(const QString& name, const QString& source) const {
     const auto file = m_files.constFind(name);
-    return file != m_files.cend() && file->sha256 == sha256 ? &*file : nullptr;
+    return file != m_files.cend() && !file->source.isEmpty() && file->source == source ? &*file : nullptr;
 }
 
 } // namespace qx

@@ -19,8 +19,8 @@ public:
 
     // The file as this backup saw it, when `stamp` (not empty) is the one it saw.
     const ManifestEntry* sameStamp(const QString& name, const QString& stamp) const;
-    // The file as this backup saw it, when its content had the hash `sha256`.
-    const ManifestEntry* sameContent(const QString& name, const QString& sha256) const;
+    // The file as this backup saw it, when the file it was taken from had the hash `source`.
+    const ManifestEntry* sameSource(const QString& name, const QString& source) const;
     // How many files this backup restores.
     qsizetype fileCount() const { return m_count; }
 

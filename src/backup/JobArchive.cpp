@@ -97,7 +97,7 @@ void JobArchive::exportEstimate(AppContext& ctx, qint32 id, const QString& path)
                 entry = kFolderEntry + row.name + QStringLiteral(".mdb");
             }
             zip->addFile(entry, packed);
-            manifest.files.append({entry, QFileInfo(packed).size(), {}, {}, {}});
+            manifest.files.append({entry, QFileInfo(packed).size(), {}, {}, {}, {}});
         }
         zip->addBytes(ArchiveManifest::kManifestEntry, manifest.toJson());
         zip->finish();

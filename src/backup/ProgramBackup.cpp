@@ -145,11 +145,18 @@ QString ProgramBackup::writeArchive(const ProgramFolder& folder, const QString& 
                 }
                 const QString source = folder.root() + QLatin1Char('/') + relative;
                 const QString stamp = stampOf(source);
-                if (earlier) {
-                    if (const ManifestEntry* same = earlier->sameStamp(relative, stamp)) {
-                        manifest.files.append(*same);
-                        continue;
-                    }
+                // Unchanged by its stamp, read no further; else by the bytes of its file.
+                const ManifestEntry* same = earlier ? earlier->sameStamp(relative, stamp) : nullptr;
+                QString sourceHash;
+                if (!same) {
+                    sourceHash = sha256Of(source);
+                    same = earlier ? earlier->sameSource(relative, sourceHash) : nullptr;
+                }
+                if (same) {
+                    ManifestEntry entry = *same;
+                    entry.stamp = stamp;
+                    manifest.files.append(entry);
+                    continue;
                 }
                 QString packed = source;
                 if (isDatabaseName(relative)) {
@@ -161,15 +168,10 @@ QString ProgramBackup::writeArchive(const ProgramFolder& folder, const QString& 
                     }
                     packed = *copied;
                 }
-                ManifestEntry entry{relative, QFileInfo(packed).size(), sha256Of(packed), QString(), stamp};
-                const ManifestEntry* same = earlier ? earlier->sameContent(relative, entry.sha256) : nullptr;
-                if (same) {
-                    entry.heldIn = same->heldIn;
-                } else {
-                    zip->addFile(relative, packed);
-                    ++held;
-                }
-                manifest.files.append(entry);
+                zip->addFile(relative, packed);
+                ++held;
+                manifest.files.append(
+                    {relative, QFileInfo(packed).size(), sha256Of(packed), QString(), stamp, sourceHash});
                 if (packed != source)
                     QFile::remove(packed);
             }
