@@ -617,7 +617,7 @@ void frmQuovi::reportBug() {
 }
 
 void frmQuovi::showSetup() {
-    frmSetup(m_ctx.settings, m_ctx.prompter, this).exec();
+    frmSetup(m_ctx.settings, m_ctx.prompter, this, m_ctx.folder).exec();
 }
 
 void frmQuovi::showAbout() {

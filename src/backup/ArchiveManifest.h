@@ -29,11 +29,16 @@ enum class ArchiveKind { Backup, Job };
 struct ManifestEntry {
     QString name;
     qint64 size = 0;
+    QString sha256; // of the file's content, in hex; empty in archives written before it was kept
+    QString heldIn; // the earlier backup (its file name) that holds the file; empty: this archive
+    QString stamp;  // size and time of change of the file it was taken from, to see it unchanged
+    QString source; // the SHA-256 of the file it was taken from (a keyed copy's bytes differ each time)
 };
 
 // The small manifest every archive of the program carries (entry kManifestEntry): what kind of archive
-// it is, when it was written, every file it holds with its size, and, for one estimate, its register
-// row. An archive whose files do not match its manifest is damaged.
+// it is, when it was written, every file it holds with its size and content hash, and, for one estimate,
+// its register row. A backup may name a file that an earlier backup of the same folder holds unchanged
+// instead of holding it itself. An archive whose files do not match its manifest is damaged.
 struct ArchiveManifest {
     static inline const QString kManifestEntry = QStringLiteral("quorvex-manifest.json");
 
@@ -45,7 +50,8 @@ struct ArchiveManifest {
     QByteArray toJson() const;
 
     // Reads and checks the manifest of an opened archive: it must be of `kind`, and the archive must
-    // hold exactly the files it lists, with their sizes, under names that stay inside their folder.
+    // hold exactly the files it lists as its own, with their sizes, under names that stay inside their
+    // folder; a file held by another archive is named by a plain file name.
     // Throws ArchiveRefused with `notOurs` (no manifest, another kind) or `damaged` + the detail.
     static ArchiveManifest verified(ZipReader& zip, ArchiveKind kind, const QString& notOurs,
                                     const QString& damaged);

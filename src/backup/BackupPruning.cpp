@@ -1,9 +1,11 @@
 #include "backup/BackupPruning.h"
 
+#include "backup/EarlierBackup.h"
 #include "backup/ProgramBackup.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <algorithm>
 
 namespace qx {
@@ -45,8 +47,18 @@ QStringList pruneBackups(const QString& backupFolder, int keep) {
     if (keep < 1)
         return removed;
     const QStringList names = backupsIn(backupFolder);
-    for (int i = 0; i + keep < names.size(); ++i) {
-        if (QFile::remove(backupFolder + QLatin1Char('/') + names.at(i)))
+    if (names.size() <= keep)
+        return removed;
+    // A kept backup of the changes needs the earlier backups that hold its unchanged files.
+    QSet<QString> needed;
+    for (qsizetype i = names.size() - keep; i < names.size(); ++i) {
+        if (const auto manifest = EarlierBackup::manifestOf(backupFolder + QLatin1Char('/') + names.at(i))) {
+            for (const ManifestEntry& file : manifest->files)
+                needed.insert(file.heldIn);
+        }
+    }
+    for (qsizetype i = 0; i + keep < names.size(); ++i) {
+        if (!needed.contains(names.at(i)) && QFile::remove(backupFolder + QLatin1Char('/') + names.at(i)))
             removed << names.at(i);
     }
     return removed;

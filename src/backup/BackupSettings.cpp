@@ -1,5 +1,6 @@
 #include "backup/BackupSettings.h"
 
+#include "backup/BackupFolderRule.h"
 #include "data/InputRules.h"
 
 #include <QDir>
@@ -38,13 +39,14 @@ BackupSettings BackupSettings::load(const SettingsStore& store) {
     return settings;
 }
 
-std::optional<QString> BackupSettings::checkFolder(const QString& folder) {
+std::optional<QString> BackupSettings::checkFolder(const QString& folder,
+                                                   const ProgramFolder& programFolder) {
     if (auto message =
             checkRequired(folder, kMaxFolderLength, QStringLiteral("This field may not be blank.")))
         return message;
     if (QDir::isRelativePath(trimBlanks(folder)))
         return QStringLiteral("Please enter the whole path of the backup folder.");
-    return std::nullopt;
+    return backupFolderRefusal(programFolder, trimBlanks(folder));
 }
 
 std::optional<QString> BackupSettings::checkKeep(const QString& keep) {
@@ -56,8 +58,9 @@ std::optional<QString> BackupSettings::checkKeep(const QString& keep) {
     return std::nullopt;
 }
 
-std::optional<BackupSettings::Refusal> BackupSettings::check(const Typed& typed) {
-    if (auto message = checkFolder(typed.folder))
+std::optional<BackupSettings::Refusal> BackupSettings::check(const Typed& typed,
+                                                             const ProgramFolder& programFolder) {
+    if (auto message = checkFolder(typed.folder, programFolder))
         return Refusal{*message, Field::Folder};
     if (auto message = checkKeep(typed.keep))
         return Refusal{*message, Field::Keep};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ProgramFolder.h"
 #include "data/SettingsStore.h"
 
 #include <optional>
@@ -36,11 +37,12 @@ struct BackupSettings {
     };
     // The rules of the two boxes, checked when a box is left and again by "Save Changes": the message,
     // or nothing.
-    static std::optional<QString> checkFolder(const QString& folder);
+    static std::optional<QString> checkFolder(const QString& folder, const ProgramFolder& programFolder);
     static std::optional<QString> checkKeep(const QString& keep);
-    // The folder must not be blank and is an absolute path of at most kMaxFolderLength characters; the
-    // number kept is a whole number from 1 to kMaxKeep. The first refusal, or nothing.
-    static std::optional<Refusal> check(const Typed& typed);
+    // The folder must not be blank, is an absolute path of at most kMaxFolderLength characters and lies
+    // outside the program folder's data/ and estimates/; the number kept is a whole number from 1 to
+    // kMaxKeep. The first refusal, or nothing.
+    static std::optional<Refusal> check(const Typed& typed, const ProgramFolder& programFolder);
     // The typed values once check passed: the folder without blanks at either end, the number as a
     // whole number.
     static BackupSettings from(const Typed& typed);

@@ -25,6 +25,9 @@ inline QString restored(const QString& safety) {
 inline QString costItems(qint64 count) {
     return QStringLiteral("Cost items: %1").arg(count);
 }
+inline QString dataHeldIn(const QString& archive) {
+    return QStringLiteral("Register and cost data held in: %1").arg(archive);
+}
 inline QString written(const QString& date) {
     return QStringLiteral("Backup of %1").arg(date);
 }

@@ -97,7 +97,7 @@ void JobArchive::exportEstimate(AppContext& ctx, qint32 id, const QString& path)
                 entry = kFolderEntry + row.name + QStringLiteral(".mdb");
             }
             zip->addFile(entry, packed);
-            manifest.files.append({entry, QFileInfo(packed).size()});
+            manifest.files.append({entry, QFileInfo(packed).size(), {}, {}, {}, {}});
         }
         zip->addBytes(ArchiveManifest::kManifestEntry, manifest.toJson());
         zip->finish();
@@ -152,7 +152,7 @@ void JobArchive::checkRow() {
         refuseDamaged(QStringLiteral("Its status, date or length cannot be read."));
     bool hasFile = false;
     for (const ManifestEntry& file : m_manifest.files) {
-        if (!file.name.startsWith(kFolderEntry))
+        if (!file.name.startsWith(kFolderEntry) || !file.heldIn.isEmpty())
             refuseDamaged(QStringLiteral("It holds a file outside the estimate's folder: %1").arg(file.name));
         hasFile = hasFile || file.name == databaseEntry();
     }

@@ -1,7 +1,10 @@
 #include "backup/ProgramBackup.h"
 
 #include "backup/ArchiveManifest.h"
+#include "backup/BackupFolderRule.h"
 #include "backup/DatabaseCopy.h"
+#include "backup/EarlierBackup.h"
+#include "backup/FileHash.h"
 #include "backup/ZipArchive.h"
 
 #include <QDir>
@@ -48,6 +51,20 @@ std::optional<QString> copyThroughBackupApi(const QString& source, const QString
     return source;
 }
 
+// How long ago a file must have changed for its stamp to be trusted: a change within the same tick of
+// the file system's clock, after the stamp was read, would otherwise go unseen.
+constexpr qint64 kSettledMs = 2000;
+
+// The size and time of last change of a file, or empty for a file changed too recently to tell a later
+// change in the same tick (it is then compared by content next time).
+QString stampOf(const QString& path) {
+    const QFileInfo info(path);
+    const QDateTime changed = info.lastModified();
+    if (changed.msecsTo(QDateTime::currentDateTime()) < kSettledMs)
+        return {};
+    return QStringLiteral("%1:%2").arg(info.size()).arg(changed.toMSecsSinceEpoch());
+}
+
 QString uniqueArchivePath(const QString& backupFolder, const QDateTime& now) {
     const QString base = ProgramBackup::archiveName(now);
     QString path = backupFolder + QLatin1Char('/') + base;
@@ -85,6 +102,20 @@ QStringList ProgramBackup::filesToArchive(const ProgramFolder& folder) {
 
 QString ProgramBackup::write(const ProgramFolder& folder, const QString& backupFolder, const QDateTime& now,
                              const ProgressStep& progress) {
+    return writeArchive(folder, backupFolder, now, progress, nullptr);
+}
+
+QString ProgramBackup::writeChanges(const ProgramFolder& folder, const QString& backupFolder,
+                                    const QDateTime& now, const ProgressStep& progress) {
+    const std::optional<EarlierBackup> earlier = EarlierBackup::newestIn(backupFolder);
+    return writeArchive(folder, backupFolder, now, progress, earlier ? &*earlier : nullptr);
+}
+
+QString ProgramBackup::writeArchive(const ProgramFolder& folder, const QString& backupFolder,
+                                    const QDateTime& now, const ProgressStep& progress,
+                                    const EarlierBackup* earlier) {
+    if (const auto refusal = backupFolderRefusal(folder, backupFolder))
+        throw Failure(kErrPathNotFound, *refusal);
     if (!QDir().mkpath(backupFolder))
         throw Failure(kErrPathNotFound, QStringLiteral("Path not found: '%1'.").arg(backupFolder));
     const QString archive = uniqueArchivePath(backupFolder, now);
@@ -97,6 +128,7 @@ QString ProgramBackup::write(const ProgramFolder& folder, const QString& backupF
     ArchiveManifest manifest;
     manifest.kind = ArchiveKind::Backup;
     manifest.created = now;
+    int held = 0; // files this archive holds itself
     bool cancelled = false;
     {
         std::optional<ZipWriter> zip;
@@ -112,6 +144,20 @@ QString ProgramBackup::write(const ProgramFolder& folder, const QString& backupF
                     break;
                 }
                 const QString source = folder.root() + QLatin1Char('/') + relative;
+                const QString stamp = stampOf(source);
+                // Unchanged by its stamp, read no further; else by the bytes of its file.
+                const ManifestEntry* same = earlier ? earlier->sameStamp(relative, stamp) : nullptr;
+                QString sourceHash;
+                if (!same) {
+                    sourceHash = sha256Of(source);
+                    same = earlier ? earlier->sameSource(relative, sourceHash) : nullptr;
+                }
+                if (same) {
+                    ManifestEntry entry = *same;
+                    entry.stamp = stamp;
+                    manifest.files.append(entry);
+                    continue;
+                }
                 QString packed = source;
                 if (isDatabaseName(relative)) {
                     const auto copied =
@@ -123,7 +169,9 @@ QString ProgramBackup::write(const ProgramFolder& folder, const QString& backupF
                     packed = *copied;
                 }
                 zip->addFile(relative, packed);
-                manifest.files.append({relative, QFileInfo(packed).size()});
+                ++held;
+                manifest.files.append(
+                    {relative, QFileInfo(packed).size(), sha256Of(packed), QString(), stamp, sourceHash});
                 if (packed != source)
                     QFile::remove(packed);
             }
@@ -137,7 +185,9 @@ QString ProgramBackup::write(const ProgramFolder& folder, const QString& backupF
             throw;
         }
     }
-    if (cancelled) {
+    // Nothing changed since the earlier backup: it still restores today's data.
+    const bool unchanged = earlier && held == 0 && files.size() == earlier->fileCount();
+    if (cancelled || unchanged) {
         QFile::remove(partial);
         return {};
     }

@@ -25,29 +25,28 @@ UiBackupCommands::UiBackupCommands(AppContext& ctx, QWidget* window)
     , m_ctx(ctx)
     , m_window(window) {}
 
-QString UiBackupCommands::writeBackup(const QString& procedure) {
+QString UiBackupCommands::writeBackup(const QString& procedure, Writer writer) {
     const BackupSettings settings = BackupSettings::load(m_ctx.settings);
     QString archive;
     m_ctx.data.Trap(windowSite(procedure), [&] {
         UiProgress progress(m_window, BackupTexts::kBackingUp);
-        archive = ProgramBackup::write(m_ctx.folder, settings.folder, QDateTime::currentDateTime(),
-                                       progress.step());
+        archive = writer(m_ctx.folder, settings.folder, QDateTime::currentDateTime(), progress.step());
     });
-    // Older backups go only once a good new one exists.
+    // Older backups go only once a good new one exists, and never one that a kept backup needs.
     if (!archive.isEmpty())
         pruneBackups(settings.folder, settings.keep);
     return archive;
 }
 
 void UiBackupCommands::backUpNow() {
-    const QString archive = writeBackup(QStringLiteral("mnuBackup_Click"));
+    const QString archive = writeBackup(QStringLiteral("mnuBackup_Click"), &ProgramBackup::write);
     if (!archive.isEmpty())
         m_ctx.prompter.inform(kAppTitle, BackupTexts::backedUp(archive), Prompter::Icon::Information);
 }
 
 void UiBackupCommands::backUpOnClose() {
     if (BackupSettings::load(m_ctx.settings).onClose)
-        writeBackup(QStringLiteral("Form_Unload"));
+        writeBackup(QStringLiteral("Form_Unload"), &ProgramBackup::writeChanges);
 }
 
 void UiBackupCommands::restore() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/ProgramBackup.h"
 #include "data/AppContext.h"
 
 #include <QObject>
@@ -16,16 +17,19 @@ class UiBackupCommands : public QObject {
 public:
     UiBackupCommands(AppContext& ctx, QWidget* window);
 
-    // Writes a backup into the backup folder, then keeps the last N.
+    // Writes a whole backup into the backup folder (one file that restores alone), then keeps the last N.
     void backUpNow();
     // Chooses an archive, shows what it holds and, on "Restore", restores it. Only while idle.
     void restore();
-    // The backup of "Back up when the program closes", when it is chosen.
+    // The backup of "Back up when the program closes", when it is chosen: only what changed since the
+    // last backup, nothing when nothing did.
     void backUpOnClose();
 
 private:
-    // A new archive, or empty when cancelled or failed (reported as `procedure`).
-    QString writeBackup(const QString& procedure);
+    using Writer = QString (*)(const ProgramFolder&, const QString&, const QDateTime&, const ProgressStep&);
+    // A new archive, or empty when there was nothing to write, or it was cancelled or failed (reported
+    // as `procedure`).
+    QString writeBackup(const QString& procedure, Writer writer);
 
     AppContext& m_ctx;
     QWidget* m_window;

@@ -71,9 +71,13 @@ ZipReader::ZipReader(const QString& path)
     m_zip->setFileNameCodec("UTF-8");
     if (!QFileInfo(path).isFile() || !m_zip->open(QuaZip::mdUnzip))
         throw Failure(kErrFileAccess, QStringLiteral("'%1' is no complete zip archive.").arg(path));
-    m_entries = m_zip->getFileNameList();
+    const QList<QuaZipFileInfo64> infos = m_zip->getFileInfoList64();
     if (m_zip->getZipError() != UNZ_OK)
         throw Failure(kErrFileAccess, QStringLiteral("'%1' is no complete zip archive.").arg(path));
+    for (const QuaZipFileInfo64& info : infos) {
+        m_entries << info.name;
+        m_sizes.insert(info.name, qint64(info.uncompressedSize));
+    }
 }
 
 ZipReader::~ZipReader() = default;
@@ -83,10 +87,7 @@ void ZipReader::fail(const QString& entry, const QString& what) const {
 }
 
 qint64 ZipReader::sizeOf(const QString& entry) const {
-    if (!m_zip->setCurrentFile(entry, QuaZip::csSensitive))
-        return -1;
-    QuaZipFileInfo64 info;
-    return m_zip->getCurrentFileInfo(&info) ? qint64(info.uncompressedSize) : -1;
+    return m_sizes.value(entry, -1);
 }
 
 void ZipReader::openEntry(const QString& entry) {

@@ -2,6 +2,7 @@
 
 #include "data/Failure.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -44,7 +45,7 @@ public:
     ZipReader& operator=(const ZipReader&) = delete;
 
     const QStringList& entries() const { return m_entries; }
-    bool has(const QString& entry) const { return m_entries.contains(entry); }
+    bool has(const QString& entry) const { return m_sizes.contains(entry); }
     // The uncompressed size the archive records for an entry; -1 when there is no such entry.
     qint64 sizeOf(const QString& entry) const;
     // The whole entry. Throws Failure when it is missing, cannot be read or fails its checksum.
@@ -64,6 +65,7 @@ private:
     QString m_path;
     std::unique_ptr<QuaZip> m_zip;
     QStringList m_entries;
+    QHash<QString, qint64> m_sizes; // read once: looking an entry up in the archive walks its directory
 };
 
 } // namespace qx

@@ -25,16 +25,20 @@ frmRestore::frmRestore(const QString& archive, const BackupPreview& preview, QWi
     written->setObjectName(QStringLiteral("lblWritten"));
     QLabel* costItems = plainLabel(BackupTexts::costItems(preview.costItems), this);
     costItems->setObjectName(QStringLiteral("lblCostItems"));
+    QLabel* dataHeldIn = plainLabel(BackupTexts::dataHeldIn(preview.dataHeldIn), this);
+    dataHeldIn->setObjectName(QStringLiteral("lblDataHeldIn"));
 
     auto* list = new QTreeWidget(this);
     list->setObjectName(QStringLiteral("lstEstimates"));
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({QStringLiteral("Estimate"), QStringLiteral("Status"), QStringLiteral("Date")});
+    list->setHeaderLabels({QStringLiteral("Estimate"), QStringLiteral("Status"), QStringLiteral("Date"),
+                           QStringLiteral("Held in")});
     for (const ArchivedEstimate& estimate : preview.estimates) {
         auto* row = new QTreeWidgetItem(list);
         row->setText(0, estimate.name);
         row->setText(1, estimate.status);
         row->setText(2, shownDate(estimate.date));
+        row->setText(3, estimate.heldIn);
     }
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list->setMinimumSize(460, 240);
@@ -50,6 +54,7 @@ frmRestore::frmRestore(const QString& archive, const BackupPreview& preview, QWi
     layout->addWidget(written);
     layout->addWidget(list, 1);
     layout->addWidget(costItems);
+    layout->addWidget(dataHeldIn);
     layout->addLayout(buttonRow({}, {restore, cancel}));
 }
 

@@ -22,10 +22,12 @@
 
 namespace qx {
 
-frmSetup::frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent)
+frmSetup::frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent,
+                   const ProgramFolder& programFolder)
     : QDialog(parent)
     , m_store(store)
-    , m_prompter(prompter) {
+    , m_prompter(prompter)
+    , m_programFolder(programFolder) {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Setup Maintance"));
     m_tabs = new QTabWidget(this);
@@ -189,7 +191,10 @@ QWidget* frmSetup::buildBackupFrame(QWidget* tab) {
     m_backupOnClose->setObjectName(QStringLiteral("chkBackupOnClose"));
     m_backupKeep = focusBox(QStringLiteral("txtBackupKeep"), frame);
     m_backupKeep->setMaximumWidth(60);
-    UiFieldCheck::install(m_backupFolder, m_prompter, &BackupSettings::checkFolder, QString());
+    UiFieldCheck::install(
+        m_backupFolder, m_prompter,
+        [this](const QString& folder) { return BackupSettings::checkFolder(folder, m_programFolder); },
+        QString());
     UiFieldCheck::install(m_backupKeep, m_prompter, &BackupSettings::checkKeep,
                           QString::number(BackupSettings::kDefaultKeep));
 
@@ -278,7 +283,7 @@ void frmSetup::saveValues() {
     if (const auto refusal = CompanySetup::checkValues(values))
         return refuse(refusal->message,
                       refusal->box < 4 ? m_admin[size_t(refusal->box)] : m_labour[size_t(refusal->box - 4)]);
-    if (const auto refusal = BackupSettings::check(backup))
+    if (const auto refusal = BackupSettings::check(backup, m_programFolder))
         return refuse(refusal->message,
                       refusal->field == BackupSettings::Field::Folder ? m_backupFolder : m_backupKeep);
     CompanySetup::saveValues(m_store, values);

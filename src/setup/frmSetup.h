@@ -22,7 +22,9 @@ class Prompter;
 class frmSetup : public QDialog {
     Q_OBJECT
 public:
-    frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent = nullptr);
+    // `programFolder`: the folder whose data/ and estimates/ a backup folder must stay out of.
+    frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent = nullptr,
+             const ProgramFolder& programFolder = ProgramFolder(ProgramFolder::ofExecutable()));
 
     // Read-only and out of the Tab order, with Save and Cancel off (true); editable (false).
     void lockCoFields(bool lock);
@@ -39,6 +41,7 @@ private:
 
     SettingsStore& m_store;
     Prompter& m_prompter;
+    ProgramFolder m_programFolder;
     QTabWidget* m_tabs;
     std::array<QLineEdit*, SetupValues::kCompanyFields> m_company{};
     std::array<QCheckBox*, SetupValues::kIncludeFlags> m_include{};

@@ -90,6 +90,12 @@ TEST_F(BackupFormsTest, ClosingTheProgramBacksUpAndKeepsTheLastN) {
     EXPECT_EQ(backups().first(), "Quorvex-backup-2020-01-02-0900.zip");
     EXPECT_TRUE(prompter.log().isEmpty());
 
+    // Nothing changed since: closing again writes nothing.
+    const QStringList before = backups();
+    openWindow();
+    window->close();
+    EXPECT_EQ(backups(), before);
+
     // Switched off, closing writes nothing.
     settings.onClose = false;
     settings.save(ctx->settings);
@@ -125,7 +131,8 @@ TEST_F(BackupFormsTest, RestorePreviewsTheArchiveAndRestoresOnlyOnRestore) {
         onDialog(
             [&](QDialog& dialog) {
                 auto* list = get<QTreeWidget>(&dialog, "lstEstimates");
-                shown << list->topLevelItem(0)->text(0) + " | " + list->topLevelItem(0)->text(1)
+                shown << list->topLevelItem(0)->text(0) + " | " + list->topLevelItem(0)->text(1) + " | " +
+                             list->topLevelItem(0)->text(3)
                       << get<QLabel>(&dialog, "lblCostItems")->text();
                 press(&dialog, confirm ? "cmdRestore" : "cmdCancel");
             },
@@ -134,7 +141,7 @@ TEST_F(BackupFormsTest, RestorePreviewsTheArchiveAndRestoresOnlyOnRestore) {
                   confirm ? QStringList{"SmithGarage"} : (QStringList{"JonesTearOff", "SmithGarage"}));
     }
     EXPECT_EQ(shown.size(), 4);
-    EXPECT_EQ(shown.first(), "SmithGarage | Pending");
+    EXPECT_EQ(shown.first(), "SmithGarage | Pending | " + QFileInfo(archive).fileName());
     EXPECT_TRUE(shown.at(1).startsWith("Cost items: "));
     EXPECT_EQ(backups().size(), 2);
     EXPECT_TRUE(prompter.log().last().contains("The backup was restored."));
@@ -171,19 +178,26 @@ TEST_F(BackupFormsTest, TheSetupScreenChecksTheBackupBoxesThroughTheInputRules) 
         SCOPED_TRACE(typed.folder);
         const QString folder = QString::fromUtf8(typed.folder);
         const std::optional<BackupSettings::Refusal> refusal =
-            BackupSettings::check({folder, false, typed.keep});
+            BackupSettings::check({folder, false, typed.keep}, ctx->folder);
         EXPECT_EQ(refusal ? refusal->message : QString(), typed.message ? QString(typed.message) : QString());
     }
-    EXPECT_EQ(BackupSettings::checkFolder(longPath), "This field cannot be any longer than 1000 characters.");
+    EXPECT_EQ(BackupSettings::checkFolder(longPath, ctx->folder),
+              "This field cannot be any longer than 1000 characters.");
 
     // Through the screen: a refused box keeps the screen open and stores nothing.
-    frmSetup setup(ctx->settings, prompter);
+    frmSetup setup(ctx->settings, prompter, nullptr, ctx->folder);
     showActive(&setup);
     EXPECT_EQ(get<QLineEdit>(&setup, "txtBackupFolder")->text(), backupDir.path());
     get<QLineEdit>(&setup, "txtBackupKeep")->setText("0");
     press(&setup, "cmdSaveValues");
     EXPECT_TRUE(setup.isVisible());
     EXPECT_EQ(BackupSettings::load(ctx->settings), settings);
+    get<QLineEdit>(&setup, "txtBackupFolder")->setText(ctx->folder.estimatesDir() + "/backups");
+    get<QLineEdit>(&setup, "txtBackupKeep")->setText("4");
+    press(&setup, "cmdSaveValues");
+    EXPECT_TRUE(setup.isVisible());
+    EXPECT_TRUE(prompter.log().last().contains("The backup folder cannot be inside "))
+        << prompter.log().last().toStdString();
     get<QLineEdit>(&setup, "txtBackupFolder")->setText("  /srv/Quorvex backups  ");
     get<QLineEdit>(&setup, "txtBackupKeep")->setText("4");
     get<QCheckBox>(&setup, "chkBackupOnClose")->setChecked(false);
