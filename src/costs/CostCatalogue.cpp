@@ -80,8 +80,8 @@ ResultSet CostCatalogue::rowsOf(int tab, const QString& category) {
     return m_data.Read(m_cost, head + order, {costType(tab)});
 }
 
-ResultSet CostCatalogue::PopGrid(int tab) {
-    ResultSet rows;
+std::optional<ResultSet> CostCatalogue::PopGrid(int tab) {
+    std::optional<ResultSet> rows;
     trap(QStringLiteral("PopGrid"), [&] { rows = rowsOf(tab, kAll); });
     return rows;
 }

@@ -33,8 +33,8 @@ public:
     // The "Cost" column (right-aligned currency).
     static int costColumn(int tab);
 
-    // Every row of a tab. A failure is reported (procedure PopGrid of the form) and no rows returned.
-    ResultSet PopGrid(int tab);
+    // Every row of a tab. A failure is reported (procedure PopGrid of the form) and gives nothing.
+    std::optional<ResultSet> PopGrid(int tab);
     // The rows of a tab in one category ("All": every row). Reported as FilterGrid.
     ResultSet FilterGrid(int tab, const QString& category);
     // The category list of a tab: "All", then the tab's categories, each once (letter case aside).

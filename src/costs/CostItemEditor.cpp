@@ -144,12 +144,14 @@ std::optional<FieldProblem> CostItemEditor::check(const CostItemFields& fields) 
 std::optional<qint32> CostItemEditor::save(const CostEditing& editing, const CostItemFields& fields) {
     if (check(fields))
         return std::nullopt;
-    const Params values{fields.type,
-                        fields.category,
-                        optionalText(fields.manufacturer),
+    // The texts that make lists are stored without blanks at their ends, so that "Shingles " is no
+    // second category beside "Shingles".
+    const Params values{trimBlanks(fields.type),
+                        trimBlanks(fields.category),
+                        optionalText(trimBlanks(fields.manufacturer)),
                         optionalText(fields.sku),
                         fields.name,
-                        fields.unit,
+                        trimBlanks(fields.unit),
                         optionalText(fields.description),
                         qlonglong(readAmount(fields.amount).value.raw())};
     if (editing.editing()) {

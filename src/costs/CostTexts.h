@@ -41,6 +41,12 @@ inline const QString kHintBaseRate = QStringLiteral("Actual rate employee is pai
 inline const QString kHintPercentage = QStringLiteral("click to enter percentage:");
 inline const QString kNonEmployee = QStringLiteral("Enter Non-Employee Labor Item");
 
+// Labor rate editor: a base rate within the amount range whose total with its burdens is not.
+inline QString burdenedRateTooLarge(const QString& total, const QString& limit) {
+    return QStringLiteral("With its burdens this rate would come to %1, which passes the limit of %2.")
+        .arg(total, limit);
+}
+
 // Unit item builder: its header boxes word the length rule their own way.
 inline QString unitHeaderTooLong(int maxLength) {
     return QStringLiteral("This field cannot be longer than %1 characters.").arg(maxLength);

@@ -89,7 +89,7 @@ RateTotal ComputeTotal(const QString& base, const BurdenTexts& burdens) {
     // The burdened rate is a cost item's amount like any other: it must stay within the amount range.
     if (rate.total > kMaxAmount) {
         rate.problemBox = 0;
-        rate.problem = amountRangeMessage();
+        rate.problem = burdenedRateTooLarge(rate.total.toCurrency(), kMaxAmount.toCurrency());
     }
     return rate;
 }
@@ -112,7 +112,7 @@ std::optional<qint32> LaborRates::nameRate(const QString& title) {
         SqlFile& file = m_data.file(m_cost);
         Transaction transaction(file);
         file.exec(QStringLiteral("insert into costitem(costtype,cat,costname,unit) values(?,?,?,?)"),
-                  {kTypeLabor, kCatHourly, title, kUnitHour});
+                  {kTypeLabor, kCatHourly, trimBlanks(title), kUnitHour});
         const qint64 key = file.lastInsertId();
         file.exec(QStringLiteral("insert into laborcost(costid) values(?)"), {key});
         transaction.commit();

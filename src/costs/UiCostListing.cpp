@@ -28,10 +28,15 @@ UiCostListing::UiCostListing(CostCatalogue catalogue, int tabCount, const QStrin
     connect(m_categories, &QComboBox::activated, this, &UiCostListing::FilterGrid);
 }
 
-void UiCostListing::RefreshGrid() {
-    for (int tab = 0; tab < m_grids.size(); ++tab)
-        showRows(tab, m_catalogue.PopGrid(tab));
+bool UiCostListing::RefreshGrid() {
+    for (int tab = 0; tab < m_grids.size(); ++tab) {
+        const auto rows = m_catalogue.PopGrid(tab);
+        if (!rows)
+            return false;
+        showRows(tab, *rows);
+    }
     PopCat();
+    return true;
 }
 
 void UiCostListing::PopCat() {

@@ -26,8 +26,9 @@ public:
     QComboBox* categories() const { return m_categories; }
     CostCatalogue& catalogue() { return m_catalogue; }
 
-    // Every grid with every row, then the category list of the current tab.
-    void RefreshGrid();
+    // Every grid with every row, then the category list of the current tab. A cost database that
+    // cannot be read is reported once: the refill stops there and gives false.
+    bool RefreshGrid();
     void PopCat();
     void FilterGrid();
 

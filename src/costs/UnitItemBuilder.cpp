@@ -15,6 +15,11 @@ Money lineTotal(Money cost, double quantity) {
     return cost.timesRoundedToRaw(quantity);
 }
 
+// A line total a unit item may hold: no more than a line can (a larger product is clamped by Money).
+bool withinLine(Money total) {
+    return total <= kMaxTotal && total >= -kMaxTotal;
+}
+
 QStringList firstColumn(const ResultSet& rows) {
     QStringList list;
     for (const QVariantList& row : rows.rows) {
@@ -135,19 +140,26 @@ Money UnitItemBuilder::ComputeTotal() {
     return total;
 }
 
-bool UnitItemBuilder::addComponent(qint32 itemId, double quantity) {
-    return m_data.Trap(builderSite("cmSelectItem_Click"), [&] {
+std::optional<QString> UnitItemBuilder::addComponent(qint32 itemId, double quantity) {
+    std::optional<QString> refusal;
+    m_data.Trap(builderSite("cmSelectItem_Click"), [&] {
         const ResultSet rows = m_data.Read(
             m_cost, QStringLiteral("select costname,unit,amount from costitem where id=?"), {itemId});
         if (rows.isEmpty())
             return;
         const Money cost = Money::fromRaw(rows.at(0, 2).toLongLong());
+        const Money total = lineTotal(cost, quantity);
+        if (!withinLine(total)) {
+            refusal = lineTotalRangeMessage();
+            return;
+        }
         m_data.file(m_unit).exec(
             QStringLiteral("insert into tempunit(mainid,unitid,itemid,qty,unit,name,cost,linetotal) "
                            "values(0,0,?,?,?,?,?,?)"),
             {itemId, quantity, optionalText(rows.at(0, 1).toString()), optionalText(rows.at(0, 0).toString()),
-             qlonglong(cost.raw()), qlonglong(lineTotal(cost, quantity).raw())});
+             qlonglong(cost.raw()), qlonglong(total.raw())});
     });
+    return refusal;
 }
 
 std::optional<double> UnitItemBuilder::quantityOf(qint32 tempId) {
@@ -161,20 +173,26 @@ std::optional<double> UnitItemBuilder::quantityOf(qint32 tempId) {
     return quantity;
 }
 
-bool UnitItemBuilder::changeQuantity(qint32 tempId, double quantity) {
-    return m_data.Trap(builderSite("cmdEditItem_Click"), [&] {
+std::optional<QString> UnitItemBuilder::changeQuantity(qint32 tempId, double quantity) {
+    std::optional<QString> refusal;
+    m_data.Trap(builderSite("cmdEditItem_Click"), [&] {
         const ResultSet rows =
             m_data.Read(m_unit, QStringLiteral("select mainid,cost from tempunit where id=?"), {tempId});
         if (rows.isEmpty())
             return;
         const qint64 mainId = rows.at(0, 0).toLongLong();
-        const Money cost = Money::fromRaw(rows.at(0, 1).toLongLong());
+        const Money total = lineTotal(Money::fromRaw(rows.at(0, 1).toLongLong()), quantity);
+        if (!withinLine(total)) {
+            refusal = lineTotalRangeMessage();
+            return;
+        }
         if (mainId != 0)
             m_data.file(m_cost).exec(QStringLiteral("UPDATE unititems set itemqty=? where ID=?"),
                                      {quantity, mainId});
         m_data.file(m_unit).exec(QStringLiteral("UPDATE tempunit set qty=?, linetotal=? where id=?"),
-                                 {quantity, qlonglong(lineTotal(cost, quantity).raw()), tempId});
+                                 {quantity, qlonglong(total.raw()), tempId});
     });
+    return refusal;
 }
 
 bool UnitItemBuilder::removeComponent(qint32 tempId) {
@@ -228,7 +246,8 @@ std::optional<qint32> UnitItemBuilder::save(const CostEditing& editing, const Un
             m_data.Read(m_unit, QStringLiteral("select mainid,itemid,qty from tempunit order by id"));
         SqlFile& cost = m_data.file(m_cost);
         Transaction transaction(cost);
-        const Params values{header.name, optionalText(header.category), header.unit,
+        // Category and unit make lists: stored without blanks at their ends, as cost items store theirs.
+        const Params values{header.name, optionalText(trimBlanks(header.category)), trimBlanks(header.unit),
                             optionalText(header.description)};
         qint64 id = editing.currentId;
         if (editing.editing()) {

@@ -47,11 +47,14 @@ public:
     // The sum of the line totals (0 when the list is empty).
     Money ComputeTotal();
 
-    // Adds cost item `itemId` with `quantity` to the scratch list.
-    bool addComponent(qint32 itemId, double quantity);
+    // Adds cost item `itemId` with `quantity` to the scratch list. Returns the refusal when the quantity
+    // times the item's amount is more than a line can hold (lineTotalRangeMessage), and stores nothing
+    // then; a failure is reported and gives nothing.
+    std::optional<QString> addComponent(qint32 itemId, double quantity);
     // The quantity of scratch row `tempId`; a stored component's quantity is stored at once.
     std::optional<double> quantityOf(qint32 tempId);
-    bool changeQuantity(qint32 tempId, double quantity);
+    // Changes the quantity of scratch row `tempId`; refused as addComponent refuses.
+    std::optional<QString> changeQuantity(qint32 tempId, double quantity);
     // Removes scratch row `tempId`; a stored component leaves the cost database at once.
     bool removeComponent(qint32 tempId);
 

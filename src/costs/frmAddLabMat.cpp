@@ -179,7 +179,12 @@ void frmAddLabMat::selectItem() {
         return;
     }
     if (const qint32 id = m_listing->currentKey(); id != 0) {
-        m_builder.addComponent(id, *quantity);
+        if (const auto refusal = m_builder.addComponent(id, *quantity)) {
+            m_data.prompter().inform(kAppTitle, *refusal);
+            m_quantity->setFocus();
+            m_quantity->selectAll();
+            return;
+        }
         PopItemGrid();
     }
     m_selectFrame->hide();
@@ -194,7 +199,8 @@ void frmAddLabMat::editQuantity() {
     frmQty prompt(m_data.prompter(), *quantity, this);
     if (prompt.exec() != QDialog::Accepted)
         return;
-    m_builder.changeQuantity(id, prompt.quantity());
+    if (const auto refusal = m_builder.changeQuantity(id, prompt.quantity()))
+        m_data.prompter().inform(kAppTitle, *refusal);
     PopItemGrid();
     ComputeTotal();
 }

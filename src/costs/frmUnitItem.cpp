@@ -55,7 +55,11 @@ frmUnitItem::frmUnitItem(AppContext& ctx, QWidget* parent)
     layout->addLayout(buttons);
     resize(960, 600);
     move(0, 0);
-    RefreshGrid();
+    m_loaded = m_listing->RefreshGrid();
+}
+
+int frmUnitItem::exec() {
+    return m_loaded ? QDialog::exec() : QDialog::Rejected;
 }
 
 void frmUnitItem::RefreshGrid() {

@@ -21,6 +21,10 @@ public:
     // rate's "Enter Non-Employee Labor Item" goes on.
     void SwitchLaborForm();
 
+    // Shows the window until it is closed; a cost database that could not be read when the window was
+    // made (reported then) keeps it closed.
+    int exec() override;
+
 private:
     void addItem();
     void editItem();
@@ -32,6 +36,7 @@ private:
     CostEditing m_editing;
     CostTables m_tables;
     UiCostListing* m_listing;
+    bool m_loaded = false;
 };
 
 } // namespace qx

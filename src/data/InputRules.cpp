@@ -88,6 +88,12 @@ std::int64_t roundedHalfEven(const Decimal& d) {
     return whole;
 }
 
+// More than kMaxMeasure once rounded, however many digits.
+bool beyondMeasure(const Decimal& d) {
+    constexpr int kMaxWholeDigits = 10; // 2147483647
+    return d.whole.size() > kMaxWholeDigits || roundedHalfEven(d) > kMaxMeasure;
+}
+
 QString rangeMessage(const QString& what, const QString& min, const QString& max) {
     return QStringLiteral("This field must be %1 between %2 and %3.").arg(what, min, max);
 }
@@ -181,14 +187,26 @@ Measure readMeasure(const QString& text, const QString& emptyMessage, const QLoc
         return measure;
     }
     const Decimal d = decimalOf(*plain);
-    constexpr int kMaxWholeDigits = 10; // 2147483647
-    if (d.isNegative() || d.whole.size() > kMaxWholeDigits || roundedHalfEven(d) > kMaxMeasure) {
+    if (d.isNegative() || beyondMeasure(d)) {
         measure.problem = measureRangeMessage();
         return measure;
     }
     measure.whole = std::int32_t(roundedHalfEven(d));
     measure.value = d.magnitude().toDouble();
     return measure;
+}
+
+std::optional<std::int32_t> readRowId(const QString& text, const QLocale& locale) {
+    if (isBlank(text))
+        return std::nullopt;
+    const auto plain = signedPlainDecimal(text, locale);
+    if (!plain)
+        return std::nullopt;
+    const Decimal d = decimalOf(*plain);
+    if (beyondMeasure(d))
+        return kNoRowId;
+    const auto whole = std::int32_t(roundedHalfEven(d));
+    return d.negative ? -whole : whole;
 }
 
 std::optional<QString> checkMeasure(const QString& text, const QLocale& locale) {

@@ -71,6 +71,12 @@ struct Measure {
 Measure readMeasure(const QString& text, const QString& emptyMessage = kMustBeNumber,
                     const QLocale& locale = QLocale());
 
+// A number typed to name a row (an ID of the estimate grid): any whole number as readMeasure reads it,
+// a negative one too; nothing when the text is blank or no number. A number no row key can be, such as
+// 99999999999, gives kNoRowId, which names no row either.
+inline constexpr std::int32_t kNoRowId = -1;
+std::optional<std::int32_t> readRowId(const QString& text, const QLocale& locale = QLocale());
+
 // The rule of a measure box: checked when the box is left, and first by every command that uses the
 // box. readMeasure's refusal (kMustBeNumber for a blank text too), else nothing. A box it refuses is
 // reset to kNumberReset.

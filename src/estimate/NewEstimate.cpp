@@ -1,6 +1,7 @@
 #include "estimate/NewEstimate.h"
 
 #include "data/InputRules.h"
+#include "estimate/OwnerTexts.h"
 #include "estimate/SaveEstimate.h"
 
 #include <QDir>
@@ -12,9 +13,6 @@ namespace qx {
 namespace {
 
 const QString kNotBlank = QStringLiteral("This field may not be blank.");
-const QString kPickType =
-    QStringLiteral("You must pick an estimate type.\nIf the one you want is not on the list\n"
-                   "you may type it in.");
 const QString kTypeAlpha =
     QStringLiteral("Estimate types can have alpha characters\nonly. Please re-enter the "
                    "type or\nselect an existing type from the list.");
@@ -81,7 +79,7 @@ std::optional<StartRefusal> NewEstimate::check(const OwnerInput& input) {
             return StartRefusal{kNotBlank, nameField(i)};
     }
     if (isBlank(input.type))
-        return StartRefusal{kPickType, OwnerField::Type};
+        return StartRefusal{OwnerTexts::kPickType, OwnerField::Type};
     if (!allAlpha(input.type))
         return StartRefusal{kTypeAlpha, OwnerField::Type, true};
     if (!isBlank(input.estName) && !allAlpha(input.estName))

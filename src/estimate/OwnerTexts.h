@@ -16,6 +16,10 @@ struct OwnerTexts {
     static inline const QString kNameHelp = QStringLiteral(
         "Create a name for this estimate below, for instance, 'Smith Garage', if you leave this blank the "
         "system will create one.  Last name plus the estimate type. This cannot be changed.");
+    // A blank estimate type, refused by Start and by the status board's Update alike.
+    static inline const QString kPickType =
+        QStringLiteral("You must pick an estimate type.\nIf the one you want is not on the list\n"
+                       "you may type it in.");
     static inline const QString kTabWarning = QStringLiteral(
         "Tabs are disabled .  You must complete this form and press Start.  All but work phone, ext. and "
         "estimate name are required.  You may also press the 'Cancel' button, press F9,  or select 'Close "

@@ -71,6 +71,7 @@ std::optional<QString> LineItems::lineRefusal(Change change, qint32 id) {
 bool LineItems::AddLineItem(Change change, qint32 id) {
     const PendingLine& p = m_pending;
     std::optional<QString> refusal;
+    bool gridRebuilt = true;
     const bool done = m_ctx.data.Trap(kAddLineItemSite, [&] {
         refusal = totalRefusal(change, id);
         if (refusal)
@@ -99,13 +100,16 @@ bool LineItems::AddLineItem(Change change, qint32 id) {
             temp.exec(QStringLiteral("delete from tplineitems where autoid=?"), {id});
             break;
         }
-        m_grid.RePopGrid();
+        // A failed rebuild is the grid's own report; the change is undone with it.
+        gridRebuilt = m_ctx.data.Trap(kRePopGridSite, [&] { m_grid.RePopGrid(); });
+        if (!gridRebuilt)
+            return;
         transaction.commit();
         m_totals.FigureEstAdmin();
     });
     if (refusal)
         m_ctx.prompter.inform(kAppTitle, *refusal);
-    return done && !refusal;
+    return done && gridRebuilt && !refusal;
 }
 
 bool LineItems::refresh() {

@@ -39,7 +39,8 @@ public:
     // line `id` and, when it was stored, its row in the estimate file at once (so a later save or a
     // reopening can never bring it back). Then rebuilds the grid and recomputes the totals (the caller
     // refills the grid from grid().rows()). The working changes and the grid rebuild run in one
-    // transaction. A failure is reported (procedure AddLineItem of module modGrid) and nothing changes;
+    // transaction. A failure is reported (procedure RePopGrid of module modGrid when the grid rebuild
+    // fails, else AddLineItem of module modGrid) and nothing changes;
     // returns false then, as it does when totalRefusal refuses the line (with its message).
     bool AddLineItem(Change change, qint32 id = 0);
     // Why the pending line cannot go in as `change` of line `id`: the estimate's totals would then be

@@ -1,6 +1,7 @@
 #include "lines/UiTermsPanel.h"
 
 #include "lines/frmAdminEdit.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiFocusColour.h"
 
 #include <QGridLayout>
@@ -147,11 +148,11 @@ void UiTermsPanel::clearTexts() {
 }
 
 QString UiTermsPanel::summaryText() const {
-    return m_summary->toPlainText();
+    return typedText(m_summary);
 }
 
 QString UiTermsPanel::termsText() const {
-    return m_terms->toPlainText();
+    return typedText(m_terms);
 }
 
 void UiTermsPanel::setTexts(const QString& summary, const QString& terms) {

@@ -42,10 +42,10 @@ frmEditID::frmEditID(QWidget* parent)
 }
 
 void frmEditID::ok() {
-    const Measure id = readMeasure(m_box->text());
-    if (!id.ok())
+    const auto id = readRowId(m_box->text());
+    if (!id)
         return;
-    m_id = id.whole;
+    m_id = *id;
     accept();
 }
 

@@ -54,7 +54,7 @@ frmPickItem::frmPickItem(AppContext& ctx, PendingLine& pending, qint32 editLineI
 
     PopSectionCombo();
     if (editLineId == 0) {
-        RefreshGrid();
+        m_loaded = RefreshGrid();
         m_panel->hide();
     } else {
         m_panel->show();
@@ -165,10 +165,22 @@ void frmPickItem::showRows(int tab, const ResultSet& rows) {
         grid->setColumnWidth(column, std::min(grid->columnWidth(column), kMaxColumnWidth));
 }
 
-void frmPickItem::RefreshGrid() {
-    for (int tab = 0; tab < CostCatalogue::kTabCount; ++tab)
-        showRows(tab, m_picker.catalogue().PopGrid(tab));
+bool frmPickItem::RefreshGrid() {
+    for (int tab = 0; tab < CostCatalogue::kTabCount; ++tab) {
+        const auto rows = m_picker.catalogue().PopGrid(tab);
+        if (!rows)
+            return false;
+        showRows(tab, *rows);
+    }
     PopCat();
+    return true;
+}
+
+int frmPickItem::exec() {
+    if (m_loaded)
+        return QDialog::exec();
+    setResult(QDialog::Rejected);
+    return QDialog::Rejected;
 }
 
 void frmPickItem::PopCat() {

@@ -34,8 +34,12 @@ public:
     // bCancelSelectItem: the picker was left without confirming.
     bool bCancelSelectItem() const { return result() != QDialog::Accepted; }
 
-    // Refills the six grids and the current tab's category list ("All" chosen).
-    void RefreshGrid();
+    // Refills the six grids and the current tab's category list ("All" chosen). A cost database that
+    // cannot be read is reported once: the refill stops there and gives false.
+    bool RefreshGrid();
+    // Shows the picker until it is left; a cost database that could not be read when the picker was
+    // made (reported then) keeps it closed, as a cancelled picker.
+    int exec() override;
     // Refills the section list from the estimate's sections, "Add" last.
     void PopSectionCombo();
     QPushButton* addItemButton() const { return m_addItem; }
@@ -81,6 +85,7 @@ private:
     QLineEdit* m_price;
     QLabel* m_total;
     QComboBox* m_section;
+    bool m_loaded = true;
 };
 
 } // namespace qx

@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "data/InputRules.h"
+#include "estimate/OwnerTexts.h"
 #include "estimate/SaveEstimate.h"
 #include "status/StatusTexts.h"
 #include "status/StoredPath.h"
@@ -84,6 +85,9 @@ std::optional<EditRefusal> StatusEdit::check(const EstimateEdit& edit) {
         return EditRefusal{StatusTexts::kNotADate.arg(exampleDate()), EditField::Date};
     if (const Measure days = wholeDays(edit.length); !days.ok())
         return EditRefusal{days.problem, EditField::Length};
+    // An emptied type is refused as a new estimate's is.
+    if (isBlank(edit.type))
+        return EditRefusal{OwnerTexts::kPickType, EditField::Type};
     if (auto message = checkType(edit.type))
         return EditRefusal{*message, EditField::Type, true};
     return std::nullopt;

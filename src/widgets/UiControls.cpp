@@ -4,7 +4,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace qx {
 
@@ -25,6 +27,12 @@ QLineEdit* focusBox(const QString& name, QWidget* parent) {
     box->setObjectName(name);
     UiFocusColour::install(box);
     return box;
+}
+
+QString typedText(const QPlainTextEdit* box) {
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
 }
 
 } // namespace qx

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -17,5 +18,9 @@ QLabel* plainLabel(const QString& text, QWidget* parent);
 QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent);
 // An input box with its object name that turns light yellow while it has the focus.
 QLineEdit* focusBox(const QString& name, QWidget* parent);
+// The text of a multi-line box exactly as typed: a no-break space and a line separator stay what they
+// are (QPlainTextEdit::toPlainText would make them a plain space and a line break); paragraphs are
+// separated by line breaks.
+QString typedText(const QPlainTextEdit* box);
 
 } // namespace qx

@@ -58,7 +58,7 @@ TEST_F(CostCatalogueTest, EveryTabListsItsRowsInItsOrderUnderItsCaptions) {
                 {"Unit Items", {"1", "3"}, 6}};
     for (int tab = 0; tab < CostCatalogue::kTabCount; ++tab) {
         EXPECT_EQ(picker.tabCaption(tab), tabs[tab].caption);
-        const qx::ResultSet rows = picker.PopGrid(tab);
+        const qx::ResultSet rows = *picker.PopGrid(tab);
         EXPECT_EQ(keys(rows), tabs[tab].keys) << tab;
         EXPECT_EQ(rows.columns.size(), tabs[tab].columns);
         EXPECT_EQ(CostCatalogue::columnCaptions(tab).size(), tabs[tab].columns);
@@ -96,14 +96,14 @@ TEST_F(CostCatalogueTest, AUnitItemIsPricedFromItsComponentsAsTheMoneyRuleRounds
         Money::fromRaw(1250).timesRoundedToRaw(1.15) + Money::fromRaw(333333).timesRoundedToRaw(0.5);
     EXPECT_EQ(expected, Money::fromRaw(1438 + 166667));
     EXPECT_EQ(picker.unitItemPrice(1), expected);
-    EXPECT_EQ(picker.PopGrid(5).at(0, 5).toLongLong(), expected.raw());
+    EXPECT_EQ(picker.PopGrid(5)->at(0, 5).toLongLong(), expected.raw());
     EXPECT_FALSE(picker.unitItemPrice(2).has_value());
 }
 
 TEST_F(CostCatalogueTest, AFailingListIsReportedUnderTheFormsName) {
     ctx->data.file(cost()).execScript("drop view UnitQry");
     CostCatalogue tables(ctx->data, cost(), CostCatalogue::Use::CostTables);
-    EXPECT_TRUE(tables.PopGrid(5).isEmpty());
+    EXPECT_FALSE(tables.PopGrid(5).has_value());
     EXPECT_TRUE(
         prompter.lastText().startsWith("Error 1 (no such table: UnitQry) in procedure PopGrid of Form "
                                        "frmUnitItem"));

@@ -134,6 +134,16 @@ TEST_F(CostItemEditorTest, AddingStoresWhatWasTyped) {
               (QStringList{"Gadget | Shingles | NULL | NULL | Ridge \"cap\"; drop table costitem | "
                            "bdl | NULL | 12345600"}));
     EXPECT_GT(*second, *id);
+
+    // The texts that make lists lose the blanks at their ends: "Shingles " is no second category.
+    CostItemFields padded = shingle();
+    padded.type = QStringLiteral(" Material\u00a0");
+    padded.category = QStringLiteral("Shingles ");
+    padded.manufacturer = QStringLiteral("\u3000GAF ");
+    padded.unit = QStringLiteral(" bdl\t");
+    const auto third = editor().save(editing, padded);
+    EXPECT_EQ(stored(*third).first().section(" | ", 0, 2), "Material | Shingles | GAF");
+    EXPECT_EQ(stored(*third).first().section(" | ", 5, 5), "bdl");
 }
 
 TEST_F(CostItemEditorTest, EditingWithoutChangesKeepsEveryField) {

@@ -77,7 +77,9 @@ TEST(LaborMathTest, BoxesThatHoldNoRateAreNamed) {
         {"20", burdens("0", "0", "0", "-0.5"), 4, amountRangeMessage()},
         {"99999999999999999999", burdens("0", "0", "0", "0"), 0, amountRangeMessage()},
         {"20'; drop table costitem; --", burdens("0", "0", "0", "0"), 0, kMustBeNumber},
-        {"999999999.99", burdens("0.01", "0", "0", "0"), 0, amountRangeMessage()},
+        {"999999999.99", burdens("0.01", "0", "0", "0"), 0,
+         "With its burdens this rate would come to $1,000,000,000.00, which passes the limit of "
+         "$999,999,999.99."},
     };
     for (const auto& c : cases) {
         const RateTotal rate = ComputeTotal(QLatin1String(c.base), c.burden);
@@ -138,7 +140,7 @@ TEST_F(LaborRatesTest, DefaultPercentagesComeFromTheSettings) {
 }
 
 TEST_F(LaborRatesTest, NamingARateStoresItWithoutAPrice) {
-    const auto id = rates().nameRate(QStringLiteral("O'Brien's \"lead\" roofer"));
+    const auto id = rates().nameRate(QStringLiteral(" O'Brien's \"lead\" roofer\u00a0"));
     ASSERT_TRUE(id);
     EXPECT_EQ(
         rows(cost(),

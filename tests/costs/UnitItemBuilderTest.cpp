@@ -1,6 +1,7 @@
 #include "costs/UnitItemBuilder.h"
 #include "CostsFixture.h"
 #include "costs/CostTexts.h"
+#include "data/InputRules.h"
 
 using namespace qx;
 
@@ -73,6 +74,16 @@ TEST_F(UnitItemBuilderTest, TheBuilderPricesAsTheStoredQueryDoes) {
     EXPECT_EQ(builder->ComputeTotal(), Money::fromRaw(1438 + 10000 + 103100));
     EXPECT_EQ(scalar(QStringLiteral("select sum([Line Total]) from UnitQry where ID=?"), {id}).toLongLong(),
               builder->ComputeTotal().raw());
+}
+
+TEST_F(UnitItemBuilderTest, AComponentTotalBeyondWhatALineHoldsIsRefusedNotClamped) {
+    const qint32 dear = costItem(kTypeMaterial, QStringLiteral("Slate"), QStringLiteral("Slate"),
+                                 kMaxAmount.raw()); // 999,999,999.99
+    EXPECT_EQ(builder->addComponent(dear, 2147483647), lineTotalRangeMessage());
+    EXPECT_TRUE(scratch().isEmpty());
+    EXPECT_EQ(builder->addComponent(dear, 1000), std::nullopt);
+    EXPECT_EQ(builder->changeQuantity(tempId(0), 1001), lineTotalRangeMessage());
+    EXPECT_EQ(builder->ComputeTotal(), *kMaxAmount.times(1000));
 }
 
 TEST_F(UnitItemBuilderTest, AnEmptyListTotalsZero) {

@@ -172,6 +172,21 @@ TEST(InputRulesTest, MeasureKeepsTheTypedFraction) {
               12.5);
 }
 
+TEST(InputRulesTest, ARowIdIsAnyWholeNumberAndOneNoKeyCanBeNamesNoRow) {
+    const struct {
+        const char* input;
+        std::optional<std::int32_t> id;
+    } kRows[] = {{"7", 7},
+                 {"-3", -3},
+                 {"2.5", 2},
+                 {"99999999999", kNoRowId},
+                 {"-99999999999", kNoRowId},
+                 {"", std::nullopt},
+                 {"abc", std::nullopt}};
+    for (const auto& row : kRows)
+        EXPECT_EQ(readRowId(QString::fromLatin1(row.input), kUs), row.id) << row.input;
+}
+
 TEST(InputRulesTest, CharactersCountAsTheDatabaseCountsThem) {
     EXPECT_EQ(charCount(repeated(kHouse, 13)), 13);
     EXPECT_EQ(charCount(u("Jose\u0301")), 5); // the accent is a character of its own

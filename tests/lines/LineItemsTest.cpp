@@ -94,6 +94,14 @@ TEST_F(LinesTest, AFailedChangeIsReportedAndChangesNothing) {
     EXPECT_EQ(grid().size(), 4);
 }
 
+TEST_F(LinesTest, AFailedGridRebuildIsReportedAsTheRebuildsAndUndoesTheChange) {
+    add("Roof", 1, "Shingles", "Material", 1, 100);
+    ctx->data.file(temp()).exec(QStringLiteral("drop table estigrid"));
+    EXPECT_FALSE(lines->AddLineItem(LineItems::Change::Add));
+    EXPECT_TRUE(prompter.lastText().endsWith("in procedure RePopGrid of Module modGrid"));
+    EXPECT_EQ(rows(temp(), "select count(*) from tplineitems"), QStringList({"1"}));
+}
+
 TEST_F(LinesTest, SaveInsertsNewLinesUpdatesStoredOnesAndRewritesVanishedOnesUnderTheirKeys) {
     add("Roof", 1, "Shingles", "Material", 1, 100);
     add("Roof", 2, "Nails", "Material", 2, 100);

@@ -1,5 +1,6 @@
 #include "status/StatusEdit.h"
 #include "StatusFixture.h"
+#include "estimate/OwnerTexts.h"
 #include "status/StatusTexts.h"
 
 #include <QFile>
@@ -30,7 +31,7 @@ TEST(StatusEditChecks, UpdateTakesOnlyADateAWholeNumberOfDaysAndAShortType) {
     const CheckCase cases[] = {
         {"a short date with four-digit year", "3/14/2024", "30", "Garage", {}},
         {"two-digit month and day, blanks around", " 03/05/2024 ", " 45 ", type25, {}},
-        {"a length of 0 days", "12/31/2024", "0", "", {}},
+        {"a length of 0 days", "12/31/2024", "0", "Garage", {}},
         {"the largest length", "1/1/2024", "2147483647", "Garage", {}},
         {"a two-digit year", "3/14/24", "30", "Garage", EditField::Date},
         {"a year below 1000", "3/14/0024", "30", "Garage", EditField::Date},
@@ -44,6 +45,8 @@ TEST(StatusEditChecks, UpdateTakesOnlyADateAWholeNumberOfDaysAndAShortType) {
         {"a length of letters", "3/14/2024", "12a", "Garage", EditField::Length},
         {"an empty length", "3/14/2024", "", "Garage", EditField::Length},
         {"a type of 26 characters", "3/14/2024", "30", type25 + "t", EditField::Type},
+        {"an emptied type", "3/14/2024", "30", "", EditField::Type},
+        {"a type of blanks only", "3/14/2024", "30", " \u00a0 ", EditField::Type},
     };
     for (const CheckCase& c : cases) {
         const auto refusal = StatusEdit::check(page(1, c.date, c.length, c.type, "Working"));
@@ -56,6 +59,7 @@ TEST(StatusEditChecks, UpdateTakesOnlyADateAWholeNumberOfDaysAndAShortType) {
               "This field must be a date, such as 3/14/2024.");
     EXPECT_EQ(StatusEdit::check(page(1, "1/1/2024", "x", "", ""))->message, StatusTexts::kNotWholeDays);
     EXPECT_EQ(StatusEdit::checkType(type25 + "t"), "This field cannot be longer than 25 characters.");
+    EXPECT_EQ(StatusEdit::check(page(1, "1/1/2024", "30", "", ""))->message, OwnerTexts::kPickType);
 }
 
 class StatusEditTest : public StatusTest {
