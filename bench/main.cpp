@@ -9,6 +9,8 @@
 //   RATIO startup                the program, started as a process, reporting its idle main window, greeting
 //                                off (baseline: a bare Qt main window reporting the same)
 //   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
+//   GROWTH close                 closing (its backup of the changes) after one estimate changed, with 1,000
+//                                estimates in the folder over 10 (linear is 100)
 // Offscreen unless a platform is chosen: build/bench/quorvex_bench [words of contest names ...]
 #include "Contest.h"
 #include "Figures.h"
@@ -44,6 +46,7 @@ int main(int argc, char** argv) {
         {Kind::Ratio, "detail_report_5000", "BM_DetailReport/5000", "BM_DetailReportBaseline/5000"},
         {Kind::Ratio, "startup", "BM_ProgramStartup", "BM_BareWindowStartup"},
         {Kind::Growth, "save", "BM_ProgramSave/5000", "BM_ProgramSave/500"},
+        {Kind::Growth, "close", "BM_ProgramClose/1000", "BM_ProgramClose/10"},
     };
     for (const auto& figure : figures)
         figure.print(reporter.times());

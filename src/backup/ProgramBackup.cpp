@@ -55,14 +55,20 @@ std::optional<QString> copyThroughBackupApi(const QString& source, const QString
 // the file system's clock, after the stamp was read, would otherwise go unseen.
 constexpr qint64 kSettledMs = 2000;
 
-// The size and time of last change of a file, or empty for a file changed too recently to tell a later
+// The size and times of last change of a file's content and of its entry (which no program can set back,
+// so a file put in its place is seen too), or empty for a file changed too recently to tell a later
 // change in the same tick (it is then compared by content next time).
 QString stampOf(const QString& path) {
     const QFileInfo info(path);
-    const QDateTime changed = info.lastModified();
-    if (changed.msecsTo(QDateTime::currentDateTime()) < kSettledMs)
+    const QDateTime written = info.lastModified();
+    const QDateTime changed = info.metadataChangeTime();
+    const QDateTime now = QDateTime::currentDateTime();
+    if (written.msecsTo(now) < kSettledMs || changed.msecsTo(now) < kSettledMs)
         return {};
-    return QStringLiteral("%1:%2").arg(info.size()).arg(changed.toMSecsSinceEpoch());
+    return QStringLiteral("%1:%2:%3")
+        .arg(info.size())
+        .arg(written.toMSecsSinceEpoch())
+        .arg(changed.toMSecsSinceEpoch());
 }
 
 QString uniqueArchivePath(const QString& backupFolder, const QDateTime& now) {

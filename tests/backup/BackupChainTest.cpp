@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QThread>
 
 using namespace qx;
 
@@ -93,6 +94,19 @@ TEST_F(BackupChainTest, EveryKeptBackupOfAChainRestoresItsOwnDataAfterPruning) {
                            QFileInfo(secondChange).fileName()}));
     EXPECT_EQ(restoredSnapshot(nextWhole, withBrown), atSecondChange);
     EXPECT_EQ(restoredSnapshot(last, withBrown), atLast);
+}
+
+TEST_F(BackupChainTest, FilesThatSettledBeforeABackupAreKnownByTheirStampAndRestore) {
+    saveEstimate("Smith", "Garage", {1250});
+    saveEstimate("Jones", "Tear Off", {4599});
+    const QStringList estimates{"SmithGarage", "JonesTearOff"};
+    ctx->pool.closeAll();
+    QThread::msleep(2100);
+    ProgramBackup::write(ctx->folder, backupDir.path(), at(9, 0));
+    change("JonesTearOff", "Changed");
+    const QString changes = ProgramBackup::writeChanges(ctx->folder, backupDir.path(), at(9, 5));
+    EXPECT_EQ(heldFiles(changes), QStringList{"estimates/JonesTearOff/JonesTearOff.mdb"});
+    EXPECT_EQ(restoredSnapshot(changes, estimates), snapshot(ctx->folder, estimates));
 }
 
 TEST_F(BackupChainTest, ABackupWhoseHolderIsGoneOrReplacedIsRefused) {
