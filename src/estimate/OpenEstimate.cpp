@@ -1,5 +1,6 @@
 #include "estimate/OpenEstimate.h"
 
+#include "estimate/WorkingAttachment.h"
 #include "takeoff/PlanStore.h"
 #include "takeoff/RoofRows.h"
 
@@ -21,30 +22,6 @@ void copyStoredRows(DataAccess& data, const Conn& estimate, const Conn& working,
             .arg(table.working, table.key, table.fieldList(), table.marks()));
     transaction.commit();
 }
-
-// The working database attached to an estimate file's handle as "work" while this lives, written as
-// the working database is (no waiting for the disk: it is made anew on every open).
-class WorkingAttachment {
-public:
-    WorkingAttachment(SqlFile& estimate, const QString& workingPath)
-        : m_estimate(estimate) {
-        m_estimate.exec(QStringLiteral("attach database ? as work key ''"), {workingPath});
-        m_estimate.execScript(
-            QStringLiteral("PRAGMA work.synchronous=OFF; PRAGMA work.journal_mode=MEMORY;"));
-    }
-    ~WorkingAttachment() {
-        try {
-            m_estimate.execScript(QStringLiteral("detach database work"));
-        } catch (const Failure&) {
-            // Detached when the handle closes.
-        }
-    }
-    WorkingAttachment(const WorkingAttachment&) = delete;
-    WorkingAttachment& operator=(const WorkingAttachment&) = delete;
-
-private:
-    SqlFile& m_estimate;
-};
 
 } // namespace
 
