@@ -50,8 +50,30 @@ void createFile(ConnectionPool& pool, const Conn& conn, bool keyed, DatabaseKind
 } // namespace
 
 void WorkingDb::CreateTempDB() {
+    // A working database that is open and still on disk is made anew inside its own file: its pages are
+    // then reused instead of growing a new file line by line. Anything else (no file, a file deleted or
+    // damaged behind the program's back) is made from nothing.
+    if (m_data.pool().isOpen(m_temp.path) && QFileInfo::exists(m_temp.path)) {
+        try {
+            rebuildTempDB();
+            return;
+        } catch (const Failure&) {
+        }
+    }
     KillIfExists(m_temp.path);
     createFile(m_data.pool(), m_temp, false, DatabaseKind::Working);
+}
+
+void WorkingDb::rebuildTempDB() {
+    SqlFile& file = m_data.file(m_temp);
+    Transaction transaction(file);
+    const ResultSet tables = file.query(
+        QStringLiteral("select name from sqlite_master where type='table' and name not like 'sqlite%'"));
+    // Dropping a table also forgets its autonumber, so they start again at 1.
+    for (const QVariantList& table : tables.rows)
+        file.execScript(QStringLiteral("drop table \"%1\"").arg(table.at(0).toString()));
+    createCatalogue(file, DatabaseKind::Working);
+    transaction.commit();
 }
 
 void WorkingDb::CreateSectSort() {

@@ -41,6 +41,10 @@ public:
     const Conn& unitConn() const { return m_unit; }
 
 private:
+    // Drops every table of the open working database and makes the catalogue again, in one transaction.
+    // Throws Failure.
+    void rebuildTempDB();
+
     DataAccess& m_data;
     const ProgramFolder& m_folder;
     Conn m_temp;

@@ -1,5 +1,6 @@
 #include "estimate/OpenEstimate.h"
 
+#include "estimate/WorkingAttachment.h"
 #include "takeoff/PlanStore.h"
 #include "takeoff/RoofRows.h"
 
@@ -70,21 +71,22 @@ bool OpenEstimate::OpenRoof() {
 bool OpenEstimate::OpenLineItems() {
     return m_ctx.data.Trap(
         {QStringLiteral("mnuOpen_Click"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
-            SqlFile& work = m_ctx.data.file(m_ctx.conns.sTempConn);
-            Transaction transaction(work);
+            SqlFile& estimate = m_ctx.data.file(m_state.sEstConn);
+            // The lines go over inside SQLite, in one statement: the working database is attached to
+            // the estimate file's handle for the copy.
+            const WorkingAttachment work(estimate, m_ctx.conns.sTempConn.path);
+            Transaction transaction(estimate);
             // Each stored line as AddTpLineItem loads it, its stored id becoming its LineItemID.
-            m_ctx.data.file(m_state.sEstConn)
-                .copyRowsTo(
-                    work,
-                    QStringLiteral("select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal "
-                                   "from lineitems order by id"),
-                    WorkingDb::kAddTpLineItem);
+            estimate.exec(QStringLiteral(
+                "insert into work.tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,"
+                "linetotal) select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal "
+                "from main.lineitems order by id"));
             // One section per order number the lines carry, named as its lines name it. The order numbers
             // come from the lines' section index, so the lines are not read a second time.
-            work.exec(QStringLiteral(
-                "insert into tempsect(secdesc,secorder) select (select l.sect from tplineitems l "
+            estimate.exec(QStringLiteral(
+                "insert into work.tempsect(secdesc,secorder) select (select l.sect from work.tplineitems l "
                 "where l.secorder=s.secorder order by l.autoid limit 1), s.secorder from "
-                "(select distinct secorder from tplineitems) s order by s.secorder"));
+                "(select distinct secorder from work.tplineitems) s order by s.secorder"));
             transaction.commit();
         });
 }

@@ -1,6 +1,7 @@
 #include "estimate/SaveEstimate.h"
 
 #include "data/DateText.h"
+#include "estimate/WorkingAttachment.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
 #include "takeoff/PlanStore.h"
@@ -104,6 +105,7 @@ bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
     TrapSite site = kSaveEstSite;
     try {
         SqlFile& file = m_ctx.data.file(m_state.sEstConn);
+        const WorkingAttachment work(file, m_ctx.conns.sTempConn.path);
         Transaction transaction(file);
         site = kSaveAreasSite;
         SaveAreas(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
@@ -112,14 +114,20 @@ bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
         site = kSavePlanSite;
         SavePlan(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
         site = kSaveEstSite;
-        const QList<WorkingLine> lines = m_lines.workingLines();
-        const qint32 keyBase = newLineKeyBase(file, lines.isEmpty() ? 0 : lines.last().autoId);
+        const qint32 highestAutoId =
+            qint32(m_ctx.data.file(m_ctx.conns.sTempConn)
+                       .scalar(QStringLiteral("select coalesce(max(autoid),0) from tplineitems"))
+                       .toLongLong());
         // The working copy learns the new lines' keys before the estimate file takes them, so that a
         // stored line always has its key in the working copy, whatever fails afterwards. A key whose line
         // the file does not hold (this save rolled back) is written anew under that key by the next save.
-        m_lines.rememberStoredKeys(keyBase);
-        for (const WorkingLine& line : lines)
-            SaveLineItem(file, line, newLineKey(keyBase, line));
+        m_lines.rememberStoredKeys(newLineKeyBase(file, highestAutoId));
+        // Every line in one statement: a stored line is written over under its key, a line the file
+        // does not hold yet is added under it.
+        file.exec(QStringLiteral(
+            "insert or replace into main.LineItems(ID,ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,"
+            "LineTotal) select lineitemid,itemtable,itemid,sect,secorder,qty,unit,name,cost,linetotal "
+            "from work.tplineitems order by autoid"));
         site = kSaveTotalsSite;
         SaveEstimateTotals(file, texts);
         site = kSaveEstSite;
