@@ -3,6 +3,7 @@
 // the pruning that follows it, as the main window's close runs them. The folder's estimates were last
 // changed a day ago and a whole backup of them is in the backup folder.
 #include "Figures.h"
+#include "StartedEstimate.h"
 
 #include "backup/BackupPruning.h"
 #include "backup/BackupSettings.h"
@@ -11,7 +12,6 @@
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
 #include "data/SettingsStore.h"
-#include "estimate/NewEstimate.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -36,12 +36,7 @@ struct ClosingFolder {
         ctx = std::make_unique<qx::AppContext>(folder.root(), prompter, dir.path() + "/config");
         qx::writeDefaultSettings(ctx->settings);
         qx::WorkState state;
-        qx::NewEstimate create(*ctx, state);
-        create.begin();
-        qx::OwnerInput owner;
-        owner.names = {"Pat", "Carter", "4 Bay Rd", "Anytown, MT 54321", "406/555-1234", "", ""};
-        owner.type = "Reroof";
-        create.start(owner);
+        qxbench::startEstimate(*ctx, state);
         changed = state.sEstConn;
         ctx->pool.closeAll();
         // The other estimates: copies of the first, each in its own folder.

@@ -8,11 +8,11 @@
 //         sections, amounts, grid and totals); the baseline reads the stored rows and inserts them into
 //         the working tables.
 #include "Contest.h"
+#include "StartedEstimate.h"
 #include "data/AppContext.h"
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
 #include "data/SettingsStore.h"
-#include "estimate/NewEstimate.h"
 #include "estimate/OpenEstimate.h"
 #include "estimate/SaveEstimate.h"
 #include "lines/LineItems.h"
@@ -42,12 +42,7 @@ struct Estimate {
         ctx = std::make_unique<qx::AppContext>(dir.path(), prompter, dir.path() + "/config");
         qx::writeDefaultSettings(ctx->settings);
         makeModels();
-        qx::NewEstimate create(*ctx, state);
-        create.begin();
-        qx::OwnerInput owner;
-        owner.names = {"Pat", "Carter", "4 Bay Rd", "Anytown, MT 54321", "406/555-1234", "", ""};
-        owner.type = "Reroof";
-        create.start(owner);
+        qxbench::startEstimate(*ctx, state);
         id = state.lEstID;
         totals->PopAdmin();
         fillWorkingCopy(lineCount);
