@@ -1,4 +1,5 @@
 #include "app/AppIdentity.h"
+#include "app/FontWarmUp.h"
 #include "app/UiProgram.h"
 #include "app/frmQuovi.h"
 #include "data/ProgramFolder.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    const qx::FontWarmUp fonts;
     qx::setApplicationIdentity();
 
     qx::UiPrompter prompter;
