@@ -1,17 +1,31 @@
 #include "app/FontWarmUp.h"
 
-#include <QFontDatabase>
-#include <QStringList>
+#include <dlfcn.h>
 
 namespace qx {
 
-// The font database is safe to use from any thread; asking it for the families makes it read the
-// system's fonts, and a measurement on the window's thread meanwhile waits for that reading to end.
+namespace {
+
+// fontconfig comes with Qt's GUI library, so it is loaded before the program's first line runs; it is
+// called through the loaded library rather than linked a second time.
+void readFontConfiguration() {
+    using Init = int (*)();
+    if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
+        init();
+}
+
+} // namespace
+
 FontWarmUp::FontWarmUp()
-    : m_reader([] { QFontDatabase::families(); }) {}
+    : m_reader(readFontConfiguration) {}
 
 FontWarmUp::~FontWarmUp() {
-    m_reader.join();
+    wait();
+}
+
+void FontWarmUp::wait() {
+    if (m_reader.joinable())
+        m_reader.join();
 }
 
 } // namespace qx

@@ -10,12 +10,13 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    qx::FontWarmUp fonts;
     QApplication app(argc, argv);
-    const qx::FontWarmUp fonts;
     qx::setApplicationIdentity();
 
     qx::UiPrompter prompter;
     qx::UiProgram program(qx::ProgramFolder::ofExecutable(), prompter);
+    fonts.wait();
     if (!program.start())
         return 1;
     prompter.setParentWindow(program.mainWindow());
