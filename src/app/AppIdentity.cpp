@@ -1,5 +1,6 @@
 #include "app/AppIdentity.h"
 
+#include "app/DeferredIconEngine.h"
 #include "data/Prompter.h"
 
 #include <QGuiApplication>
@@ -12,7 +13,7 @@ void setApplicationIdentity() {
     QGuiApplication::setOrganizationName(kOrganisation);
     QGuiApplication::setApplicationVersion(QStringLiteral(QUORVEX_VERSION));
     QGuiApplication::setDesktopFileName(kDesktopEntry);
-    QGuiApplication::setWindowIcon(QIcon(kWindowIcon));
+    QGuiApplication::setWindowIcon(QIcon(new DeferredIconEngine(kWindowIcon)));
 }
 
 } // namespace qx

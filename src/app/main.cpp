@@ -1,4 +1,5 @@
 #include "app/AppIdentity.h"
+#include "app/FontWarmUp.h"
 #include "app/UiProgram.h"
 #include "app/frmQuovi.h"
 #include "data/ProgramFolder.h"
@@ -9,11 +10,13 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    qx::FontWarmUp fonts;
     QApplication app(argc, argv);
     qx::setApplicationIdentity();
 
     qx::UiPrompter prompter;
     qx::UiProgram program(qx::ProgramFolder::ofExecutable(), prompter);
+    fonts.wait();
     if (!program.start())
         return 1;
     prompter.setParentWindow(program.mainWindow());

@@ -4,19 +4,16 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <poppler-qt6.h>
 
 namespace qx {
 
 std::variant<PlanPages, QString> PlanPages::read(const QByteArray& bytes) {
     PlanPages pages;
     if (bytes.startsWith("%PDF")) {
-        // A damaged file is told to the user in one message, not line by line on the console.
-        Poppler::setDebugErrorFunction([](const QString&, const QVariant&) {}, QVariant());
-        std::unique_ptr<Poppler::Document> pdf = Poppler::Document::loadFromData(bytes);
-        if (!pdf || pdf->isLocked() || pdf->numPages() < 1)
-            return QStringLiteral("the PDF file is damaged, locked or has no pages.");
-        pages.m_pdf = std::move(pdf);
+        QString failure;
+        pages.m_pdf = readPdfPlan(bytes, failure);
+        if (!pages.m_pdf)
+            return failure;
         return pages;
     }
     QBuffer buffer;
@@ -37,7 +34,7 @@ std::variant<PlanPages, QString> PlanPages::read(const QByteArray& bytes) {
 
 int PlanPages::count() const {
     if (m_pdf)
-        return m_pdf->numPages();
+        return m_pdf->pageCount();
     return m_image.isNull() ? 0 : 1;
 }
 
@@ -46,8 +43,7 @@ QImage PlanPages::page(int index) const {
         return {};
     if (!m_pdf)
         return m_image;
-    const std::unique_ptr<Poppler::Page> page = m_pdf->page(index);
-    return page ? page->renderToImage(kPdfDpi, kPdfDpi) : QImage();
+    return m_pdf->page(index, kPdfDpi);
 }
 
 } // namespace qx

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "takeoff/PdfPlan.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <memory>
 #include <variant>
-
-namespace Poppler {
-class Document;
-}
 
 namespace qx {
 
@@ -24,7 +22,7 @@ public:
     QImage page(int index) const;
 
 private:
-    std::shared_ptr<Poppler::Document> m_pdf;
+    std::shared_ptr<PdfPlan> m_pdf;
     QImage m_image;
 };
 
