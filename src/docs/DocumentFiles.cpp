@@ -1,7 +1,7 @@
 #include "docs/DocumentFiles.h"
 
 #include "docs/PagePrinter.h"
-#include "docs/PdfAuthor.h"
+#include "docs/PdfInfo.h"
 #include "docs/RtfReader.h"
 #include "docs/RtfWriter.h"
 
@@ -36,7 +36,7 @@ bool writePdf(QSaveFile& file, const QTextDocument& document, const DocumentProp
         if (printPages(document, writer) == 0)
             return false;
     }
-    return file.write(withPdfAuthor(pages.data(), properties.author)) >= 0;
+    return file.write(withPdfInfo(pages.data(), properties.title, properties.author)) >= 0;
 }
 } // namespace
 

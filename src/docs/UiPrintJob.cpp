@@ -4,7 +4,7 @@
 #include "docs/BlankForms.h"
 #include "docs/DocumentFiles.h"
 #include "docs/PagePrinter.h"
-#include "docs/PdfAuthor.h"
+#include "docs/PdfInfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,8 +21,8 @@ const QString kPrintTitle = QStringLiteral("Print");
 } // namespace
 
 namespace {
-// A PDF the print dialog wrote gets the author the printer cannot set itself.
-void addAuthorToPdf(const QPrinter& printer, const QString& author) {
+// A PDF the print dialog wrote gets the title and author the printer cannot set itself.
+void addInfoToPdf(const QPrinter& printer, const QString& title, const QString& author) {
     if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
         return;
     QFile pdf(printer.outputFileName());
@@ -31,7 +31,7 @@ void addAuthorToPdf(const QPrinter& printer, const QString& author) {
     const QByteArray pages = pdf.readAll();
     pdf.close();
     QSaveFile updated(printer.outputFileName());
-    if (updated.open(QIODevice::WriteOnly) && updated.write(withPdfAuthor(pages, author)) >= 0)
+    if (updated.open(QIODevice::WriteOnly) && updated.write(withPdfInfo(pages, title, author)) >= 0)
         updated.commit();
 }
 
@@ -63,7 +63,7 @@ bool printWithDialog(Prompter& prompter, const QTextDocument& document, const QT
     }
     if (printDocument(document, cursor, request.selectionOnly, printer) == 0)
         return false;
-    addAuthorToPdf(printer, properties.author);
+    addInfoToPdf(printer, properties.title, properties.author);
     return true;
 }
 

@@ -1,9 +1,12 @@
 #include "docs/PaperSetup.h"
 #include "PdfText.h"
 #include "UserLocale.h"
+#include "data/ScriptedPrompter.h"
 #include "docs/DocumentFiles.h"
+#include "docs/UiPrintJob.h"
 
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -34,7 +37,7 @@ TEST(PaperSetup, LocaleGivesThePaperUntilOneIsChosen) {
     }
 }
 
-// A saved PDF is laid out on the chosen paper and names its document and its company.
+// A PDF saved or printed is laid out on the chosen paper and names its document and its company.
 TEST(PaperSetup, PdfCarriesPaperTitleAndAuthor) {
     QTemporaryDir dir;
     qx::SettingsStore store(dir.path());
@@ -49,17 +52,23 @@ TEST(PaperSetup, PdfCarriesPaperTitleAndAuthor) {
     doc.setPlainText(QStringLiteral("Proposal for Dana O'Neil"));
     for (const auto& c : cases) {
         PaperSetup::save(store, c.paper);
-        const QString path = dir.filePath(PaperSetup::name(c.paper) + QStringLiteral(".pdf"));
-        ASSERT_TRUE(qx::saveDocumentFile(
-            path, doc,
-            qx::DocumentProperties::read(store, QStringLiteral("Proposal"), QStringLiteral("JonesReroof"))));
-        const std::optional<QSizeF> size = qxpdf::pageSize(path);
-        ASSERT_TRUE(size) << "pdfinfo is installed by scripts/setup.sh";
-        EXPECT_NEAR(size->width(), c.points.width(), 0.5) << PaperSetup::name(c.paper).toStdString();
-        EXPECT_NEAR(size->height(), c.points.height(), 0.5) << PaperSetup::name(c.paper).toStdString();
-        EXPECT_EQ(qxpdf::info(path, QStringLiteral("Title")), QStringLiteral("Proposal - JonesReroof"));
-        EXPECT_EQ(qxpdf::info(path, QStringLiteral("Author")), QStringLiteral("Dächer & Söhne"));
-        EXPECT_TRUE(qxpdf::text(path)->contains(QStringLiteral("Dana O'Neil")));
+        const auto properties =
+            qx::DocumentProperties::read(store, QStringLiteral("Proposal"), QStringLiteral("JonesReroof"));
+        const QString saved = dir.filePath(PaperSetup::name(c.paper) + QStringLiteral(".pdf"));
+        const QString printed = dir.filePath(PaperSetup::name(c.paper) + QStringLiteral("-printed.pdf"));
+        ASSERT_TRUE(qx::saveDocumentFile(saved, doc, properties));
+        qx::ScriptedPrompter prompter;
+        prompter.queuePrintFile(printed);
+        ASSERT_TRUE(qx::printWithDialog(prompter, doc, QTextCursor(&doc), properties));
+        for (const QString& path : {saved, printed}) {
+            const std::optional<QSizeF> size = qxpdf::pageSize(path);
+            ASSERT_TRUE(size) << "pdfinfo is installed by scripts/setup.sh";
+            EXPECT_NEAR(size->width(), c.points.width(), 0.5) << path.toStdString();
+            EXPECT_NEAR(size->height(), c.points.height(), 0.5) << path.toStdString();
+            EXPECT_EQ(qxpdf::info(path, QStringLiteral("Title")), QStringLiteral("Proposal - JonesReroof"));
+            EXPECT_EQ(qxpdf::info(path, QStringLiteral("Author")), QStringLiteral("Dächer & Söhne"));
+            EXPECT_TRUE(qxpdf::text(path)->contains(QStringLiteral("Dana O'Neil")));
+        }
     }
 }
 

@@ -1,5 +1,6 @@
-#include "docs/PdfAuthor.h"
+#include "docs/PdfInfo.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
 
 namespace qx {
@@ -18,36 +19,32 @@ QByteArray pdfString(const QString& text) {
 
 } // namespace
 
-QByteArray withPdfAuthor(const QByteArray& pdf, const QString& author) {
+QByteArray withPdfInfo(const QByteArray& pdf, const QString& title, const QString& author) {
     if (author.isEmpty())
         return pdf;
-    const QString text = QString::fromLatin1(pdf.right(4096));
+    const QString tail = QString::fromLatin1(pdf.right(4096));
     static const QRegularExpression trailer(
         QStringLiteral("trailer\\s*<<(.*?)>>\\s*startxref\\s*(\\d+)\\s*%%EOF\\s*$"),
         QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch end = trailer.match(text);
+    const QRegularExpressionMatch end = trailer.match(tail);
     if (!end.hasMatch())
         return pdf;
     static const QRegularExpression infoRef(QStringLiteral("/Info\\s+(\\d+)\\s+0\\s+R"));
     const QRegularExpressionMatch info = infoRef.match(end.captured(1));
     if (!info.hasMatch())
         return pdf;
-    const QByteArray objectStart = '\n' + info.captured(1).toLatin1() + " 0 obj";
-    const qsizetype start = pdf.indexOf(objectStart);
-    const qsizetype dictionaryEnd = start < 0 ? -1 : pdf.indexOf(">>", start);
-    const qsizetype objectEnd = dictionaryEnd < 0 ? -1 : pdf.indexOf("endobj", dictionaryEnd);
-    if (objectEnd < 0 || pdf.indexOf("<<", start) > dictionaryEnd)
-        return pdf;
+    const QByteArray number = info.captured(1).toLatin1();
 
-    // The information again, with the author, under its own number; the new cross-reference section
-    // names only it and points back to the previous one.
+    // The information anew under its own number; the new cross-reference section names only it and
+    // points back to the previous one.
     QByteArray update = "\n";
     const qsizetype offset = pdf.size() + update.size();
-    update +=
-        pdf.mid(start + 1, dictionaryEnd - start - 1) + "/Author " + pdfString(author) + "\n>>\nendobj\n";
+    update += number + " 0 obj\n<<\n/Title " + pdfString(title) + "\n/Author " + pdfString(author) +
+              "\n/Creator " + pdfString(QStringLiteral("Quorvex")) + "\n/CreationDate (D:" +
+              QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() +
+              "Z)\n>>\nendobj\n";
     const qsizetype xref = pdf.size() + update.size();
-    update += "xref\n" + info.captured(1).toLatin1() + " 1\n" +
-              QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    update += "xref\n" + number + " 1\n" + QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
     QString entries = end.captured(1);
     entries.remove(QRegularExpression(QStringLiteral("/Prev\\s+\\d+")));
     update += "trailer\n<<" + entries.toLatin1() + "/Prev " + end.captured(2).toLatin1() +
