@@ -32,24 +32,25 @@ bool race(Sides& sides, int rounds, double& program, double& baseline) {
     std::vector<double> ours;
     std::vector<double> theirs;
     Stopwatch watch;
+    // One timed run of a side, its time kept once the unmeasured first round is over.
+    auto timeOne = [&watch](int round, auto&& prepare, auto&& run, std::vector<double>& times) {
+        prepare();
+        watch.start();
+        const bool ran = run(watch);
+        watch.stop();
+        if (ran && round >= 0)
+            times.push_back(watch.milliseconds());
+        return ran;
+    };
     // The first run of each side warms caches and files and is not counted.
     for (int round = -1; round < rounds; ++round) {
-        sides.beforeProgram();
-        watch.start();
-        const bool ranOurs = sides.program(watch);
-        watch.stop();
-        if (!ranOurs)
+        if (!timeOne(
+                round, [&] { sides.beforeProgram(); }, [&](Stopwatch& w) { return sides.program(w); }, ours))
             return false;
-        if (round >= 0)
-            ours.push_back(watch.milliseconds());
-        sides.beforeBaseline();
-        watch.start();
-        const bool ranTheirs = sides.baseline(watch);
-        watch.stop();
-        if (!ranTheirs)
+        if (!timeOne(
+                round, [&] { sides.beforeBaseline(); }, [&](Stopwatch& w) { return sides.baseline(w); },
+                theirs))
             return false;
-        if (round >= 0)
-            theirs.push_back(watch.milliseconds());
     }
     program = median(ours);
     baseline = median(theirs);
