@@ -13,6 +13,8 @@ packages=(
     poppler-utils faketime
     clang libclang-rt-14-dev
     libpoppler-qt6-dev libquazip1-qt6-dev
+    qt6-charts-dev
+    postgresql libpq-dev qtkeychain-qt6-dev
 )
 
 missing=()
