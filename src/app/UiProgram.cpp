@@ -2,6 +2,7 @@
 
 #include "app/StartUp.h"
 #include "app/frmQuovi.h"
+#include "data/Catalogue.h"
 #include "estimate/NewEstimate.h"
 #include "setup/frmGreeting.h"
 
@@ -24,8 +25,16 @@ bool UiProgram::start() {
     // A New, a Start or the discarding of a new estimate cut short (a crash, a power loss) leaves a
     // register row without a path, and maybe files of it. They go when the register is first opened, so
     // the window does not wait for the keyed open.
-    m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path,
-                                     [this](SqlFile&) { removeUnfinishedStarts(m_context); });
+    // A register or cost database written by an earlier build gains this build's columns the first
+    // time it is opened, keeping every row.
+    m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path, [this](SqlFile& register_) {
+        addMissingColumns(register_, DatabaseKind::Register);
+        removeUnfinishedStarts(m_context);
+    });
+    m_context.pool.whenFirstWritable(m_context.conns.sCostConn.path, [](SqlFile& cost) {
+        addMissingColumns(cost, DatabaseKind::Cost);
+        refreshUnitQry(cost);
+    });
     if (StartUp::GreetingPredicate(m_context.settings)) {
         frmGreeting greeting(m_context.settings);
         greeting.exec();

@@ -20,7 +20,8 @@ struct Column {
     Type type;
     int size = 0; // characters, for Text
     bool zeroDefault = false;
-    bool emptyAllowed = false; // only Main's phone and extension columns
+    bool emptyAllowed = false;         // only Main's phone and extension columns
+    const char* textDefault = nullptr; // the value rows made before the column existed take
 };
 
 struct Table {
@@ -193,7 +194,9 @@ std::vector<Table> allTables() {
           {"esttype", T::Text, 25},
           {"eststatus", T::Text, 10},
           {"estlength", T::Long},
-          {"estpath", T::Text, 255}}},
+          {"estpath", T::Text, 255},
+          // The estimate total shown on Terms/Totals at the last save; NULL while unknown.
+          {"esttotal", T::Currency}}},
         {"sectionname", shipped, {{"ID", T::AutoNumber}, {"sectionname", T::Text, 50}}},
         // Cost database (shipped)
         {"costitem",
@@ -206,7 +209,13 @@ std::vector<Table> allTables() {
           {"sku", T::Text, 25},
           {"Unit", T::Text, 10},
           {"Descrip", T::Text, 255},
-          {"Amount", T::Currency, 0, true}}},
+          {"Amount", T::Currency, 0, true},
+          // What one purchase unit covers on the roof ("Nothing", "Roof total", "Cap length", ...) and
+          // how much of it, in square feet or feet to four decimals (ten-thousandths, like money).
+          {"covers", T::Text, 20, false, false, "Nothing"},
+          {"coverage", T::Currency, 0, true},
+          // The day the amount was last set; NULL when unknown.
+          {"pricedate", T::Date}}},
         {"laborcost",
          shipped,
          {{"ID", T::AutoNumber},
@@ -304,6 +313,8 @@ QString columnDefinition(const Column& c, TextRule rule) {
     }
     if (c.zeroDefault)
         def += QStringLiteral(" DEFAULT 0");
+    if (c.textDefault)
+        def += QStringLiteral(" DEFAULT '%1'").arg(QLatin1String(c.textDefault));
     return def;
 }
 
@@ -390,6 +401,31 @@ void createTable(SqlFile& file, const QString& table) {
     if (ddl.isEmpty())
         throw Failure(1, QStringLiteral("Unknown table '%1'.").arg(table));
     file.execScript(ddl);
+}
+
+QStringList addMissingColumns(SqlFile& file, DatabaseKind kind) {
+    QStringList added;
+    Transaction transaction(file);
+    for (const QString& name : tablesOf(kind)) {
+        const Table* table = findTable(name);
+        QStringList present;
+        // The table names are the catalogue's own, never typed text.
+        const ResultSet info = file.query(QStringLiteral("PRAGMA table_info(%1)").arg(name));
+        for (const QVariantList& row : info.rows)
+            present << row.at(1).toString();
+        if (present.isEmpty())
+            continue; // a table the file never had is not this function's business
+        for (const Column& c : table->columns) {
+            const QString column = QLatin1String(c.name);
+            if (present.contains(column, Qt::CaseInsensitive))
+                continue;
+            file.execScript(
+                QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(name, columnDefinition(c, table->rule)));
+            added << name + QLatin1Char('.') + column;
+        }
+    }
+    transaction.commit();
+    return added;
 }
 
 void createCatalogue(SqlFile& file, DatabaseKind kind) {

@@ -71,9 +71,15 @@ void layOutProgramFolder(const ProgramFolder& folder) {
     copyMissing(QStringLiteral(":/resources/help"), folder.root() + QStringLiteral("/help"));
     createShippedDatabaseIfMissing(folder.costFile(), kCostPassword,
                                    QStringLiteral(":/resources/cost_seed.sql"), true);
-    refreshUnitQry(*SqlFile::open(folder.costFile(), kCostPassword, SqlFile::Durability::Safe));
+    {
+        auto cost = SqlFile::open(folder.costFile(), kCostPassword, SqlFile::Durability::Safe);
+        addMissingColumns(*cost, DatabaseKind::Cost);
+        refreshUnitQry(*cost);
+    }
     createShippedDatabaseIfMissing(folder.mastFile(), kMastPassword,
                                    QStringLiteral(":/resources/mastest_seed.sql"), false);
+    addMissingColumns(*SqlFile::open(folder.mastFile(), kMastPassword, SqlFile::Durability::Safe),
+                      DatabaseKind::Register);
 }
 
 } // namespace qx

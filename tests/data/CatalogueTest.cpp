@@ -1,6 +1,9 @@
 #include "TestFolders.h"
 
 #include "data/Catalogue.h"
+#include "data/SqlFile.h"
+
+#include <QTemporaryDir>
 
 using namespace qx;
 
@@ -109,6 +112,27 @@ TEST_F(CatalogueTest, AnOlderUnitQryIsBroughtToTheCurrentRule) {
                     "FROM unititems");
     refreshUnitQry(file);
     EXPECT_EQ(rows(cost(), "select count(*) from UnitQry where [Line Total] = 0"), QStringList({"0"}));
+}
+
+TEST(CatalogueUpgrade, AnOlderCostDatabaseAndRegisterGainTheNewColumnsAndKeepEveryRow) {
+    QTemporaryDir dir;
+    auto file = SqlFile::create(dir.filePath("old.db"), QString(), SqlFile::Durability::Scratch);
+    file->execScript(
+        "CREATE TABLE costitem (ID INTEGER PRIMARY KEY AUTOINCREMENT, costtype TEXT, Cat TEXT, "
+        "CostName TEXT, manufacturer TEXT, sku TEXT, Unit TEXT, Descrip TEXT, Amount INTEGER);"
+        "INSERT INTO costitem (costtype, CostName, Amount) VALUES ('Material', 'Shingle', 250000);"
+        "CREATE TABLE master (id INTEGER PRIMARY KEY AUTOINCREMENT, estname TEXT, estaddress TEXT, "
+        "estdate TEXT, esttype TEXT, eststatus TEXT, estlength INTEGER, estpath TEXT);"
+        "INSERT INTO master (estname) VALUES ('Jones');");
+    EXPECT_EQ(addMissingColumns(*file, DatabaseKind::Cost),
+              QStringList({"costitem.covers", "costitem.coverage", "costitem.pricedate"}));
+    EXPECT_EQ(addMissingColumns(*file, DatabaseKind::Register), QStringList({"master.esttotal"}));
+    const ResultSet cost = file->query("select CostName, Amount, covers, coverage, pricedate from costitem");
+    ASSERT_EQ(cost.size(), 1);
+    EXPECT_EQ(cost.rows.at(0), QVariantList({"Shingle", qint64(250000), "Nothing", qint64(0), QVariant()}));
+    EXPECT_TRUE(file->scalar("select esttotal from master where estname='Jones'").isNull());
+    // A second start finds nothing to add.
+    EXPECT_TRUE(addMissingColumns(*file, DatabaseKind::Cost).isEmpty());
 }
 
 TEST(CatalogueDefinitions, EveryKindListsItsTablesInCreationOrder) {
