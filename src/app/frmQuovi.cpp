@@ -19,6 +19,7 @@
 #include "estimate/frmOpenEst.h"
 #include "lines/UiLinesPanel.h"
 #include "lines/UiTermsPanel.h"
+#include "revisions/SentRevisions.h"
 #include "setup/frmAbout.h"
 #include "setup/frmSetup.h"
 #include "status/frmManageStatus.h"
@@ -158,6 +159,7 @@ void frmQuovi::buildPanels() {
     connect(m_owner, &UiOwnerPanel::importClicked, this, &frmQuovi::importContact);
     connect(m_roof, &UiRoofPanel::changed, this, &frmQuovi::markChanged);
     connect(m_output, &UiOutputPanel::createClicked, this, &frmQuovi::createDocuments);
+    connect(m_output, &UiOutputPanel::sentClicked, this, &frmQuovi::markSent);
     connect(m_terms, &UiTermsPanel::textEdited, this, &frmQuovi::summaryOrTermsEdited);
     connect(m_terms, &UiTermsPanel::amountsEdited, this, &frmQuovi::markChanged);
     connect(m_lines, &UiLinesPanel::linesChanged, this, &frmQuovi::linesChanged);
@@ -254,8 +256,10 @@ void frmQuovi::markChanged() {
     // A roof figured without an estimate has nowhere to be saved.
     if (m_state.sOpenMode != WorkState::kFigure)
         SaveStatus(true);
-    // Documents built before the change no longer show the estimate: they can be created again.
+    // Documents built before the change no longer show the estimate: they can be created again, and
+    // only then sent.
     output()->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
+    output()->sentButton()->setEnabled(false);
 }
 
 void frmQuovi::linesChanged() {
@@ -537,8 +541,7 @@ bool frmQuovi::saveWithoutClosing() {
 
 void frmQuovi::createDocuments(int index) {
     // A roof figured without an estimate is built as it stands: there is nothing to save it to.
-    if (m_state.sOpenMode != WorkState::kFigure)
-        saveWithoutClosing();
+    const bool saved = m_state.sOpenMode != WorkState::kFigure && saveWithoutClosing();
     const CreateCommand command = createCommand(index);
     for (DocKind kind : command.kinds) {
         QTextEdit* editor = output()->editor(int(kind));
@@ -547,6 +550,19 @@ void frmQuovi::createDocuments(int index) {
     }
     for (int disabled : command.disables)
         output()->createButton(disabled)->setEnabled(false);
+    // The whole set, of a saved estimate, is what can be sent.
+    if (index == 0)
+        output()->sentButton()->setEnabled(saved);
+}
+
+void frmQuovi::markSent() {
+    if (!output()->sentButton()->isEnabled() || !saveWithoutClosing())
+        return;
+    if (!SentRevisions(m_ctx).markSent(m_state, *output()->editor(int(DocKind::Proposal))->document(),
+                                       *output()->editor(int(DocKind::Contract))->document()))
+        return;
+    output()->sentButton()->setEnabled(false);
+    setStatusPanels(idPanelText(m_state.lEstID), m_state.estName, statusPanelText(m_state.sEstStatus));
 }
 
 void frmQuovi::closeEstimate() {

@@ -47,6 +47,8 @@ public:
     bool saveWithoutClosing();
     // The create commands cmdPrint(0..4) of the Output tab.
     void createDocuments(int index);
+    // "Mark as Sent": saves the estimate and keeps its proposal and contract as the next revision.
+    void markSent();
     // The open estimate's lines, grid and totals (opening and saving read and fill them).
     LineItems& lineItems() { return m_lineItems; }
     // Refills the estimate grid and every figure of the "Terms/Totals" tab from the models.

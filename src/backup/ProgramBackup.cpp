@@ -6,6 +6,7 @@
 #include "backup/EarlierBackup.h"
 #include "backup/FileHash.h"
 #include "backup/ZipArchive.h"
+#include "revisions/RevisionStore.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -165,7 +166,9 @@ QString ProgramBackup::writeArchive(const ProgramFolder& folder, const QString& 
                     continue;
                 }
                 QString packed = source;
-                if (isDatabaseName(relative)) {
+                // A sent revision's estimate file is never written again: it goes in byte for byte, so
+                // that its recorded digest still holds once restored.
+                if (isDatabaseName(relative) && !RevisionStore::isFrozenFile(source)) {
                     const auto copied =
                         copyThroughBackupApi(source, staging.filePath(QString::number(i)), keepGoing);
                     if (!copied) {

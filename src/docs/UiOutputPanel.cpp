@@ -9,6 +9,7 @@
 #include "docs/UiPrintJob.h"
 #include "docs/frmFind.h"
 #include "docs/frmPrintForms.h"
+#include "revisions/RevisionTexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -110,6 +111,10 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
     m_create[0]->setObjectName(QStringLiteral("cmdPrint_0"));
     for (int i = 0; i < 5; ++i)
         connect(m_create[size_t(i)], &QPushButton::clicked, this, [this, i] { emit createClicked(i); });
+    m_sent = new QPushButton(RevisionTexts::kMarkSent, this);
+    m_sent->setObjectName(QStringLiteral("cmdSent"));
+    m_sent->setEnabled(false);
+    connect(m_sent, &QPushButton::clicked, this, &UiOutputPanel::sentClicked);
 
     onChosenOrTyped(m_fonts, [this](const QString& family) {
         if (const QString name = trimBlanks(family); !name.isEmpty())
@@ -127,6 +132,7 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
     fonts->addWidget(m_sizes);
     fonts->addStretch();
     fonts->addWidget(m_create[0]);
+    fonts->addWidget(m_sent);
     auto* top = new QVBoxLayout;
     top->addWidget(m_toolbar);
     top->addLayout(fonts);
@@ -291,6 +297,7 @@ void UiOutputPanel::reset() {
     }
     for (QPushButton* button : m_create)
         button->setEnabled(true);
+    m_sent->setEnabled(false);
 }
 
 void UiOutputPanel::enableCreateCommands(const QList<int>& indexes) {

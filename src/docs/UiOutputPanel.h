@@ -30,6 +30,8 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     QTextEdit* editor(int index) const { return m_editors.at(size_t(index)); }
     QPushButton* createButton(int index) const { return m_create.at(size_t(index)); }
+    // "Mark as Sent": enabled while the document set of a saved estimate is up to date.
+    QPushButton* sentButton() const { return m_sent; }
     // Fills the font list with every font the platform offers.
     void fillFonts();
     // Back to the starting state: editors empty, every tab and create command enabled, first captions.
@@ -45,6 +47,8 @@ public:
 signals:
     // A create command cmdPrint(index) was pressed.
     void createClicked(int index);
+    // "Mark as Sent" was pressed.
+    void sentClicked();
 
 private:
     void addFileActions();
@@ -71,6 +75,7 @@ private:
     QTabWidget* m_tabs;
     std::array<QTextEdit*, 4> m_editors{};
     std::array<QPushButton*, 5> m_create{};
+    QPushButton* m_sent;
     QToolBar* m_toolbar;
     QAction* m_bold = nullptr;
     QAction* m_italic = nullptr;

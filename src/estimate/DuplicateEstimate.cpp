@@ -4,6 +4,9 @@
 #include "data/Catalogue.h"
 #include "lines/ItemTags.h"
 #include "lines/PendingLine.h"
+#include "revisions/RevisionStore.h"
+
+#include <QFileInfo>
 
 namespace qx {
 
@@ -77,6 +80,9 @@ bool DuplicateEstimate::copyContent(qint32 fromId, const Conn& to) {
             target.exec(QStringLiteral("update main set overhead=?,profit=?,contingency=?,management=?,"
                                        "paymentterms=?,estsummary=? where id=1"),
                         texts.rows.at(0));
+        // The sent revisions come along, so that the copy still shows what was sent and when.
+        RevisionStore::copyRevisions(QFileInfo(source.path()).absolutePath(),
+                                     QFileInfo(to.path).absolutePath());
         transaction.commit();
     });
 }

@@ -36,8 +36,8 @@ public:
     std::optional<OwnerInput> ownerOf(qint32 id);
     // Copies into the new estimate's file `to` every table of the old estimate's file but the owner
     // (areas, lineal items, lines and any other table an estimate file holds), with the administrative
-    // amounts, summary and terms of its owner row, in one transaction: all of it or nothing. False when
-    // it failed (reported).
+    // amounts, summary and terms of its owner row, in one transaction: all of it or nothing, and its
+    // sent revisions into the new estimate's folder. False when it failed (reported).
     bool copyContent(qint32 fromId, const Conn& to);
     // Updates the price of each line of `estimate` from its cost item (or unit item) where that still
     // exists, with its line total; returns the lines whose price changed, in line order. One

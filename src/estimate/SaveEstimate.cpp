@@ -83,7 +83,7 @@ SaveOutcome SaveEstimate::SaveEst(const QString& summary, const QString& terms) 
     if (!writeEstimateFile(mainTexts(summary, terms)))
         return SaveOutcome::Failed;
     if (complete)
-        markPending();
+        markPending(m_ctx, m_state);
     m_state.bChanged = false;
     // The estimate is stored now: from here on it is an open estimate like any other.
     if (m_state.sOpenMode == WorkState::kNew)
@@ -139,13 +139,12 @@ bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
     }
 }
 
-void SaveEstimate::markPending() {
+void markPending(AppContext& ctx, WorkState& state) {
     const bool stored =
-        m_ctx.data.ActionQuery(QStringLiteral("UPDATE master set estdate=?,eststatus='Pending' where ID=?"),
-                               m_ctx.conns.sMastConn, {storedDate(QDate::currentDate()), m_state.lEstID});
-    // A register that could not be written still says "Working": the next save asks again.
+        ctx.data.ActionQuery(QStringLiteral("UPDATE master set estdate=?,eststatus='Pending' where ID=?"),
+                             ctx.conns.sMastConn, {storedDate(QDate::currentDate()), state.lEstID});
     if (stored)
-        m_state.sEstStatus = kStatusPending;
+        state.sEstStatus = kStatusPending;
 }
 
 } // namespace qx

@@ -46,6 +46,10 @@ struct MainTexts {
 // Writes MainTexts into the Main row of an estimate file. Throws Failure.
 void SaveEstimateTotals(SqlFile& estimateFile, const MainTexts& texts);
 
+// Makes the open estimate "Pending", dated today, as a Yes on the completion question does. A register
+// that cannot be written is reported and leaves it "Working", so that the next save asks again.
+void markPending(AppContext& ctx, WorkState& state);
+
 // How a save ended.
 enum class SaveOutcome {
     Saved,     // everything is in the estimate file
@@ -71,7 +75,6 @@ public:
 private:
     MainTexts mainTexts(const QString& summary, const QString& terms) const;
     bool writeEstimateFile(const MainTexts& texts);
-    void markPending();
 
     AppContext& m_ctx;
     WorkState& m_state;

@@ -4,6 +4,8 @@
 #include "data/InputRules.h"
 #include "estimate/OwnerTexts.h"
 #include "estimate/SaveEstimate.h"
+#include "revisions/RevisionStore.h"
+#include "revisions/RevisionTexts.h"
 #include "status/StatusTexts.h"
 #include "status/StoredPath.h"
 
@@ -121,6 +123,25 @@ QString StatusEdit::folderToDelete(qint32 id, const QString& storedPath) {
     return name;
 }
 
+bool StatusEdit::revisionsMayGo(qint32 id, const QString& folderName) {
+    if (folderName.isEmpty())
+        return true;
+    const int sent = RevisionStore(m_ctx.folder.estimateFolder(folderName)).count();
+    if (sent == 0)
+        return true;
+    QString name;
+    m_ctx.data.Trap(kDelete, [&] {
+        name = m_ctx.data
+                   .ReadScalar(m_ctx.conns.sMastConn, QStringLiteral("select estname from master where id=?"),
+                               {id})
+                   .toString();
+    });
+    const QString question = sent == 1 ? RevisionTexts::kDeleteOneRevision.arg(name)
+                                       : RevisionTexts::kDeleteRevisions.arg(name).arg(sent);
+    return m_ctx.prompter.askYesNo(StatusTexts::kDeleteTitle, question, Prompter::Icon::Question,
+                                   Prompter::Answer::No) == Prompter::Answer::Yes;
+}
+
 DeleteResult StatusEdit::deleteEstimate(qint32 id) {
     const auto answer = m_ctx.prompter.askOkCancel(StatusTexts::kDeleteTitle, StatusTexts::kDeleteQuestion,
                                                    Prompter::Icon::Critical, Prompter::Answer::Cancel);
@@ -135,7 +156,7 @@ DeleteResult StatusEdit::deleteEstimate(qint32 id) {
                          .toString();
         folderName = folderToDelete(id, storedPath);
     });
-    if (!read ||
+    if (!read || !revisionsMayGo(id, folderName) ||
         !m_ctx.data.ActionQuery(QStringLiteral("DELETE from master where id=?"), m_ctx.conns.sMastConn, {id}))
         return DeleteResult::Kept;
     if (folderName.isEmpty())

@@ -55,7 +55,8 @@ public:
     std::optional<EditRefusal> update(const EstimateEdit& edit);
     // "Delete this estimate": asks, then removes the register row and the estimate's folder. Only a
     // folder directly inside estimates/, named by the row's path and used by no other estimate, is
-    // deleted, whatever the path holds.
+    // deleted, whatever the path holds. An estimate with sent revisions is asked about once more; No
+    // keeps everything.
     DeleteResult deleteEstimate(qint32 id);
 
     // The board is closed: no estimate is current any more.
@@ -63,6 +64,9 @@ public:
 
 private:
     QString folderToDelete(qint32 id, const QString& storedPath);
+    // The second question of a delete, asked only when the estimate's folder holds sent revisions
+    // (they go with it): true when there are none or the answer is Yes.
+    bool revisionsMayGo(qint32 id, const QString& folderName);
 
     AppContext& m_ctx;
     WorkState& m_state;

@@ -1,6 +1,9 @@
 #include "status/frmManageStatus.h"
 
 #include "backup/JobCommands.h"
+#include "revisions/RevisionTexts.h"
+#include "revisions/SentRevisions.h"
+#include "revisions/frmCompare.h"
 #include "status/StatusTexts.h"
 #include "status/frmOwnerDetail.h"
 #include "widgets/UiControls.h"
@@ -173,9 +176,58 @@ QWidget* frmManageStatus::buildEditPage() {
     copyRow->addStretch();
     copyRow->addWidget(exportJob);
     layout->addLayout(copyRow);
+    layout->addWidget(buildRevisionsFrame(page));
     layout->addStretch();
     layout->addLayout(commands);
     return page;
+}
+
+QWidget* frmManageStatus::buildRevisionsFrame(QWidget* page) {
+    auto* frame = new QGroupBox(QStringLiteral("Sent Revisions"), page);
+    frame->setObjectName(QStringLiteral("fraRevisions"));
+    m_revisions = new QListWidget(frame);
+    m_revisions->setObjectName(QStringLiteral("lstRevisions"));
+    m_revisions->setFont(fixedPitchFont());
+    m_revisions->setMinimumHeight(QFontMetrics(m_revisions->font()).lineSpacing() * 5);
+    auto* open = button(QStringLiteral("cmdOpenRevision"), RevisionTexts::kOpen, frame);
+    auto* compare = button(QStringLiteral("cmdCompare"), RevisionTexts::kCompare, frame);
+    connect(open, &QPushButton::clicked, this, &frmManageStatus::openRevision);
+    connect(compare, &QPushButton::clicked, this, &frmManageStatus::compareRevisions);
+    auto* commands = new QVBoxLayout;
+    commands->addWidget(open);
+    commands->addWidget(compare);
+    commands->addStretch();
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(m_revisions, 1);
+    layout->addLayout(commands);
+    return frame;
+}
+
+void frmManageStatus::PopRevisions() {
+    m_revisions->clear();
+    for (const RevisionLine& line : SentRevisions(m_ctx).lines(m_shownId)) {
+        auto* item = new QListWidgetItem(line.text, m_revisions);
+        item->setData(Qt::UserRole, line.number);
+    }
+    m_revisions->setCurrentRow(0);
+}
+
+int frmManageStatus::chosenRevision() const {
+    const QListWidgetItem* item = m_revisions->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+void frmManageStatus::openRevision() {
+    if (const int number = chosenRevision(); number > 0) {
+        SentRevisions(m_ctx).openProposal(m_shownId, number);
+        PopRevisions();
+    }
+}
+
+void frmManageStatus::compareRevisions() {
+    if (m_revisions->count() == 0)
+        return;
+    frmCompare(m_ctx, m_shownId, chosenRevision(), this).exec();
 }
 
 void frmManageStatus::PopFilter() {
@@ -217,6 +269,7 @@ void frmManageStatus::PopForm(qint32 id) {
     m_type->addItems(m_edit.types());
     m_type->setEditText(edit->type);
     selectStatus(edit->status);
+    PopRevisions();
     m_pages->setCurrentIndex(1);
     m_date->setFocus();
 }
@@ -275,6 +328,7 @@ void frmManageStatus::backToList() {
     m_date->clear();
     m_length->clear();
     m_type->setEditText(QString());
+    m_revisions->clear();
     m_pages->setCurrentIndex(0);
     PopFilter();
     m_lines->setFocus();

@@ -49,6 +49,12 @@ private:
     void duplicate();
     void exportEstimate();
     void importEstimate();
+    // The sent revisions of the estimate on the edit page.
+    QWidget* buildRevisionsFrame(QWidget* page);
+    void PopRevisions();
+    void openRevision();
+    void compareRevisions();
+    int chosenRevision() const;
     // Empties the edit page, refills the filters (and with them the list) and shows the list page.
     void backToList();
     void focusField(EditField field, bool clear);
@@ -70,6 +76,7 @@ private:
     QComboBox* m_type = nullptr;
     std::array<QRadioButton*, 4> m_options{};
     QCheckBox* m_reprice = nullptr;
+    QListWidget* m_revisions = nullptr;
     std::optional<DuplicateRequest> m_duplicate;
 };
 

@@ -1,0 +1,154 @@
+#include "revisions/SentRevisions.h"
+
+#include "data/DateText.h"
+#include "docs/PaperSetup.h"
+#include "estimate/SaveEstimate.h"
+#include "revisions/RevisionTexts.h"
+#include "status/StoredPath.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace qx {
+
+namespace {
+
+TrapSite boardSite(const char* procedure) {
+    return {QLatin1String(procedure), TrapSite::Form, QStringLiteral("frmManageStatus")};
+}
+
+} // namespace
+
+SentRevisions::SentRevisions(AppContext& ctx)
+    : m_ctx(ctx) {}
+
+std::optional<RevisionRecord> SentRevisions::markSent(WorkState& state, const QTextDocument& proposal,
+                                                      const QTextDocument& contract) {
+    RevisionContent content;
+    content.estimateFile = state.sEstConn.path;
+    content.password = state.sEstConn.password;
+    content.proposal = &proposal;
+    content.contract = &contract;
+    content.proposalProperties =
+        DocumentProperties::read(m_ctx.settings, QStringLiteral("Proposal"), state.estName);
+    content.contractProperties =
+        DocumentProperties::read(m_ctx.settings, QStringLiteral("Contract"), state.estName);
+    content.made = QDateTime::currentDateTime();
+    std::optional<RevisionRecord> record;
+    try {
+        record = RevisionStore(QFileInfo(content.estimateFile).absolutePath()).freeze(content);
+    } catch (const Failure& failure) {
+        m_ctx.prompter.inform(kAppTitle, RevisionTexts::kSentFailed.arg(failure.description()),
+                              Prompter::Icon::Warning);
+        return std::nullopt;
+    }
+    if (state.sEstStatus == kStatusWorking)
+        markPending(m_ctx, state);
+    return record;
+}
+
+QString SentRevisions::folderOf(qint32 id) {
+    QString folder;
+    m_ctx.data.Trap(boardSite("PopRevisions"), [&] {
+        const QString stored = m_ctx.data
+                                   .ReadScalar(m_ctx.conns.sMastConn,
+                                               QStringLiteral("select estpath from master where id=?"), {id})
+                                   .toString();
+        const QString name = storedFolderName(stored);
+        if (!name.isEmpty() && isEstimateFolder(m_ctx.folder, name))
+            folder = m_ctx.folder.estimateFolder(name);
+    });
+    return folder;
+}
+
+QList<RevisionLine> SentRevisions::lines(qint32 id) {
+    const QString folder = folderOf(id);
+    if (folder.isEmpty())
+        return {};
+    QList<RevisionLine> lines;
+    for (const RevisionState& revision : RevisionStore(folder).list()) {
+        QString text = QStringLiteral("R%1  %2  %3")
+                           .arg(revision.number)
+                           .arg(shortDateText(revision.date), revision.total.toCurrency());
+        if (!revision.sound())
+            text += RevisionTexts::kAlteredMark;
+        lines.append({revision.number, text});
+    }
+    return lines;
+}
+
+QStringList SentRevisions::sides(qint32 id) {
+    QStringList sides;
+    const QList<RevisionLine> newestFirst = lines(id);
+    for (auto it = newestFirst.crbegin(); it != newestFirst.crend(); ++it)
+        sides << QStringLiteral("R%1").arg(it->number);
+    sides << RevisionTexts::kNow;
+    return sides;
+}
+
+int SentRevisions::sideOf(const QString& choice) {
+    return choice.startsWith(QLatin1Char('R')) ? choice.mid(1).toInt() : kNow;
+}
+
+int SentRevisions::count(qint32 id) {
+    const QString folder = folderOf(id);
+    return folder.isEmpty() ? 0 : RevisionStore(folder).count();
+}
+
+bool SentRevisions::openProposal(qint32 id, int number) {
+    const QString folder = folderOf(id);
+    const std::optional<RevisionState> revision =
+        folder.isEmpty() ? std::nullopt : RevisionStore(folder).find(number);
+    if (!revision)
+        return false;
+    if (!revision->sound()) {
+        m_ctx.prompter.inform(kAppTitle, revision->problem(), Prompter::Icon::Warning);
+        return false;
+    }
+    m_ctx.prompter.openUrl(QUrl::fromLocalFile(revision->filePath(RevisionStore::kProposal)).toString());
+    return true;
+}
+
+std::optional<EstimateSnapshot> SentRevisions::snapshot(qint32 id, int side) {
+    const QString folder = folderOf(id);
+    if (folder.isEmpty())
+        return std::nullopt;
+    std::optional<EstimateSnapshot> result;
+    if (side == kNow) {
+        m_ctx.data.Trap(boardSite("cmdCompare_Click"), [&] {
+            const QString stored =
+                m_ctx.data
+                    .ReadScalar(m_ctx.conns.sMastConn,
+                                QStringLiteral("select estpath from master where id=?"), {id})
+                    .toString();
+            const std::optional<Conn> conn = storedEstimateConn(m_ctx.folder, stored);
+            if (!conn)
+                throw Failure(kErrPathNotFound, QStringLiteral("The estimate's file cannot be found."));
+            result = readEstimateSnapshot(conn->path, conn->password);
+        });
+        return result;
+    }
+    const std::optional<RevisionState> revision = RevisionStore(folder).find(side);
+    if (!revision)
+        return std::nullopt;
+    if (!revision->sound()) {
+        m_ctx.prompter.inform(kAppTitle, revision->problem(), Prompter::Icon::Warning);
+        return std::nullopt;
+    }
+    m_ctx.data.Trap(boardSite("cmdCompare_Click"), [&] {
+        result = readEstimateSnapshot(revision->filePath(RevisionStore::kEstimate), kEstimatePassword);
+    });
+    return result;
+}
+
+std::optional<Comparison> SentRevisions::compare(qint32 id, int before, int after) {
+    const std::optional<EstimateSnapshot> a = snapshot(id, before);
+    if (!a)
+        return std::nullopt;
+    const std::optional<EstimateSnapshot> b = snapshot(id, after);
+    if (!b)
+        return std::nullopt;
+    return compareEstimates(*a, *b);
+}
+
+} // namespace qx
