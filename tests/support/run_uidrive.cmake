@@ -77,13 +77,15 @@ endforeach()
 string(REPLACE "${work}/program" "PROGRAM" out "${out}")
 string(REPLACE "${work}/kontavi" "KONTAVI" out "${out}")
 string(REPLACE "${work}/documents" "DOCUMENTS" out "${out}")
-# A script with the line "# today: TODAY" names today's date (en_US short form, M/d/yyyy) TODAY, so that
-# documents dated on the day they are made compare the same every day.
+# A script with the line "# today: TODAY" names today's date (en_US short form, M/d/yyyy) TODAY and its
+# stored form (YYYY-MM-DD) ISOTODAY, so that documents and folders dated on the day they are made compare
+# the same every day.
 file(STRINGS "${SCRIPT}" today_line REGEX "^# today: TODAY$")
 if(today_line)
     string(TIMESTAMP year "%Y")
     string(TIMESTAMP month "%m")
     string(TIMESTAMP day "%d")
+    string(REPLACE "${year}-${month}-${day}" "ISOTODAY" out "${out}")
     string(REGEX REPLACE "^0" "" month "${month}")
     string(REGEX REPLACE "^0" "" day "${day}")
     string(REPLACE "${month}/${day}/${year}" "TODAY" out "${out}")
