@@ -1,0 +1,75 @@
+#include "RevisionFixture.h"
+
+#include "backup/JobArchive.h"
+#include "backup/ProgramBackup.h"
+#include "backup/ProgramRestore.h"
+#include "estimate/DuplicateEstimate.h"
+
+#include <QTemporaryDir>
+#include <functional>
+
+using namespace qx;
+
+namespace qxtest {
+
+namespace {
+
+// Wherever an estimate goes (a duplicate, an exported job brought back, a backup restored), its sent
+// revisions go with it and still pass their check.
+TEST_F(RevisionTest, RevisionsTravelWithTheEstimateAndStayIntact) {
+    ASSERT_TRUE(send());
+    const Money sent = totals->estimateTotal();
+    const QString sentFolder = folder();
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const struct {
+        const char* name;
+        // Carries the estimate and returns the folder it is found in afterwards.
+        std::function<QString()> carry;
+    } cases[] = {
+        {"duplicate",
+         [&] {
+             WorkState copy;
+             NewEstimate create(*ctx, copy);
+             EXPECT_TRUE(create.begin());
+             OwnerInput owner;
+             owner.names = {"Carl", "Carter", "9 Oak Ave", "Anytown, MT 54321", "406/555-0000", "", ""};
+             owner.type = "Garage";
+             EXPECT_FALSE(create.start(owner));
+             EXPECT_TRUE(DuplicateEstimate(*ctx).copyContent(state.lEstID, copy.sEstConn));
+             return QFileInfo(copy.sEstConn.path).absolutePath();
+         }},
+        {"job exported and imported",
+         [&] {
+             const QString job = elsewhere.filePath("oneil.qxjob");
+             JobArchive::exportEstimate(*ctx, state.lEstID, job);
+             JobArchive archive(job);
+             const QString name = archive.freeName(*ctx);
+             archive.importAs(*ctx, name);
+             return ctx->folder.estimateFolder(name);
+         }},
+        {"backup restored",
+         [&] {
+             const QString archive =
+                 ProgramBackup::write(ctx->folder, elsewhere.path(), QDateTime::currentDateTime());
+             ctx->pool.closeAll();
+             QDir(sentFolder + "/Revisions").removeRecursively();
+             ProgramRestore::restore(ctx->folder, ctx->pool, archive, elsewhere.path(),
+                                     QDateTime::currentDateTime().addSecs(120));
+             return sentFolder;
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString carried = c.carry();
+        ASSERT_NE(carried, QString());
+        const QList<RevisionState> revisions = RevisionStore(carried).list();
+        ASSERT_EQ(revisions.size(), 1);
+        EXPECT_TRUE(revisions.at(0).sound()) << revisions.at(0).problem().toStdString();
+        EXPECT_EQ(revisions.at(0).total, sent);
+    }
+}
+
+} // namespace
+
+} // namespace qxtest
