@@ -8,6 +8,7 @@ namespace qx {
 // comparison window and the messages about a revision that can no longer be trusted.
 struct RevisionTexts {
     static inline const QString kMarkSent = QStringLiteral("Mark as Sent");
+    static inline const QString kRevisionsFrame = QStringLiteral("Sent Revisions");
     static inline const QString kOpen = QStringLiteral("Open");
     static inline const QString kCompare = QStringLiteral("Compare...");
     static inline const QString kCompareCaption = QStringLiteral("Compare Revisions");

@@ -39,6 +39,7 @@ frmCompare::frmCompare(AppContext& ctx, qint32 estimateId, int first, QWidget* p
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_grid->setMinimumSize(640, 260);
     m_total = plainLabel(QString(), this);
@@ -81,7 +82,6 @@ void frmCompare::showComparison() {
             m_grid->setItem(r, c, cell);
         }
     }
-    m_grid->resizeColumnsToContents();
     m_total->setText(comparison->totalLine);
 }
 

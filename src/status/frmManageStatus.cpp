@@ -183,12 +183,14 @@ QWidget* frmManageStatus::buildEditPage() {
 }
 
 QWidget* frmManageStatus::buildRevisionsFrame(QWidget* page) {
-    auto* frame = new QGroupBox(QStringLiteral("Sent Revisions"), page);
+    auto* frame = new QGroupBox(RevisionTexts::kRevisionsFrame, page);
     frame->setObjectName(QStringLiteral("fraRevisions"));
     m_revisions = new QListWidget(frame);
     m_revisions->setObjectName(QStringLiteral("lstRevisions"));
     m_revisions->setFont(fixedPitchFont());
-    m_revisions->setMinimumHeight(QFontMetrics(m_revisions->font()).lineSpacing() * 5);
+    const int line = QFontMetrics(m_revisions->font()).lineSpacing();
+    m_revisions->setMinimumHeight(line * 4);
+    m_revisions->setMaximumHeight(line * 7);
     auto* open = button(QStringLiteral("cmdOpenRevision"), RevisionTexts::kOpen, frame);
     auto* compare = button(QStringLiteral("cmdCompare"), RevisionTexts::kCompare, frame);
     connect(open, &QPushButton::clicked, this, &frmManageStatus::openRevision);
