@@ -78,10 +78,10 @@ QList<RevisionStore::Entry> RevisionStore::ledger() const {
     // A list that cannot be read is no list: the folders found are then all there is.
     for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
         const QJsonObject o = value.toObject();
-        const Entry entry{o.value(QStringLiteral("number")).toInt(0),
-                          o.value(QStringLiteral("folder")).toString(),
-                          dateFromStored(o.value(QStringLiteral("date")).toString()),
-                          Money::parsePlain(o.value(QStringLiteral("total")).toString()).value_or(Money())};
+        const Entry entry{
+            o.value(QStringLiteral("number")).toInt(0), o.value(QStringLiteral("folder")).toString(),
+            dateFromStored(o.value(QStringLiteral("date")).toString()),
+            Money::parsePlain(o.value(QStringLiteral("total")).toString()).value_or(Money()), true};
         if (entry.number > 0 && folderPattern().match(entry.folderName).hasMatch())
             entries.append(entry);
     }
@@ -109,7 +109,7 @@ QList<RevisionStore::Entry> RevisionStore::entries() const {
         const int number = match.captured(1).toInt();
         auto known = std::find_if(all.begin(), all.end(), [&](const Entry& e) { return e.number == number; });
         if (known == all.end())
-            all.append({number, name, dateFromStored(match.captured(2)), Money()});
+            all.append({number, name, dateFromStored(match.captured(2)), Money(), false});
         else
             known->folderName = name;
     }
@@ -131,7 +131,9 @@ RevisionState RevisionStore::check(const Entry& entry) const {
     QFile json(state.filePath(kRecord));
     if (json.open(QIODevice::ReadOnly))
         state.record = RevisionRecord::fromJson(json.readAll());
-    if (!state.record || state.record->number != entry.number) {
+    // A record whose number or total differs from what the list kept was written over.
+    if (!state.record || state.record->number != entry.number ||
+        (entry.listed && state.record->figures.total != entry.total)) {
         state.record.reset();
         state.altered << kRecord;
         return state;
@@ -150,6 +152,13 @@ RevisionState RevisionStore::check(const Entry& entry) const {
             state.altered << file.name;
     }
     return state;
+}
+
+void RevisionStore::removeUnfinished() const {
+    const QDir folder(m_estimateFolder);
+    for (const QString& name :
+         folder.entryList({QStringLiteral(".revision-*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        QDir(folder.filePath(name)).removeRecursively();
 }
 
 QList<RevisionState> RevisionStore::list() const {
@@ -188,6 +197,7 @@ RevisionRecord RevisionStore::freeze(const RevisionContent& content) {
     record.number = known.isEmpty() ? 1 : known.last().number + 1;
     record.made = content.made;
 
+    removeUnfinished();
     QTemporaryDir staging(m_estimateFolder + QStringLiteral("/.revision-XXXXXX"));
     if (!staging.isValid())
         cannotWrite(m_estimateFolder);

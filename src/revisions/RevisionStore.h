@@ -79,8 +79,11 @@ private:
         QString folderName;
         QDate date;
         Money total;
+        bool listed = false; // in sent.json, whose total then holds
     };
     QString revisionsDir() const;
+    // Hidden folders of a freeze that never finished (the program stopped halfway) are removed.
+    void removeUnfinished() const;
     QList<Entry> ledger() const;
     void writeLedger(const QList<Entry>& entries) const;
     QList<Entry> entries() const;

@@ -81,6 +81,16 @@ TEST_F(RevisionTest, ARevisionChangedOnDiskIsReportedAndNeverUsed) {
              f.write("{\"number\": 1, \"total\": ");
          },
          "R1 has been changed since it was sent: revision.json"},
+        {"record's total rewritten",
+         [](const QString& r) {
+             QFile f(r + "/revision.json");
+             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+             QByteArray json = f.readAll();
+             json.replace("\"total\": \"", "\"total\": \"1");
+             f.resize(0);
+             f.write(json);
+         },
+         "R1 has been changed since it was sent: revision.json"},
         {"folder removed", [](const QString& r) { QDir(r).removeRecursively(); },
          "R1 has been removed since it was sent: its folder is missing."},
     };
@@ -139,6 +149,12 @@ TEST_F(RevisionTest, AFreezeThatFailsLeavesNothingBehind) {
     EXPECT_EQ(state.sEstStatus, kStatusWorking);
     EXPECT_EQ(rows(mast(), "select eststatus from master"), QStringList{"Working"});
     EXPECT_EQ(folderContents(), withFile);
+
+    // What a freeze that stopped halfway left behind goes at the next one.
+    ASSERT_TRUE(QFile::remove(folder() + "/Revisions"));
+    ASSERT_TRUE(QDir().mkpath(folder() + "/.revision-left/x"));
+    ASSERT_TRUE(SentRevisions(*ctx).markSent(state, proposal, contract));
+    EXPECT_FALSE(QFileInfo::exists(folder() + "/.revision-left"));
 }
 
 // An estimate folder the user may read but not write. Root may write anything, so the freeze then
