@@ -220,6 +220,8 @@ RevisionRecord RevisionStore::freeze(const RevisionContent& content) {
         m_beforeEachFile(kRecord);
     writeWhole(dir + QLatin1Char('/') + kRecord, record.toJson());
 
+    // The revision's folder is as open as the estimate's, not private as a temporary folder is made.
+    QFile::setPermissions(dir, QFileInfo(m_estimateFolder).permissions());
     const bool madeFolder = !QFileInfo(revisionsDir()).isDir();
     if (madeFolder && !QDir().mkdir(revisionsDir()))
         cannotWrite(m_estimateFolder);
