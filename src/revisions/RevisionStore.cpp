@@ -40,11 +40,12 @@ void writeWhole(const QString& path, const QByteArray& bytes) {
                                           .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
-// Copies a folder's files (byte for byte) and subfolders into `to`, which must not exist yet.
+// Copies a folder's files (byte for byte; links, which could name files elsewhere, are left out) and
+// subfolders into `to`, which must not exist yet.
 void copyFolder(const QString& from, const QString& to) {
     if (!QDir().mkpath(to))
         cannotWrite(to);
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
