@@ -26,6 +26,7 @@ frmOrder::frmOrder(AppContext& ctx, MaterialOrder& order, QWidget* parent)
     m_model = new ResultTableModel(this);
     m_grid = resultGrid(QStringLiteral("dgOrder"), m_model, this);
     m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(false);
 
     QHBoxLayout* buttons =
         buttonRow({commandButton(QStringLiteral("cmdSetQty"), QStringLiteral("Set Quantities"), this, this,
