@@ -8,7 +8,9 @@
 
 #include <QHash>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace qx {
 
@@ -77,21 +79,27 @@ bool MaterialOrder::open(const RoofBoxes& boxes) {
         const QHash<qint32, CoverItem> items = coverItems(m_ctx);
         if (items.isEmpty())
             return;
+        // Unit items are no cost items, whatever their keys. The lines come in the grid's order (section,
+        // then line), sorted here: SQLite's sorter would cost more than reading them.
         const ResultSet rows = m_ctx.data.Read(
             m_ctx.conns.sTempConn,
-            QStringLiteral("select autoid,itemid,itemtable,name,qty,unit,cost,linetotal from tplineitems "
-                           "order by secorder,autoid"));
+            QStringLiteral("select autoid,itemid,name,qty,unit,cost,linetotal,secorder from tplineitems "
+                           "where itemtable<>?"),
+            {ItemTag::kUnitItem});
+        m_lines.reserve(rows.size());
         for (const QVariantList& r : rows.rows) {
             const auto item = items.constFind(qint32(r.at(1).toLongLong()));
-            if (item == items.cend() ||
-                r.at(2).toString().compare(ItemTag::kUnitItem, Qt::CaseInsensitive) == 0)
+            if (item == items.cend())
                 continue;
-            m_lines.append({qint32(r.at(0).toLongLong()), r.at(3).toString(), item->manufacturer, item->sku,
+            m_lines.append({qint32(r.at(0).toLongLong()), r.at(2).toString(), item->manufacturer, item->sku,
                             item->covers, item->coverage,
-                            unitsToOrder(m_measures.of(item->covers), item->coverage), r.at(5).toString(),
-                            qint32(r.at(4).toLongLong()), Money::fromRaw(r.at(6).toLongLong()),
-                            Money::fromRaw(r.at(7).toLongLong())});
+                            unitsToOrder(m_measures.of(item->covers), item->coverage), r.at(4).toString(),
+                            qint32(r.at(3).toLongLong()), Money::fromRaw(r.at(5).toLongLong()),
+                            Money::fromRaw(r.at(6).toLongLong()), qint32(r.at(7).toLongLong())});
         }
+        std::sort(m_lines.begin(), m_lines.end(), [](const OrderLine& a, const OrderLine& b) {
+            return std::tie(a.secOrder, a.lineId) < std::tie(b.secOrder, b.lineId);
+        });
     });
 }
 

@@ -26,6 +26,7 @@ struct OrderLine {
     qint32 inEstimate = 0; // the line's quantity now
     Money cost;            // the line's unit price
     Money lineTotal;       // the line's total now
+    qint32 secOrder = 0;   // the order of the line's section in the grid
 };
 
 // The order of whole units a measure needs: measure / coverage rounded up; 0 for no measure.
