@@ -54,7 +54,8 @@ std::variant<PlanRows, QString> planRows(const RoofPlan& plan, const WasteSettin
         return kMsgPlanTooLarge;
     rows.cap = lengthItem(kLinealCap, kPlanCapName, capLength);
     rows.starter = lengthItem(kLinealStarter, kPlanStarterName, eaveLength);
-    rows.waste = cutWaste(figures, rates);
+    if (const auto waste = cutWaste(figures, rates); waste && waste->percent > 0)
+        rows.waste = waste;
     if (rows.total() > kMaxMeasure)
         return kMsgPlanTooLarge;
     return rows;

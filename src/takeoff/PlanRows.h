@@ -16,7 +16,8 @@ namespace qx {
 // its plan area, Width2 0, Height its pitch, Total its roof area, whole numbers), a "Ridge and hip
 // cap" Cap item with the ridge and hip length and an "Eave starter" Starter item with the eave length
 // (whole feet, half to even; totals by the lineal rules). An item whose length comes to 0 is left out.
-// The roof's cut waste becomes a "%" item "Cut waste", whose total the Area box gives when it goes in.
+// The roof's cut waste becomes a "%" item "Cut waste", whose total the Area box gives when it goes in;
+// none when it comes to 0%.
 struct PlanRows {
     QList<AreaMeasures> areas;
     std::optional<LinealItem> cap;

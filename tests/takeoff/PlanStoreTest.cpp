@@ -196,6 +196,10 @@ TEST_F(PlanStoreTest, PlansThatCannotBeApplied) {
     ASSERT_TRUE(rows.starter);
     EXPECT_EQ(rows.starter->length, 40);
     EXPECT_EQ(rows.areas.first(), (AreaMeasures{kShapePlan, 100, 0, 0, 100}));
+    // Without waste values, no cut waste item.
+    WasteSettings none;
+    none.values = {0, 0, 0};
+    EXPECT_FALSE(std::get<PlanRows>(planRows(flat, none)).waste);
 }
 
 } // namespace qxtest
