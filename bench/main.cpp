@@ -6,6 +6,8 @@
 //                                statements, one transaction, keyed files like the program's)
 //   RATIO add_line_5000          adding one line to 5,000 (baseline: the grid's rows in one transaction)
 //   RATIO detail_report_5000     the estimate detail report (baseline: the same text from one query)
+//   RATIO order_5000             opening the material order of 5,000 covering lines (baseline: the
+//                                same lines read with one prepared statement)
 //   RATIO startup                the program, started as a process, reporting its idle main window, greeting
 //                                off (baseline: a bare Qt main window reporting the same)
 //   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
@@ -44,6 +46,7 @@ int main(int argc, char** argv) {
         {Kind::Ratio, "detail_report_100", "BM_DetailReport/100", "BM_DetailReportBaseline/100"},
         {Kind::Ratio, "detail_report_1000", "BM_DetailReport/1000", "BM_DetailReportBaseline/1000"},
         {Kind::Ratio, "detail_report_5000", "BM_DetailReport/5000", "BM_DetailReportBaseline/5000"},
+        {Kind::Ratio, "order_5000", "BM_ProgramOrder/5000", "BM_BaselineOrder/5000"},
         {Kind::Ratio, "startup", "BM_ProgramStartup", "BM_BareWindowStartup"},
         {Kind::Growth, "save", "BM_ProgramSave/5000", "BM_ProgramSave/500"},
         {Kind::Growth, "close", "BM_ProgramClose/1000", "BM_ProgramClose/10"},

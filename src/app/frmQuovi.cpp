@@ -144,6 +144,7 @@ void frmQuovi::buildPanels() {
     m_owner = new UiOwnerPanel(m_ctx.prompter, m_tabs);
     m_roof = new UiRoofPanel(m_ctx, m_state, m_tabs);
     m_lines = new UiLinesPanel(m_ctx, m_state, m_lineItems, m_tabs);
+    m_lines->setRoofBoxes([this] { return m_roof->boxes(); });
     m_terms = new UiTermsPanel(m_ctx, m_estTotals, m_tabs);
     m_output =
         new UiOutputPanel(m_ctx.prompter, m_ctx.folder.estimatesDir(), m_ctx.folder.templatesDir(), m_tabs);

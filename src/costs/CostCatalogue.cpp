@@ -1,5 +1,7 @@
 #include "costs/CostCatalogue.h"
 
+#include "data/InputRules.h"
+
 namespace qx {
 
 namespace {
@@ -14,11 +16,12 @@ const QString kTablesCaptions[CostCatalogue::kTabCount] = {
     QStringLiteral("Material"), QStringLiteral("Labor"), QStringLiteral("SubCon"),
     QStringLiteral("Equip"),    QStringLiteral("Fee"),   QStringLiteral("CostUnit")};
 
-const QString kMaterialHead = QStringLiteral(
-    "select ID,Cat,CostName,manufacturer,sku,Unit,Descrip,Amount from costitem where costtype=?");
+const QString kMaterialColumns =
+    QStringLiteral("select ID,Cat,CostName,manufacturer,sku,Unit,Descrip,Amount");
+const QString kCostColumns = QStringLiteral("select ID,Cat,CostName,Unit,Descrip,Amount");
+const QString kCoverColumns = QStringLiteral(",covers,coverage");
+const QString kFromCostItems = QStringLiteral(" from costitem where costtype=?");
 const QString kMaterialOrder = QStringLiteral(" order by cat,costname,manufacturer asc");
-const QString kCostHead =
-    QStringLiteral("select ID,Cat,CostName,Unit,Descrip,Amount from costitem where costtype=?");
 const QString kCostOrder = QStringLiteral(" order by id asc");
 const QString kCategoryClause = QStringLiteral(" and cat=?");
 
@@ -53,6 +56,13 @@ QStringList CostCatalogue::columnCaptions(int tab) {
             QStringLiteral("Unit"), QStringLiteral("Desc"), QStringLiteral("Cost")};
 }
 
+QStringList CostCatalogue::captionsOf(int tab) const {
+    QStringList captions = columnCaptions(tab);
+    if (m_use == Use::CostTables && tab != kUnitTab)
+        captions << QStringLiteral("Covers") << QStringLiteral("Per Unit");
+    return captions;
+}
+
 int CostCatalogue::costColumn(int tab) {
     return int(columnCaptions(tab).size()) - 1;
 }
@@ -73,11 +83,21 @@ ResultSet CostCatalogue::rowsOf(int tab, const QString& category) {
                                {category});
         return m_data.Read(m_cost, kUnitHead + kUnitGroup);
     }
-    const QString& head = tab == kMaterialTab ? kMaterialHead : kCostHead;
+    const bool covers = m_use == Use::CostTables;
+    const QString head = (tab == kMaterialTab ? kMaterialColumns : kCostColumns) +
+                         (covers ? kCoverColumns : QString()) + kFromCostItems;
     const QString& order = tab == kMaterialTab ? kMaterialOrder : kCostOrder;
-    if (narrowed)
-        return m_data.Read(m_cost, head + kCategoryClause + order, {costType(tab), category});
-    return m_data.Read(m_cost, head + order, {costType(tab)});
+    ResultSet rows = narrowed ? m_data.Read(m_cost, head + kCategoryClause + order, {costType(tab), category})
+                              : m_data.Read(m_cost, head + order, {costType(tab)});
+    if (covers) {
+        // The coverage as the editor shows it ("33.3333"); none for an item that covers nothing.
+        const int perUnit = costColumn(tab) + 2;
+        for (QVariantList& row : rows.rows) {
+            const qint64 coverage = row.at(perUnit).toLongLong();
+            row[perUnit] = coverage > 0 ? Coverage{coverage, {}}.plain() : QString();
+        }
+    }
+    return rows;
 }
 
 std::optional<ResultSet> CostCatalogue::PopGrid(int tab) {

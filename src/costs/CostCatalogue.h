@@ -32,6 +32,9 @@ public:
     static QStringList columnCaptions(int tab);
     // The "Cost" column (right-aligned currency).
     static int costColumn(int tab);
+    // The captions this listing shows: the Cost Tables window adds "Covers" and "Per Unit" after the
+    // cost of a cost item.
+    QStringList captionsOf(int tab) const;
 
     // Every row of a tab. A failure is reported (procedure PopGrid of the form) and gives nothing.
     std::optional<ResultSet> PopGrid(int tab);

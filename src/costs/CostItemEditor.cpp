@@ -1,6 +1,7 @@
 #include "costs/CostItemEditor.h"
 
 #include "costs/CostCatalogue.h"
+#include "costs/CostCovers.h"
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
 
@@ -28,6 +29,10 @@ const QString& textOf(const CostItemFields& fields, CostItemField field) {
         return fields.description;
     case CostItemField::Amount:
         return fields.amount;
+    case CostItemField::Covers:
+        return fields.covers;
+    case CostItemField::Coverage:
+        return fields.coverage;
     }
     return fields.type;
 }
@@ -77,8 +82,9 @@ std::optional<CostItemFields> CostItemEditor::load(qint32 id) {
     m_data.Trap(kLoadSite, [&] {
         const ResultSet rows = m_data.Read(
             m_cost,
-            QStringLiteral("select costtype,cat,costname,unit,descrip,amount,manufacturer,sku from costitem "
-                           "where ID=?"),
+            QStringLiteral(
+                "select costtype,cat,costname,unit,descrip,amount,manufacturer,sku,covers,coverage "
+                "from costitem where ID=?"),
             {id});
         if (rows.isEmpty())
             return;
@@ -92,6 +98,10 @@ std::optional<CostItemFields> CostItemEditor::load(qint32 id) {
             row.at(3).toString(),
             row.at(4).toString(),
             row.at(5).isNull() ? QString() : plainAmount(Money::fromRaw(row.at(5).toLongLong()))};
+        const auto covers = coversNamed(row.at(8).toString());
+        fields->covers = coversName(covers.value_or(Covers::Nothing));
+        if (covers.value_or(Covers::Nothing) != Covers::Nothing && row.at(9).toLongLong() > 0)
+            fields->coverage = Coverage{row.at(9).toLongLong(), {}}.plain();
     });
     return fields;
 }
@@ -111,7 +121,10 @@ int CostItemEditor::maxLength(CostItemField field) {
         return 10;
     case CostItemField::Description:
         return 255;
+    case CostItemField::Covers:
+        return 20;
     case CostItemField::Amount:
+    case CostItemField::Coverage:
         break;
     }
     return 255;
@@ -119,6 +132,13 @@ int CostItemEditor::maxLength(CostItemField field) {
 
 std::optional<QString> CostItemEditor::lengthProblem(CostItemField field, const QString& text) {
     return checkLength(text, maxLength(field));
+}
+
+std::optional<QString> CostItemEditor::coverageProblem(const QString& covers, const QString& coverage) {
+    if (coversNamed(covers).value_or(Covers::Nothing) == Covers::Nothing)
+        return std::nullopt;
+    const Coverage read = readCoverage(coverage, kMsgCoverageBlank);
+    return read.ok() ? std::nullopt : std::optional(read.problem);
 }
 
 std::optional<FieldProblem> CostItemEditor::check(const CostItemFields& fields) {
@@ -134,6 +154,10 @@ std::optional<FieldProblem> CostItemEditor::check(const CostItemFields& fields) 
     }
     if (const auto problem = amountProblem(fields.amount))
         return FieldProblem{F::Amount, *problem};
+    if (!coversNamed(fields.covers))
+        return FieldProblem{F::Covers, kMsgCoversUnknown};
+    if (const auto problem = coverageProblem(fields.covers, fields.coverage))
+        return FieldProblem{F::Coverage, *problem};
     for (F field : {F::Type, F::Category, F::Manufacturer, F::Sku, F::Name, F::Unit, F::Description}) {
         if (const auto problem = lengthProblem(field, textOf(fields, field)))
             return FieldProblem{field, *problem};
@@ -154,19 +178,23 @@ std::optional<qint32> CostItemEditor::save(const CostEditing& editing, const Cos
                         trimBlanks(fields.unit),
                         optionalText(fields.description),
                         qlonglong(readAmount(fields.amount).value.raw())};
+    const Covers covers = *coversNamed(fields.covers);
+    const Params coverage{coversName(covers), covers == Covers::Nothing
+                                                  ? 0
+                                                  : qlonglong(readCoverage(fields.coverage).tenThousandths)};
     if (editing.editing()) {
-        Params update = values;
+        Params update = values + coverage;
         update << editing.currentId;
         if (!m_data.ActionQuery(
                 QStringLiteral("UPDATE costitem set costtype=?, cat=?, manufacturer=?, sku=?, "
-                               "costname=?, unit=?, descrip=?, amount=? where ID=?"),
+                               "costname=?, unit=?, descrip=?, amount=?, covers=?, coverage=? where ID=?"),
                 m_cost, update))
             return std::nullopt;
         return editing.currentId;
     }
     if (!m_data.ActionQuery(QStringLiteral("insert into costitem(costtype,cat,manufacturer,sku,costname,unit,"
-                                           "descrip,amount) values(?,?,?,?,?,?,?,?)"),
-                            m_cost, values))
+                                           "descrip,amount,covers,coverage) values(?,?,?,?,?,?,?,?,?,?)"),
+                            m_cost, values + coverage))
         return std::nullopt;
     return qint32(m_data.file(m_cost).lastInsertId());
 }

@@ -11,9 +11,23 @@ namespace qx {
 // The boxes of the cost item editor, as typed.
 struct CostItemFields {
     QString type, category, manufacturer, sku, name, unit, description, amount;
+    // What one unit covers (a coversEntries() entry) and how much of it.
+    QString covers = QStringLiteral("Nothing");
+    QString coverage = QString();
 };
 
-enum class CostItemField { Type, Category, Manufacturer, Sku, Name, Unit, Description, Amount };
+enum class CostItemField {
+    Type,
+    Category,
+    Manufacturer,
+    Sku,
+    Name,
+    Unit,
+    Description,
+    Amount,
+    Covers,
+    Coverage
+};
 
 // A refused box and the message that says why.
 struct FieldProblem {
@@ -42,8 +56,12 @@ public:
     static int maxLength(CostItemField field);
     // The length rule of one box.
     static std::optional<QString> lengthProblem(CostItemField field, const QString& text);
+    // The rule of the coverage box once Covers names a measure: readCoverage, a blank box refused with
+    // "Per unit field cannot be blank.". Nothing when Covers is "Nothing" (the coverage is then not kept).
+    static std::optional<QString> coverageProblem(const QString& covers, const QString& coverage);
     // Every rule in the order Save checks them: type, category, unit, name and amount required, the
-    // amount a number, then each box's length. Nothing when the fields can be stored.
+    // amount a number, Covers one of its entries and the coverage (coverageProblem), then each box's
+    // length. Nothing when the fields can be stored.
     static std::optional<FieldProblem> check(const CostItemFields& fields);
 
     // Adds (mode Add or None) or changes (mode Edit, the current cost item) one costitem row after

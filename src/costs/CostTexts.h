@@ -33,6 +33,8 @@ inline const QString kMsgCategoryBlank = QStringLiteral("Category field cannot b
 inline const QString kMsgUnitBlank = QStringLiteral("Unit field cannot be blank.");
 inline const QString kMsgNameBlank = QStringLiteral("Name field cannot be blank.");
 inline const QString kMsgAmountBlank = QStringLiteral("Amount field cannot be blank.");
+inline const QString kMsgCoverageBlank = QStringLiteral("Per unit field cannot be blank.");
+inline const QString kMsgCoversUnknown = QStringLiteral("Please select what this item covers.");
 inline const QString kHintManufacturer = QStringLiteral("Select Manufacturer from list or enter a new one.");
 
 // Labor rate editor

@@ -73,7 +73,7 @@ QVariant UiCostListing::currentCell(int column) const {
 }
 
 void UiCostListing::showRows(int tab, const ResultSet& rows) {
-    qx::showRows(m_grids[tab], rows, CostCatalogue::columnCaptions(tab));
+    qx::showRows(m_grids[tab], rows, m_catalogue.captionsOf(tab));
 }
 
 } // namespace qx

@@ -1,5 +1,6 @@
 #include "costs/frmAddMat.h"
 
+#include "costs/CostCovers.h"
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
 #include "widgets/UiDialogButtons.h"
@@ -7,6 +8,7 @@
 #include "widgets/UiFocusColour.h"
 #include "widgets/UiFormWidgets.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,6 +49,11 @@ frmAddMat::frmAddMat(DataAccess& data, const Conn& cost, CostEditing& editing, c
     m_unit = typedComboBox(QStringLiteral("cmbUnit"), this);
     m_description = field(2, this);
     m_amount = field(3, this);
+    m_covers = new QComboBox(this);
+    m_covers->setObjectName(QStringLiteral("cmbCovers"));
+    m_covers->addItems(coversEntries());
+    m_coverage = new QLineEdit(this);
+    m_coverage->setObjectName(QStringLiteral("txtCoverage"));
 
     setEntries(m_category, m_editor.categories());
     setEntries(m_unit, m_editor.units());
@@ -63,7 +70,15 @@ frmAddMat::frmAddMat(DataAccess& data, const Conn& cost, CostEditing& editing, c
         m_amount, prompter,
         [](const QString& text) { return isBlank(text) ? std::nullopt : amountProblem(text); },
         QStringLiteral("0"));
-    for (F f : {F::Type, F::Category, F::Manufacturer, F::Sku, F::Name, F::Unit, F::Description, F::Amount})
+    UiFieldCheck::install(
+        m_coverage, prompter,
+        [this](const QString& text) {
+            return isBlank(text) ? std::nullopt
+                                 : CostItemEditor::coverageProblem(m_covers->currentText(), text);
+        },
+        QString());
+    for (F f : {F::Type, F::Category, F::Manufacturer, F::Sku, F::Name, F::Unit, F::Description, F::Amount,
+                F::Covers, F::Coverage})
         UiFocusColour::install(box(f));
 
     auto* form = new QFormLayout;
@@ -76,6 +91,8 @@ frmAddMat::frmAddMat(DataAccess& data, const Conn& cost, CostEditing& editing, c
     form->addRow(QStringLiteral("Unit:"), m_unit);
     form->addRow(QStringLiteral("Desc:"), m_description);
     form->addRow(QStringLiteral("Amount:"), m_amount);
+    form->addRow(QStringLiteral("Covers:"), m_covers);
+    form->addRow(QStringLiteral("Per unit:"), m_coverage);
 
     auto* saveButton =
         commandButton(QStringLiteral("cmdSave"), QStringLiteral("&Save"), this, this, &frmAddMat::save);
@@ -109,12 +126,15 @@ void frmAddMat::fill(const CostItemFields& fields) {
     m_amount->setText(fields.amount);
     m_sku->setText(fields.sku);
     m_manufacturer->setEditText(fields.manufacturer);
+    m_covers->setCurrentText(fields.covers);
+    m_coverage->setText(fields.coverage);
 }
 
 CostItemFields frmAddMat::fields() const {
     return {
-        m_type->currentText(), m_category->currentText(), m_manufacturer->currentText(), m_sku->text(),
-        m_name->text(),        m_unit->currentText(),     m_description->text(),         m_amount->text()};
+        m_type->currentText(),   m_category->currentText(), m_manufacturer->currentText(), m_sku->text(),
+        m_name->text(),          m_unit->currentText(),     m_description->text(),         m_amount->text(),
+        m_covers->currentText(), m_coverage->text()};
 }
 
 QWidget* frmAddMat::box(CostItemField field) const {
@@ -135,6 +155,10 @@ QWidget* frmAddMat::box(CostItemField field) const {
         return m_description;
     case CostItemField::Amount:
         return m_amount;
+    case CostItemField::Covers:
+        return m_covers;
+    case CostItemField::Coverage:
+        return m_coverage;
     }
     return m_type;
 }

@@ -36,6 +36,8 @@ private:
     QComboBox* m_unit;
     QLineEdit* m_description;
     QLineEdit* m_amount;
+    QComboBox* m_covers;
+    QLineEdit* m_coverage;
 };
 
 } // namespace qx

@@ -37,8 +37,9 @@ std::vector<Table> planTableDefinitions(const char* const (&names)[6]) {
     using T = Type;
     constexpr TextRule created = TextRule::NoEmpty;
     return {
-        // One row: the traced file's bytes and their SHA-256, the page shown, and the keys of the cap
-        // and starter items the plan made (TempLineal IDs in the working database, Lineal IDs in a file).
+        // One row: the traced file's bytes and their SHA-256, the page shown, and the keys of the cap,
+        // starter and cut waste items the plan made (TempLineal IDs in the working database, Lineal IDs
+        // in a file).
         {names[0],
          created,
          {{"ID", T::AutoNumber},
@@ -47,7 +48,8 @@ std::vector<Table> planTableDefinitions(const char* const (&names)[6]) {
           {"Sha256", T::Text, 64},
           {"Page", T::Long, 0, true},
           {"CapID", T::Long, 0, true},
-          {"StarterID", T::Long, 0, true}}},
+          {"StarterID", T::Long, 0, true},
+          {"WasteID", T::Long, 0, true}}},
         {names[1],
          created,
          {{"Page", T::Long},

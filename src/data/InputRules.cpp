@@ -329,13 +329,22 @@ QString percentRangeMessage() {
     return rangeMessage(QStringLiteral("a number"), QStringLiteral("0"), QString::number(kMaxPercent));
 }
 
-QString Percent::plain() const {
+namespace {
+
+// Ten-thousandths as plain C text without trailing zeros.
+QString plainOfTenThousandths(std::int64_t tenThousandths) {
     QString text = Money::fromRaw(tenThousandths).toPlain(4);
     while (text.endsWith(u'0'))
         text.chop(1);
     if (text.endsWith(u'.'))
         text.chop(1);
     return text;
+}
+
+} // namespace
+
+QString Percent::plain() const {
+    return plainOfTenThousandths(tenThousandths);
 }
 
 Percent readPercent(const QString& text, const QString& emptyMessage, const QLocale& locale) {
@@ -366,6 +375,37 @@ Percent readPercent(const QString& text, const QString& emptyMessage, const QLoc
     }
     percent.tenThousandths = value->raw();
     return percent;
+}
+
+QString coverageRangeMessage() {
+    return rangeMessage(QStringLiteral("a number"), QStringLiteral("0.0001"), QString::number(kMaxMeasure));
+}
+
+QString Coverage::plain() const {
+    return plainOfTenThousandths(tenThousandths);
+}
+
+Coverage readCoverage(const QString& text, const QString& emptyMessage, const QLocale& locale) {
+    Coverage coverage;
+    if (isBlank(text)) {
+        coverage.problem = emptyMessage;
+        return coverage;
+    }
+    const auto plain = signedPlainDecimal(text, locale);
+    if (!plain) {
+        coverage.problem = kMustBeNumber;
+        return coverage;
+    }
+    const Decimal d = decimalOf(*plain);
+    constexpr int kMaxWholeDigits = 10; // 2147483647
+    const auto value =
+        d.isNegative() || d.whole.size() > kMaxWholeDigits ? std::nullopt : Money::parsePlain(d.magnitude());
+    if (!value || *value <= Money() || *value > Money::fromWhole(kMaxMeasure)) {
+        coverage.problem = coverageRangeMessage();
+        return coverage;
+    }
+    coverage.tenThousandths = value->raw();
+    return coverage;
 }
 
 } // namespace qx

@@ -151,4 +151,23 @@ struct Percent {
 Percent readPercent(const QString& text, const QString& emptyMessage = kMustBeNumber,
                     const QLocale& locale = QLocale());
 
+// What one purchase unit of a cost item covers on the roof, in square feet or feet: more than 0, at most
+// kMaxMeasure, exact to four decimals (more are rounded half away from zero).
+// "This field must be a number between 0.0001 and 2147483647."
+QString coverageRangeMessage();
+
+struct Coverage {
+    std::int64_t tenThousandths = 0; // 33.3333 is 333333
+    QString problem;
+
+    bool ok() const { return problem.isEmpty(); }
+    // Plain C text without trailing zeros: "33.3333", "20".
+    QString plain() const;
+};
+
+// Reads a coverage box: a number as readMeasure reads it. Refusals as readMeasure, with
+// coverageRangeMessage for 0, a negative number or one too large.
+Coverage readCoverage(const QString& text, const QString& emptyMessage = kMustBeNumber,
+                      const QLocale& locale = QLocale());
+
 } // namespace qx

@@ -145,7 +145,8 @@ void DetailReports::appendAreas(QString& report) {
 }
 
 void DetailReports::appendPlan(QString& report) {
-    const QStringList lines = planReportLines(PlanStore(m_ctx.data, m_ctx.conns.sTempConn).load());
+    const QStringList lines = planReportLines(PlanStore(m_ctx.data, m_ctx.conns.sTempConn).load(),
+                                              WasteSettings::load(m_ctx.settings));
     if (!lines.isEmpty())
         report += kBreak + lines.join(kBreak) + kBreak;
 }

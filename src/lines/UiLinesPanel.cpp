@@ -6,6 +6,7 @@
 #include "lines/frmEditID.h"
 #include "lines/frmPickItem.h"
 #include "lines/frmSortSections.h"
+#include "order/frmOrder.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -48,11 +49,34 @@ UiLinesPanel::UiLinesPanel(AppContext& ctx, WorkState& state, LineItems& lines, 
         connect(button, &QPushButton::clicked, this, c.command);
         buttons->addWidget(button);
     }
+    m_order = new QPushButton(QStringLiteral("Material Order..."), this);
+    m_order->setObjectName(QStringLiteral("cmdOrder"));
+    connect(m_order, &QPushButton::clicked, this, &UiLinesPanel::materialOrder);
+    buttons->addWidget(m_order);
     buttons->addStretch();
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
+}
+
+void UiLinesPanel::showEvent(QShowEvent* event) {
+    m_order->setEnabled(MaterialOrder::available(m_state));
+    QWidget::showEvent(event);
+}
+
+void UiLinesPanel::materialOrder() {
+    if (!MaterialOrder::available(m_state))
+        return;
+    MaterialOrder order(m_ctx, m_state, m_lines);
+    if (!order.open(m_roofBoxes ? m_roofBoxes() : RoofBoxes()))
+        return;
+    frmOrder dialog(m_ctx, order, window());
+    dialog.exec();
+    if (dialog.quantitiesSet()) {
+        PopEstiGrid();
+        emit linesChanged();
+    }
 }
 
 void UiLinesPanel::PopEstiGrid() {

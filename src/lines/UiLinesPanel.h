@@ -1,8 +1,10 @@
 #pragma once
 
 #include "lines/LineItems.h"
+#include "takeoff/RoofTotals.h"
 
 #include <QWidget>
+#include <functional>
 
 class QPushButton;
 class QTableView;
@@ -12,7 +14,7 @@ namespace qx {
 class ResultTableModel;
 
 // The "Line Items" tab: the estimate grid by section and the line commands "&Add Item", "Edit Line",
-// "Delete Line" and "Change Order".
+// "Delete Line" and "Change Order", and "Material Order..." while an estimate or a roof is open.
 class UiLinesPanel : public QWidget {
     Q_OBJECT
 public:
@@ -22,14 +24,20 @@ public:
     ResultTableModel* model() const { return m_model; }
     // PopEstiGrid: shows the grid table as it stands.
     void PopEstiGrid();
+    // Where the material order finds the roof panel's total boxes.
+    void setRoofBoxes(std::function<RoofBoxes()> boxes) { m_roofBoxes = std::move(boxes); }
 
 signals:
     // A command changed the estimate's lines or section order: the estimate counts as changed and the
     // totals are figured again.
     void linesChanged();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void addItem();
+    void materialOrder();
     void editLine();
     void deleteLine();
     void changeOrder();
@@ -41,6 +49,8 @@ private:
     LineItems& m_lines;
     QTableView* m_grid;
     ResultTableModel* m_model;
+    QPushButton* m_order;
+    std::function<RoofBoxes()> m_roofBoxes;
 };
 
 } // namespace qx

@@ -176,10 +176,31 @@ QWidget* frmSetup::buildValuesTab() {
     layout->addWidget(plainLabel(QStringLiteral("Default Labor Overhead Percentages"), tab));
     layout->addLayout(burdens);
     layout->addSpacing(10);
+    layout->addLayout(buildWasteRow(tab));
+    layout->addSpacing(10);
     layout->addWidget(buildBackupFrame(tab));
     layout->addStretch();
     layout->addLayout(buttons);
     return tab;
+}
+
+// The three values a traced roof's cut waste is figured from, kept by "Save Changes".
+QLayout* frmSetup::buildWasteRow(QWidget* tab) {
+    const struct {
+        const char* name;
+        const char* label;
+    } boxes[WasteSettings::kFields] = {{"txtWasteBase", "Base waste %"},
+                                       {"txtWasteHipValley", "Sq ft per ft of hip and valley"},
+                                       {"txtWasteRake", "Sq ft per ft of rake"}};
+    auto* row = new QGridLayout;
+    for (int i = 0; i < WasteSettings::kFields; ++i) {
+        m_waste[size_t(i)] = focusBox(QLatin1String(boxes[i].name), tab);
+        row->addWidget(plainLabel(QLatin1String(boxes[i].label), tab), 0, i);
+        row->addWidget(m_waste[size_t(i)], 1, i);
+        UiFieldCheck::install(m_waste[size_t(i)], m_prompter, &WasteSettings::checkValue,
+                              QStringLiteral("0"));
+    }
+    return row;
 }
 
 // Where backups go and whether the program backs up when it closes, kept by "Save Changes".
@@ -241,6 +262,9 @@ void frmSetup::load() {
     m_backupFolder->setText(QDir::toNativeSeparators(backup.folder));
     m_backupOnClose->setChecked(backup.onClose);
     m_backupKeep->setText(QString::number(backup.keep));
+    const WasteSettings::Typed waste = WasteSettings::load(m_store).typed();
+    for (size_t i = 0; i < m_waste.size(); ++i)
+        m_waste[i]->setText(waste[i]);
     lockCoFields(true);
     m_tabs->setCurrentIndex(0);
     if (const QScreen* screen = this->screen())
@@ -286,8 +310,14 @@ void frmSetup::saveValues() {
     if (const auto refusal = BackupSettings::check(backup, m_programFolder))
         return refuse(refusal->message,
                       refusal->field == BackupSettings::Field::Folder ? m_backupFolder : m_backupKeep);
+    WasteSettings::Typed waste;
+    for (size_t i = 0; i < m_waste.size(); ++i)
+        waste[i] = m_waste[i]->text();
+    if (const auto refusal = WasteSettings::check(waste))
+        return refuse(refusal->message, m_waste[size_t(refusal->field)]);
     CompanySetup::saveValues(m_store, values);
     BackupSettings::from(backup).save(m_store);
+    WasteSettings::from(waste).save(m_store);
     PaperSetup::save(m_store, Paper(m_paper->currentIndex()));
     accept();
 }

@@ -2,12 +2,14 @@
 
 #include "backup/BackupSettings.h"
 #include "setup/CompanySetup.h"
+#include "takeoff/WasteSettings.h"
 
 #include <QDialog>
 #include <array>
 
 class QCheckBox;
 class QComboBox;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -33,6 +35,7 @@ private:
     QWidget* buildCompanyTab();
     QWidget* buildValuesTab();
     QWidget* buildBackupFrame(QWidget* tab);
+    QLayout* buildWasteRow(QWidget* tab);
     void load();
     SetupValues shown() const;
     void edit();
@@ -57,6 +60,7 @@ private:
     QLineEdit* m_backupFolder = nullptr;
     QCheckBox* m_backupOnClose = nullptr;
     QLineEdit* m_backupKeep = nullptr;
+    std::array<QLineEdit*, WasteSettings::kFields> m_waste{};
 };
 
 } // namespace qx

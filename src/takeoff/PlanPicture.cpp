@@ -62,7 +62,7 @@ QList<QImage> planPictures(const RoofPlan& plan) {
     return pictures;
 }
 
-QStringList planReportLines(const RoofPlan& plan) {
+QStringList planReportLines(const RoofPlan& plan, const WasteSettings& rates) {
     if (plan.facets.isEmpty())
         return {};
     QStringList lines{
@@ -73,8 +73,12 @@ QStringList planReportLines(const RoofPlan& plan) {
         lines << figures.problem;
         return lines;
     }
-    for (const QStringList& row : planTotalsRows(figures))
+    QList<QStringList> rows = planTotalsRows(figures, rates);
+    rows.removeLast(); // the cut waste, whose working follows
+    for (const QStringList& row : rows)
         lines << QStringLiteral("%1%2").arg(row[0], -12).arg(row[1], 10);
+    if (const auto waste = cutWaste(figures, rates))
+        lines << cutWasteLine(*waste);
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "takeoff/RoofPlan.h"
+#include "takeoff/WasteSettings.h"
 
 #include <QImage>
 #include <QList>
@@ -14,8 +15,8 @@ namespace qx {
 QList<QImage> planPictures(const RoofPlan& plan);
 
 // The plan's part of the roof detail: "PLAN" and one line per edge class with its length in feet
-// ("Eave" ... "140.0"), or the message that keeps the figures waiting. Nothing for a plan without
-// facets.
-QStringList planReportLines(const RoofPlan& plan);
+// ("Eave" ... "140.0") and the working of its cut waste (cutWasteLine), or the message that keeps the
+// figures waiting. Nothing for a plan without facets.
+QStringList planReportLines(const RoofPlan& plan, const WasteSettings& rates);
 
 } // namespace qx

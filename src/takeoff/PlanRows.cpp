@@ -34,7 +34,7 @@ std::int64_t PlanRows::total() const {
     return sum;
 }
 
-std::variant<PlanRows, QString> planRows(const RoofPlan& plan) {
+std::variant<PlanRows, QString> planRows(const RoofPlan& plan, const WasteSettings& rates) {
     if (plan.facets.isEmpty())
         return kMsgNoFacets;
     const RoofFigures figures = plan.figures();
@@ -54,6 +54,8 @@ std::variant<PlanRows, QString> planRows(const RoofPlan& plan) {
         return kMsgPlanTooLarge;
     rows.cap = lengthItem(kLinealCap, kPlanCapName, capLength);
     rows.starter = lengthItem(kLinealStarter, kPlanStarterName, eaveLength);
+    if (const auto waste = cutWaste(figures, rates); waste && waste->percent > 0)
+        rows.waste = waste;
     if (rows.total() > kMaxMeasure)
         return kMsgPlanTooLarge;
     return rows;
@@ -64,13 +66,15 @@ const QStringList& planTotalsCaptions() {
     return captions;
 }
 
-QList<QStringList> planTotalsRows(const RoofFigures& figures) {
+QList<QStringList> planTotalsRows(const RoofFigures& figures, const WasteSettings& rates) {
     const bool shown = figures.ok();
     QList<QStringList> rows;
     rows << QStringList{kRowRoofArea, shown ? wholeText(figures.roofArea) : QString()};
     for (int i = 0; i < kEdgeClassCount; ++i)
         rows << QStringList{edgeClassName(EdgeClass(i)),
                             shown ? feet(figures.lengths[size_t(i)]) : QString()};
+    const auto waste = cutWaste(figures, rates);
+    rows << QStringList{kCutWasteName, waste ? cutWastePercentText(*waste) : QString()};
     return rows;
 }
 

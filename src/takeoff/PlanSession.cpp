@@ -30,6 +30,7 @@ PlanSession::PlanSession(AppContext& ctx)
     : m_ctx(ctx) {}
 
 bool PlanSession::load() {
+    rates = WasteSettings::load(m_ctx.settings);
     const bool read = m_ctx.data.Trap(planSite("Form_Load"),
                                       [&] { plan = PlanStore(m_ctx.data, m_ctx.conns.sTempConn).load(); });
     m_loaded = plan;
@@ -80,7 +81,7 @@ bool PlanSession::keep() {
 
 std::optional<RoofShow> PlanSession::apply(RoofPanel& panel) {
     keep();
-    const auto rows = planRows(plan);
+    const auto rows = planRows(plan, rates);
     if (const QString* refusal = std::get_if<QString>(&rows)) {
         m_ctx.prompter.inform(kPlanTitle, *refusal);
         return std::nullopt;

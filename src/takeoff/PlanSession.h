@@ -23,10 +23,13 @@ class PlanSession {
 public:
     explicit PlanSession(AppContext& ctx);
 
-    // The plan as it was left, with its pages. False when it could not be read (reported).
+    // The plan as it was left, with its pages, and the cut waste values. False when it could not be read
+    // (reported).
     bool load();
 
     RoofPlan plan;
+    // The cut waste values of the settings store as they were when the window opened.
+    WasteSettings rates;
     const PlanPages& pages() const { return m_pages; }
 
     // "Open Plan...": the file at `path` becomes the plan's image, its first page shown. A file that

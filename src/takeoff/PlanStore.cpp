@@ -39,6 +39,16 @@ void replaceRows(SqlFile& from, const QString& source, SqlFile& to, const QStrin
     from.copyRowsTo(to, selectFrom(source, columns), insertInto(target, columns));
 }
 
+// The columns of a plan table that a file made by an earlier build holds.
+QStringList storedColumns(SqlFile& file, const QString& table) {
+    QStringList present;
+    for (const QVariantList& row : file.query(QStringLiteral("PRAGMA table_info(%1)").arg(table)).rows)
+        present << row.at(1).toString();
+    QStringList columns = columnNames(table);
+    columns.removeIf([&](const QString& c) { return !present.contains(c, Qt::CaseInsensitive); });
+    return columns;
+}
+
 bool hasTable(SqlFile& file, const QString& table) {
     return file.scalar(QStringLiteral("select count(*) from sqlite_master where type='table' and name=?"),
                        {table})
@@ -147,6 +157,16 @@ void PlanStore::setMadeItems(qint32 cap, qint32 starter) {
                                 {cap, starter});
 }
 
+qint32 PlanStore::madeWaste() {
+    return qint32(
+        m_data.ReadScalar(m_working, QStringLiteral("select WasteID from %1").arg(workingTable(kPlan)))
+            .toLongLong());
+}
+
+void PlanStore::setMadeWaste(qint32 waste) {
+    m_data.file(m_working).exec(QStringLiteral("update %1 set WasteID=?").arg(workingTable(kPlan)), {waste});
+}
+
 void SavePlan(DataAccess& data, const Conn& working, const Conn& estimate) {
     SqlFile& work = data.file(working);
     SqlFile& file = data.file(estimate);
@@ -155,13 +175,16 @@ void SavePlan(DataAccess& data, const Conn& working, const Conn& estimate) {
         if (!hasTable(file, table))
             createTable(file, table);
     }
+    if (storedColumns(file, kPlan) != columnNames(kPlan))
+        addMissingColumns(file, DatabaseKind::EstimateFile);
     for (const QString& table : partTables())
         replaceRows(work, workingTable(table), file, table, columnNames(table));
 
     const ResultSet head =
         work.query(QStringLiteral("select Sha256,FileName,Page,"
                                   "(select LinealID from TempLineal where ID=CapID),"
-                                  "(select LinealID from TempLineal where ID=StarterID) from TempPlan"));
+                                  "(select LinealID from TempLineal where ID=StarterID),"
+                                  "(select LinealID from TempLineal where ID=WasteID) from TempPlan"));
     if (head.isEmpty()) {
         file.exec(QStringLiteral("delete from Plan"));
     } else {
@@ -171,8 +194,9 @@ void SavePlan(DataAccess& data, const Conn& working, const Conn& estimate) {
             work.copyRowsTo(file, QStringLiteral("select FileName,Image,Sha256,Page from TempPlan"),
                             QStringLiteral("insert into Plan(FileName,Image,Sha256,Page)values(?,?,?,?)"));
         }
-        file.exec(QStringLiteral("update Plan set FileName=?,Page=?,CapID=?,StarterID=?"),
-                  {head.at(0, 1), head.at(0, 2), head.at(0, 3).toLongLong(), head.at(0, 4).toLongLong()});
+        file.exec(QStringLiteral("update Plan set FileName=?,Page=?,CapID=?,StarterID=?,WasteID=?"),
+                  {head.at(0, 1), head.at(0, 2), head.at(0, 3).toLongLong(), head.at(0, 4).toLongLong(),
+                   head.at(0, 5).toLongLong()});
     }
     transaction.commit();
 }
@@ -184,13 +208,14 @@ void OpenPlan(DataAccess& data, const Conn& estimate, const Conn& working) {
     SqlFile& work = data.file(working);
     Transaction transaction(work);
     for (const QString& table : planTables())
-        replaceRows(file, table, work, workingTable(table), columnNames(table));
+        replaceRows(file, table, work, workingTable(table), storedColumns(file, table));
     // The made items by the working IDs their lineal rows got now.
-    work.exec(
-        QStringLiteral("update TempPlan set "
-                       "CapID=coalesce((select ID from TempLineal where CapID<>0 and LinealID=CapID),0),"
-                       "StarterID=coalesce((select ID from TempLineal where StarterID<>0 and "
-                       "LinealID=StarterID),0)"));
+    work.exec(QStringLiteral(
+        "update TempPlan set "
+        "CapID=coalesce((select ID from TempLineal where CapID<>0 and LinealID=CapID),0),"
+        "StarterID=coalesce((select ID from TempLineal where StarterID<>0 and "
+        "LinealID=StarterID),0),"
+        "WasteID=coalesce((select ID from TempLineal where WasteID<>0 and LinealID=WasteID),0)"));
     transaction.commit();
 }
 

@@ -26,6 +26,9 @@ public:
     std::pair<qint32, qint32> madeItems();
     // Notes them (there must be a plan). Throws Failure.
     void setMadeItems(qint32 cap, qint32 starter);
+    // The same for the cut waste item.
+    qint32 madeWaste();
+    void setMadeWaste(qint32 waste);
 
 private:
     DataAccess& m_data;
@@ -34,8 +37,8 @@ private:
 
 // The plan part of saving an estimate: the working plan replaces the estimate file's plan, inside
 // the caller's transaction (a savepoint of its own). A file made before plans existed gets the plan
-// tables first. The image is written only when it changed. Throws Failure; the save reports it at
-// kSavePlanSite.
+// tables first, one made before cut waste its column. The image is written only when it changed. Throws
+// Failure; the save reports it at kSavePlanSite.
 inline const TrapSite kSavePlanSite{QStringLiteral("SavePlan"), TrapSite::Module, QStringLiteral("modRoof")};
 void SavePlan(DataAccess& data, const Conn& working, const Conn& estimate);
 

@@ -152,29 +152,43 @@ namespace qx {
 std::optional<RoofShow> RoofPanel::applyPlan(const PlanRows& rows) {
     const TrapSite site{QStringLiteral("cmdApplyPlan_Click"), TrapSite::Form, QStringLiteral("frmPlan")};
     PlanStore store(m_ctx.data, m_ctx.conns.sTempConn);
-    std::pair<qint32, qint32> made;
+    QList<qint32> made;
     qint64 madeTotal = 0;
     const bool read = m_ctx.data.Trap(site, [&] {
-        made = store.madeItems();
+        const auto items = store.madeItems();
+        made = {items.first, items.second, store.madeWaste()};
         madeTotal = m_ctx.data
                         .ReadScalar(m_ctx.conns.sTempConn,
-                                    QStringLiteral("select sum(Total) from TempLineal where ID in (?,?)"),
-                                    {made.first, made.second})
+                                    QStringLiteral("select sum(Total) from TempLineal where ID in (?,?,?)"),
+                                    {made[0], made[1], made[2]})
                         .toLongLong();
     });
     const auto madeAreas = m_areas.rowsOfShape(kShapePlan, site);
     if (!read || !madeAreas)
         return std::nullopt;
+    qint64 madeAreaTotal = 0;
     for (const QVariantList& row : madeAreas->rows)
-        madeTotal += row.at(1).toLongLong();
-    if (rows.total() > room(madeTotal)) {
+        madeAreaTotal += row.at(1).toLongLong();
+    // The cut waste is figured from the Area box as it stands once the plan's areas are in.
+    qint64 areaAfter = boxes().area - madeAreaTotal;
+    for (const AreaMeasures& area : rows.areas)
+        areaAfter += area.total;
+    std::optional<LinealItem> waste;
+    bool wasteFits = true;
+    if (rows.waste) {
+        const auto total = GetTotal(kLinealPercent, rows.waste->percent, double(areaAfter));
+        wasteFits = total.has_value();
+        if (total)
+            waste = LinealItem{kLinealPercent, kCutWasteName, rows.waste->percent, *total};
+    }
+    if (!wasteFits || rows.total() + (waste ? waste->total : 0) > room(madeTotal + madeAreaTotal)) {
         m_ctx.prompter.inform(kPlanTitle, kMsgPlanTooLarge);
         return std::nullopt;
     }
 
     for (const QVariantList& row : madeAreas->rows)
         m_areas.remove(qint32(row.at(0).toLongLong()));
-    for (qint32 id : {made.first, made.second}) {
+    for (qint32 id : made) {
         if (id != 0)
             m_lineals.remove(id);
     }
@@ -187,7 +201,11 @@ std::optional<RoofShow> RoofPanel::applyPlan(const PlanRows& rows) {
     };
     const qint32 cap = addItem(rows.cap);
     const qint32 starter = addItem(rows.starter);
-    m_ctx.data.Trap(site, [&] { store.setMadeItems(cap, starter); });
+    const qint32 wasteId = addItem(waste);
+    m_ctx.data.Trap(site, [&] {
+        store.setMadeItems(cap, starter);
+        store.setMadeWaste(wasteId);
+    });
 
     RoofShow show = afterAreas(true);
     show.linealGrid = afterLineals(true).linealGrid;

@@ -334,7 +334,7 @@ void frmPlan::refresh() {
     m_edges->setResult(textRows(edgeGridRows(m_figures)), edgeGridCaptions());
     if (edgeRow >= 0 && edgeRow < m_edges->rowCount())
         m_edgesGrid->setCurrentIndex(m_edges->index(edgeRow, 0));
-    m_totals->setResult(textRows(planTotalsRows(m_figures)), planTotalsCaptions());
+    m_totals->setResult(textRows(planTotalsRows(m_figures, m_session.rates)), planTotalsCaptions());
     const PlanScale* scale = m_session.plan.scaleOf(m_session.plan.page);
     m_scale->setText(scale ? scale->text() : QString());
     m_canvas->setProblemCorner(m_figures.problemCorner);

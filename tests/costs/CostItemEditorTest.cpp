@@ -81,6 +81,18 @@ TEST_F(CostItemEditorTest, SaveChecksInOrder) {
         {[](CostItemFields& f) { f.amount = QStringLiteral("-1"); }, F::Amount, amountRangeMessage()},
         {[](CostItemFields& f) { f.amount = QStringLiteral("99999999999999999"); }, F::Amount,
          amountRangeMessage()},
+        {[](CostItemFields& f) { f.covers = QStringLiteral("Chimney"); }, F::Covers, kMsgCoversUnknown},
+        {[](CostItemFields& f) { f.covers = QStringLiteral("Roof total"); }, F::Coverage, kMsgCoverageBlank},
+        {[](CostItemFields& f) {
+             f.covers = QStringLiteral("Valley");
+             f.coverage = QStringLiteral("0");
+         },
+         F::Coverage, coverageRangeMessage()},
+        {[](CostItemFields& f) {
+             f.covers = QStringLiteral("Cap length");
+             f.coverage = QStringLiteral("-20");
+         },
+         F::Coverage, coverageRangeMessage()},
         {[](CostItemFields& f) { f.type = QStringLiteral("Materials!!"); }, F::Type, tooLongMessage(10)},
         {[](CostItemFields& f) { f.category = QString(16, u'c'); }, F::Category, tooLongMessage(15)},
         {[](CostItemFields& f) { f.manufacturer = QString(51, u'm'); }, F::Manufacturer, tooLongMessage(50)},
@@ -144,6 +156,26 @@ TEST_F(CostItemEditorTest, AddingStoresWhatWasTyped) {
     const auto third = editor().save(editing, padded);
     EXPECT_EQ(stored(*third).first().section(" | ", 0, 2), "Material | Shingles | GAF");
     EXPECT_EQ(stored(*third).first().section(" | ", 5, 5), "bdl");
+}
+
+TEST_F(CostItemEditorTest, CoverageIsKeptOnlyWithAMeasure) {
+    CostItemFields fields = shingle();
+    fields.covers = QStringLiteral("roof TOTAL");
+    fields.coverage = QStringLiteral("33.3333");
+    const auto id = *editor().save(editing, fields);
+    const QString sql = QStringLiteral("select covers,coverage from costitem where id=%1").arg(id);
+    EXPECT_EQ(rows(cost(), sql), QStringList{"Roof total | 333333"});
+    const auto loaded = editor().load(id);
+    EXPECT_EQ(loaded->covers, "Roof total");
+    EXPECT_EQ(loaded->coverage, "33.3333");
+
+    // Covering nothing, a typed coverage is not kept.
+    editing = {CostEditing::Mode::Edit, id};
+    fields.covers = QStringLiteral("Nothing");
+    fields.coverage = QStringLiteral("junk");
+    ASSERT_TRUE(editor().save(editing, fields));
+    EXPECT_EQ(rows(cost(), sql), QStringList{"Nothing | 0"});
+    EXPECT_EQ(editor().load(id)->coverage, "");
 }
 
 TEST_F(CostItemEditorTest, EditingWithoutChangesKeepsEveryField) {

@@ -250,6 +250,31 @@ TEST(InputRulesTest, PercentagesAreExactAndBounded) {
         EXPECT_EQ(readPercent(QString::fromLatin1(bad), kMustBeNumber, kUs).problem, kMustBeNumber) << bad;
 }
 
+TEST(InputRulesTest, CoverageIsPositiveAndExact) {
+    const struct {
+        const char* text;
+        std::int64_t tenThousandths; // 0: refused with the range message
+    } cases[] = {{"33.3333", 333333},
+                 {" 20 ", 200000},
+                 {"0.0001", 1},
+                 {"0.00005", 1},
+                 {"2147483647", 21474836470000},
+                 {"0", 0},
+                 {"-10", 0},
+                 {"0.00004", 0},
+                 {"2147483647.0001", 0},
+                 {"99999999999", 0}};
+    for (const auto& c : cases) {
+        const Coverage coverage = readCoverage(QString::fromLatin1(c.text), kMustBeNumber, kUs);
+        EXPECT_EQ(coverage.tenThousandths, c.tenThousandths) << c.text;
+        EXPECT_EQ(coverage.problem, c.tenThousandths ? QString() : coverageRangeMessage()) << c.text;
+    }
+    EXPECT_EQ(readCoverage(QStringLiteral("33.3300"), kMustBeNumber, kUs).plain(), QStringLiteral("33.33"));
+    EXPECT_EQ(readCoverage(QStringLiteral("  "), QStringLiteral("blank"), kUs).problem,
+              QStringLiteral("blank"));
+    EXPECT_EQ(readCoverage(QStringLiteral("12a"), kMustBeNumber, kUs).problem, kMustBeNumber);
+}
+
 TEST(InputRules, FeetAndInches) {
     struct Case {
         const char* text;

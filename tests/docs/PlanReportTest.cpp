@@ -54,7 +54,9 @@ TEST_F(PlanReportTest, RoofDetailGivesThePlansLengthsAfterTheLinealItems) {
     const QString expected =
         QStringLiteral("\r\nPLAN\r\nFacets: 4 traced on hip.png\r\n"
                        "Roof area         1342\r\nEave             140.0\r\nRake               0.0\r\n"
-                       "Ridge             10.0\r\nHip               90.0\r\nValley             0.0\r\n\r\n"
+                       "Ridge             10.0\r\nHip               90.0\r\nValley             0.0\r\n"
+                       "Cut waste 15% = 5% + 1.5 sq ft x 90.0 ft of hips and valleys + 0.5 sq ft x 0.0 ft of "
+                       "rakes over 1342 sq ft\r\n\r\n"
                        "               Total area:     1342");
     const QString roof = roofDetail();
     EXPECT_TRUE(roof.contains(expected)) << roof.toStdString();

@@ -72,13 +72,14 @@ TEST_F(PlanStoreTest, WorkingCopyKeepsEveryPartOfThePlan) {
 TEST_F(PlanStoreTest, ApplyingTheHipRoofFillsAreasItemsAndTotals) {
     const RoofShow show = applyHip();
     EXPECT_TRUE(show.changed);
-    EXPECT_EQ(show.boxes, (RoofBoxes{1342, 162, 1504}));
+    // Cut waste 5% + 100 x 1.5 x 90 ft of hips / 1342 sq ft = 15%, of the Area box: 201.
+    EXPECT_EQ(show.boxes, (RoofBoxes{1342, 363, 1705}));
     EXPECT_EQ(show.areaGrid->size(), 4);
-    EXPECT_EQ(show.linealGrid->size(), 2);
+    EXPECT_EQ(show.linealGrid->size(), 3);
     EXPECT_EQ(areaRows(), (QStringList{"3 | 0 | 375 | 0 | 6 | 419", "3 | 0 | 225 | 0 | 6 | 252",
                                        "3 | 0 | 375 | 0 | 6 | 419", "3 | 0 | 225 | 0 | 6 | 252"}));
-    EXPECT_EQ(linealRows(),
-              (QStringList{"1 | Ridge and hip cap | 100 | 104", "2 | Eave starter | 140 | 58"}));
+    EXPECT_EQ(linealRows(), (QStringList{"1 | Ridge and hip cap | 100 | 104", "2 | Eave starter | 140 | 58",
+                                         "3 | Cut waste | 15 | 201"}));
 }
 
 TEST_F(PlanStoreTest, ApplyingAgainReplacesOnlyWhatThePlanMade) {
@@ -104,7 +105,7 @@ TEST_F(PlanStoreTest, ApplyingAgainReplacesOnlyWhatThePlanMade) {
     // Steeper hips: 15 feet of run and of rise over a 21.2-foot plan length, 25.98 feet each.
     QStringList items = linealRows();
     EXPECT_EQ(items, (QStringList{"1 | Ridge and hip cap | 10 | 10", "1 | Ridge and hip cap | 114 | 118",
-                                  "2 | Eave starter | 140 | 58"}));
+                                  "2 | Eave starter | 140 | 58", "3 | Cut waste | 14 | 254"}));
     EXPECT_EQ(show->boxes.area, 120 + 1696);
 }
 
@@ -141,6 +142,26 @@ TEST_F(PlanStoreTest, AFileFromBeforePlansGetsTheirTablesWhenSaved) {
     EXPECT_EQ(store().load().facets.size(), 4);
 }
 
+TEST_F(PlanStoreTest, AFileFromBeforeCutWasteKeepsItsPlanAndGainsTheItem) {
+    openEstimate();
+    applyHip();
+    saveAndReopen();
+    exec(est(), QStringLiteral("create table OldPlan as select ID,FileName,Image,Sha256,Page,CapID,StarterID "
+                               "from Plan; drop table Plan; alter table OldPlan rename to Plan"));
+    ctx->working.CreateTempDB();
+    ASSERT_TRUE(OpenEstimate(*ctx, state).OpenRoof());
+    EXPECT_EQ(store().load().facets.size(), 4);
+
+    applyHip();
+    saveAndReopen();
+    EXPECT_EQ(
+        rows(temp(), QStringLiteral("select Name from TempLineal where ID=%1").arg(store().madeWaste())),
+        QStringList{kCutWasteName});
+    // Applied again, the saved item is replaced, not added to.
+    applyHip();
+    EXPECT_EQ(count(temp(), QStringLiteral("TempLineal")), 3);
+}
+
 TEST_F(PlanStoreTest, APlanTheTotalsCannotTakeIsRefused) {
     RoofPlan plan = tracedHip();
     // One pixel said to be a hundred miles.
@@ -175,6 +196,10 @@ TEST_F(PlanStoreTest, PlansThatCannotBeApplied) {
     ASSERT_TRUE(rows.starter);
     EXPECT_EQ(rows.starter->length, 40);
     EXPECT_EQ(rows.areas.first(), (AreaMeasures{kShapePlan, 100, 0, 0, 100}));
+    // Without waste values, no cut waste item.
+    WasteSettings none;
+    none.values = {0, 0, 0};
+    EXPECT_FALSE(std::get<PlanRows>(planRows(flat, none)).waste);
 }
 
 } // namespace qxtest
