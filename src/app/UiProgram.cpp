@@ -4,6 +4,7 @@
 #include "app/frmQuovi.h"
 #include "data/Catalogue.h"
 #include "estimate/NewEstimate.h"
+#include "estimate/RegisterTotals.h"
 #include "setup/frmGreeting.h"
 
 namespace qx {
@@ -28,8 +29,11 @@ bool UiProgram::start() {
     // A register or cost database written by an earlier build gains this build's columns the first
     // time it is opened, keeping every row.
     m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path, [this](SqlFile& register_) {
-        addMissingColumns(register_, DatabaseKind::Register);
+        const QStringList added = addMissingColumns(register_, DatabaseKind::Register);
         removeUnfinishedStarts(m_context);
+        // A register from before estimate totals were kept learns them from the estimates' files.
+        if (added.contains(QStringLiteral("master.esttotal")))
+            RegisterTotals(m_context).fillMissing(register_);
     });
     m_context.pool.whenFirstWritable(m_context.conns.sCostConn.path, [](SqlFile& cost) {
         addMissingColumns(cost, DatabaseKind::Cost);
