@@ -29,11 +29,8 @@ bool UiProgram::start() {
     // A register or cost database written by an earlier build gains this build's columns the first
     // time it is opened, keeping every row.
     m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path, [this](SqlFile& register_) {
-        const QStringList added = addMissingColumns(register_, DatabaseKind::Register);
+        RegisterTotals(m_context).upgrade(register_);
         removeUnfinishedStarts(m_context);
-        // A register from before estimate totals were kept learns them from the estimates' files.
-        if (added.contains(QStringLiteral("master.esttotal")))
-            RegisterTotals(m_context).fillMissing(register_);
     });
     m_context.pool.whenFirstWritable(m_context.conns.sCostConn.path, [](SqlFile& cost) {
         addMissingColumns(cost, DatabaseKind::Cost);

@@ -1,5 +1,6 @@
 #include "estimate/RegisterTotals.h"
 
+#include "data/Catalogue.h"
 #include "lines/EstimateTotals.h"
 
 #include <QFileInfo>
@@ -48,6 +49,11 @@ int RegisterTotals::fillMissing(SqlFile& register_) {
     }
     transaction.commit();
     return filled;
+}
+
+void RegisterTotals::upgrade(SqlFile& register_) {
+    if (addMissingColumns(register_, DatabaseKind::Register).contains(QStringLiteral("master.esttotal")))
+        fillMissing(register_);
 }
 
 } // namespace qx

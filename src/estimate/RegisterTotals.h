@@ -26,6 +26,9 @@ public:
     // file is missing or cannot be read stays empty. Each file is closed again once read. Returns how
     // many rows were filled.
     int fillMissing(SqlFile& register_);
+    // The first open of the register by this build: it gains the columns it lacks, and when the
+    // totals were among them, they are filled from the estimates' files. Throws Failure.
+    void upgrade(SqlFile& register_);
 
 private:
     AppContext& m_ctx;
