@@ -39,4 +39,20 @@ std::optional<QDate> readDate(const QString& typed, const QLocale& locale) {
     return date;
 }
 
+ShownDates::ShownDates(const QLocale& locale)
+    : m_locale(locale)
+    , m_format(shortDateFormat(locale)) {}
+
+QString ShownDates::operator()(const QVariant& stored) {
+    if (stored.isNull())
+        return {};
+    const QString text = stored.toString();
+    auto known = m_shown.constFind(text);
+    if (known == m_shown.constEnd()) {
+        const QDate date = dateFromStored(text);
+        known = m_shown.insert(text, date.isValid() ? m_locale.toString(date, m_format) : text);
+    }
+    return *known;
+}
+
 } // namespace qx

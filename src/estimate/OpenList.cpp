@@ -2,6 +2,8 @@
 
 #include "data/DateText.h"
 
+#include <algorithm>
+
 namespace qx {
 
 namespace {
@@ -9,21 +11,9 @@ namespace {
 const TrapSite kLoadSite{QStringLiteral("Form_Load"), TrapSite::Form, QStringLiteral("frmOpenEst")};
 
 // A line break or tab inside a value would break the row's columns: it shows as a blank.
-QString oneLine(const QString& text) {
-    QString line = text;
-    for (QChar& c : line) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            c = QLatin1Char(' ');
-    }
-    return line;
-}
-
-QString firstCodePoints(const QString& text, int count) {
-    const QList<uint> points = text.toUcs4();
-    if (points.size() <= count)
-        return text;
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), count);
+bool breaksLine(QChar c) {
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
 }
 
 QString field(const QStringList& fields, int index) {
@@ -32,15 +22,34 @@ QString field(const QStringList& fields, int index) {
 
 } // namespace
 
+void appendCell(QString& line, const QString& x, int n, int w) {
+    // One pass over the text, counting code points (a surrogate pair is one), without copies: the
+    // lists build tens of thousands of cells.
+    int points = 0;
+    for (qsizetype i = 0; i < x.size() && points < w; ++i, ++points) {
+        const QChar c = x.at(i);
+        if (c.isHighSurrogate() && i + 1 < x.size() && x.at(i + 1).isLowSurrogate()) {
+            line.append(c);
+            line.append(x.at(++i));
+        } else {
+            line.append(breaksLine(c) ? QChar(QLatin1Char(' ')) : c);
+        }
+    }
+    for (int blanks = std::min(n, w - points); blanks > 0; --blanks)
+        line.append(QLatin1Char(' '));
+}
+
 QString padCell(const QString& x, int n, int w) {
-    return firstCodePoints(oneLine(x) + QString(n, QLatin1Char(' ')), w);
+    QString cell;
+    cell.reserve(w);
+    appendCell(cell, x, n, w);
+    return cell;
 }
 
 QString BuildListItem(ListKind kind, const QStringList& fields) {
     switch (kind) {
     case ListKind::Wait:
-        return padCell(field(fields, 0), 20, 20) + QStringLiteral("  ") +
-               firstCodePoints(oneLine(field(fields, 1)), 28);
+        return padCell(field(fields, 0), 20, 20) + QStringLiteral("  ") + padCell(field(fields, 1), 0, 28);
     case ListKind::Expire:
         return padCell(field(fields, 0), 14, 25) + QLatin1Char(' ') + padCell(field(fields, 1), 24, 25) +
                QLatin1Char(' ');
@@ -116,8 +125,10 @@ QList<ListRow> OpenList::pending(const QDate& today) {
 
 QList<ListRow> OpenList::closed(const QString& status, ListKind kind) {
     QList<ListRow> rows;
+    ShownDates dates;
     for (const QVariantList& row : estimatesWith(status).rows) {
-        const QString date = shortDateText(dateFromStored(row.at(3).toString()));
+        // A stored text that is no date shows empty here, as it always has.
+        const QString date = dateFromStored(row.at(3).toString()).isValid() ? dates(row.at(3)) : QString();
         rows.append({BuildListItem(kind, {row.at(0).toString(), row.at(1).toString(), date}),
                      qint32(row.at(2).toLongLong())});
     }
