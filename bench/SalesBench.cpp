@@ -1,14 +1,20 @@
-// A register of 20,000 estimates: the status board's five lists, the open dialog's four lists and the
-// Sales window's figures and follow-up list, each against bare SQLite reading the same rows from the
-// same keyed register (prepared statements, every column read as the program reads it).
+// A register of 20,000 estimates: the status board showing its five lists in turn, the open dialog with
+// its four lists, and the Sales window with its figures and follow-up list, each against bare SQLite reading
+// the same rows from the same keyed register (prepared statements, every column read).
 #include "Contest.h"
 #include "data/AppContext.h"
 #include "data/DateText.h"
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
 #include "estimate/OpenList.h"
+#include "estimate/frmOpenEst.h"
 #include "sales/SalesPicture.h"
+#include "sales/frmSales.h"
 #include "status/StatusList.h"
+#include "status/frmManageStatus.h"
+
+#include <QComboBox>
+#include <QListWidget>
 
 #include <QTemporaryDir>
 #include <memory>
@@ -73,11 +79,12 @@ public:
     explicit StatusBoardSides(int rows)
         : m_register(rows) {}
     bool program(qxbench::Stopwatch&) override {
-        qx::StatusList list(m_register.ctx->data, m_register.ctx->conns.sMastConn);
-        int lines = 0;
-        for (const QString& filter : qx::StatusList::PopFilter())
-            lines += int(list.PopList(filter).size());
-        return lines > 0;
+        qx::WorkState state;
+        qx::frmManageStatus board(*m_register.ctx, state);
+        auto* filter = board.findChild<QComboBox*>(QStringLiteral("cmbFilter"));
+        for (int i = 1; i < filter->count(); ++i)
+            filter->setCurrentIndex(i);
+        return filter->currentIndex() == 4;
     }
     bool baseline(qxbench::Stopwatch&) override {
         int rows = 0;
@@ -97,9 +104,9 @@ public:
     explicit OpenListSides(int rows)
         : m_register(rows) {}
     bool program(qxbench::Stopwatch&) override {
-        const qx::EstLists lists =
-            qx::OpenList(m_register.ctx->data, m_register.ctx->conns.sMastConn).load(m_register.today);
-        return !lists[0].isEmpty();
+        const qx::frmOpenEst dialog(
+            qx::OpenList(m_register.ctx->data, m_register.ctx->conns.sMastConn).load(m_register.today));
+        return dialog.chosenId() == 0;
     }
     bool baseline(qxbench::Stopwatch&) override {
         int rows = 0;
@@ -120,9 +127,9 @@ public:
     explicit SalesSides(int rows)
         : m_register(rows) {}
     bool program(qxbench::Stopwatch&) override {
-        qx::SalesPicture picture(m_register.ctx->data, m_register.ctx->conns.sMastConn);
-        const qx::SalesFigures figures = picture.figures(qx::SalesPeriod::Last12Months, m_register.today);
-        return figures.months.size() == 12 && !picture.followUp(m_register.today).isEmpty();
+        qx::WorkState state;
+        const qx::frmSales sales(*m_register.ctx, state);
+        return sales.findChild<QListWidget*>(QStringLiteral("lstFollowUp"))->count() > 0;
     }
     bool baseline(qxbench::Stopwatch&) override {
         const QByteArray from =

@@ -8,10 +8,10 @@
 //   RATIO detail_report_5000     the estimate detail report (baseline: the same text from one query)
 //   RATIO startup                the program, started as a process, reporting its idle main window, greeting
 //                                off (baseline: a bare Qt main window reporting the same)
-//   RATIO status_20000           the status board's five lists of a 20,000-estimate register (baseline: bare
+//   RATIO status_20000           the status board showing its five lists, 20,000 estimates (baseline: bare
 //                                SQLite reading the same rows)
-//   RATIO open_list_20000        the open dialog's four lists of the same register (baseline: the same)
-//   RATIO sales_20000            the Sales window's figures and follow-up list (baseline: bare SQLite
+//   RATIO open_list_20000        the open dialog with its four lists, same register (baseline: the same)
+//   RATIO sales_20000            the Sales window with its figures and follow-up list (baseline: bare SQLite
 //                                reading the register rows they cover)
 //   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
 //   GROWTH close                 closing (its backup of the changes) after one estimate changed, with 1,000

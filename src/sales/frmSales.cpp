@@ -4,6 +4,7 @@
 #include "sales/UiSalesChart.h"
 #include "status/frmManageStatus.h"
 #include "widgets/UiControls.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -137,12 +138,15 @@ void frmSales::showFigures() {
 void frmSales::showFollowUp() {
     QList<FollowUpEstimate> due;
     m_ctx.data.Trap(kSalesSite, [&] { due = m_picture.followUp(m_today); });
-    m_followUp->clear();
+    QStringList lines;
+    QList<qint32> ids;
+    lines.reserve(due.size());
+    ids.reserve(due.size());
     for (const FollowUpEstimate& estimate : due) {
-        auto* item =
-            new QListWidgetItem(SalesTexts::followUpLine(estimate.name, estimate.daysLeft), m_followUp);
-        item->setData(Qt::UserRole, estimate.id);
+        lines.append(SalesTexts::followUpLine(estimate.name, estimate.daysLeft));
+        ids.append(estimate.id);
     }
+    fillKeyedList(m_followUp, lines, ids);
 }
 
 void frmSales::followUpDoubleClicked(QListWidgetItem* item) {
