@@ -47,10 +47,16 @@ QString ShownDates::operator()(const QVariant& stored) {
     if (stored.isNull())
         return {};
     const QString text = stored.toString();
-    auto known = m_shown.constFind(text);
+    const QString shown = dateOnly(text);
+    return shown.isNull() ? text : shown;
+}
+
+QString ShownDates::dateOnly(const QString& stored) {
+    auto known = m_shown.constFind(stored);
     if (known == m_shown.constEnd()) {
-        const QDate date = dateFromStored(text);
-        known = m_shown.insert(text, date.isValid() ? m_locale.toString(date, m_format) : text);
+        const QDate date = dateFromStored(stored);
+        // A null text marks a stored text that is no date.
+        known = m_shown.insert(stored, date.isValid() ? m_locale.toString(date, m_format) : QString());
     }
     return *known;
 }

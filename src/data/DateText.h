@@ -33,6 +33,8 @@ class ShownDates {
 public:
     explicit ShownDates(const QLocale& locale = QLocale());
     QString operator()(const QVariant& stored);
+    // The same, but a stored text that is no date shows empty.
+    QString dateOnly(const QString& stored);
 
 private:
     QLocale m_locale;

@@ -47,18 +47,31 @@ QString padCell(const QString& x, int n, int w) {
 }
 
 QString BuildListItem(ListKind kind, const QStringList& fields) {
+    const QLatin1Char blank(' ');
+    QString row;
+    row.reserve(56);
     switch (kind) {
     case ListKind::Wait:
-        return padCell(field(fields, 0), 20, 20) + QStringLiteral("  ") + padCell(field(fields, 1), 0, 28);
+        appendCell(row, field(fields, 0), 20, 20);
+        row.append(QLatin1String("  "));
+        appendCell(row, field(fields, 1), 0, 28);
+        break;
     case ListKind::Expire:
-        return padCell(field(fields, 0), 14, 25) + QLatin1Char(' ') + padCell(field(fields, 1), 24, 25) +
-               QLatin1Char(' ');
+        appendCell(row, field(fields, 0), 14, 25);
+        row.append(blank);
+        appendCell(row, field(fields, 1), 24, 25);
+        row.append(blank);
+        break;
     case ListKind::Accept:
     case ListKind::Reject:
-        return padCell(field(fields, 0), 14, 16) + QLatin1Char(' ') + padCell(field(fields, 1), 14, 17) +
-               QLatin1Char(' ') + padCell(field(fields, 2), 9, 10);
+        appendCell(row, field(fields, 0), 14, 16);
+        row.append(blank);
+        appendCell(row, field(fields, 1), 14, 17);
+        row.append(blank);
+        appendCell(row, field(fields, 2), 9, 10);
+        break;
     }
-    return {};
+    return row;
 }
 
 int daysLeft(const QDate& estDate, int length, const QDate& today) {
@@ -126,9 +139,11 @@ QList<ListRow> OpenList::pending(const QDate& today) {
 QList<ListRow> OpenList::closed(const QString& status, ListKind kind) {
     QList<ListRow> rows;
     ShownDates dates;
-    for (const QVariantList& row : estimatesWith(status).rows) {
+    const ResultSet stored = estimatesWith(status);
+    rows.reserve(stored.size());
+    for (const QVariantList& row : stored.rows) {
         // A stored text that is no date shows empty here, as it always has.
-        const QString date = dateFromStored(row.at(3).toString()).isValid() ? dates(row.at(3)) : QString();
+        const QString date = dates.dateOnly(row.at(3).toString());
         rows.append({BuildListItem(kind, {row.at(0).toString(), row.at(1).toString(), date}),
                      qint32(row.at(2).toLongLong())});
     }
