@@ -477,10 +477,7 @@ void frmQuovi::manage() {
         board.exec();
         request = board.duplicateRequest();
     }
-    if (request)
-        duplicateEstimate(*request);
-    else
-        refreshFollowUp();
+    afterStatusChanges(request);
 }
 
 void frmQuovi::showSales() {
@@ -492,8 +489,14 @@ void frmQuovi::showSales() {
         sales.exec();
         request = sales.duplicateRequest();
     }
-    if (request)
-        duplicateEstimate(*request);
+    afterStatusChanges(request);
+}
+
+// After the status board (on its own or from Sales): "Duplicate" starts the new estimate; otherwise the
+// window is idle again and the follow-up reminder follows any status changed there.
+void frmQuovi::afterStatusChanges(const std::optional<DuplicateRequest>& duplicate) {
+    if (duplicate)
+        duplicateEstimate(*duplicate);
     else
         refreshFollowUp();
 }

@@ -80,6 +80,7 @@ private:
     void showAbout();
     void manage();
     void showSales();
+    void afterStatusChanges(const std::optional<DuplicateRequest>& duplicate);
     // Shows on the idle window how many Pending estimates need a call (hidden when none).
     void refreshFollowUp();
     void duplicateEstimate(const DuplicateRequest& request);
