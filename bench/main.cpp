@@ -10,6 +10,11 @@
 //                                same lines read with one prepared statement)
 //   RATIO startup                the program, started as a process, reporting its idle main window, greeting
 //                                off (baseline: a bare Qt main window reporting the same)
+//   RATIO status_20000           the status board showing its five lists, 20,000 estimates (baseline: bare
+//                                SQLite reading the same rows)
+//   RATIO open_list_20000        the open dialog with its four lists, same register (baseline: the same)
+//   RATIO sales_20000            the Sales window with its figures and follow-up list (baseline: bare SQLite
+//                                reading the register rows they cover)
 //   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
 //   GROWTH close                 closing (its backup of the changes) after one estimate changed, with 1,000
 //                                estimates in the folder over 10 (linear is 100)
@@ -48,6 +53,9 @@ int main(int argc, char** argv) {
         {Kind::Ratio, "detail_report_5000", "BM_DetailReport/5000", "BM_DetailReportBaseline/5000"},
         {Kind::Ratio, "order_5000", "BM_ProgramOrder/5000", "BM_BaselineOrder/5000"},
         {Kind::Ratio, "startup", "BM_ProgramStartup", "BM_BareWindowStartup"},
+        {Kind::Ratio, "status_20000", "BM_StatusBoard/20000", "BM_StatusBoardBaseline/20000"},
+        {Kind::Ratio, "open_list_20000", "BM_OpenList/20000", "BM_OpenListBaseline/20000"},
+        {Kind::Ratio, "sales_20000", "BM_SalesPicture/20000", "BM_SalesPictureBaseline/20000"},
         {Kind::Growth, "save", "BM_ProgramSave/5000", "BM_ProgramSave/500"},
         {Kind::Growth, "close", "BM_ProgramClose/1000", "BM_ProgramClose/10"},
     };

@@ -4,6 +4,7 @@
 #include "app/frmQuovi.h"
 #include "data/Catalogue.h"
 #include "estimate/NewEstimate.h"
+#include "estimate/RegisterTotals.h"
 #include "setup/frmGreeting.h"
 
 namespace qx {
@@ -28,7 +29,7 @@ bool UiProgram::start() {
     // A register or cost database written by an earlier build gains this build's columns the first
     // time it is opened, keeping every row.
     m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path, [this](SqlFile& register_) {
-        addMissingColumns(register_, DatabaseKind::Register);
+        RegisterTotals(m_context).upgrade(register_);
         removeUnfinishedStarts(m_context);
     });
     m_context.pool.whenFirstWritable(m_context.conns.sCostConn.path, [](SqlFile& cost) {

@@ -14,16 +14,21 @@
 #include "estimate/OpenList.h"
 #include "estimate/OwnerTexts.h"
 #include "estimate/Register.h"
+#include "estimate/RegisterTotals.h"
 #include "estimate/SaveEstimate.h"
 #include "estimate/UiOwnerPanel.h"
 #include "estimate/frmOpenEst.h"
 #include "lines/UiLinesPanel.h"
 #include "lines/UiTermsPanel.h"
 #include "revisions/SentRevisions.h"
+#include "sales/SalesPicture.h"
+#include "sales/SalesTexts.h"
+#include "sales/frmSales.h"
 #include "setup/frmAbout.h"
 #include "setup/frmSetup.h"
 #include "status/frmManageStatus.h"
 #include "takeoff/UiRoofPanel.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -33,6 +38,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace qx {
@@ -81,6 +87,7 @@ void frmQuovi::buildMenus() {
     m_open = addCommand(estimate, QStringLiteral("mnuOpen"), QStringLiteral("Open"), Qt::Key_F7);
     m_manage = addCommand(estimate, QStringLiteral("mnuManage"), QStringLiteral("Manage"), Qt::Key_F3);
     m_figure = addCommand(estimate, QStringLiteral("mnuFigure"), QStringLiteral("Figure"), Qt::Key_F8);
+    m_sales = addCommand(estimate, QStringLiteral("mnuSales"), SalesTexts::kCaption);
     estimate->addSeparator();
     m_save = addCommand(estimate, QStringLiteral("mnuSave"), QStringLiteral("Save Estimate"),
                         QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -105,6 +112,7 @@ void frmQuovi::buildMenus() {
     connect(m_new, &QAction::triggered, this, &frmQuovi::newEstimate);
     connect(m_open, &QAction::triggered, this, &frmQuovi::openEstimate);
     connect(m_manage, &QAction::triggered, this, &frmQuovi::manage);
+    connect(m_sales, &QAction::triggered, this, &frmQuovi::showSales);
     connect(m_figure, &QAction::triggered, this, &frmQuovi::figure);
     connect(m_save, &QAction::triggered, this, &frmQuovi::saveAndClose);
     connect(m_close, &QAction::triggered, this, &frmQuovi::closeEstimate);
@@ -128,6 +136,18 @@ void frmQuovi::buildTabs() {
     layout->setContentsMargins(6, 6, 6, 6);
     // While idle the window shows only a short reminder of the commands that start work.
     m_idle = new UiIdleReminder(central);
+    auto* followUp = new UiClickLabel(QString(), central);
+    followUp->setObjectName(QStringLiteral("lblFollowUp"));
+    followUp->setTextFormat(Qt::PlainText);
+    followUp->setAlignment(Qt::AlignCenter);
+    QFont underlined = followUp->font();
+    underlined.setUnderline(true);
+    followUp->setFont(underlined);
+    followUp->setForegroundRole(QPalette::Link);
+    connect(followUp, &UiClickLabel::clicked, this, &frmQuovi::showSales);
+    m_followUp = followUp;
+    m_followUp->setVisible(false);
+    layout->addWidget(m_followUp);
     layout->addWidget(m_idle, 1);
     m_tabs = new QTabWidget(central);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -239,6 +259,8 @@ void frmQuovi::ActiveMenu(const QString& mode) {
     m_new->setEnabled(s.newEstimate);
     m_open->setEnabled(s.open);
     m_manage->setEnabled(s.manage);
+    // The sales picture reads only the register: it is there whenever Manage is.
+    m_sales->setEnabled(s.manage);
     m_figure->setEnabled(s.figure);
     m_contents->setEnabled(s.contents);
     m_about->setEnabled(s.about);
@@ -283,6 +305,11 @@ void frmQuovi::showTabs(bool shown) {
         buildPanels();
     m_tabs->setVisible(shown);
     m_idle->setVisible(!shown);
+    if (shown)
+        m_followUp->setVisible(false);
+    else if (m_shown)
+        // Once the window is back to idle (the work state is reset after the panels are hidden).
+        QTimer::singleShot(0, this, &frmQuovi::refreshFollowUp);
 }
 
 void frmQuovi::enableAllTabs() {
@@ -455,8 +482,50 @@ void frmQuovi::manage() {
         board.exec();
         request = board.duplicateRequest();
     }
-    if (request)
-        duplicateEstimate(*request);
+    afterStatusChanges(request);
+}
+
+void frmQuovi::showSales() {
+    if (!m_state.isIdle())
+        return;
+    std::optional<DuplicateRequest> request;
+    {
+        frmSales sales(m_ctx, m_state, this);
+        sales.exec();
+        request = sales.duplicateRequest();
+    }
+    afterStatusChanges(request);
+}
+
+// After the status board (on its own or from Sales): "Duplicate" starts the new estimate; otherwise the
+// window is idle again and the follow-up reminder follows any status changed there.
+void frmQuovi::afterStatusChanges(const std::optional<DuplicateRequest>& duplicate) {
+    if (duplicate)
+        duplicateEstimate(*duplicate);
+    else
+        refreshFollowUp();
+}
+
+void frmQuovi::refreshFollowUp() {
+    int count = 0;
+    try {
+        if (m_state.isIdle() && !m_tabs->isVisible())
+            count = SalesPicture(m_ctx.data, m_ctx.conns.sMastConn).followUpCount(QDate::currentDate());
+    } catch (const Failure&) {
+        // A register that cannot be read shows no reminder; Sales and Manage report why.
+    }
+    m_followUp->setText(SalesTexts::followUpCount(count));
+    m_followUp->setVisible(count > 0);
+}
+
+void frmQuovi::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The reminder waits until the window is up and idle: reading the register (a keyed open) is no
+    // part of the start.
+    QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { refreshFollowUp(); }); });
 }
 
 // A new estimate made from a stored one: the owner panel starts from its owner and type (the name left
@@ -480,6 +549,8 @@ void frmQuovi::fillDuplicate(const DuplicateRequest& request) {
         if (const auto changed = copy.reprice(m_state.sEstConn))
             m_ctx.prompter.inform(kAppTitle, DuplicateEstimate::repricedMessage(*changed));
     }
+    // The register knows the copy's total from the start, as after a save.
+    RegisterTotals(m_ctx).refreshReported(m_state.lEstID, m_state.sEstConn);
     OpenEstimate opening(m_ctx, m_state);
     showStoredContent(opening);
     // The copy is a new estimate: it can be saved at once.

@@ -56,6 +56,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
@@ -80,6 +81,10 @@ private:
     void showSetup();
     void showAbout();
     void manage();
+    void showSales();
+    void afterStatusChanges(const std::optional<DuplicateRequest>& duplicate);
+    // Shows on the idle window how many Pending estimates need a call (hidden when none).
+    void refreshFollowUp();
     void duplicateEstimate(const DuplicateRequest& request);
     void fillDuplicate(const DuplicateRequest& request);
     void showStoredContent(OpenEstimate& opening);
@@ -114,6 +119,7 @@ private:
     QAction* m_new = nullptr;
     QAction* m_open = nullptr;
     QAction* m_manage = nullptr;
+    QAction* m_sales = nullptr;
     QAction* m_figure = nullptr;
     QAction* m_save = nullptr;
     QAction* m_close = nullptr;
@@ -122,6 +128,8 @@ private:
     QAction* m_about = nullptr;
 
     QWidget* m_idle = nullptr;
+    QLabel* m_followUp = nullptr;
+    bool m_shown = false;
     QTabWidget* m_tabs = nullptr;
     // The tabs' pages, made by buildPanels(); reached through the accessors, which make them when needed.
     UiOwnerPanel* m_owner = nullptr;

@@ -5,6 +5,7 @@
 #include "data/DateText.h"
 #include "data/InputRules.h"
 #include "estimate/Register.h"
+#include "estimate/RegisterTotals.h"
 #include "estimate/SaveEstimate.h"
 #include "status/StoredPath.h"
 
@@ -213,6 +214,7 @@ qint32 JobArchive::importAs(AppContext& ctx, const QString& name) {
             throw Failure(kErrFileAccess,
                           QStringLiteral("Could not move '%1' to '%2'.").arg(unpacked, target));
     }
+    qint32 id = 0;
     try {
         SqlFile& reg = ctx.data.file(ctx.conns.sMastConn);
         reg.exec(QStringLiteral(
@@ -220,12 +222,18 @@ qint32 JobArchive::importAs(AppContext& ctx, const QString& name) {
                      "values(?,?,?,?,?,?,?)"),
                  {name, m_row.address, m_row.date, m_row.type, m_row.status, m_row.length,
                   ProgramFolder::storedEstimatePath(name)});
-        return qint32(reg.lastInsertId());
+        id = qint32(reg.lastInsertId());
     } catch (const Failure&) {
         ctx.pool.close(ctx.folder.estimateFile(name));
         removeEstimateFolder(ctx.folder, name);
         throw;
     }
+    try {
+        RegisterTotals(ctx).refresh(id, ctx.folder.estimateConn(ProgramFolder::storedEstimatePath(name)));
+    } catch (const Failure&) {
+        // The estimate is in; only its total stays unknown, and the sales picture says so.
+    }
+    return id;
 }
 
 } // namespace qx

@@ -39,4 +39,26 @@ std::optional<QDate> readDate(const QString& typed, const QLocale& locale) {
     return date;
 }
 
+ShownDates::ShownDates(const QLocale& locale)
+    : m_locale(locale)
+    , m_format(shortDateFormat(locale)) {}
+
+QString ShownDates::operator()(const QVariant& stored) {
+    if (stored.isNull())
+        return {};
+    const QString text = stored.toString();
+    const QString shown = dateOnly(text);
+    return shown.isNull() ? text : shown;
+}
+
+QString ShownDates::dateOnly(const QString& stored) {
+    auto known = m_shown.constFind(stored);
+    if (known == m_shown.constEnd()) {
+        const QDate date = dateFromStored(stored);
+        // A null text marks a stored text that is no date.
+        known = m_shown.insert(stored, date.isValid() ? m_locale.toString(date, m_format) : QString());
+    }
+    return *known;
+}
+
 } // namespace qx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QLocale>
 #include <QString>
 #include <QVariant>
@@ -25,5 +26,20 @@ QString shownDate(const QVariant& stored, const QLocale& locale = QLocale());
 // A date as the user types it in the short date format, with a year of four digits; nothing when the
 // text is no such date.
 std::optional<QDate> readDate(const QString& typed, const QLocale& locale = QLocale());
+
+// The dates of a long list as shownDate shows them: the format is worked out once, and each stored
+// text is turned into a date text once (a register of 20,000 estimates holds far fewer days).
+class ShownDates {
+public:
+    explicit ShownDates(const QLocale& locale = QLocale());
+    QString operator()(const QVariant& stored);
+    // The same, but a stored text that is no date shows empty.
+    QString dateOnly(const QString& stored);
+
+private:
+    QLocale m_locale;
+    QString m_format;
+    QHash<QString, QString> m_shown;
+};
 
 } // namespace qx

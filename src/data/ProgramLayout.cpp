@@ -78,8 +78,8 @@ void layOutProgramFolder(const ProgramFolder& folder) {
     }
     createShippedDatabaseIfMissing(folder.mastFile(), kMastPassword,
                                    QStringLiteral(":/resources/mastest_seed.sql"), false);
-    addMissingColumns(*SqlFile::open(folder.mastFile(), kMastPassword, SqlFile::Durability::Safe),
-                      DatabaseKind::Register);
+    // An older register gains its new columns when the program first opens it, which also fills them
+    // from the estimates' files.
 }
 
 } // namespace qx

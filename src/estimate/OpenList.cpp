@@ -2,6 +2,8 @@
 
 #include "data/DateText.h"
 
+#include <algorithm>
+
 namespace qx {
 
 namespace {
@@ -9,21 +11,9 @@ namespace {
 const TrapSite kLoadSite{QStringLiteral("Form_Load"), TrapSite::Form, QStringLiteral("frmOpenEst")};
 
 // A line break or tab inside a value would break the row's columns: it shows as a blank.
-QString oneLine(const QString& text) {
-    QString line = text;
-    for (QChar& c : line) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            c = QLatin1Char(' ');
-    }
-    return line;
-}
-
-QString firstCodePoints(const QString& text, int count) {
-    const QList<uint> points = text.toUcs4();
-    if (points.size() <= count)
-        return text;
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), count);
+bool breaksLine(QChar c) {
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
 }
 
 QString field(const QStringList& fields, int index) {
@@ -32,24 +22,56 @@ QString field(const QStringList& fields, int index) {
 
 } // namespace
 
+void appendCell(QString& line, const QString& x, int n, int w) {
+    // One pass over the text, counting code points (a surrogate pair is one), without copies: the
+    // lists build tens of thousands of cells.
+    int points = 0;
+    for (qsizetype i = 0; i < x.size() && points < w; ++i, ++points) {
+        const QChar c = x.at(i);
+        if (c.isHighSurrogate() && i + 1 < x.size() && x.at(i + 1).isLowSurrogate()) {
+            line.append(c);
+            line.append(x.at(++i));
+        } else {
+            line.append(breaksLine(c) ? QChar(QLatin1Char(' ')) : c);
+        }
+    }
+    for (int blanks = std::min(n, w - points); blanks > 0; --blanks)
+        line.append(QLatin1Char(' '));
+}
+
 QString padCell(const QString& x, int n, int w) {
-    return firstCodePoints(oneLine(x) + QString(n, QLatin1Char(' ')), w);
+    QString cell;
+    cell.reserve(w);
+    appendCell(cell, x, n, w);
+    return cell;
 }
 
 QString BuildListItem(ListKind kind, const QStringList& fields) {
+    const QLatin1Char blank(' ');
+    QString row;
+    row.reserve(56);
     switch (kind) {
     case ListKind::Wait:
-        return padCell(field(fields, 0), 20, 20) + QStringLiteral("  ") +
-               firstCodePoints(oneLine(field(fields, 1)), 28);
+        appendCell(row, field(fields, 0), 20, 20);
+        row.append(QLatin1String("  "));
+        appendCell(row, field(fields, 1), 0, 28);
+        break;
     case ListKind::Expire:
-        return padCell(field(fields, 0), 14, 25) + QLatin1Char(' ') + padCell(field(fields, 1), 24, 25) +
-               QLatin1Char(' ');
+        appendCell(row, field(fields, 0), 14, 25);
+        row.append(blank);
+        appendCell(row, field(fields, 1), 24, 25);
+        row.append(blank);
+        break;
     case ListKind::Accept:
     case ListKind::Reject:
-        return padCell(field(fields, 0), 14, 16) + QLatin1Char(' ') + padCell(field(fields, 1), 14, 17) +
-               QLatin1Char(' ') + padCell(field(fields, 2), 9, 10);
+        appendCell(row, field(fields, 0), 14, 16);
+        row.append(blank);
+        appendCell(row, field(fields, 1), 14, 17);
+        row.append(blank);
+        appendCell(row, field(fields, 2), 9, 10);
+        break;
     }
-    return {};
+    return row;
 }
 
 int daysLeft(const QDate& estDate, int length, const QDate& today) {
@@ -116,8 +138,12 @@ QList<ListRow> OpenList::pending(const QDate& today) {
 
 QList<ListRow> OpenList::closed(const QString& status, ListKind kind) {
     QList<ListRow> rows;
-    for (const QVariantList& row : estimatesWith(status).rows) {
-        const QString date = shortDateText(dateFromStored(row.at(3).toString()));
+    ShownDates dates;
+    const ResultSet stored = estimatesWith(status);
+    rows.reserve(stored.size());
+    for (const QVariantList& row : stored.rows) {
+        // A stored text that is no date shows empty here, as it always has.
+        const QString date = dates.dateOnly(row.at(3).toString());
         rows.append({BuildListItem(kind, {row.at(0).toString(), row.at(1).toString(), date}),
                      qint32(row.at(2).toLongLong())});
     }

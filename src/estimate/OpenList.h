@@ -27,6 +27,8 @@ enum class ListKind { Wait, Expire, Accept, Reject };
 
 // x followed by n blanks, cut to its first w characters (code points).
 QString padCell(const QString& x, int n, int w);
+// The same cell appended to `line` (a row built without a string per cell).
+void appendCell(QString& line, const QString& x, int n, int w);
 // The row text from the row's fields, each padded on its own, so that no character inside a name or
 // an address can move a column: Wait {name, address}; Expire {name, expiry text}; Accept and Reject
 // {name, address, date as shown}.

@@ -1,6 +1,7 @@
 #include "estimate/SaveEstimate.h"
 
 #include "data/DateText.h"
+#include "estimate/RegisterTotals.h"
 #include "estimate/WorkingAttachment.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
@@ -82,6 +83,9 @@ SaveOutcome SaveEstimate::SaveEst(const QString& summary, const QString& terms) 
     }
     if (!writeEstimateFile(mainTexts(summary, terms)))
         return SaveOutcome::Failed;
+    // The register keeps the total Terms/Totals shows, for the sales picture.
+    m_ctx.data.Trap(kSaveEstSite,
+                    [&] { RegisterTotals(m_ctx).store(m_state.lEstID, m_lines.totals().estimateTotal()); });
     if (complete)
         markPending(m_ctx, m_state);
     m_state.bChanged = false;

@@ -1,5 +1,7 @@
 #include "estimate/frmOpenEst.h"
 
+#include "widgets/UiFormWidgets.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -57,10 +59,15 @@ QWidget* frmOpenEst::buildList(EstList which, const QString& caption, const QLis
     // The rows are columns padded with blanks: they line up only in a fixed-pitch font.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     list->setFont(fixed);
+    QStringList texts;
+    QList<qint32> ids;
+    texts.reserve(rows.size());
+    ids.reserve(rows.size());
     for (const ListRow& row : rows) {
-        auto* item = new QListWidgetItem(row.text, list);
-        item->setData(Qt::UserRole, row.id);
+        texts.append(row.text);
+        ids.append(row.id);
     }
+    fillKeyedList(list, texts, ids);
     // Wide enough for the longest row (53 characters) without a scroll bar.
     list->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(54, QLatin1Char('M'))));
     list->setMinimumHeight(320);

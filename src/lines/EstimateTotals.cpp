@@ -97,44 +97,60 @@ void EstimateTotals::PopAdmin() {
 
 EstimateTexts EstimateTotals::PopEstAdmin(const Conn& estimateFile) {
     EstimateTexts texts;
-    m_ctx.data.Trap(kPopEstAdminSite, [&] {
-        const ResultSet main = m_ctx.data.Read(
-            estimateFile, QStringLiteral("Select overhead,profit,contingency,management,paymentterms,"
-                                         "estsummary from main where id=1"));
-        if (main.isEmpty())
-            throw Failure(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                               "deleted. Requested operation requires a current record."));
-        for (int i = 0; i < kAdminCount; ++i) {
-            const QVariant& stored = main.at(0, i);
-            if (stored.isNull()) {
-                setAdmin(i, AdminAmount::fixedAmount(Money()));
-                continue;
-            }
-            const AdminText text = splitAdminText(stored.toString());
-            const auto amount = readAdminAmount(text.kind, text.number);
-            if (!amount)
-                throw typeMismatch();
-            setAdmin(i, *amount);
+    m_ctx.data.Trap(kPopEstAdminSite, [&] { texts = loadStoredAdmin(estimateFile); });
+    return texts;
+}
+
+EstimateTexts EstimateTotals::loadStoredAdmin(const Conn& estimateFile) {
+    EstimateTexts texts;
+    const ResultSet main = m_ctx.data.Read(estimateFile, QStringLiteral("Select overhead,profit,contingency,"
+                                                                        "management,paymentterms,"
+                                                                        "estsummary from main where id=1"));
+    if (main.isEmpty())
+        throw Failure(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                           "deleted. Requested operation requires a current record."));
+    for (int i = 0; i < kAdminCount; ++i) {
+        const QVariant& stored = main.at(0, i);
+        if (stored.isNull()) {
+            setAdmin(i, AdminAmount::fixedAmount(Money()));
+            continue;
         }
-        if (!main.at(0, 4).isNull())
-            texts.terms = main.at(0, 4).toString();
-        if (!main.at(0, 5).isNull())
-            texts.summary = main.at(0, 5).toString();
-    });
+        const AdminText text = splitAdminText(stored.toString());
+        const auto amount = readAdminAmount(text.kind, text.number);
+        if (!amount)
+            throw typeMismatch();
+        setAdmin(i, *amount);
+    }
+    if (!main.at(0, 4).isNull())
+        texts.terms = main.at(0, 4).toString();
+    if (!main.at(0, 5).isNull())
+        texts.summary = main.at(0, 5).toString();
     return texts;
 }
 
 void EstimateTotals::FigureEstAdmin() {
-    const ResultSet sums = m_ctx.data.Read(
-        m_ctx.conns.sTempConn,
-        QStringLiteral("select sum(case when itemtable=? then linetotal else 0 end),"
-                       "sum(case when itemtable=? then linetotal else 0 end),"
-                       "sum(case when itemtable=? then linetotal else 0 end),"
-                       "sum(case when itemtable=? then linetotal else 0 end),"
-                       "sum(case when itemtable=? then linetotal else 0 end),"
-                       "sum(case when itemtable=? then linetotal else 0 end) from tplineitems"),
-        {categoryTags()[0], categoryTags()[1], categoryTags()[2], categoryTags()[3], categoryTags()[4],
-         categoryTags()[5]});
+    figureLines(m_ctx.conns.sTempConn, QStringLiteral("tplineitems"));
+}
+
+Money EstimateTotals::storedEstimateTotal(const Conn& estimateFile) {
+    loadStoredAdmin(estimateFile);
+    figureLines(estimateFile, QStringLiteral("lineitems"));
+    return estimateTotal();
+}
+
+void EstimateTotals::figureLines(const Conn& file, const QString& table) {
+    // The table name is one of the two line tables named above, never typed text.
+    const ResultSet sums =
+        m_ctx.data.Read(file,
+                        QStringLiteral("select sum(case when itemtable=? then linetotal else 0 end),"
+                                       "sum(case when itemtable=? then linetotal else 0 end),"
+                                       "sum(case when itemtable=? then linetotal else 0 end),"
+                                       "sum(case when itemtable=? then linetotal else 0 end),"
+                                       "sum(case when itemtable=? then linetotal else 0 end),"
+                                       "sum(case when itemtable=? then linetotal else 0 end) from %1")
+                            .arg(table),
+                        {categoryTags()[0], categoryTags()[1], categoryTags()[2], categoryTags()[3],
+                         categoryTags()[4], categoryTags()[5]});
     Money lineTotal;
     for (int i = 0; i < kCategoryCount; ++i) {
         // Each subtotal counts as the screen shows it.

@@ -36,6 +36,8 @@ public:
     // Returns the stored summary and terms for the caller to show; a failure is reported (procedure
     // PopEstAdmin of module modEst) and the remaining columns are not loaded.
     EstimateTexts PopEstAdmin(const Conn& estimateFile);
+    // The same without the report: throws Failure.
+    EstimateTexts loadStoredAdmin(const Conn& estimateFile);
     // Sets administrative amount `index` from a kind ("Fixed" or a percentage) and a number text. A
     // number that cannot be read, or is negative, is reported (procedure FigureAdmin of module modGrid)
     // and changes nothing; returns false then.
@@ -49,6 +51,9 @@ public:
     // Recomputes every total from the working lines and the administrative amounts. Throws Failure
     // (the calling operation reports it).
     void FigureEstAdmin();
+    // The estimate total of a stored estimate, figured from its file's lines and administrative
+    // amounts exactly as Terms/Totals figures it once the estimate is opened. Throws Failure.
+    Money storedEstimateTotal(const Conn& estimateFile);
 
     const AdminAmount& admin(int index) const { return m_admin.at(size_t(index)); }
     void setAdmin(int index, const AdminAmount& amount);
@@ -69,6 +74,9 @@ public:
     static QString storedTerms(const QString& text);
 
 private:
+    // The category subtotals and the line total from the lines of `table` in `file`.
+    void figureLines(const Conn& file, const QString& table);
+
     using AdminAmounts = std::array<AdminAmount, kAdminCount>;
     static Money adminTotalOn(const AdminAmounts& admin, Money linesTotal);
     static std::optional<QString> refusalOf(const AdminAmounts& admin, Money linesTotal);

@@ -25,12 +25,22 @@ QStringList StatusList::PopFilter() {
 QString StatusList::BuildListItem(const QString& filter, const ListFields& fields) {
     // Each column is filled up to its full width, so an empty name or date keeps the columns after it
     // in place.
-    const QChar blank(QLatin1Char(' '));
-    if (filter == StatusTexts::kAll)
-        return padCell(fields.name, kAllNameWidth, kAllNameWidth) + blank +
-               padCell(fields.date, kDateWidth, kDateWidth) + blank + padCell(fields.status, 0, kStatusWidth);
-    return padCell(fields.name, kStatusNameWidth, kStatusNameWidth) + blank +
-           padCell(fields.date, kDateWidth, kDateWidth);
+    const QLatin1Char blank(' ');
+    QString line;
+    if (filter == StatusTexts::kAll) {
+        line.reserve(kAllNameWidth + kDateWidth + kStatusWidth + 2);
+        appendCell(line, fields.name, kAllNameWidth, kAllNameWidth);
+        line.append(blank);
+        appendCell(line, fields.date, kDateWidth, kDateWidth);
+        line.append(blank);
+        appendCell(line, fields.status, 0, kStatusWidth);
+        return line;
+    }
+    line.reserve(kStatusNameWidth + kDateWidth + 1);
+    appendCell(line, fields.name, kStatusNameWidth, kStatusNameWidth);
+    line.append(blank);
+    appendCell(line, fields.date, kDateWidth, kDateWidth);
+    return line;
 }
 
 QList<BoardLine> StatusList::PopList(const QString& filter) {
@@ -45,8 +55,10 @@ QList<BoardLine> StatusList::PopList(const QString& filter) {
                       QStringLiteral("select estname,estdate,eststatus,id from master where eststatus=? "
                                      "order by id"),
                       {filter});
+        ShownDates dates;
+        lines.reserve(rows.size());
         for (const QVariantList& row : rows.rows) {
-            const ListFields fields{row.at(0).toString(), shownDate(row.at(1)), row.at(2).toString()};
+            const ListFields fields{row.at(0).toString(), dates(row.at(1)), row.at(2).toString()};
             lines.append({qint32(row.at(3).toLongLong()), BuildListItem(filter, fields)});
         }
     });

@@ -9,6 +9,7 @@
 #include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
 #include "widgets/UiFocusColour.h"
+#include "widgets/UiFormWidgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -243,11 +244,16 @@ void frmManageStatus::PopFilter() {
 }
 
 void frmManageStatus::PopList(const QString& filter) {
-    m_lines->clear();
-    for (const BoardLine& line : m_list.PopList(filter)) {
-        auto* item = new QListWidgetItem(line.text, m_lines);
-        item->setData(Qt::UserRole, line.id);
+    const QList<BoardLine> lines = m_list.PopList(filter);
+    QStringList texts;
+    QList<qint32> ids;
+    texts.reserve(lines.size());
+    ids.reserve(lines.size());
+    for (const BoardLine& line : lines) {
+        texts.append(line.text);
+        ids.append(line.id);
     }
+    fillKeyedList(m_lines, texts, ids);
     m_lines->setCurrentRow(0);
 }
 

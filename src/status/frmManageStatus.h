@@ -26,6 +26,9 @@ class frmManageStatus : public QDialog {
 public:
     frmManageStatus(AppContext& ctx, WorkState& state, QWidget* parent = nullptr);
 
+    // Opens the board on the edit page of estimate `id` (the follow-up list of the Sales window).
+    void editEstimate(qint32 id) { PopForm(id); }
+
     // The caption of the chosen status option, or "" when none is chosen.
     QString EstStatusIs() const;
 

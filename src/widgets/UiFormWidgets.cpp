@@ -6,8 +6,10 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QTableView>
 
 namespace qx {
@@ -104,6 +106,15 @@ qint32 currentKey(const QTableView* view) {
 
 void onLeave(QWidget* box, QObject* form, std::function<void()> left) {
     box->installEventFilter(new LeaveFilter(box, form, std::move(left)));
+}
+
+void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint32>& ids) {
+    list->clear();
+    list->addItems(texts);
+    // The ids are no part of what the list shows: no view needs to hear of them.
+    const QSignalBlocker quiet(list->model());
+    for (int row = 0; row < ids.size() && row < list->count(); ++row)
+        list->item(row)->setData(Qt::UserRole, ids.at(row));
 }
 
 UiClickLabel::UiClickLabel(const QString& text, QWidget* parent)

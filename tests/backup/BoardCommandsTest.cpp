@@ -2,6 +2,7 @@
 #include "FormDriver.h"
 
 #include "app/frmQuovi.h"
+#include "estimate/RegisterTotals.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -64,6 +65,17 @@ TEST_F(BoardCommandsTest, DuplicateWithRepriceStartsFromTheOldOwnerAndListsTheCh
               (QStringList{"Item 1 | 150000 | 450000", "Item 2 | 99000 | 297000"}));
     EXPECT_TRUE(get<QAction>(window.get(), "mnuSave")->isEnabled());
     EXPECT_EQ(smithLines(), before);
+}
+
+TEST_F(BoardCommandsTest, TheRegisterKnowsADuplicatesTotalFromItsStart) {
+    duplicate(true);
+    box("txtName_1")->setText("Lee");
+    press(window.get(), "cmdStartEst");
+    const QStringList totals = rows(mast(), "select esttotal from master order by id");
+    ASSERT_EQ(totals.size(), 2);
+    // Figured with the new prices, as Terms/Totals shows it.
+    EXPECT_EQ(totals.at(1), QString::number(RegisterTotals(*ctx).figure(window->state().sEstConn).raw()));
+    EXPECT_NE(totals.at(1), totals.at(0));
 }
 
 TEST_F(BoardCommandsTest, CancelAfterDuplicateLeavesNothingBehind) {

@@ -101,6 +101,16 @@ TEST_F(JobArchiveTest, AnImportUnderAUsedNameAsksAndKeepsStatusAndDates) {
     EXPECT_TRUE(prompter.log().last().contains("SmithGarage4 was imported"));
 }
 
+TEST_F(JobArchiveTest, AnImportedEstimateComesWithItsTotal) {
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    const qint32 id = importFile(exported);
+    ASSERT_GT(id, smithId);
+    const QStringList totals = rows(mast(), "select esttotal from master order by id");
+    ASSERT_EQ(totals.size(), 2);
+    EXPECT_NE(totals.at(1), "NULL");
+    EXPECT_EQ(totals.at(1), totals.at(0));
+}
+
 TEST_F(JobArchiveTest, AnImportIntoAnotherProgramFolderKeepsItsName) {
     QTemporaryDir other;
     layOutProgramFolder(ProgramFolder(other.path()));

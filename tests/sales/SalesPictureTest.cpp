@@ -1,0 +1,158 @@
+#include "TestFolders.h"
+
+#include "data/DateText.h"
+#include "sales/SalesPicture.h"
+#include "sales/SalesTexts.h"
+
+using namespace qx;
+
+namespace qxtest {
+
+namespace {
+
+const QDate kToday(2026, 6, 15);
+
+class SalesPictureTest : public ProgramFolderTest {
+protected:
+    // A register row dated `daysAgo` before kToday; a total of -1 is left unknown.
+    void add(const QString& name, const QString& status, int daysAgo, qint64 cents,
+             const QString& type = "Reroof", int length = 30) {
+        ctx->data.file(mast()).exec(
+            "insert into master(estname,estdate,esttype,eststatus,estlength,estpath,esttotal)"
+            "values(?,?,?,?,?,?,?)",
+            {name, storedDate(kToday.addDays(-daysAgo)), type, status, length,
+             ProgramFolder::storedEstimatePath(name), cents < 0 ? QVariant() : QVariant(cents * 100)});
+    }
+    SalesFigures figures(SalesPeriod period = SalesPeriod::Last12Months) {
+        return SalesPicture(ctx->data, mast()).figures(period, kToday);
+    }
+};
+
+TEST(SalesTexts, FiguresAreWorded) {
+    struct Case {
+        QString text;
+        QString expected;
+    };
+    const Case cases[] = {
+        {SalesTexts::pipeline(2, Money::fromCents(1500050)), "Pending: 2 estimates, $15,000.50"},
+        {SalesTexts::pipeline(1, Money()), "Pending: 1 estimate, $0.00"},
+        {SalesTexts::winRate(3, 4), "Accepted 3 of 4 decided (75%)"},
+        {SalesTexts::winRate(2, 3), "Accepted 2 of 3 decided (67%)"},
+        {SalesTexts::winRate(1, 8), "Accepted 1 of 8 decided (13%)"},
+        {SalesTexts::winRate(0, 0), "No estimates decided yet"},
+        {SalesTexts::average(std::nullopt), "Average accepted: none"},
+        {SalesTexts::unknownTotals(0), ""},
+        {SalesTexts::unknownTotals(1), "1 estimate without a stored total"},
+        {SalesTexts::unknownTotals(1200), "1,200 estimates without a stored total"},
+        {SalesTexts::followUpCount(0), ""},
+        {SalesTexts::followUpCount(1), "1 estimate needs follow-up"},
+        {SalesTexts::followUpCount(2), "2 estimates need follow-up"},
+        {SalesTexts::followUpLine("SmithReroof", 3), "SmithReroof              expires in 3 days"},
+        {SalesTexts::followUpLine("JonesRepair", -2), "JonesRepair              expired 2 days ago"},
+        {SalesTexts::followUpLine("Lee", 1), "Lee                      expires in 1 day"},
+        {SalesTexts::followUpLine("Lee", 0), "Lee                      expires today"},
+        {SalesTexts::followUpLine("Lee", -1), "Lee                      expired 1 day ago"},
+        {SalesTexts::followUpLine("AVeryLongEstimateNameOfThirtyOne", 2),
+         "AVeryLongEstimateNameOfT expires in 2 days"},
+        {SalesTexts::month(QDate(2026, 12, 1)), "Dec 2026"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.text, c.expected);
+}
+
+TEST(SalesFigures, TheAverageIsTheExactMeanToTheCent) {
+    struct Case {
+        std::int64_t sumRaw;
+        int count;
+        std::int64_t cents;
+    };
+    const Case cases[] = {
+        {240002500, 3, 800008}, // $24,000.25 / 3 = $8,000.0833
+        {50, 1, 1},             // half a cent goes up
+        {149, 1, 1},
+        {20000, 3, 67},
+    };
+    for (const Case& c : cases) {
+        SalesFigures figures;
+        figures.acceptedWithTotal = c.count;
+        figures.acceptedValue = Money::fromRaw(c.sumRaw);
+        EXPECT_EQ(figures.averageAccepted(), Money::fromCents(c.cents)) << c.sumRaw << " / " << c.count;
+    }
+}
+
+TEST_F(SalesPictureTest, TheRegisterGivesThePipelineWinRateAndAverage) {
+    add("SmithReroof", "Pending", 27, 1000000);
+    add("JonesRepair", "Pending", 2, 500050, "Repair");
+    add("Baker", "Accepted", 5, 800000);
+    add("Carter", "Accepted", 40, 1200000);
+    add("Dunn", "Accepted", 3, 400025, "Repair");
+    add("Evans", "Rejected", 60, 700000, "Garage");
+    add("Fox", "Working", 1, 300000, "Garage");
+    const SalesFigures f = figures();
+    EXPECT_EQ(SalesTexts::pipeline(f.pending, f.pendingValue), "Pending: 2 estimates, $15,000.50");
+    EXPECT_EQ(SalesTexts::winRate(f.accepted, f.decided()), "Accepted 3 of 4 decided (75%)");
+    EXPECT_EQ(SalesTexts::average(f.averageAccepted()), "Average accepted: $8,000.08");
+    EXPECT_EQ(f.unknownTotals, 0);
+}
+
+TEST_F(SalesPictureTest, ThePeriodBoundsEveryFigureButTheMonths) {
+    add("ThisMonth", "Accepted", 1, 100000);           // Jun 2026
+    add("January", "Accepted", 156, 200000, "Repair"); // Jan 2026
+    add("LastJuly", "Accepted", 345, 400000);          // Jul 2025: the first of the last 12 months
+    add("LastJune", "Accepted", 370, 800000);          // Jun 2025: before them
+    add("Unknown", "Accepted", 2, -1);
+    add("Old", "Rejected", 900, 1600000, "Garage");
+    struct Case {
+        SalesPeriod period;
+        int accepted;
+        int decided;
+        std::int64_t acceptedCents;
+        int types;
+    };
+    const Case cases[] = {
+        {SalesPeriod::Last12Months, 4, 4, 700000, 2},
+        {SalesPeriod::ThisYear, 3, 3, 300000, 2},
+        {SalesPeriod::AllTime, 5, 6, 1500000, 3},
+    };
+    for (const Case& c : cases) {
+        const SalesFigures f = figures(c.period);
+        EXPECT_EQ(f.accepted, c.accepted) << int(c.period);
+        EXPECT_EQ(f.decided(), c.decided) << int(c.period);
+        EXPECT_EQ(f.acceptedValue, Money::fromCents(c.acceptedCents)) << int(c.period);
+        EXPECT_EQ(f.unknownTotals, 1) << int(c.period);
+        EXPECT_EQ(f.types.size(), c.types) << int(c.period);
+        // An unknown total counts in the counts, not in the value or the average.
+        EXPECT_EQ(f.acceptedWithTotal, c.accepted - 1) << int(c.period);
+        ASSERT_EQ(f.months.size(), 12);
+        EXPECT_EQ(f.months.first().month, QDate(2026, 6, 1));
+        EXPECT_EQ(f.months.first().tally, (SalesTally{2, 2, Money::fromCents(100000)}));
+        EXPECT_EQ(f.months.at(5).tally, (SalesTally{1, 1, Money::fromCents(200000)}));
+        EXPECT_EQ(f.months.last().month, QDate(2025, 7, 1));
+        EXPECT_EQ(f.months.last().tally, (SalesTally{1, 1, Money::fromCents(400000)}));
+    }
+}
+
+TEST_F(SalesPictureTest, FollowUpListsPendingEstimatesEndingWithinAWeekValidOnesFirst) {
+    add("EndsIn3", "Pending", 27, 100);
+    add("EndsIn8", "Pending", 22, 100);
+    add("EndsIn7", "Pending", 23, 100);
+    add("Ended2DaysAgo", "Pending", 32, 100);
+    add("Ended40DaysAgo", "Pending", 70, 100);
+    add("EndsToday", "Pending", 10, 100, "Reroof", 10);
+    add("AcceptedEnded", "Accepted", 40, 100);
+    add("WorkingEnded", "Working", 40, 100);
+    SalesPicture picture(ctx->data, mast());
+    QStringList lines;
+    for (const FollowUpEstimate& e : picture.followUp(kToday))
+        lines << SalesTexts::followUpLine(e.name, e.daysLeft);
+    EXPECT_EQ(lines, QStringList({"EndsToday                expires today",
+                                  "EndsIn3                  expires in 3 days",
+                                  "EndsIn7                  expires in 7 days",
+                                  "Ended2DaysAgo            expired 2 days ago",
+                                  "Ended40DaysAgo           expired 40 days ago"}));
+    EXPECT_EQ(picture.followUpCount(kToday), lines.size());
+}
+
+} // namespace
+
+} // namespace qxtest
