@@ -1,24 +1,12 @@
 #include "office/OfficeEngine.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
+#include "office/OfficeModule.h"
+
 #include <QRegularExpression>
 
 namespace qx {
 
 namespace {
-
-// The module lies beside the program; a program run from the build (its tests) finds it in the
-// build's folder.
-OfficeConnector loadConnector() {
-    const QString folders[] = {QCoreApplication::applicationDirPath(), QStringLiteral(QX_OFFICE_MODULE_DIR)};
-    for (const QString& folder : folders) {
-        QLibrary module(folder + QStringLiteral("/quorvex_office.so"));
-        if (module.load())
-            return reinterpret_cast<OfficeConnector>(module.resolve(kOfficeConnectorEntry));
-    }
-    return nullptr;
-}
 
 // The cause of a failed connection in the user's words, from libpq's account of it.
 QString plainCause(const OfficeServer& server, const QString& raw) {
@@ -72,7 +60,7 @@ QString connectionFailure(const OfficeServer& server, const QString& raw) {
 }
 
 std::unique_ptr<Database> connectOffice(const OfficeServer& server, const QString& schema, bool create) {
-    static const OfficeConnector connector = loadConnector();
+    static const auto connector = reinterpret_cast<OfficeConnector>(officeModuleEntry(kOfficeConnectorEntry));
     if (!connector)
         throw Failure(kErrFileAccess, QStringLiteral("The office server part of the program is missing."));
     // Schema names are the program's own ("register", "cost", "est_12"), never typed text.
