@@ -209,8 +209,21 @@ private:
             throw qx::Failure(25, QStringLiteral("Wrong number of values for the statement."));
         const BoundValues values(params);
         reconnectIfLost();
-        return check(Result(PQexecParams(m_connection, text.constData(), values.count(), values.types(),
-                                         values.values(), values.lengths(), values.formats(), 0)));
+        // Inside a transaction a failed statement undoes only itself, as it does in a file: the server
+        // would otherwise refuse every later statement until the rollback.
+        const bool guarded = inTransaction();
+        if (guarded)
+            check(Result(PQexec(m_connection, "SAVEPOINT qx_statement")));
+        Result result(PQexecParams(m_connection, text.constData(), values.count(), values.types(),
+                                   values.values(), values.lengths(), values.formats(), 0));
+        if (guarded) {
+            const bool done = result && (PQresultStatus(result.get()) == PGRES_COMMAND_OK ||
+                                         PQresultStatus(result.get()) == PGRES_TUPLES_OK);
+            Result(PQexec(m_connection,
+                          done ? "RELEASE SAVEPOINT qx_statement"
+                               : "ROLLBACK TO SAVEPOINT qx_statement; RELEASE SAVEPOINT qx_statement"));
+        }
+        return check(std::move(result));
     }
 
     // A connection the server or the network ended is opened again for the next command (a transaction

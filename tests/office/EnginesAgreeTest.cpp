@@ -152,6 +152,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"EmojiOverSize", "Main", "FName", repeated(QString::fromUtf8("🏠"), 26), true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A refused statement inside a transaction undoes only itself; the rest of the transaction goes on.
+TEST_F(EnginesAgreeTest, ARefusedStatementInsideATransactionUndoesOnlyItself) {
+    for (Database* db : engines("est_1")) {
+        SCOPED_TRACE(db->location().toStdString());
+        Transaction transaction(*db);
+        db->exec("insert into Main (FName, LName) values (?, ?)", {"Ann", "Refusal"});
+        EXPECT_THROW(db->exec("insert into Main (FName, LName) values (?, ?)", {"", "Refusal"}), Failure);
+        db->exec("insert into Main (FName, LName) values (?, ?)", {"Bob", "Refusal"});
+        transaction.commit();
+        EXPECT_EQ(db->scalar("select count(*) from Main where LName = ?", {"Refusal"}).toLongLong(), 2);
+    }
+}
+
 // The priced components of the unit items: quantity times amount rounded to a ten-thousandth, half away
 // from zero, the same in the view on both engines.
 TEST_F(EnginesAgreeTest, UnitItemComponentsArePricedAlikeOnBothEngines) {
