@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Database.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +12,8 @@ class SqlFile;
 // The six kinds of database file and the tables each holds.
 enum class DatabaseKind { Cost, Register, Contacts, Working, UnitScratch, EstimateFile };
 
-// The statements that define one table (its columns, defaults, keys and text rules).
-QString tableDefinition(const QString& table);
+// The statement that defines one table (its columns, defaults, keys and text rules) for an engine.
+QString tableDefinition(const QString& table, Database::Engine engine = Database::Engine::SQLite);
 // The tables of a kind of database, in the order they are created.
 QStringList tablesOf(DatabaseKind kind);
 // The tables that keep a roof plan in an estimate file, in creation order ("Plan", "PlanScales",
@@ -21,8 +23,8 @@ QStringList planTables();
 QString workingTable(const QString& stored);
 // The column names of a table, in order; none for a table the catalogue does not know.
 QStringList columnNames(const QString& table);
-// Creates every table (and view) of a kind of database in a new, empty file.
-void createCatalogue(SqlFile& file, DatabaseKind kind);
+// Creates every table (and view) of a kind of database in a new, empty file or server schema.
+void createCatalogue(Database& file, DatabaseKind kind);
 // Adds to an existing database the columns of its kind that a later build defined (each takes its
 // default, or NULL, in the rows already there) and names them as "table.column". Every row is kept.
 QStringList addMissingColumns(SqlFile& file, DatabaseKind kind);
@@ -30,6 +32,6 @@ QStringList addMissingColumns(SqlFile& file, DatabaseKind kind);
 // database made by an earlier build keeps its rows but gets the current pricing rule).
 void refreshUnitQry(SqlFile& cost);
 // Creates one table of the working database (SectSort is made on demand).
-void createTable(SqlFile& file, const QString& table);
+void createTable(Database& file, const QString& table);
 
 } // namespace qx

@@ -9,19 +9,6 @@
 
 namespace qx {
 
-int ResultSet::columnIndex(const QString& name) const {
-    for (int i = 0; i < columns.size(); ++i) {
-        if (columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
-}
-
-QVariant ResultSet::value(int row, const QString& column) const {
-    const int index = columnIndex(column);
-    return index < 0 ? QVariant() : rows.at(row).at(index);
-}
-
 namespace {
 
 // A plain SQLite file starts with this header; a keyed file starts with random bytes.
@@ -269,11 +256,6 @@ int SqlFile::copyRowsTo(SqlFile& target, const QString& select, const QString& i
     return copied;
 }
 
-QVariant SqlFile::scalar(const QString& sql, const Params& params) {
-    const ResultSet result = query(sql, params);
-    return result.isEmpty() || result.columns.isEmpty() ? QVariant() : result.at(0, 0);
-}
-
 void SqlFile::execScript(const QString& sql) {
     char* error = nullptr;
     const QByteArray text = sql.toUtf8();
@@ -284,7 +266,7 @@ void SqlFile::execScript(const QString& sql) {
     }
 }
 
-qint64 SqlFile::lastInsertId() const {
+qint64 SqlFile::lastInsertId() {
     return sqlite3_last_insert_rowid(m_db);
 }
 bool SqlFile::inTransaction() const {
@@ -309,7 +291,7 @@ namespace {
 std::atomic<int> g_savepointCounter{0};
 }
 
-Transaction::Transaction(SqlFile& file)
+Transaction::Transaction(Database& file)
     : m_file(file) {
     if (!m_file.inTransaction()) {
         m_file.execScript(QStringLiteral("BEGIN"));

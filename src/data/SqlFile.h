@@ -1,12 +1,8 @@
 #pragma once
 
-#include "data/Failure.h"
+#include "data/Database.h"
 
 #include <QHash>
-#include <QList>
-#include <QString>
-#include <QStringList>
-#include <QVariant>
 #include <memory>
 #include <vector>
 
@@ -15,24 +11,9 @@ struct sqlite3_stmt;
 
 namespace qx {
 
-using Params = QVariantList;
-
-// The rows a query returned, with its column names. Values are as stored: qint64 for whole numbers
-// and money (ten-thousandths), double, QString, or a null QVariant.
-struct ResultSet {
-    QStringList columns;
-    QList<QVariantList> rows;
-
-    bool isEmpty() const { return rows.isEmpty(); }
-    int size() const { return int(rows.size()); }
-    const QVariant& at(int row, int column) const { return rows.at(row).at(column); }
-    int columnIndex(const QString& name) const;
-    QVariant value(int row, const QString& column) const;
-};
-
 // One open SQLite (SQLCipher) database file. Every value reaches SQL as a bound parameter.
 // A plain (unkeyed) file opens whatever password is given; a keyed file needs its password.
-class SqlFile {
+class SqlFile final : public Database {
 public:
     enum class Durability {
         Safe,   // shipped databases and estimate files: journaled, synced
@@ -58,26 +39,23 @@ public:
 
     const QString& path() const { return m_path; }
 
-    // One statement with bound values. Throws Failure.
-    void exec(const QString& sql, const Params& params = {});
-    ResultSet query(const QString& sql, const Params& params = {});
-    // First column of the first row; a null QVariant when there is no row.
-    QVariant scalar(const QString& sql, const Params& params = {});
+    Engine engine() const override { return Engine::SQLite; }
+    QString location() const override { return m_path; }
+    void exec(const QString& sql, const Params& params = {}) override;
+    ResultSet query(const QString& sql, const Params& params = {}) override;
     // A bulk copy: every row `select` reads from this file goes into `target` through `insert`, value
     // for value as stored (the insert binds the selected columns in order). The caller holds the
     // transactions. Returns the number of rows copied. Throws Failure.
     int copyRowsTo(SqlFile& target, const QString& select, const QString& insert);
-    // Several statements without values (table definitions, seed content).
-    void execScript(const QString& sql);
+    void execScript(const QString& sql) override;
 
-    qint64 lastInsertId() const;
-    bool inTransaction() const;
-    int changes() const;
+    qint64 lastInsertId() override;
+    bool inTransaction() const override;
+    int changes() const override;
 
-    // Nested transactions as savepoints (see Transaction).
-    void savepoint(const QString& name);
-    void release(const QString& name);
-    void rollbackTo(const QString& name);
+    void savepoint(const QString& name) override;
+    void release(const QString& name) override;
+    void rollbackTo(const QString& name) override;
 
 private:
     SqlFile(sqlite3* db, QString path);
@@ -97,17 +75,17 @@ private:
 
 // Commits on commit(), rolls back when destroyed without it. Nests: the outermost is a plain
 // transaction, the ones inside it savepoints (a savepoint held open for a whole transaction would make
-// SQLite keep a second journal of every page it changes).
+// SQLite keep a second journal of every page it changes). Works the same on either engine.
 class Transaction {
 public:
-    explicit Transaction(SqlFile& file);
+    explicit Transaction(Database& file);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     void commit();
 
 private:
-    SqlFile& m_file;
+    Database& m_file;
     QString m_name; // empty for the outermost transaction
     bool m_done = false;
 };

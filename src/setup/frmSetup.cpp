@@ -2,6 +2,7 @@
 
 #include "data/Prompter.h"
 #include "docs/PaperSetup.h"
+#include "office/UiOfficeTab.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
 
@@ -34,6 +35,8 @@ frmSetup::frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent,
     m_tabs->setObjectName(QStringLiteral("tabSetup"));
     m_tabs->addTab(buildCompanyTab(), QStringLiteral("Company Info"));
     m_tabs->addTab(buildValuesTab(), QStringLiteral("Default Values"));
+    m_tabs->addTab(new UiOfficeTab(store, prompter, std::make_unique<PasswordVault>(), this),
+                   QStringLiteral("Office"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     load();

@@ -22,6 +22,8 @@ public:
             QDir().mkpath(home + folder);
             qputenv(variable, QFile::encodeName(home + folder));
         }
+        // No desktop services either: the office password stays out of the user's keyring.
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
         QDir().mkpath(documents());
         QFile dirs(home + "/.config/user-dirs.dirs");
         if (dirs.open(QIODevice::WriteOnly))

@@ -13,6 +13,8 @@ set(ENV{XDG_CONFIG_HOME} "${work}/config")
 set(ENV{XDG_DATA_HOME} "${work}/home/.local/share")
 set(ENV{XDG_CACHE_HOME} "${work}/home/.cache")
 set(ENV{XDG_STATE_HOME} "${work}/home/.local/state")
+# No desktop services: a password the script saves stays out of the user's keyring.
+unset(ENV{DBUS_SESSION_BUS_ADDRESS})
 # The user's documents folder (where backups go by default) is the run's own too.
 file(WRITE "${work}/config/user-dirs.dirs" "XDG_DOCUMENTS_DIR=\"${work}/documents\"\n")
 file(STRINGS "${SCRIPT}" first_line LIMIT_COUNT 1)

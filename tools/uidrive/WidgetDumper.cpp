@@ -59,8 +59,9 @@ QString statusText(const QStatusBar* bar) {
 }
 
 std::optional<QString> widgetText(const QWidget* widget) {
+    // What the user sees: a password box shows its mask, never the password.
     if (auto* box = qobject_cast<const QLineEdit*>(widget))
-        return box->text();
+        return box->displayText();
     if (auto* label = qobject_cast<const QLabel*>(widget))
         return labelText(label);
     if (auto* combo = qobject_cast<const QComboBox*>(widget))

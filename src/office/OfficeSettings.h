@@ -1,0 +1,57 @@
+#pragma once
+
+#include "data/SettingsStore.h"
+#include "office/OfficeServer.h"
+
+#include <optional>
+
+namespace qx {
+
+// Where this PC keeps its work, as the setup screen's "Office" tab sets it: its own files ("This PC
+// only", the default) or an office server. Kept in the settings store (section "Office"); the password
+// is kept apart (see PasswordVault).
+struct OfficeSettings {
+    static constexpr int kDefaultPort = 5432;
+    static constexpr int kMaxHostLength = 255;
+    // The server's limit for the names of databases and users.
+    static constexpr int kMaxNameLength = 63;
+
+    bool onServer = false;
+    QString host;
+    int port = kDefaultPort;
+    QString database = QStringLiteral("quorvex");
+    QString user;
+    bool requireTls = false;
+
+    bool operator==(const OfficeSettings&) const = default;
+
+    // The stored settings; a setting never stored, or stored unreadable, has its default.
+    static OfficeSettings load(const SettingsStore& store);
+    void save(SettingsStore& store) const;
+
+    // What the tab's boxes hold, as typed.
+    struct Typed {
+        QString host;
+        QString port;
+        QString database;
+        QString user;
+    };
+    enum class Field { Host, Port, Database, User };
+    struct Refusal {
+        QString message;
+        Field field;
+    };
+    // The rules of the boxes, checked when a box is left and again before the settings are used: the
+    // message, or nothing.
+    static std::optional<QString> checkHost(const QString& host);
+    static std::optional<QString> checkPort(const QString& port);
+    static std::optional<QString> checkName(const QString& name);
+    static std::optional<Refusal> check(const Typed& typed);
+    // The typed values once check passed, without blanks at either end.
+    static OfficeSettings from(const Typed& typed, bool onServer, bool requireTls);
+
+    // The server these settings point at, signed in with `password`.
+    OfficeServer server(const QString& password) const;
+};
+
+} // namespace qx

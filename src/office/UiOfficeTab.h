@@ -1,0 +1,49 @@
+#pragma once
+
+#include "data/Prompter.h"
+#include "data/SettingsStore.h"
+#include "office/OfficeSettings.h"
+#include "office/PasswordVault.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace qx {
+
+// The setup screen's tab "Office": where this PC keeps its work, the office server's address and
+// sign-in, a test of the connection, and Save. The password box never shows a saved password.
+class UiOfficeTab : public QWidget {
+    Q_OBJECT
+public:
+    UiOfficeTab(SettingsStore& store, Prompter& prompter, std::unique_ptr<PasswordVault> vault,
+                QWidget* parent = nullptr);
+    ~UiOfficeTab() override;
+
+private:
+    void load();
+    OfficeSettings::Typed typed() const;
+    // The settings as typed, or nothing when a box refuses them (its message shown, the focus on it).
+    std::optional<OfficeSettings> checked();
+    void test();
+    void save();
+    void showPasswordKept(bool kept);
+
+    SettingsStore& m_store;
+    Prompter& m_prompter;
+    std::unique_ptr<PasswordVault> m_vault;
+    QRadioButton* m_local = nullptr;
+    QRadioButton* m_office = nullptr;
+    QLineEdit* m_host = nullptr;
+    QLineEdit* m_port = nullptr;
+    QLineEdit* m_database = nullptr;
+    QLineEdit* m_user = nullptr;
+    QLineEdit* m_password = nullptr;
+    QCheckBox* m_tls = nullptr;
+    QLabel* m_vaultText = nullptr;
+};
+
+} // namespace qx

@@ -1,0 +1,307 @@
+// The office server engine: one of the program's databases as a schema of a PostgreSQL database,
+// reached through libpq. Loaded by the program with the first office connection (see
+// office/OfficeEngine.h), so that a program working on its own files never loads libpq.
+#include "data/Database.h"
+#include "office/OfficeServer.h"
+#include "office/ServerStatement.h"
+
+#include <libpq-fe.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Type numbers of the server's built-in types that the program reads back as something other than text.
+enum TypeOid : Oid {
+    kBool = 16,
+    kBytea = 17,
+    kInt8 = 20,
+    kInt2 = 21,
+    kInt4 = 23,
+    kOid = 26,
+    kFloat4 = 700,
+    kFloat8 = 701,
+    kNumeric = 1700,
+};
+
+// Error numbers as the file engine gives them, so that a trap reads alike on both engines.
+constexpr int kErrGeneric = 1;
+constexpr int kErrConstraint = 19;
+constexpr int kErrConnectionLost = 10;
+
+struct ResultDeleter {
+    void operator()(PGresult* result) const { PQclear(result); }
+};
+using Result = std::unique_ptr<PGresult, ResultDeleter>;
+
+// The values of one statement in libpq's form, kept alive while it runs.
+class BoundValues {
+public:
+    explicit BoundValues(const qx::Params& params) {
+        m_storage.reserve(size_t(params.size()));
+        for (const QVariant& v : params)
+            add(v);
+        for (size_t i = 0; i < m_storage.size(); ++i) {
+            m_values.push_back(m_null[i] ? nullptr : m_storage[i].constData());
+            m_lengths.push_back(int(m_storage[i].size()));
+        }
+    }
+    int count() const { return int(m_values.size()); }
+    const Oid* types() const { return m_types.data(); }
+    const char* const* values() const { return m_values.data(); }
+    const int* lengths() const { return m_lengths.data(); }
+    const int* formats() const { return m_formats.data(); }
+
+private:
+    void add(const QVariant& v) {
+        Oid type = 0; // a text: the server takes the type the statement needs there
+        int format = 0;
+        QByteArray bytes;
+        if (!v.isNull()) {
+            switch (v.typeId()) {
+            case QMetaType::Bool:
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Long:
+            case QMetaType::Short:
+                type = kInt8;
+                bytes = QByteArray::number(v.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                type = kFloat8;
+                bytes = QByteArray::number(v.toDouble(), 'g', 17);
+                break;
+            case QMetaType::QByteArray:
+                type = kBytea;
+                format = 1;
+                bytes = v.toByteArray();
+                break;
+            default:
+                bytes = v.toString().toUtf8();
+            }
+        }
+        m_null.push_back(v.isNull());
+        m_types.push_back(type);
+        m_formats.push_back(format);
+        m_storage.push_back(bytes);
+    }
+
+    std::vector<QByteArray> m_storage;
+    std::vector<bool> m_null;
+    std::vector<Oid> m_types;
+    std::vector<int> m_formats;
+    std::vector<const char*> m_values;
+    std::vector<int> m_lengths;
+};
+
+QVariant numericValue(const QByteArray& text) {
+    bool whole = false;
+    const qint64 number = text.toLongLong(&whole);
+    if (whole)
+        return number;
+    return text.toDouble();
+}
+
+QVariant cellValue(const PGresult* result, int row, int column) {
+    if (PQgetisnull(result, row, column))
+        return {};
+    const QByteArray text(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+    switch (PQftype(result, column)) {
+    case kBool:
+        return qint64(text == "t" ? 1 : 0);
+    case kInt2:
+    case kInt4:
+    case kInt8:
+    case kOid:
+        return text.toLongLong();
+    case kFloat4:
+    case kFloat8:
+        return text.toDouble();
+    case kNumeric:
+        return numericValue(text);
+    case kBytea:
+        return QByteArray::fromHex(text.mid(2)); // "\x" and the bytes in hex
+    default:
+        return QString::fromUtf8(text);
+    }
+}
+
+class ServerDatabase final : public qx::Database {
+public:
+    ServerDatabase(PGconn* connection, QString schema, QString host, QString location)
+        : m_connection(connection)
+        , m_schema(std::move(schema))
+        , m_host(std::move(host))
+        , m_location(std::move(location)) {}
+    ~ServerDatabase() override { PQfinish(m_connection); }
+
+    // Texts in the program's encoding, the program's schema first, ISO dates.
+    void prepareSession() {
+        QString path = QStringLiteral("public");
+        if (!m_schema.isEmpty()) {
+            const QByteArray schema = m_schema.toUtf8();
+            char* quoted = PQescapeIdentifier(m_connection, schema.constData(), size_t(schema.size()));
+            path = QString::fromUtf8(quoted) + QStringLiteral(", public");
+            PQfreemem(quoted);
+        }
+        execScript(QStringLiteral("SET client_encoding TO 'UTF8'; SET DateStyle TO ISO; "
+                                  "SET client_min_messages TO warning; SET search_path TO ") +
+                   path);
+    }
+
+    Engine engine() const override { return Engine::OfficeServer; }
+    QString location() const override { return m_location; }
+
+    void exec(const QString& sql, const qx::Params& params) override {
+        const Result result = run(sql, params);
+        m_changes = QByteArray(PQcmdTuples(result.get())).toInt();
+    }
+
+    qx::ResultSet query(const QString& sql, const qx::Params& params) override {
+        const Result result = run(sql, params);
+        qx::ResultSet set;
+        const int columns = PQnfields(result.get());
+        const int rows = PQntuples(result.get());
+        for (int c = 0; c < columns; ++c)
+            set.columns << QString::fromUtf8(PQfname(result.get(), c));
+        set.rows.reserve(rows);
+        for (int r = 0; r < rows; ++r) {
+            QVariantList row;
+            row.reserve(columns);
+            for (int c = 0; c < columns; ++c)
+                row << cellValue(result.get(), r, c);
+            set.rows.append(std::move(row));
+        }
+        return set;
+    }
+
+    void execScript(const QString& sql) override {
+        int placeholders = 0;
+        const QByteArray text = qx::serverStatement(sql, placeholders).toUtf8();
+        reconnectIfLost();
+        check(Result(PQexec(m_connection, text.constData())));
+    }
+
+    qint64 lastInsertId() override { return scalar(QStringLiteral("SELECT lastval()")).toLongLong(); }
+    int changes() const override { return m_changes; }
+
+    bool inTransaction() const override {
+        const PGTransactionStatusType status = PQtransactionStatus(m_connection);
+        return status == PQTRANS_INTRANS || status == PQTRANS_INERROR || status == PQTRANS_ACTIVE;
+    }
+
+    void savepoint(const QString& name) override { execScript(QStringLiteral("SAVEPOINT %1").arg(name)); }
+    void release(const QString& name) override {
+        execScript(QStringLiteral("RELEASE SAVEPOINT %1").arg(name));
+    }
+    void rollbackTo(const QString& name) override {
+        execScript(QStringLiteral("ROLLBACK TO SAVEPOINT %1; RELEASE SAVEPOINT %1").arg(name));
+    }
+
+private:
+    Result run(const QString& sql, const qx::Params& params) {
+        int placeholders = 0;
+        const QByteArray text = qx::serverStatement(sql, placeholders).toUtf8();
+        if (placeholders != params.size())
+            throw qx::Failure(25, QStringLiteral("Wrong number of values for the statement."));
+        const BoundValues values(params);
+        reconnectIfLost();
+        // Inside a transaction a failed statement undoes only itself, as it does in a file: the server
+        // would otherwise refuse every later statement until the rollback.
+        const bool guarded = inTransaction();
+        if (guarded)
+            check(Result(PQexec(m_connection, "SAVEPOINT qx_statement")));
+        Result result(PQexecParams(m_connection, text.constData(), values.count(), values.types(),
+                                   values.values(), values.lengths(), values.formats(), 0));
+        if (guarded) {
+            const bool done = result && (PQresultStatus(result.get()) == PGRES_COMMAND_OK ||
+                                         PQresultStatus(result.get()) == PGRES_TUPLES_OK);
+            Result(PQexec(m_connection,
+                          done ? "RELEASE SAVEPOINT qx_statement"
+                               : "ROLLBACK TO SAVEPOINT qx_statement; RELEASE SAVEPOINT qx_statement"));
+        }
+        return check(std::move(result));
+    }
+
+    // A connection the server or the network ended is opened again for the next command (a transaction
+    // it held was rolled back by the server).
+    void reconnectIfLost() {
+        if (PQstatus(m_connection) == CONNECTION_OK)
+            return;
+        PQreset(m_connection);
+        if (PQstatus(m_connection) != CONNECTION_OK)
+            throw qx::Failure(kErrConnectionLost, lostText());
+        prepareSession();
+    }
+
+    QString lostText() const {
+        return QStringLiteral("The connection to the office server on %1 was lost.").arg(m_host);
+    }
+
+    Result check(Result result) {
+        const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+        if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK)
+            return result;
+        if (PQstatus(m_connection) != CONNECTION_OK)
+            throw qx::Failure(kErrConnectionLost, lostText());
+        const char* state = result ? PQresultErrorField(result.get(), PG_DIAG_SQLSTATE) : nullptr;
+        const char* primary = result ? PQresultErrorField(result.get(), PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+        const bool constraint = state && qstrncmp(state, "23", 2) == 0;
+        throw qx::Failure(constraint ? kErrConstraint : kErrGeneric,
+                          QString::fromUtf8(primary ? primary : PQerrorMessage(m_connection)).trimmed());
+    }
+
+    PGconn* m_connection;
+    QString m_schema;
+    QString m_host;
+    QString m_location;
+    int m_changes = 0;
+};
+
+} // namespace
+
+// The module's one entry: a connection to `schema` of the office's database (no schema: the database
+// itself), or null with libpq's own account of the failure in `failure`.
+extern "C" Q_DECL_EXPORT qx::Database* qxConnectOffice(const qx::OfficeServer& server, const QString& schema,
+                                                       QString& failure) {
+    const QByteArray host = server.host.toUtf8();
+    const QByteArray port = QByteArray::number(server.port);
+    const QByteArray database = server.database.toUtf8();
+    const QByteArray user = server.user.toUtf8();
+    const QByteArray password = server.password.toUtf8();
+    const char* keywords[] = {"host",     "port",    "dbname",          "user",
+                              "password", "sslmode", "connect_timeout", "application_name",
+                              nullptr};
+    const char* values[] = {host.constData(),
+                            port.constData(),
+                            database.constData(),
+                            user.constData(),
+                            password.constData(),
+                            server.requireTls ? "require" : "prefer",
+                            "10",
+                            "Quorvex",
+                            nullptr};
+    PGconn* connection = PQconnectdbParams(keywords, values, 0);
+    if (PQstatus(connection) != CONNECTION_OK) {
+        failure = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+        PQfinish(connection);
+        return nullptr;
+    }
+    // Notices (an object that already exists, ...) are no business of the user's.
+    PQsetNoticeProcessor(
+        connection, [](void*, const char*) {}, nullptr);
+    const QString location = schema.isEmpty() ? server.database + QStringLiteral(" on ") + server.host
+                                              : schema + QStringLiteral(" in ") + server.database +
+                                                    QStringLiteral(" on ") + server.host;
+    auto db = std::make_unique<ServerDatabase>(connection, schema, server.host, location);
+    try {
+        db->prepareSession();
+    } catch (const qx::Failure& f) {
+        failure = f.description();
+        return nullptr;
+    }
+    return db.release();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "PostgresServer.h"
+
+#include <gtest/gtest.h>
+
+namespace qxtest {
+
+// Tests that need an office server share one per test program: it is started by the first of them and
+// stopped when the program's tests end.
+class OfficeServerTest : public ::testing::Test {
+protected:
+    static PostgresServer& server();
+    void SetUp() override { QX_NEEDS_SERVER(server()); }
+};
+
+} // namespace qxtest
