@@ -59,9 +59,10 @@ QString statusText(const QStatusBar* bar) {
 }
 
 std::optional<QString> widgetText(const QWidget* widget) {
-    // What the user sees: a password box shows its mask, never the password.
+    // A password box shows its mask, never the password; any other box its text as held, so control
+    // characters typed into it read back as they are.
     if (auto* box = qobject_cast<const QLineEdit*>(widget))
-        return box->displayText();
+        return box->echoMode() == QLineEdit::Normal ? box->text() : box->displayText();
     if (auto* label = qobject_cast<const QLabel*>(widget))
         return labelText(label);
     if (auto* combo = qobject_cast<const QComboBox*>(widget))
