@@ -15,10 +15,10 @@ const QString kTablesCaptions[CostCatalogue::kTabCount] = {
     QStringLiteral("Equip"),    QStringLiteral("Fee"),   QStringLiteral("CostUnit")};
 
 const QString kMaterialHead = QStringLiteral(
-    "select ID,Cat,CostName,manufacturer,sku,Unit,Descrip,Amount from costitem where costtype=?");
+    "select ID,Cat,CostName,manufacturer,sku,Unit,Descrip,Amount,pricedate from costitem where costtype=?");
 const QString kMaterialOrder = QStringLiteral(" order by cat,costname,manufacturer asc");
 const QString kCostHead =
-    QStringLiteral("select ID,Cat,CostName,Unit,Descrip,Amount from costitem where costtype=?");
+    QStringLiteral("select ID,Cat,CostName,Unit,Descrip,Amount,pricedate from costitem where costtype=?");
 const QString kCostOrder = QStringLiteral(" order by id asc");
 const QString kCategoryClause = QStringLiteral(" and cat=?");
 
@@ -48,13 +48,20 @@ QStringList CostCatalogue::columnCaptions(int tab) {
     if (tab == kMaterialTab)
         return {QStringLiteral("ID"),           QStringLiteral("Category"), QStringLiteral("Name"),
                 QStringLiteral("Manufacturer"), QStringLiteral("SKU"),      QStringLiteral("Unit"),
-                QStringLiteral("Desc"),         QStringLiteral("Cost")};
-    return {QStringLiteral("ID"),   QStringLiteral("Cat"),  QStringLiteral("Name"),
-            QStringLiteral("Unit"), QStringLiteral("Desc"), QStringLiteral("Cost")};
+                QStringLiteral("Desc"),         QStringLiteral("Cost"),     kPriceDateCaption};
+    QStringList captions{QStringLiteral("ID"),   QStringLiteral("Cat"),  QStringLiteral("Name"),
+                         QStringLiteral("Unit"), QStringLiteral("Desc"), QStringLiteral("Cost")};
+    if (tab != kUnitTab)
+        captions << kPriceDateCaption;
+    return captions;
 }
 
 int CostCatalogue::costColumn(int tab) {
-    return int(columnCaptions(tab).size()) - 1;
+    return tab == kMaterialTab ? 7 : 5;
+}
+
+int CostCatalogue::priceDateColumn(int tab) {
+    return tab == kUnitTab ? -1 : costColumn(tab) + 1;
 }
 
 QString CostCatalogue::formName() const {

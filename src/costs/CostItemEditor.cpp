@@ -3,6 +3,9 @@
 #include "costs/CostCatalogue.h"
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
+#include "data/DateText.h"
+
+#include <QDate>
 
 namespace qx {
 
@@ -154,19 +157,22 @@ std::optional<qint32> CostItemEditor::save(const CostEditing& editing, const Cos
                         trimBlanks(fields.unit),
                         optionalText(fields.description),
                         qlonglong(readAmount(fields.amount).value.raw())};
+    // The price date is the day the amount was last set: a save that keeps the amount keeps the date.
+    const QString today = storedDate(QDate::currentDate());
     if (editing.editing()) {
         Params update = values;
-        update << editing.currentId;
+        update << today << values.back() << editing.currentId;
         if (!m_data.ActionQuery(
                 QStringLiteral("UPDATE costitem set costtype=?, cat=?, manufacturer=?, sku=?, "
-                               "costname=?, unit=?, descrip=?, amount=? where ID=?"),
+                               "costname=?, unit=?, descrip=?, pricedate=case when amount=? then pricedate "
+                               "else ? end, amount=? where ID=?"),
                 m_cost, update))
             return std::nullopt;
         return editing.currentId;
     }
     if (!m_data.ActionQuery(QStringLiteral("insert into costitem(costtype,cat,manufacturer,sku,costname,unit,"
-                                           "descrip,amount) values(?,?,?,?,?,?,?,?)"),
-                            m_cost, values))
+                                           "descrip,amount,pricedate) values(?,?,?,?,?,?,?,?,?)"),
+                            m_cost, Params(values) << today))
         return std::nullopt;
     return qint32(m_data.file(m_cost).lastInsertId());
 }

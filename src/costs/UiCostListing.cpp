@@ -18,6 +18,7 @@ UiCostListing::UiCostListing(CostCatalogue catalogue, int tabCount, const QStrin
     for (int tab = 0; tab < tabCount; ++tab) {
         auto* model = new ResultTableModel(this);
         model->setMoneyColumns({CostCatalogue::costColumn(tab)});
+        model->setDateColumns({CostCatalogue::priceDateColumn(tab)});
         QTableView* grid = resultGrid(QStringLiteral("%1_%2").arg(gridName).arg(tab), model, m_tabs);
         m_tabs->addTab(grid, m_catalogue.tabCaption(tab));
         m_models << model;

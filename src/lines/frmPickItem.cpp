@@ -69,6 +69,7 @@ QWidget* frmPickItem::buildBrowser() {
     for (int tab = 0; tab < CostCatalogue::kTabCount; ++tab) {
         m_models[size_t(tab)] = new ResultTableModel(this);
         m_models[size_t(tab)]->setMoneyColumns({CostCatalogue::costColumn(tab)});
+        m_models[size_t(tab)]->setDateColumns({CostCatalogue::priceDateColumn(tab)});
         m_models[size_t(tab)]->setResult({}, CostCatalogue::columnCaptions(tab));
         QTableView* grid = resultGrid(QStringLiteral("PickGrid_%1").arg(tab), m_models[size_t(tab)], m_tabs);
         m_grids[size_t(tab)] = grid;

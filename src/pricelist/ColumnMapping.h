@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+#include <array>
+
+namespace qx {
+
+// The cost item fields a price list can feed, in the order the import form lists its mapping boxes.
+enum class PriceField { Name, Sku, Price, Unit, Manufacturer, Category };
+inline constexpr int kPriceFieldCount = 6;
+
+// Which column of the file feeds each field; -1 for none.
+struct ColumnMapping {
+    std::array<int, kPriceFieldCount> column{-1, -1, -1, -1, -1, -1};
+
+    int of(PriceField field) const { return column[size_t(field)]; }
+    void set(PriceField field, int index) { column[size_t(field)] = index; }
+
+    // Each field takes the first column whose header reads the field's own name ("Name", "SKU", "Price",
+    // "Unit", "Manufacturer", "Category") in any letter case, blanks at its ends aside.
+    static ColumnMapping byHeader(const QStringList& header);
+};
+
+// The header a field answers to: "Name", "SKU", ...
+QString fieldHeader(PriceField field);
+
+} // namespace qx
