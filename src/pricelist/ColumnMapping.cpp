@@ -1,6 +1,7 @@
 #include "pricelist/ColumnMapping.h"
 
 #include "data/InputRules.h"
+#include "pricelist/PriceListTexts.h"
 
 namespace qx {
 
@@ -23,6 +24,24 @@ ColumnMapping ColumnMapping::byHeader(const QStringList& header) {
         }
     }
     return mapping;
+}
+
+QString columnCaption(const QStringList& header, int column) {
+    const QString text = trimBlanks(header.value(column));
+    return text.isEmpty() ? QStringLiteral("Column %1").arg(column + 1) : text;
+}
+
+QStringList columnChoices(const QStringList& header) {
+    QStringList choices{kNoColumn};
+    for (int c = 0; c < header.size(); ++c)
+        choices << columnCaption(header, c);
+    return choices;
+}
+
+std::optional<QString> mappingProblem(const ColumnMapping& mapping) {
+    if (mapping.of(PriceField::Name) < 0 || mapping.of(PriceField::Price) < 0)
+        return kWhyNoNameColumn;
+    return std::nullopt;
 }
 
 } // namespace qx

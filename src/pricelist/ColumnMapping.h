@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace qx {
 
@@ -23,5 +24,13 @@ struct ColumnMapping {
 
 // The header a field answers to: "Name", "SKU", ...
 QString fieldHeader(PriceField field);
+
+// What a mapping box offers: "(none)", then each column of the file by its header text ("Column N"
+// for a column without one). Entry i + 1 is column i.
+QStringList columnChoices(const QStringList& header);
+// The caption a column shows in the preview.
+QString columnCaption(const QStringList& header, int column);
+// The mapping boxes need a name and a price; the message when either is missing, else nothing.
+std::optional<QString> mappingProblem(const ColumnMapping& mapping);
 
 } // namespace qx

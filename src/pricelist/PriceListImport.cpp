@@ -264,6 +264,24 @@ QString PriceListImport::percentChange(Money oldPrice, Money newPrice) {
     return QStringLiteral("%1%2.%3%").arg(sign).arg(magnitude / 100).arg(magnitude % 100, 2, 10, QChar(u'0'));
 }
 
+ResultSet PriceListImport::previewRows(const CsvTable& table, int count, QStringList& captions) {
+    ResultSet rows;
+    qsizetype columns = table.header.size();
+    for (int i = 0; i < count && i < table.records.size(); ++i)
+        columns = std::max(columns, table.records[i].fields.size());
+    captions.clear();
+    for (int c = 0; c < columns; ++c)
+        captions << columnCaption(table.header, c);
+    for (int i = 0; i < count && i < table.records.size(); ++i) {
+        QVariantList row;
+        for (int c = 0; c < columns; ++c)
+            row << table.records[i].fields.value(c);
+        rows.rows << row;
+    }
+    rows.columns = captions;
+    return rows;
+}
+
 QList<PriceChange> PriceListImport::changes(const ImportPlan& plan) {
     QList<PriceChange> list;
     for (const ImportRow& row : plan.rows) {

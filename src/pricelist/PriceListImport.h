@@ -58,6 +58,9 @@ public:
     Outcome apply(const ImportPlan& plan, const QString& costType, const QDate& today,
                   const Progress& progress = {});
 
+    // The first `count` records of a file as the preview grid shows them, under their captions.
+    static ResultSet previewRows(const CsvTable& table, int count, QStringList& captions);
+
     // The new and changed items of a plan for the changes list.
     static QList<PriceChange> changes(const ImportPlan& plan);
     // "+6.25%", "-3.10%", "0.00%"; empty when the old price is 0.
