@@ -6,9 +6,11 @@
 #include "lines/frmEditID.h"
 #include "lines/frmPickItem.h"
 #include "lines/frmSortSections.h"
+#include "pricelist/PriceAge.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -50,8 +52,15 @@ UiLinesPanel::UiLinesPanel(AppContext& ctx, WorkState& state, LineItems& lines, 
     }
     buttons->addStretch();
 
+    m_priceAge = new QLabel(this);
+    m_priceAge->setObjectName(QStringLiteral("lblPriceAge"));
+    m_priceAge->setTextFormat(Qt::PlainText);
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(m_grid, 1);
+    gridColumn->addWidget(m_priceAge);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_grid, 1);
+    layout->addLayout(gridColumn, 1);
     layout->addLayout(buttons);
 }
 
@@ -62,6 +71,7 @@ void UiLinesPanel::PopEstiGrid() {
     m_model->setResult(rows, EstimateGrid::captions());
     m_grid->resizeColumnsToContents();
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_priceAge->setText(PriceAge::noteForEstimate(m_ctx));
 }
 
 bool UiLinesPanel::pick(qint32 lineId) {

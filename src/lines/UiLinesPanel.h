@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 class QTableView;
 
@@ -20,7 +21,7 @@ public:
 
     QTableView* grid() const { return m_grid; }
     ResultTableModel* model() const { return m_model; }
-    // PopEstiGrid: shows the grid table as it stands.
+    // PopEstiGrid: shows the grid table as it stands, and how many lines use old prices.
     void PopEstiGrid();
 
 signals:
@@ -41,6 +42,7 @@ private:
     LineItems& m_lines;
     QTableView* m_grid;
     ResultTableModel* m_model;
+    QLabel* m_priceAge;
 };
 
 } // namespace qx

@@ -4,7 +4,7 @@
 #include "data/InputRules.h"
 #include "lines/ItemTags.h"
 
-#include <QSet>
+#include <QHash>
 
 namespace qx::PriceAge {
 
@@ -23,33 +23,34 @@ void save(SettingsStore& store, const QString& text) {
 
 int staleLines(AppContext& ctx, int days, const QDate& today) {
     const QString cutoff = storedDate(today.addDays(-qint64(days)));
-    QSet<qint32> staleItems;
-    for (const QVariantList& row :
-         ctx.data
-             .Read(ctx.conns.sCostConn,
-                   QStringLiteral("select ID from costitem where pricedate is not null and pricedate < ?"),
-                   {cutoff})
-             .rows)
-        staleItems.insert(row.at(0).toInt());
-    QSet<qint32> staleUnits;
-    for (const QVariantList& row :
-         ctx.data
-             .Read(
-                 ctx.conns.sCostConn,
-                 QStringLiteral("select distinct unititems.matlaborid from unititems inner join costitem on "
-                                "unititems.itemid = costitem.ID where costitem.pricedate is not null and "
-                                "costitem.pricedate < ?"),
-                 {cutoff})
-             .rows)
-        staleUnits.insert(row.at(0).toInt());
-    int count = 0;
+    // The lines are few and the cost items may be many: each item a line uses is looked up by its key.
+    QHash<qint32, int> itemLines;
+    QHash<qint32, int> unitLines;
     for (const QVariantList& row :
          ctx.data.Read(ctx.conns.sTempConn, QStringLiteral("select itemtable, itemid from tplineitems"))
              .rows) {
-        const qint32 id = row.at(1).toInt();
         const bool unit = row.at(0).toString().compare(ItemTag::kUnitItem, Qt::CaseInsensitive) == 0;
-        if (unit ? staleUnits.contains(id) : staleItems.contains(id))
-            ++count;
+        ++(unit ? unitLines : itemLines)[row.at(1).toInt()];
+    }
+    int count = 0;
+    for (auto it = itemLines.cbegin(); it != itemLines.cend(); ++it) {
+        if (!ctx.data
+                 .ReadScalar(ctx.conns.sCostConn,
+                             QStringLiteral("select 1 from costitem where ID=? and pricedate < ?"),
+                             {it.key(), cutoff})
+                 .isNull())
+            count += it.value();
+    }
+    for (auto it = unitLines.cbegin(); it != unitLines.cend(); ++it) {
+        if (!ctx.data
+                 .ReadScalar(
+                     ctx.conns.sCostConn,
+                     QStringLiteral("select 1 from unititems inner join costitem on unititems.itemid = "
+                                    "costitem.ID where unititems.matlaborid=? and costitem.pricedate < ? "
+                                    "limit 1"),
+                     {it.key(), cutoff})
+                 .isNull())
+            count += it.value();
     }
     return count;
 }

@@ -16,7 +16,8 @@ inline const QString kKey = QStringLiteral("PriceAge");
 inline constexpr int kDefaultDays = 90;
 inline const QString kLabel = QStringLiteral("Warn when prices are older than (days)");
 
-// The stored number of days; the default when none is stored or it is no whole number.
+// The stored number of days; the default when none is stored (a store from before the setting, or one
+// never saved from the setup screen) or it is no whole number.
 int days(const SettingsStore& store);
 // The rule of the setup box: a whole number of days (input rules' measure), else its message.
 std::optional<QString> problem(const QString& text);

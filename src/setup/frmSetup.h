@@ -57,6 +57,7 @@ private:
     QLineEdit* m_backupFolder = nullptr;
     QCheckBox* m_backupOnClose = nullptr;
     QLineEdit* m_backupKeep = nullptr;
+    QLineEdit* m_priceAge = nullptr;
 };
 
 } // namespace qx
