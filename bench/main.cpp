@@ -8,6 +8,10 @@
 //   RATIO detail_report_5000     the estimate detail report (baseline: the same text from one query)
 //   RATIO startup                the program, started as a process, reporting its idle main window, greeting
 //                                off (baseline: a bare Qt main window reporting the same)
+//   RATIO picker_50000           the item picker opened on 50,000 materials and narrowed to a category
+//                                (baseline: bare SQLite reading the same rows)
+//   RATIO import_50000           a 50,000-row price list read, matched and imported (baseline: bare SQLite
+//                                inserting the same rows in one transaction)
 //   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
 //   GROWTH close                 closing (its backup of the changes) after one estimate changed, with 1,000
 //                                estimates in the folder over 10 (linear is 100)
@@ -45,6 +49,8 @@ int main(int argc, char** argv) {
         {Kind::Ratio, "detail_report_1000", "BM_DetailReport/1000", "BM_DetailReportBaseline/1000"},
         {Kind::Ratio, "detail_report_5000", "BM_DetailReport/5000", "BM_DetailReportBaseline/5000"},
         {Kind::Ratio, "startup", "BM_ProgramStartup", "BM_BareWindowStartup"},
+        {Kind::Ratio, "picker_50000", "BM_PickerOpen/50000", "BM_PickerBaseline/50000"},
+        {Kind::Ratio, "import_50000", "BM_PriceListImport/50000", "BM_PriceListImportBaseline/50000"},
         {Kind::Growth, "save", "BM_ProgramSave/5000", "BM_ProgramSave/500"},
         {Kind::Growth, "close", "BM_ProgramClose/1000", "BM_ProgramClose/10"},
     };

@@ -87,6 +87,41 @@ ResultSet CostCatalogue::rowsOf(int tab, const QString& category) {
     return m_data.Read(m_cost, head + order, {costType(tab)});
 }
 
+namespace {
+
+// Text equality as the cost database compares its text columns (NOCASE: ASCII letters without case).
+bool sameText(const QString& a, const QString& b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+        if (lower(x) != lower(y))
+            return false;
+    }
+    return true;
+}
+
+// The category of every tab's rows.
+constexpr int kCategoryColumn = 1;
+
+} // namespace
+
+ResultSet CostCatalogue::narrow(const ResultSet& all, int tab, const QString& category) const {
+    const bool narrowed = category != kAll && !category.isEmpty();
+    if (!narrowed || (tab == kUnitTab && m_use == Use::Picker))
+        return all;
+    ResultSet rows;
+    rows.columns = all.columns;
+    for (const QVariantList& row : all.rows) {
+        const QVariant& cat = row.at(kCategoryColumn);
+        if (!cat.isNull() && sameText(cat.toString(), category))
+            rows.rows << row;
+    }
+    return rows;
+}
+
 std::optional<ResultSet> CostCatalogue::PopGrid(int tab) {
     std::optional<ResultSet> rows;
     trap(QStringLiteral("PopGrid"), [&] { rows = rowsOf(tab, kAll); });

@@ -42,6 +42,9 @@ public:
     std::optional<ResultSet> PopGrid(int tab);
     // The rows of a tab in one category ("All": every row). Reported as FilterGrid.
     ResultSet FilterGrid(int tab, const QString& category);
+    // The rows of `all` (every row of the tab, as PopGrid reads them) that FilterGrid reads for
+    // `category`, in the same order, without reading the database again.
+    ResultSet narrow(const ResultSet& all, int tab, const QString& category) const;
     // The category list of a tab: "All", then the tab's categories, each once (letter case aside).
     // Reported as PopCat.
     QStringList PopCat(int tab);

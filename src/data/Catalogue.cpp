@@ -424,6 +424,11 @@ QStringList addMissingColumns(SqlFile& file, DatabaseKind kind) {
             added << name + QLatin1Char('.') + column;
         }
     }
+    // The category lists and filters of the cost screens read one type's categories: with tens of
+    // thousands of items they must not read the whole table.
+    if (kind == DatabaseKind::Cost)
+        file.execScript(
+            QStringLiteral("CREATE INDEX IF NOT EXISTS costitemByCategory ON costitem (costtype, cat)"));
     transaction.commit();
     return added;
 }

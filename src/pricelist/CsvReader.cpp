@@ -103,6 +103,17 @@ QList<QStringList> splitCsv(const QString& text, QChar separator) {
     return records;
 }
 
+QString csvField(const QString& text) {
+    const bool quote = text.contains(u',') || text.contains(u';') || text.contains(u'"') ||
+                       text.contains(u'\n') || text.contains(u'\r') ||
+                       (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
+    if (!quote)
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
 CsvRead readCsv(const QByteArray& bytes) {
     CsvRead read;
     if (bytes.size() > kMaxPriceListBytes) {

@@ -48,4 +48,8 @@ CsvRead readCsv(const QByteArray& bytes);
 // The same from a file; a file that cannot be opened is refused with its message.
 CsvRead readCsvFile(const QString& path);
 
+// One field as a price list is written: quoted when it holds a comma, a semicolon, a quote, a line break
+// or blanks at its ends, with its quotes doubled, so that splitCsv reads it back as it was.
+QString csvField(const QString& text);
+
 } // namespace qx

@@ -15,17 +15,6 @@ const QString kLineEnd = QStringLiteral("\r\n");
 
 } // namespace
 
-QString csvField(const QString& text) {
-    const bool quote = text.contains(u',') || text.contains(u';') || text.contains(u'"') ||
-                       text.contains(u'\n') || text.contains(u'\r') ||
-                       (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
-    if (!quote)
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 PriceListExport::PriceListExport(DataAccess& data, const Conn& cost)
     : m_data(data)
     , m_cost(cost) {}

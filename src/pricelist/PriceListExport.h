@@ -1,15 +1,12 @@
 #pragma once
 
 #include "data/DataAccess.h"
+#include "pricelist/CsvReader.h"
 
 #include <QStringList>
 #include <optional>
 
 namespace qx {
-
-// One CSV field: quoted when it holds a comma, a quote, a line break or blanks at its ends, with its
-// quotes doubled.
-QString csvField(const QString& text);
 
 // Writing the cost database as a price list: every cost item under the header
 // "Type,Category,Manufacturer,SKU,Name,Unit,Description,Price,Price Date", in UTF-8, the price a plain

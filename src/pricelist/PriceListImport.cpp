@@ -26,12 +26,25 @@ struct StoredItem {
     qint64 amount = 0;
 };
 
+// Text without regard to case, for matching; plain ASCII text (the usual SKU and name) the quick way.
+QString folded(const QString& text) {
+    QString out(text.size(), Qt::Uninitialized);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return text.toCaseFolded();
+        *to++ = u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u;
+    }
+    return out;
+}
+
 QString skuKey(const QString& sku) {
-    return sku.toCaseFolded();
+    return folded(sku);
 }
 
 QString itemKey(const QString& name, const QString& manufacturer) {
-    return name.toCaseFolded() + u'\x1f' + manufacturer.toCaseFolded();
+    return folded(name) + u'\x1f' + folded(manufacturer);
 }
 
 // The cost database's items with the keys rows are matched by; the first item of a key wins.
