@@ -81,6 +81,24 @@ TEST_F(CostCatalogueTest, CategoriesNarrowTheCostItemTabsWithoutRegardToCase) {
     EXPECT_TRUE(keys(picker.FilterGrid(2, "x' or '1'='1")).isEmpty());
 }
 
+TEST_F(CostCatalogueTest, NarrowingTheRowsHeldGivesWhatTheDatabaseGives) {
+    const struct {
+        CostCatalogue::Use use;
+        int tab;
+        const char* category;
+    } cases[] = {{CostCatalogue::Use::Picker, 0, "Shingles"}, {CostCatalogue::Use::Picker, 0, "SHINGLES"},
+                 {CostCatalogue::Use::Picker, 0, "All"},      {CostCatalogue::Use::Picker, 1, "Hourly"},
+                 {CostCatalogue::Use::Picker, 2, "none"},     {CostCatalogue::Use::Picker, 5, "Vents"},
+                 {CostCatalogue::Use::CostTables, 5, "vents"}};
+    for (const auto& c : cases) {
+        CostCatalogue catalogue(ctx->data, cost(), c.use);
+        const QString category = QLatin1String(c.category);
+        EXPECT_EQ(keys(catalogue.narrow(*catalogue.PopGrid(c.tab), c.tab, category)),
+                  keys(catalogue.FilterGrid(c.tab, category)))
+            << c.tab << c.category;
+    }
+}
+
 TEST_F(CostCatalogueTest, UnitItemCategoriesAreOfferedAndNarrowOnlyInTheCostTables) {
     CostCatalogue picker(ctx->data, cost(), CostCatalogue::Use::Picker);
     CostCatalogue tables(ctx->data, cost(), CostCatalogue::Use::CostTables);
