@@ -21,9 +21,18 @@ bool isBlankRecord(const QStringList& fields) {
     return true;
 }
 
+// Spreadsheets save "Unicode text" as UTF-16 with a byte-order mark.
+bool isUtf16(const QByteArray& bytes) {
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
 } // namespace
 
 QString decodePriceList(const QByteArray& bytes) {
+    if (isUtf16(bytes)) {
+        QStringDecoder utf16(QStringDecoder::Utf16);
+        return utf16.decode(bytes);
+    }
     if (bytes.startsWith(kUtf8Bom))
         return QString::fromUtf8(bytes.constData() + kUtf8Bom.size(), bytes.size() - kUtf8Bom.size());
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -120,7 +129,7 @@ CsvRead readCsv(const QByteArray& bytes) {
         read.problem = fileTooLarge(kMaxPriceListBytes);
         return read;
     }
-    if (bytes.contains('\0')) {
+    if (!isUtf16(bytes) && bytes.contains('\0')) {
         read.problem = kFileBinary;
         return read;
     }

@@ -8,9 +8,10 @@
 
 namespace qx {
 
-// A price list as a supplier sends it: text in UTF-8 (with or without a byte-order mark) or, when the
-// bytes are no UTF-8, Windows-1252; fields separated by commas or semicolons (whichever the first line
-// uses more); a field in double quotes may hold separators, line breaks and doubled quotes.
+// A price list as a supplier sends it: text in UTF-8 (with or without a byte-order mark), UTF-16 with its
+// byte-order mark or, when the bytes are no UTF-8, Windows-1252; fields separated by commas or semicolons
+// (whichever the first line uses more); a field in double quotes may hold separators, line breaks and doubled
+// quotes.
 struct CsvTable {
     QChar separator = u',';
     QStringList header;
@@ -34,8 +35,8 @@ struct CsvRead {
 // 50,000 items takes a few megabytes, so a file larger than this is no price list.
 inline constexpr qint64 kMaxPriceListBytes = 32LL * 1024 * 1024;
 
-// Decodes the bytes of a price list: UTF-8 after a byte-order mark or when the bytes are valid UTF-8,
-// Windows-1252 otherwise.
+// Decodes the bytes of a price list: UTF-16 or UTF-8 after their byte-order marks, UTF-8 when the bytes
+// are valid UTF-8, Windows-1252 otherwise.
 QString decodePriceList(const QByteArray& bytes);
 // Splits decoded text into records of fields.
 QList<QStringList> splitCsv(const QString& text, QChar separator);
