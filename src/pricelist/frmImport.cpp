@@ -76,6 +76,8 @@ frmImport::frmImport(AppContext& ctx, CsvTable table, const QString& costType, Q
     m_changesModel->setResult({}, kChangeCaptions);
     m_changes = resultGrid(QStringLiteral("dgChanges"), m_changesModel, this);
     m_changes->hide();
+    m_changesLabel = plainLabel(QStringLiteral("Imported:"), this);
+    m_changesLabel->hide();
 
     m_apply = commandButton(QStringLiteral("cmdImportApply"), QStringLiteral("Import"), this, this,
                             &frmImport::importRows);
@@ -87,7 +89,9 @@ frmImport::frmImport(AppContext& ctx, CsvTable table, const QString& costType, Q
     layout->addWidget(previewGrid, 2);
     layout->addLayout(boxes);
     layout->addWidget(m_summary);
+    layout->addWidget(plainLabel(QStringLiteral("Refused rows:"), this));
     layout->addWidget(m_refused, 1);
+    layout->addWidget(m_changesLabel);
     layout->addWidget(m_changes, 2);
     layout->addLayout(buttons);
     resize(900, 640);
@@ -155,6 +159,7 @@ void frmImport::showChanges() {
     showRows(m_changes, rows, kChangeCaptions);
     for (int column : {1, 2, 3})
         m_changes->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    m_changesLabel->show();
     m_changes->show();
     m_apply->setEnabled(false);
     for (QComboBox* box : m_mapping)

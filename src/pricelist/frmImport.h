@@ -43,6 +43,7 @@ private:
     QComboBox* m_type;
     QLabel* m_summary;
     QListWidget* m_refused;
+    QLabel* m_changesLabel;
     QTableView* m_changes;
     ResultTableModel* m_changesModel;
     QPushButton* m_apply;
