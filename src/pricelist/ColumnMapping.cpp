@@ -27,8 +27,12 @@ ColumnMapping ColumnMapping::byHeader(const QStringList& header) {
 }
 
 QString columnCaption(const QStringList& header, int column) {
+    // A header of thousands of characters would make the mapping boxes wider than the screen.
+    constexpr int kLongest = 40;
     const QString text = trimBlanks(header.value(column));
-    return text.isEmpty() ? QStringLiteral("Column %1").arg(column + 1) : text;
+    if (text.isEmpty())
+        return QStringLiteral("Column %1").arg(column + 1);
+    return text.size() > kLongest ? text.left(kLongest - 1) + QChar(0x2026) : text;
 }
 
 QStringList columnChoices(const QStringList& header) {

@@ -28,7 +28,8 @@ QString fieldHeader(PriceField field);
 // What a mapping box offers: "(none)", then each column of the file by its header text ("Column N"
 // for a column without one). Entry i + 1 is column i.
 QStringList columnChoices(const QStringList& header);
-// The caption a column shows in the preview.
+// The caption a column shows in the preview and the mapping boxes; a long header is cut to 40
+// characters, ending in an ellipsis.
 QString columnCaption(const QStringList& header, int column);
 // The mapping boxes need a name and a price; the message when either is missing, else nothing.
 std::optional<QString> mappingProblem(const ColumnMapping& mapping);

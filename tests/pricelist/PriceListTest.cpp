@@ -66,6 +66,20 @@ TEST(PriceListFile, ReadsTheFilesSuppliersSend) {
     }
 }
 
+TEST(PriceListFile, ColumnsAreOfferedByTheirHeadersAndChosenByName) {
+    const QStringList header{" price ", "", QString(10000, u'x'), "SKU", "Name", "name"};
+    const QStringList choices = columnChoices(header);
+    EXPECT_EQ(choices.mid(0, 3), QStringList({"(none)", "price", "Column 2"}));
+    EXPECT_EQ(choices[3], QString(39, u'x') + QChar(0x2026));
+    const ColumnMapping mapping = ColumnMapping::byHeader(header);
+    EXPECT_EQ(mapping.of(PriceField::Price), 0);
+    EXPECT_EQ(mapping.of(PriceField::Sku), 3);
+    EXPECT_EQ(mapping.of(PriceField::Name), 4);
+    EXPECT_EQ(mapping.of(PriceField::Unit), -1);
+    EXPECT_EQ(mappingProblem(mapping), std::nullopt);
+    EXPECT_EQ(mappingProblem(ColumnMapping::byHeader({"SKU", "Price"})), kWhyNoNameColumn);
+}
+
 TEST(PriceListFile, AFileBeyondTheLimitIsRefusedUnread) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("huge.csv"));
