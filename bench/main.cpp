@@ -15,6 +15,10 @@
 //   RATIO open_list_20000        the open dialog with its four lists, same register (baseline: the same)
 //   RATIO sales_20000            the Sales window with its figures and follow-up list (baseline: bare SQLite
 //                                reading the register rows they cover)
+//   RATIO picker_50000           the item picker opened on 50,000 materials and narrowed to a category
+//                                (baseline: bare SQLite reading the same rows)
+//   RATIO import_50000           a 50,000-row price list read, matched and imported (baseline: bare SQLite
+//                                inserting the same rows in one transaction)
 //   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
 //   GROWTH close                 closing (its backup of the changes) after one estimate changed, with 1,000
 //                                estimates in the folder over 10 (linear is 100)
@@ -56,6 +60,8 @@ int main(int argc, char** argv) {
         {Kind::Ratio, "status_20000", "BM_StatusBoard/20000", "BM_StatusBoardBaseline/20000"},
         {Kind::Ratio, "open_list_20000", "BM_OpenList/20000", "BM_OpenListBaseline/20000"},
         {Kind::Ratio, "sales_20000", "BM_SalesPicture/20000", "BM_SalesPictureBaseline/20000"},
+        {Kind::Ratio, "picker_50000", "BM_PickerOpen/50000", "BM_PickerBaseline/50000"},
+        {Kind::Ratio, "import_50000", "BM_PriceListImport/50000", "BM_PriceListImportBaseline/50000"},
         {Kind::Growth, "save", "BM_ProgramSave/5000", "BM_ProgramSave/500"},
         {Kind::Growth, "close", "BM_ProgramClose/1000", "BM_ProgramClose/10"},
     };

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(rtf_reader number_text admin_amount settings_file)
+targets=(rtf_reader number_text admin_amount settings_file csv_reader)
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUORVEX_FUZZ=ON
 cmake --build build-fuzz -j2 --target "${targets[@]/%/_fuzz}"
 mkdir -p build-fuzz/artifacts

@@ -17,8 +17,8 @@ const QString kTablesCaptions[CostCatalogue::kTabCount] = {
     QStringLiteral("Equip"),    QStringLiteral("Fee"),   QStringLiteral("CostUnit")};
 
 const QString kMaterialColumns =
-    QStringLiteral("select ID,Cat,CostName,manufacturer,sku,Unit,Descrip,Amount");
-const QString kCostColumns = QStringLiteral("select ID,Cat,CostName,Unit,Descrip,Amount");
+    QStringLiteral("select ID,Cat,CostName,manufacturer,sku,Unit,Descrip,Amount,pricedate");
+const QString kCostColumns = QStringLiteral("select ID,Cat,CostName,Unit,Descrip,Amount,pricedate");
 const QString kCoverColumns = QStringLiteral(",covers,coverage");
 const QString kFromCostItems = QStringLiteral(" from costitem where costtype=?");
 const QString kMaterialOrder = QStringLiteral(" order by cat,costname,manufacturer asc");
@@ -51,9 +51,12 @@ QStringList CostCatalogue::columnCaptions(int tab) {
     if (tab == kMaterialTab)
         return {QStringLiteral("ID"),           QStringLiteral("Category"), QStringLiteral("Name"),
                 QStringLiteral("Manufacturer"), QStringLiteral("SKU"),      QStringLiteral("Unit"),
-                QStringLiteral("Desc"),         QStringLiteral("Cost")};
-    return {QStringLiteral("ID"),   QStringLiteral("Cat"),  QStringLiteral("Name"),
-            QStringLiteral("Unit"), QStringLiteral("Desc"), QStringLiteral("Cost")};
+                QStringLiteral("Desc"),         QStringLiteral("Cost"),     kPriceDateCaption};
+    QStringList captions{QStringLiteral("ID"),   QStringLiteral("Cat"),  QStringLiteral("Name"),
+                         QStringLiteral("Unit"), QStringLiteral("Desc"), QStringLiteral("Cost")};
+    if (tab != kUnitTab)
+        captions << kPriceDateCaption;
+    return captions;
 }
 
 QStringList CostCatalogue::captionsOf(int tab) const {
@@ -64,7 +67,11 @@ QStringList CostCatalogue::captionsOf(int tab) const {
 }
 
 int CostCatalogue::costColumn(int tab) {
-    return int(columnCaptions(tab).size()) - 1;
+    return tab == kMaterialTab ? 7 : 5;
+}
+
+int CostCatalogue::priceDateColumn(int tab) {
+    return tab == kUnitTab ? -1 : costColumn(tab) + 1;
 }
 
 QString CostCatalogue::formName() const {
@@ -91,11 +98,46 @@ ResultSet CostCatalogue::rowsOf(int tab, const QString& category) {
                               : m_data.Read(m_cost, head + order, {costType(tab)});
     if (covers) {
         // The coverage as the editor shows it ("33.3333"); none for an item that covers nothing.
-        const int perUnit = costColumn(tab) + 2;
+        const int perUnit = priceDateColumn(tab) + 2;
         for (QVariantList& row : rows.rows) {
             const qint64 coverage = row.at(perUnit).toLongLong();
             row[perUnit] = coverage > 0 ? Coverage{coverage, {}}.plain() : QString();
         }
+    }
+    return rows;
+}
+
+namespace {
+
+// Text equality as the cost database compares its text columns (NOCASE: ASCII letters without case).
+bool sameText(const QString& a, const QString& b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+        if (lower(x) != lower(y))
+            return false;
+    }
+    return true;
+}
+
+// The category of every tab's rows.
+constexpr int kCategoryColumn = 1;
+
+} // namespace
+
+ResultSet CostCatalogue::narrow(const ResultSet& all, int tab, const QString& category) const {
+    const bool narrowed = category != kAll && !category.isEmpty();
+    if (!narrowed || (tab == kUnitTab && m_use == Use::Picker))
+        return all;
+    ResultSet rows;
+    rows.columns = all.columns;
+    for (const QVariantList& row : all.rows) {
+        const QVariant& cat = row.at(kCategoryColumn);
+        if (!cat.isNull() && sameText(cat.toString(), category))
+            rows.rows << row;
     }
     return rows;
 }

@@ -28,18 +28,26 @@ public:
     QString tabCaption(int tab) const;
     // The cost type a tab lists ("Material", "Labor", "SubCon", "Equip", "Fee"); "" for the unit items.
     static QString costType(int tab);
-    // Column captions: eight on the material tab, six on the others. The first column is the row's key.
+    // Column captions: nine on the material tab, seven on the other cost item tabs, six on the unit items'.
+    // The first column is the row's key.
     static QStringList columnCaptions(int tab);
     // The "Cost" column (right-aligned currency).
     static int costColumn(int tab);
     // The captions this listing shows: the Cost Tables window adds "Covers" and "Per Unit" after the
-    // cost of a cost item.
+    // price date of a cost item.
     QStringList captionsOf(int tab) const;
+    // The "Price Date" column of the cost item tabs (the day each amount was last set); -1 on the unit
+    // items' tab, whose prices are figured.
+    static int priceDateColumn(int tab);
+    static inline const QString kPriceDateCaption = QStringLiteral("Price Date");
 
     // Every row of a tab. A failure is reported (procedure PopGrid of the form) and gives nothing.
     std::optional<ResultSet> PopGrid(int tab);
     // The rows of a tab in one category ("All": every row). Reported as FilterGrid.
     ResultSet FilterGrid(int tab, const QString& category);
+    // The rows of `all` (every row of the tab, as PopGrid reads them) that FilterGrid reads for
+    // `category`, in the same order, without reading the database again.
+    ResultSet narrow(const ResultSet& all, int tab, const QString& category) const;
     // The category list of a tab: "All", then the tab's categories, each once (letter case aside).
     // Reported as PopCat.
     QStringList PopCat(int tab);

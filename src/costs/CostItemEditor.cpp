@@ -4,6 +4,9 @@
 #include "costs/CostCovers.h"
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
+#include "data/DateText.h"
+
+#include <QDate>
 
 namespace qx {
 
@@ -182,19 +185,25 @@ std::optional<qint32> CostItemEditor::save(const CostEditing& editing, const Cos
     const Params coverage{coversName(covers), covers == Covers::Nothing
                                                   ? 0
                                                   : qlonglong(readCoverage(fields.coverage).tenThousandths)};
+    // The price date is the day the amount was last set: a save that keeps the amount keeps the date.
+    const QString today = storedDate(QDate::currentDate());
     if (editing.editing()) {
-        Params update = values + coverage;
+        Params update = values;
+        update << today << values.back();
+        update += coverage;
         update << editing.currentId;
         if (!m_data.ActionQuery(
                 QStringLiteral("UPDATE costitem set costtype=?, cat=?, manufacturer=?, sku=?, "
-                               "costname=?, unit=?, descrip=?, amount=?, covers=?, coverage=? where ID=?"),
+                               "costname=?, unit=?, descrip=?, pricedate=case when amount=? then pricedate "
+                               "else ? end, amount=?, covers=?, coverage=? where ID=?"),
                 m_cost, update))
             return std::nullopt;
         return editing.currentId;
     }
     if (!m_data.ActionQuery(QStringLiteral("insert into costitem(costtype,cat,manufacturer,sku,costname,unit,"
-                                           "descrip,amount,covers,coverage) values(?,?,?,?,?,?,?,?,?,?)"),
-                            m_cost, values + coverage))
+                                           "descrip,amount,covers,coverage,pricedate) "
+                                           "values(?,?,?,?,?,?,?,?,?,?,?)"),
+                            m_cost, values + coverage + Params{today}))
         return std::nullopt;
     return qint32(m_data.file(m_cost).lastInsertId());
 }

@@ -2,6 +2,9 @@
 
 #include "costs/CostInput.h"
 #include "costs/CostTexts.h"
+#include "data/DateText.h"
+
+#include <QDate>
 
 namespace qx {
 
@@ -168,8 +171,11 @@ bool LaborRates::save(qint32 id, const RateTotal& rate, const QString& notes) {
                   {qlonglong(rate.base.raw()), qlonglong(rate.burdenAmounts[0].raw()),
                    qlonglong(rate.burdenAmounts[1].raw()), qlonglong(rate.burdenAmounts[2].raw()),
                    qlonglong(rate.burdenAmounts[3].raw()), id});
-        file.exec(QStringLiteral("UPDATE CostItem set descrip=?, amount=? where ID=?"),
-                  {optionalText(notes), qlonglong(rate.total.raw()), id});
+        // The price date is the day the rate was last set: a save that keeps the rate keeps the date.
+        file.exec(QStringLiteral("UPDATE CostItem set descrip=?, pricedate=case when amount=? then pricedate "
+                                 "else ? end, amount=? where ID=?"),
+                  {optionalText(notes), qlonglong(rate.total.raw()), storedDate(QDate::currentDate()),
+                   qlonglong(rate.total.raw()), id});
         transaction.commit();
     });
 }

@@ -18,10 +18,12 @@ UiCostListing::UiCostListing(CostCatalogue catalogue, int tabCount, const QStrin
     for (int tab = 0; tab < tabCount; ++tab) {
         auto* model = new ResultTableModel(this);
         model->setMoneyColumns({CostCatalogue::costColumn(tab)});
+        model->setDateColumns({CostCatalogue::priceDateColumn(tab)});
         QTableView* grid = resultGrid(QStringLiteral("%1_%2").arg(gridName).arg(tab), model, m_tabs);
         m_tabs->addTab(grid, m_catalogue.tabCaption(tab));
         m_models << model;
         m_grids << grid;
+        m_everyRow << std::nullopt;
     }
     m_categories = new QComboBox(parent);
     connect(m_tabs, &QTabWidget::currentChanged, this, &UiCostListing::PopCat);
@@ -30,10 +32,14 @@ UiCostListing::UiCostListing(CostCatalogue catalogue, int tabCount, const QStrin
 
 bool UiCostListing::RefreshGrid() {
     for (int tab = 0; tab < m_grids.size(); ++tab) {
-        const auto rows = m_catalogue.PopGrid(tab);
-        if (!rows)
+        // The current tab is filled by PopCat, which shows it with "All": reading it twice would double
+        // the wait on a large catalogue.
+        if (tab == currentTab())
+            continue;
+        m_everyRow[tab] = m_catalogue.PopGrid(tab);
+        if (!m_everyRow[tab])
             return false;
-        showRows(tab, *rows);
+        showRows(tab, *m_everyRow[tab]);
     }
     PopCat();
     return true;
@@ -50,7 +56,17 @@ void UiCostListing::PopCat() {
 }
 
 void UiCostListing::FilterGrid() {
-    showRows(currentTab(), m_catalogue.FilterGrid(currentTab(), m_categories->currentText()));
+    const int tab = currentTab();
+    const QString category = m_categories->currentText();
+    auto& everyRow = m_everyRow[tab];
+    if (category == CostCatalogue::kAll || !everyRow) {
+        const ResultSet rows = m_catalogue.FilterGrid(tab, category);
+        if (category == CostCatalogue::kAll)
+            everyRow = rows;
+        showRows(tab, rows);
+        return;
+    }
+    showRows(tab, m_catalogue.narrow(*everyRow, tab, category));
 }
 
 int UiCostListing::currentTab() const {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QVector>
+#include <optional>
 
 class QComboBox;
 class QTabWidget;
@@ -47,6 +48,8 @@ private:
     QComboBox* m_categories;
     QVector<QTableView*> m_grids;
     QVector<ResultTableModel*> m_models;
+    // Every row of each tab as last read: a category is narrowed from them without a second read.
+    QVector<std::optional<ResultSet>> m_everyRow;
 };
 
 } // namespace qx

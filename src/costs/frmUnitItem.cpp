@@ -5,6 +5,7 @@
 #include "costs/frmAddLabMat.h"
 #include "costs/frmAddMat.h"
 #include "costs/frmLabor.h"
+#include "pricelist/UiPriceListCommands.h"
 #include "widgets/UiDialogButtons.h"
 
 #include <QComboBox>
@@ -46,7 +47,11 @@ frmUnitItem::frmUnitItem(AppContext& ctx, QWidget* parent)
          commandButton(QStringLiteral("cmdEdit"), QStringLiteral("Edit"), this, this, &frmUnitItem::editItem),
          commandButton(QStringLiteral("cmdDeleteItem"), QStringLiteral("Delete"), this, this,
                        &frmUnitItem::deleteItem)},
-        {commandButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), this, this,
+        {commandButton(QStringLiteral("cmdImportCsv"), QStringLiteral("Import Price List..."), this, this,
+                       &frmUnitItem::importCsv),
+         commandButton(QStringLiteral("cmdExportCsv"), QStringLiteral("Export Price List..."), this, this,
+                       [this] { exportPriceList(m_ctx); }),
+         commandButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), this, this,
                        &frmUnitItem::accept)});
 
     auto* layout = new QVBoxLayout(this);
@@ -115,6 +120,13 @@ void frmUnitItem::SwitchLaborForm() {
     form.exec();
     m_editing.mode = CostEditing::Mode::None;
     RefreshGrid();
+}
+
+void frmUnitItem::importCsv() {
+    const int tab = m_listing->currentTab();
+    const QString type = tab == CostCatalogue::kUnitTab ? kTypeMaterial : CostCatalogue::costType(tab);
+    if (importPriceList(m_ctx, type, this))
+        RefreshGrid();
 }
 
 void frmUnitItem::deleteItem() {

@@ -29,6 +29,8 @@ private:
     void addItem();
     void editItem();
     void deleteItem();
+    // "Import Price List...": new items take the current tab's cost type.
+    void importCsv();
     void openEditor(CostEditor editor);
     void RefreshGrid();
 

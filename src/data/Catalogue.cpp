@@ -442,6 +442,15 @@ QStringList addMissingColumns(SqlFile& file, DatabaseKind kind) {
             added << name + QLatin1Char('.') + column;
         }
     }
+    // The category lists and filters of the cost screens read one type's categories: with tens of
+    // thousands of items they must not read the whole table.
+    const bool costItems =
+        kind == DatabaseKind::Cost &&
+        !file.scalar(QStringLiteral("select 1 from sqlite_master where type='table' and name='costitem'"))
+             .isNull();
+    if (costItems)
+        file.execScript(
+            QStringLiteral("CREATE INDEX IF NOT EXISTS costitemByCategory ON costitem (costtype, cat)"));
     transaction.commit();
     return added;
 }

@@ -26,7 +26,8 @@ QStringList columnNames(const QString& table);
 // Creates every table (and view) of a kind of database in a new, empty file or server schema.
 void createCatalogue(Database& file, DatabaseKind kind);
 // Adds to an existing database the columns of its kind that a later build defined (each takes its
-// default, or NULL, in the rows already there) and names them as "table.column". Every row is kept.
+// default, or NULL, in the rows already there) and names them as "table.column", and the indexes it
+// lacks. Every row is kept.
 QStringList addMissingColumns(SqlFile& file, DatabaseKind kind);
 // Brings the stored query UnitQry of a cost database to the program's current definition (a cost
 // database made by an earlier build keeps its rows but gets the current pricing rule).

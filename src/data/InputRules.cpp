@@ -104,9 +104,32 @@ QString tooLongMessage(int maxLength) {
     return QStringLiteral("This field cannot be any longer than %1 characters.").arg(maxLength);
 }
 
+namespace {
+
+// The code point that starts at `i` (a surrogate pair read as one) and the index after it.
+char32_t pointAt(const QString& text, qsizetype& i) {
+    const QChar c = text[i++];
+    if (c.isHighSurrogate() && i < text.size() && text[i].isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text[i++]);
+    return c.unicode();
+}
+
+// The code point that ends before `i` and the index where it starts.
+char32_t pointBefore(const QString& text, qsizetype& i) {
+    const QChar c = text[--i];
+    if (c.isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())
+        return QChar::surrogateToUcs4(text[--i], c);
+    return c.unicode();
+}
+
+} // namespace
+
 bool isBlank(const QString& text) {
-    const std::u32string points = text.toStdU32String();
-    return std::all_of(points.begin(), points.end(), isBlankChar);
+    for (qsizetype i = 0; i < text.size();) {
+        if (!isBlankChar(pointAt(text, i)))
+            return false;
+    }
+    return true;
 }
 
 int charCount(const QString& text) {
@@ -133,12 +156,20 @@ std::optional<QString> checkRequired(const QString& text, int maxLength, const Q
 }
 
 QString trimBlanks(const QString& text) {
-    const std::u32string points = text.toStdU32String();
-    const auto first = std::find_if_not(points.begin(), points.end(), isBlankChar);
-    const auto last = std::find_if_not(points.rbegin(), points.rend(), isBlankChar).base();
+    qsizetype first = 0;
+    for (qsizetype next = 0; next < text.size(); first = next) {
+        if (!isBlankChar(pointAt(text, next)))
+            break;
+    }
+    qsizetype last = text.size();
+    for (qsizetype before = last; before > first; last = before) {
+        if (!isBlankChar(pointBefore(text, before)))
+            break;
+    }
     if (first >= last)
         return QString();
-    return QString::fromStdU32String(std::u32string(first, last));
+    // Nothing to cut: the same text, without a copy.
+    return first == 0 && last == text.size() ? text : text.mid(first, last - first);
 }
 
 QString fileNameOf(const QString& name) {
@@ -302,8 +333,38 @@ QString estimateTotalRangeMessage(const QLocale& locale) {
         .arg(kMaxTotal.toCurrency(locale));
 }
 
+namespace {
+
+// A plain amount of the common form "42.90" (up to nine whole digits and four decimals, the point the
+// locale's own or absent), read without the locale's currency rules: the same value they give.
+std::optional<Money> quickAmount(const QString& text, const QLocale& locale) {
+    constexpr qsizetype kMaxWhole = 9, kMaxDecimals = 4;
+    qsizetype point = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'.' && point < 0)
+            point = i;
+        else if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    const qsizetype whole = point < 0 ? text.size() : point;
+    const qsizetype decimals = point < 0 ? 0 : text.size() - point - 1;
+    if (whole == 0 || whole > kMaxWhole || decimals > kMaxDecimals || (point >= 0 && decimals == 0))
+        return std::nullopt;
+    if (point >= 0 && locale.decimalPoint() != QStringLiteral("."))
+        return std::nullopt;
+    const auto value = Money::parsePlain(text);
+    return value && *value <= kMaxAmount ? value : std::nullopt;
+}
+
+} // namespace
+
 Amount readAmount(const QString& text, const QString& emptyMessage, const QLocale& locale) {
     Amount amount;
+    if (const auto quick = quickAmount(text, locale)) {
+        amount.value = *quick;
+        return amount;
+    }
     if (isBlank(text)) {
         amount.problem = emptyMessage;
         return amount;

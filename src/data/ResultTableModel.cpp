@@ -1,5 +1,6 @@
 #include "data/ResultTableModel.h"
 
+#include "data/DateText.h"
 #include "data/Money.h"
 
 namespace qx {
@@ -22,6 +23,10 @@ void ResultTableModel::clear() {
 
 void ResultTableModel::setMoneyColumns(const QSet<int>& columns) {
     m_moneyColumns = columns;
+}
+
+void ResultTableModel::setDateColumns(const QSet<int>& columns) {
+    m_dateColumns = columns;
 }
 
 QVariant ResultTableModel::cell(int row, int column) const {
@@ -51,6 +56,8 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
         return QString();
     if (money)
         return Money::fromRaw(value.toLongLong()).toCurrency();
+    if (m_dateColumns.contains(index.column()))
+        return shownDate(value);
     return value.toString();
 }
 

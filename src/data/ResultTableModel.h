@@ -20,6 +20,8 @@ public:
     void clear();
     // Columns holding money (ten-thousandths): shown as currency, right-aligned; empty when null.
     void setMoneyColumns(const QSet<int>& columns);
+    // Columns holding stored dates: shown in the user's short date format.
+    void setDateColumns(const QSet<int>& columns);
 
     const ResultSet& result() const { return m_result; }
     // The stored value of a cell (not its display text); null when out of range.
@@ -35,6 +37,7 @@ private:
     ResultSet m_result;
     QStringList m_captions;
     QSet<int> m_moneyColumns;
+    QSet<int> m_dateColumns;
 };
 
 } // namespace qx

@@ -5,6 +5,7 @@
 #include "estimate/WorkingAttachment.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
+#include "pricelist/PriceAge.h"
 #include "takeoff/PlanStore.h"
 #include "takeoff/RoofSave.h"
 
@@ -75,6 +76,9 @@ SaveOutcome SaveEstimate::SaveEst(const QString& summary, const QString& terms) 
     }
     bool complete = false;
     if (m_state.sEstStatus == kStatusWorking) {
+        // Old prices are worth a look before the estimate is called complete.
+        if (const QString note = PriceAge::noteForEstimate(m_ctx); !note.isEmpty())
+            m_ctx.prompter.inform(kAppTitle, note, Prompter::Icon::Information);
         const auto answer = m_ctx.prompter.askYesNoCancel(kCompleteTitle, kCompleteText,
                                                           Prompter::Icon::Information, Prompter::Answer::No);
         if (answer == Prompter::Answer::Cancel)

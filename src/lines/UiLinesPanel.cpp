@@ -7,9 +7,11 @@
 #include "lines/frmPickItem.h"
 #include "lines/frmSortSections.h"
 #include "order/frmOrder.h"
+#include "pricelist/PriceAge.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -55,8 +57,15 @@ UiLinesPanel::UiLinesPanel(AppContext& ctx, WorkState& state, LineItems& lines, 
     buttons->addWidget(m_order);
     buttons->addStretch();
 
+    m_priceAge = new QLabel(this);
+    m_priceAge->setObjectName(QStringLiteral("lblPriceAge"));
+    m_priceAge->setTextFormat(Qt::PlainText);
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(m_grid, 1);
+    gridColumn->addWidget(m_priceAge);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_grid, 1);
+    layout->addLayout(gridColumn, 1);
     layout->addLayout(buttons);
 }
 
@@ -86,6 +95,7 @@ void UiLinesPanel::PopEstiGrid() {
     m_model->setResult(rows, EstimateGrid::captions());
     m_grid->resizeColumnsToContents();
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_priceAge->setText(PriceAge::noteForEstimate(m_ctx));
 }
 
 bool UiLinesPanel::pick(qint32 lineId) {

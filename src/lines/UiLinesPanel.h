@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
 class QPushButton;
 class QTableView;
 
@@ -22,7 +23,7 @@ public:
 
     QTableView* grid() const { return m_grid; }
     ResultTableModel* model() const { return m_model; }
-    // PopEstiGrid: shows the grid table as it stands.
+    // PopEstiGrid: shows the grid table as it stands, and how many lines use old prices.
     void PopEstiGrid();
     // Where the material order finds the roof panel's total boxes.
     void setRoofBoxes(std::function<RoofBoxes()> boxes) { m_roofBoxes = std::move(boxes); }
@@ -51,6 +52,7 @@ private:
     ResultTableModel* m_model;
     QPushButton* m_order;
     std::function<RoofBoxes()> m_roofBoxes;
+    QLabel* m_priceAge;
 };
 
 } // namespace qx

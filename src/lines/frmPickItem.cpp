@@ -69,6 +69,7 @@ QWidget* frmPickItem::buildBrowser() {
     for (int tab = 0; tab < CostCatalogue::kTabCount; ++tab) {
         m_models[size_t(tab)] = new ResultTableModel(this);
         m_models[size_t(tab)]->setMoneyColumns({CostCatalogue::costColumn(tab)});
+        m_models[size_t(tab)]->setDateColumns({CostCatalogue::priceDateColumn(tab)});
         m_models[size_t(tab)]->setResult({}, CostCatalogue::columnCaptions(tab));
         QTableView* grid = resultGrid(QStringLiteral("PickGrid_%1").arg(tab), m_models[size_t(tab)], m_tabs);
         m_grids[size_t(tab)] = grid;
@@ -167,10 +168,14 @@ void frmPickItem::showRows(int tab, const ResultSet& rows) {
 
 bool frmPickItem::RefreshGrid() {
     for (int tab = 0; tab < CostCatalogue::kTabCount; ++tab) {
-        const auto rows = m_picker.catalogue().PopGrid(tab);
-        if (!rows)
+        // The current tab is filled by PopCat, which shows it with "All": reading it twice would double
+        // the wait on a large catalogue.
+        if (tab == m_tabs->currentIndex())
+            continue;
+        m_everyRow[size_t(tab)] = m_picker.catalogue().PopGrid(tab);
+        if (!m_everyRow[size_t(tab)])
             return false;
-        showRows(tab, *rows);
+        showRows(tab, *m_everyRow[size_t(tab)]);
     }
     PopCat();
     return true;
@@ -193,7 +198,16 @@ void frmPickItem::PopCat() {
 
 void frmPickItem::FilterGrid() {
     const int tab = m_tabs->currentIndex();
-    showRows(tab, m_picker.catalogue().FilterGrid(tab, m_category->currentText()));
+    const QString category = m_category->currentText();
+    auto& everyRow = m_everyRow[size_t(tab)];
+    if (category == CostCatalogue::kAll || !everyRow) {
+        const ResultSet rows = m_picker.catalogue().FilterGrid(tab, category);
+        if (category == CostCatalogue::kAll)
+            everyRow = rows;
+        showRows(tab, rows);
+        return;
+    }
+    showRows(tab, m_picker.catalogue().narrow(*everyRow, tab, category));
 }
 
 void frmPickItem::PopSectionCombo() {

@@ -73,6 +73,8 @@ private:
     QTabWidget* m_tabs;
     std::array<QTableView*, CostCatalogue::kTabCount> m_grids{};
     std::array<ResultTableModel*, CostCatalogue::kTabCount> m_models{};
+    // Every row of each tab as last read: a category is narrowed from them without a second read.
+    std::array<std::optional<ResultSet>, CostCatalogue::kTabCount> m_everyRow{};
     QComboBox* m_category;
     QPushButton* m_addItem;
     QGroupBox* m_panel;

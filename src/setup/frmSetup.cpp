@@ -3,6 +3,7 @@
 #include "data/Prompter.h"
 #include "docs/PaperSetup.h"
 #include "office/UiOfficeTab.h"
+#include "pricelist/PriceAge.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
 
@@ -162,6 +163,14 @@ QWidget* frmSetup::buildValuesTab() {
                               QStringLiteral("0"));
     }
 
+    // The age from which the Line Items tab and the save warn about a line's price.
+    m_priceAge = focusBox(QStringLiteral("txtPriceAge"), tab);
+    UiFieldCheck::install(m_priceAge, m_prompter, &PriceAge::problem, QStringLiteral("0"));
+    auto* priceAge = new QHBoxLayout;
+    priceAge->addWidget(plainLabel(PriceAge::kLabel, tab));
+    priceAge->addWidget(m_priceAge);
+    priceAge->addStretch();
+
     auto* saveValues = namedButton(QStringLiteral("cmdSaveValues"), QStringLiteral("Save Changes"), tab);
     connect(saveValues, &QPushButton::clicked, this, &frmSetup::saveValues);
     auto* buttons = new QHBoxLayout;
@@ -178,6 +187,7 @@ QWidget* frmSetup::buildValuesTab() {
     layout->addWidget(plainLabel(QStringLiteral("Labor Screen:"), tab));
     layout->addWidget(plainLabel(QStringLiteral("Default Labor Overhead Percentages"), tab));
     layout->addLayout(burdens);
+    layout->addLayout(priceAge);
     layout->addSpacing(10);
     layout->addLayout(buildWasteRow(tab));
     layout->addSpacing(10);
@@ -268,6 +278,7 @@ void frmSetup::load() {
     const WasteSettings::Typed waste = WasteSettings::load(m_store).typed();
     for (size_t i = 0; i < m_waste.size(); ++i)
         m_waste[i]->setText(waste[i]);
+    m_priceAge->setText(QString::number(PriceAge::days(m_store)));
     lockCoFields(true);
     m_tabs->setCurrentIndex(0);
     if (const QScreen* screen = this->screen())
@@ -310,6 +321,8 @@ void frmSetup::saveValues() {
     if (const auto refusal = CompanySetup::checkValues(values))
         return refuse(refusal->message,
                       refusal->box < 4 ? m_admin[size_t(refusal->box)] : m_labour[size_t(refusal->box - 4)]);
+    if (const auto problem = PriceAge::problem(m_priceAge->text()))
+        return refuse(*problem, m_priceAge);
     if (const auto refusal = BackupSettings::check(backup, m_programFolder))
         return refuse(refusal->message,
                       refusal->field == BackupSettings::Field::Folder ? m_backupFolder : m_backupKeep);
@@ -322,6 +335,7 @@ void frmSetup::saveValues() {
     BackupSettings::from(backup).save(m_store);
     WasteSettings::from(waste).save(m_store);
     PaperSetup::save(m_store, Paper(m_paper->currentIndex()));
+    PriceAge::save(m_store, m_priceAge->text());
     accept();
 }
 

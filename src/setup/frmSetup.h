@@ -61,6 +61,7 @@ private:
     QCheckBox* m_backupOnClose = nullptr;
     QLineEdit* m_backupKeep = nullptr;
     std::array<QLineEdit*, WasteSettings::kFields> m_waste{};
+    QLineEdit* m_priceAge = nullptr;
 };
 
 } // namespace qx

@@ -50,11 +50,11 @@ TEST_F(CostCatalogueTest, EveryTabListsItsRowsInItsOrderUnderItsCaptions) {
         const char* caption;
         QStringList keys;
         int columns;
-    } tabs[] = {{"Material", {"2", "4", "3", "1"}, 8},
-                {"Labor", {"5", "6"}, 6},
-                {"Subs", {"7"}, 6},
-                {"Equipment", {"8"}, 6},
-                {"Fees", {"9"}, 6},
+    } tabs[] = {{"Material", {"2", "4", "3", "1"}, 9},
+                {"Labor", {"5", "6"}, 7},
+                {"Subs", {"7"}, 7},
+                {"Equipment", {"8"}, 7},
+                {"Fees", {"9"}, 7},
                 {"Unit Items", {"1", "3"}, 6}};
     for (int tab = 0; tab < CostCatalogue::kTabCount; ++tab) {
         EXPECT_EQ(picker.tabCaption(tab), tabs[tab].caption);
@@ -64,8 +64,10 @@ TEST_F(CostCatalogueTest, EveryTabListsItsRowsInItsOrderUnderItsCaptions) {
         EXPECT_EQ(CostCatalogue::columnCaptions(tab).size(), tabs[tab].columns);
         EXPECT_EQ(CostCatalogue::columnCaptions(tab).at(CostCatalogue::costColumn(tab)), "Cost");
     }
-    EXPECT_EQ(CostCatalogue::columnCaptions(0).join(','), "ID,Category,Name,Manufacturer,SKU,Unit,Desc,Cost");
-    EXPECT_EQ(CostCatalogue::columnCaptions(3).join(','), "ID,Cat,Name,Unit,Desc,Cost");
+    EXPECT_EQ(CostCatalogue::columnCaptions(0).join(','),
+              "ID,Category,Name,Manufacturer,SKU,Unit,Desc,Cost,Price Date");
+    EXPECT_EQ(CostCatalogue::columnCaptions(3).join(','), "ID,Cat,Name,Unit,Desc,Cost,Price Date");
+    EXPECT_EQ(CostCatalogue::columnCaptions(5).join(','), "ID,Cat,Name,Unit,Desc,Cost");
     EXPECT_EQ(prompter.messageCount(), 0);
 }
 
@@ -77,6 +79,24 @@ TEST_F(CostCatalogueTest, CategoriesNarrowTheCostItemTabsWithoutRegardToCase) {
     EXPECT_EQ(picker.PopCat(1), QStringList({"All", "Crew", "Hourly"}));
     EXPECT_EQ(keys(picker.FilterGrid(1, "Hourly")), QStringList({"5"}));
     EXPECT_TRUE(keys(picker.FilterGrid(2, "x' or '1'='1")).isEmpty());
+}
+
+TEST_F(CostCatalogueTest, NarrowingTheRowsHeldGivesWhatTheDatabaseGives) {
+    const struct {
+        CostCatalogue::Use use;
+        int tab;
+        const char* category;
+    } cases[] = {{CostCatalogue::Use::Picker, 0, "Shingles"}, {CostCatalogue::Use::Picker, 0, "SHINGLES"},
+                 {CostCatalogue::Use::Picker, 0, "All"},      {CostCatalogue::Use::Picker, 1, "Hourly"},
+                 {CostCatalogue::Use::Picker, 2, "none"},     {CostCatalogue::Use::Picker, 5, "Vents"},
+                 {CostCatalogue::Use::CostTables, 5, "vents"}};
+    for (const auto& c : cases) {
+        CostCatalogue catalogue(ctx->data, cost(), c.use);
+        const QString category = QLatin1String(c.category);
+        EXPECT_EQ(keys(catalogue.narrow(*catalogue.PopGrid(c.tab), c.tab, category)),
+                  keys(catalogue.FilterGrid(c.tab, category)))
+            << c.tab << c.category;
+    }
 }
 
 TEST_F(CostCatalogueTest, UnitItemCategoriesAreOfferedAndNarrowOnlyInTheCostTables) {

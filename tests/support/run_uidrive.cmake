@@ -34,6 +34,13 @@ foreach(plan_line IN LISTS plan_lines)
         message(FATAL_ERROR "qxplanfixture failed (${rc}):\n${err}")
     endif()
 endforeach()
+# A line "# fixture: NAME" lays the file NAME from beside the script beside the program folder (the script
+# opens it as ../NAME).
+file(STRINGS "${SCRIPT}" fixture_lines REGEX "^# fixture: ")
+foreach(fixture_line IN LISTS fixture_lines)
+    string(REGEX REPLACE "^# fixture: " "" fixture "${fixture_line}")
+    file(COPY "${dir}/${fixture}" DESTINATION "${work}")
+endforeach()
 execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIPT}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 # A line "# pdftotext: PATH" adds the text of the PDF file PATH (in the program folder) that the script
