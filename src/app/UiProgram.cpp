@@ -23,16 +23,16 @@ bool UiProgram::start() {
         return false;
     }
     StartUp::ensureSettings(m_context.settings, m_context.folder.root());
+    // A register or cost database written by an earlier build (the one found at start, or one a
+    // restore brought back) gains this build's columns whenever it is opened, keeping every row.
+    m_context.pool.whenOpened(m_context.conns.sMastConn.path,
+                              [this](SqlFile& register_) { RegisterTotals(m_context).upgrade(register_); });
     // A New, a Start or the discarding of a new estimate cut short (a crash, a power loss) leaves a
     // register row without a path, and maybe files of it. They go when the register is first opened, so
     // the window does not wait for the keyed open.
-    // A register or cost database written by an earlier build gains this build's columns the first
-    // time it is opened, keeping every row.
-    m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path, [this](SqlFile& register_) {
-        RegisterTotals(m_context).upgrade(register_);
-        removeUnfinishedStarts(m_context);
-    });
-    m_context.pool.whenFirstWritable(m_context.conns.sCostConn.path, [](SqlFile& cost) {
+    m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path,
+                                     [this](SqlFile&) { removeUnfinishedStarts(m_context); });
+    m_context.pool.whenOpened(m_context.conns.sCostConn.path, [](SqlFile& cost) {
         addMissingColumns(cost, DatabaseKind::Cost);
         refreshUnitQry(cost);
     });

@@ -25,6 +25,8 @@ SqlFile& ConnectionPool::get(const Conn& conn) {
     SqlFile& ref = *file;
     m_files.emplace(key, Entry{conn.password, conn.readOnly, std::move(file)});
     if (!conn.readOnly) {
+        if (auto every = m_everyOpen.find(key); every != m_everyOpen.end())
+            every->second(ref);
         if (auto pending = m_firstWritable.find(key); pending != m_firstWritable.end()) {
             const auto step = std::move(pending->second);
             m_firstWritable.erase(pending);
@@ -50,6 +52,10 @@ void ConnectionPool::closeAll() {
 
 void ConnectionPool::whenFirstWritable(const QString& path, std::function<void(SqlFile&)> step) {
     m_firstWritable[keyOf(path)] = std::move(step);
+}
+
+void ConnectionPool::whenOpened(const QString& path, std::function<void(SqlFile&)> step) {
+    m_everyOpen[keyOf(path)] = std::move(step);
 }
 
 bool ConnectionPool::isOpen(const QString& path) const {

@@ -26,6 +26,9 @@ public:
     // opened for writing in this run rather than up front: a keyed open costs tens of milliseconds,
     // which the program's start must not wait for.
     void whenFirstWritable(const QString& path, std::function<void(SqlFile&)> step);
+    // Work that runs every time the file is opened afresh for writing (the first time, and again after
+    // it was closed and maybe replaced, as a restore does), before the once-only work above.
+    void whenOpened(const QString& path, std::function<void(SqlFile&)> step);
 
 private:
     static QString keyOf(const QString& path);
@@ -36,6 +39,7 @@ private:
     };
     std::map<QString, Entry> m_files;
     std::map<QString, std::function<void(SqlFile&)>> m_firstWritable;
+    std::map<QString, std::function<void(SqlFile&)>> m_everyOpen;
 };
 
 } // namespace qx

@@ -89,6 +89,36 @@ TEST_F(ProgramStartTest, TheWindowOpensNoDatabaseAndALeftReservationGoesAtTheReg
               QStringList{"1 | 1"});
 }
 
+TEST_F(ProgramStartTest, ADatabaseBroughtBackWithoutTheNewColumnsGainsThemWhenOpenedAgain) {
+    StartUp::ensureSettings(ctx->settings, ctx->folder.root());
+    Greeting::okay(ctx->settings, false);
+    ctx->pool.closeAll();
+    UiProgram program(programDir.path(), prompter, configDir.path());
+    ASSERT_TRUE(program.start());
+    ConnectionPool& pool = program.context().pool;
+    const Connections& conns = program.context().conns;
+    pool.get(conns.sCostConn);
+    // A restore closes every file and puts back databases an earlier build wrote.
+    pool.closeAll();
+    {
+        // Tables as an earlier build made them: without the columns added since.
+        auto cost =
+            SqlFile::open(ctx->folder.costFile(), conns.sCostConn.password, SqlFile::Durability::Safe);
+        cost->execScript("CREATE TABLE older AS SELECT ID, costtype, Cat, CostName, manufacturer, sku, Unit, "
+                         "Descrip, Amount FROM costitem; DROP TABLE costitem; "
+                         "ALTER TABLE older RENAME TO costitem");
+        auto register_ =
+            SqlFile::open(ctx->folder.mastFile(), conns.sMastConn.password, SqlFile::Durability::Safe);
+        register_->execScript(
+            "CREATE TABLE older AS SELECT id, estname, estaddress, estdate, esttype, eststatus, "
+            "estlength, estpath FROM master; DROP TABLE master; "
+            "ALTER TABLE older RENAME TO master");
+    }
+    EXPECT_EQ(pool.get(conns.sCostConn).scalar("select count(*) from costitem where covers='Nothing'"),
+              pool.get(conns.sCostConn).scalar("select count(*) from costitem"));
+    EXPECT_EQ(pool.get(conns.sMastConn).scalar("select count(esttotal) from master").toInt(), 0);
+}
+
 TEST(ResultGrid, ShowsRowsButNeverEditsThem) {
     ResultTableModel model;
     ResultSet rows;
