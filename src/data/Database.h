@@ -34,6 +34,32 @@ struct ResultSet {
     }
 };
 
+// What a bound value is to a database engine. Every engine sorts Qt's value types the same way, so a
+// value reads back alike from a file and from the office server.
+enum class BoundKind { Null, Whole, Real, Bytes, Text };
+
+inline BoundKind boundKindOf(const QVariant& value) {
+    if (value.isNull())
+        return BoundKind::Null;
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Long:
+    case QMetaType::Short:
+        return BoundKind::Whole;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return BoundKind::Real;
+    case QMetaType::QByteArray:
+        return BoundKind::Bytes;
+    default:
+        return BoundKind::Text;
+    }
+}
+
 // One database the model code reads and writes: the register, the cost database or one estimate. Two
 // engines stand behind it:
 //

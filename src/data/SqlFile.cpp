@@ -123,39 +123,31 @@ void SqlFile::bindAll(sqlite3_stmt* stmt, const Params& params) {
         const QVariant& v = params.at(i);
         const int index = i + 1;
         int rc = SQLITE_OK;
-        if (v.isNull()) {
+        switch (boundKindOf(v)) {
+        case BoundKind::Null:
             rc = sqlite3_bind_null(stmt, index);
-        } else {
-            switch (v.typeId()) {
-            case QMetaType::Bool:
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::LongLong:
-            case QMetaType::ULongLong:
-            case QMetaType::Long:
-            case QMetaType::Short:
-                rc = sqlite3_bind_int64(stmt, index, v.toLongLong());
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                rc = sqlite3_bind_double(stmt, index, v.toDouble());
-                break;
-            case QMetaType::QByteArray: {
-                // Bytes stay bytes (a plan's image); they are kept like texts until the next binding.
-                const QByteArray& bytes = m_boundTexts.emplace_back(v.toByteArray());
-                rc = sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()),
-                                         SQLITE_STATIC);
-                break;
-            }
-            default: {
-                // The text stays in m_boundTexts until the next binding, so SQLite may use it in place.
-                const QString* text =
-                    v.typeId() == QMetaType::QString ? static_cast<const QString*>(v.constData()) : nullptr;
-                const QByteArray& utf8 =
-                    m_boundTexts.emplace_back(text ? text->toUtf8() : v.toString().toUtf8());
-                rc = sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
-            }
-            }
+            break;
+        case BoundKind::Whole:
+            rc = sqlite3_bind_int64(stmt, index, v.toLongLong());
+            break;
+        case BoundKind::Real:
+            rc = sqlite3_bind_double(stmt, index, v.toDouble());
+            break;
+        case BoundKind::Bytes: {
+            // Bytes stay bytes (a plan's image); they are kept like texts until the next binding.
+            const QByteArray& bytes = m_boundTexts.emplace_back(v.toByteArray());
+            rc = sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()),
+                                     SQLITE_STATIC);
+            break;
+        }
+        case BoundKind::Text: {
+            // The text stays in m_boundTexts until the next binding, so SQLite may use it in place.
+            const QString* text =
+                v.typeId() == QMetaType::QString ? static_cast<const QString*>(v.constData()) : nullptr;
+            const QByteArray& utf8 = m_boundTexts.emplace_back(text ? text->toUtf8() : v.toString().toUtf8());
+            rc = sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+            break;
+        }
         }
         if (rc != SQLITE_OK)
             fail();

@@ -57,31 +57,25 @@ private:
         Oid type = 0; // a text: the server takes the type the statement needs there
         int format = 0;
         QByteArray bytes;
-        if (!v.isNull()) {
-            switch (v.typeId()) {
-            case QMetaType::Bool:
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::LongLong:
-            case QMetaType::ULongLong:
-            case QMetaType::Long:
-            case QMetaType::Short:
-                type = kInt8;
-                bytes = QByteArray::number(v.toLongLong());
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                type = kFloat8;
-                bytes = QByteArray::number(v.toDouble(), 'g', 17);
-                break;
-            case QMetaType::QByteArray:
-                type = kBytea;
-                format = 1;
-                bytes = v.toByteArray();
-                break;
-            default:
-                bytes = v.toString().toUtf8();
-            }
+        switch (qx::boundKindOf(v)) {
+        case qx::BoundKind::Null:
+            break;
+        case qx::BoundKind::Whole:
+            type = kInt8;
+            bytes = QByteArray::number(v.toLongLong());
+            break;
+        case qx::BoundKind::Real:
+            type = kFloat8;
+            bytes = QByteArray::number(v.toDouble(), 'g', 17);
+            break;
+        case qx::BoundKind::Bytes:
+            type = kBytea;
+            format = 1;
+            bytes = v.toByteArray();
+            break;
+        case qx::BoundKind::Text:
+            bytes = v.toString().toUtf8();
+            break;
         }
         m_null.push_back(v.isNull());
         m_types.push_back(type);
