@@ -1,6 +1,7 @@
 // Adding one line to an estimate that holds 100, 1,000 and 5,000 lines: the whole AddLineItem path (the
 // insert, the grid rebuilt from the sections and lines, the totals figured again) against a bare SQLite
 // baseline that inserts the same grid rows with one prepared statement in one transaction.
+#include "BenchEstimate.h"
 #include "Contest.h"
 #include "data/AppContext.h"
 #include "data/ScriptedPrompter.h"
@@ -18,24 +19,11 @@ constexpr int kSections = 10;
 const char* const kTags[] = {"Material", "Labor", "SubCon", "Equip", "Fee", "Unit_Item"};
 
 // A working database holding `lines` lines spread over ten sections, with its grid built.
-struct Estimate {
-    QTemporaryDir dir;
-    qx::ScriptedPrompter prompter;
-    std::unique_ptr<qx::AppContext> ctx;
-    qx::WorkState state;
-    std::unique_ptr<qx::EstimateTotals> totals;
-    std::unique_ptr<qx::LineItems> lines;
-
-    explicit Estimate(int count) {
-        QDir().mkpath(dir.path() + "/data");
-        ctx = std::make_unique<qx::AppContext>(dir.path(), prompter, dir.path() + "/config");
-        qx::writeDefaultSettings(ctx->settings);
-        ctx->working.CreateTempDB();
-        state.sOpenMode = qx::WorkState::kNew;
-        state.lEstID = 1;
-        totals = std::make_unique<qx::EstimateTotals>(*ctx);
+struct Estimate : qxbench::BenchEstimate {
+    explicit Estimate(int count)
+        : BenchEstimate(Folder::DataOnly) {
+        startWorkingCopy();
         totals->PopAdmin();
-        lines = std::make_unique<qx::LineItems>(*ctx, state, *totals);
         qx::SqlFile& temp = ctx->data.file(ctx->conns.sTempConn);
         qx::Transaction transaction(temp);
         for (int s = 0; s < kSections; ++s)

@@ -2,6 +2,7 @@
 // measure: the program's MaterialOrder::open (the roof's measures, the covering cost items, the lines
 // in grid order and each line's order) against a bare SQLite baseline that reads the same lines in the
 // same order with one prepared statement.
+#include "BenchEstimate.h"
 #include "Contest.h"
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
@@ -19,23 +20,10 @@ const char* const kLinesSql = "select autoid,itemid,name,qty,unit,cost,linetotal
 
 // A program folder whose cost database has kCoveringItems items covering the roof total, and a
 // working database of `count` lines of them.
-struct OrderedEstimate {
-    QTemporaryDir dir;
-    qx::ScriptedPrompter prompter;
-    std::unique_ptr<qx::AppContext> ctx;
-    qx::WorkState state;
-    std::unique_ptr<qx::EstimateTotals> totals;
-    std::unique_ptr<qx::LineItems> lines;
-
-    explicit OrderedEstimate(int count) {
-        qx::layOutProgramFolder(qx::ProgramFolder(dir.path()));
-        ctx = std::make_unique<qx::AppContext>(dir.path(), prompter, dir.path() + "/config");
-        qx::writeDefaultSettings(ctx->settings);
-        ctx->working.CreateTempDB();
-        state.sOpenMode = qx::WorkState::kNew;
-        state.lEstID = 1;
-        totals = std::make_unique<qx::EstimateTotals>(*ctx);
-        lines = std::make_unique<qx::LineItems>(*ctx, state, *totals);
+struct OrderedEstimate : qxbench::BenchEstimate {
+    explicit OrderedEstimate(int count)
+        : BenchEstimate(Folder::LaidOut) {
+        startWorkingCopy();
         ctx->data.file(ctx->conns.sCostConn)
             .exec("update costitem set covers='Roof total', coverage=333333 where id<=?", {kCoveringItems});
         qx::SqlFile& temp = ctx->data.file(ctx->conns.sTempConn);

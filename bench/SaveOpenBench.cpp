@@ -7,6 +7,7 @@
 //   open: the program's Open after the choice in the list (working database rebuilt, owner, roof, lines,
 //         sections, amounts, grid and totals); the baseline reads the stored rows and inserts them into
 //         the working tables.
+#include "BenchEstimate.h"
 #include "Contest.h"
 #include "StartedEstimate.h"
 #include "data/AppContext.h"
@@ -27,20 +28,12 @@ constexpr int kRoofRows = 20;
 constexpr int kSections = 10;
 
 // A program folder holding one started estimate and the models of the main window.
-struct Estimate {
-    QTemporaryDir dir;
-    qx::ScriptedPrompter prompter;
-    std::unique_ptr<qx::AppContext> ctx;
-    qx::WorkState state;
-    std::unique_ptr<qx::EstimateTotals> totals;
-    std::unique_ptr<qx::LineItems> lines;
+struct Estimate : qxbench::BenchEstimate {
     std::unique_ptr<qx::RoofPanel> roof;
     qint32 id = 0;
 
-    explicit Estimate(int lineCount) {
-        qx::layOutProgramFolder(qx::ProgramFolder(dir.path()));
-        ctx = std::make_unique<qx::AppContext>(dir.path(), prompter, dir.path() + "/config");
-        qx::writeDefaultSettings(ctx->settings);
+    explicit Estimate(int lineCount)
+        : BenchEstimate(Folder::LaidOut) {
         makeModels();
         qxbench::startEstimate(*ctx, state);
         id = state.lEstID;
@@ -51,8 +44,7 @@ struct Estimate {
     }
 
     void makeModels() {
-        totals = std::make_unique<qx::EstimateTotals>(*ctx);
-        lines = std::make_unique<qx::LineItems>(*ctx, state, *totals);
+        makeLineModels();
         roof = std::make_unique<qx::RoofPanel>(*ctx, state);
     }
 
