@@ -184,4 +184,17 @@ TEST_F(DriverDialogs, FilesListsAFolderOfTheProgramFolderAndNothingOutsideIt) {
               "folder\n");
 }
 
+TEST_F(DriverDialogs, WaitForGoesOnOnceTheFileAppearsWhileTheProgramKeepsAnswering) {
+    const QString signal = ctx->folder.root() + "/turn-of-b";
+    bool answered = false;
+    QTimer::singleShot(200, [&] {
+        answered = true; // the program's own event loop ran while the script waited
+        QFile(signal).open(QIODevice::WriteOnly);
+    });
+    const Run result = run("click cmdOkay\nwaitfor turn-of-b\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output, "turn-of-b: there\n");
+    EXPECT_TRUE(answered);
+}
+
 } // namespace

@@ -13,9 +13,11 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QThread>
 
 namespace qx::uidrive {
 
@@ -82,6 +84,8 @@ QString Commands::run(const Step& step) {
         return settings(step);
     case Command::Files:
         return files(step);
+    case Command::WaitFor:
+        return waitFor(step.name);
     case Command::Shot:
         return Screenshot::save(step.name);
     case Command::Close:
@@ -258,6 +262,22 @@ QString Commands::files(const Step& step) {
          dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
         entries << (entry.isDir() ? entry.fileName() + QLatin1Char('/') : entry.fileName());
     printLine(QStringLiteral("%1: %2").arg(step.name, entries.join(QStringLiteral(" | "))));
+    return {};
+}
+
+QString Commands::waitFor(const QString& path) {
+    // Two scripts (two PCs) take turns through a file one of them makes; while this one waits, its
+    // program goes on answering as a program left alone does.
+    constexpr int kLimitSeconds = 60;
+    const QString file = QDir(m_program.context().folder.root()).absoluteFilePath(path);
+    const QDeadlineTimer deadline(kLimitSeconds * 1000);
+    while (!QFileInfo::exists(file)) {
+        if (deadline.hasExpired())
+            return QStringLiteral("%1 did not appear within %2 seconds").arg(path).arg(kLimitSeconds);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
+    }
+    printLine(QStringLiteral("%1: there").arg(path));
     return {};
 }
 

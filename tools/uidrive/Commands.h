@@ -33,6 +33,7 @@ private:
     QString sql(const Step& step);
     QString settings(const Step& step);
     QString files(const Step& step);
+    QString waitFor(const QString& path);
     Conn estimateConn() const;
 
     UiProgram& m_program;

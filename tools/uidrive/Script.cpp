@@ -46,6 +46,7 @@ const QHash<QString, CommandInfo>& commands() {
         {QStringLiteral("sql"), {Command::Sql, Shape::WordRest, true}},
         {QStringLiteral("settings"), {Command::Settings, Shape::WordRest, true}},
         {QStringLiteral("files"), {Command::Files, Shape::Rest, true}},
+        {QStringLiteral("waitfor"), {Command::WaitFor, Shape::Rest, true}},
         {QStringLiteral("echo"), {Command::Echo, Shape::Rest, true}},
         {QStringLiteral("shot"), {Command::Shot, Shape::Rest, true}},
     };

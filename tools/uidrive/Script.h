@@ -28,6 +28,7 @@ enum class Command {
     Sql,
     Settings,
     Files,
+    WaitFor,
     Shot,
     Echo,
     Paste
