@@ -132,6 +132,14 @@ bool isBlank(const QString& text) {
     return true;
 }
 
+bool holdsBlank(const QString& text) {
+    for (qsizetype i = 0; i < text.size();) {
+        if (isBlankChar(pointAt(text, i)))
+            return true;
+    }
+    return false;
+}
+
 int charCount(const QString& text) {
     // A surrogate pair is one character; a lone surrogate half counts as one too.
     int count = 0;

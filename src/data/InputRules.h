@@ -36,6 +36,9 @@ int charCount(const QString& text);
 std::optional<QString> checkLength(const QString& text, int maxLength);
 // A box that must be filled: blankMessage when the text is blank, else checkLength.
 std::optional<QString> checkRequired(const QString& text, int maxLength, const QString& blankMessage);
+// True when any character of the text is blank as isBlank counts it (a space, a tab, U+200B inside
+// "An\u200bn").
+bool holdsBlank(const QString& text);
 // The text without blank characters (as isBlank counts them) at either end: "  Ann  " gives "Ann".
 QString trimBlanks(const QString& text);
 

@@ -43,8 +43,8 @@ void OfficeSettings::save(SettingsStore& store) const {
 std::optional<QString> OfficeSettings::checkHost(const QString& host) {
     if (auto message = checkRequired(host, kMaxHostLength, QStringLiteral("Enter the office server's name.")))
         return message;
-    if (trimBlanks(host).contains(QLatin1Char(' ')))
-        return QStringLiteral("The office server's name cannot hold spaces.");
+    if (holdsBlank(trimBlanks(host)))
+        return QStringLiteral("The office server's name cannot hold spaces or invisible characters.");
     return std::nullopt;
 }
 
@@ -59,6 +59,14 @@ std::optional<QString> OfficeSettings::checkPort(const QString& port) {
 
 std::optional<QString> OfficeSettings::checkName(const QString& name) {
     return checkRequired(name, kMaxNameLength, QStringLiteral("This field cannot be empty."));
+}
+
+OfficeSettings::UiCheck OfficeSettings::whenLeft(std::optional<QString> (*rule)(const QString&)) {
+    return [rule](const QString& text) -> std::optional<QString> {
+        if (isBlank(text))
+            return std::nullopt;
+        return rule(text);
+    };
 }
 
 std::optional<OfficeSettings::Refusal> OfficeSettings::check(const Typed& typed) {

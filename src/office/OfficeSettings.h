@@ -3,6 +3,7 @@
 #include "data/SettingsStore.h"
 #include "office/OfficeServer.h"
 
+#include <functional>
 #include <optional>
 
 namespace qx {
@@ -11,6 +12,8 @@ namespace qx {
 // only", the default) or an office server. Kept in the settings store (section "Office"); the password
 // is kept apart (see PasswordVault).
 struct OfficeSettings {
+    using UiCheck = std::function<std::optional<QString>(const QString&)>;
+
     static constexpr int kDefaultPort = 5432;
     static constexpr int kMaxHostLength = 255;
     // The server's limit for the names of databases and users.
@@ -47,6 +50,9 @@ struct OfficeSettings {
     static std::optional<QString> checkPort(const QString& port);
     static std::optional<QString> checkName(const QString& name);
     static std::optional<Refusal> check(const Typed& typed);
+    // The rule as a box is left: a box may stay blank for now (Test Connection and Save ask for what is
+    // missing), so a refused text that empties the box never holds the user in it.
+    static UiCheck whenLeft(std::optional<QString> (*rule)(const QString&));
     // The typed values once check passed, without blanks at either end.
     static OfficeSettings from(const Typed& typed, bool onServer, bool requireTls);
 

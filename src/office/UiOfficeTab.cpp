@@ -50,11 +50,14 @@ UiOfficeTab::UiOfficeTab(SettingsStore& store, Prompter& prompter, std::unique_p
     m_vaultText = plainLabel(m_vault->placeText(), this);
     m_vaultText->setObjectName(QStringLiteral("lblOfficeVault"));
     m_vaultText->setWordWrap(true);
-    UiFieldCheck::install(m_host, m_prompter, &OfficeSettings::checkHost, QString());
+    UiFieldCheck::install(m_host, m_prompter, OfficeSettings::whenLeft(&OfficeSettings::checkHost),
+                          QString());
     UiFieldCheck::install(m_port, m_prompter, &OfficeSettings::checkPort,
                           QString::number(OfficeSettings::kDefaultPort));
-    UiFieldCheck::install(m_database, m_prompter, &OfficeSettings::checkName, QString());
-    UiFieldCheck::install(m_user, m_prompter, &OfficeSettings::checkName, QString());
+    UiFieldCheck::install(m_database, m_prompter, OfficeSettings::whenLeft(&OfficeSettings::checkName),
+                          QString());
+    UiFieldCheck::install(m_user, m_prompter, OfficeSettings::whenLeft(&OfficeSettings::checkName),
+                          QString());
 
     auto* test = namedButton(QStringLiteral("cmdOfficeTest"), QStringLiteral("Test Connection"), this);
     auto* saveButton = namedButton(QStringLiteral("cmdOfficeSave"), QStringLiteral("Save"), this);

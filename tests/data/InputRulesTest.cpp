@@ -205,6 +205,10 @@ TEST(InputRulesTest, TrimBlanksDropsOnlyTheEnds) {
     };
     for (const auto& [text, trimmed] : cases)
         EXPECT_EQ(trimBlanks(text), trimmed) << qPrintable(text);
+    for (const QString& text : {u("Tear Off"), u("a\tb"), u("An\u200bn"), u("evil\u202e.exe"), u("\u3000")})
+        EXPECT_TRUE(holdsBlank(text)) << qPrintable(text);
+    for (const QString& text : {u("db1.office"), u("東京"), u("")})
+        EXPECT_FALSE(holdsBlank(text)) << qPrintable(text);
 }
 
 TEST(InputRulesTest, NamesThatLookTheSameShareAKey) {

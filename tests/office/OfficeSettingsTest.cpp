@@ -33,6 +33,7 @@ TEST_P(OfficeSettingsChecks, ABoxThatCannotBeUsedIsRefusedWithItsMessage) {
     EXPECT_EQ(refusal->message.toStdString(), GetParam().message.toStdString());
 }
 
+const QString kHostBlanks = "The office server's name cannot hold spaces or invisible characters.";
 const QString kPortRange = "This field must be a whole number between 1 and 65535.";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,7 +50,15 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"HostWithSpace",
                 {"office pc", "5432", "quorvex", "ann"},
                 OfficeSettings::Field::Host,
-                "The office server's name cannot hold spaces."},
+                kHostBlanks},
+        Refused{"HostWithTab",
+                {"office\tpc", "5432", "quorvex", "ann"},
+                OfficeSettings::Field::Host,
+                kHostBlanks},
+        Refused{"HostWithZeroWidth",
+                {"db\u200b1", "5432", "quorvex", "ann"},
+                OfficeSettings::Field::Host,
+                kHostBlanks},
         Refused{"LongHost",
                 {QString(256, 'h'), "5432", "quorvex", "ann"},
                 OfficeSettings::Field::Host,
