@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
-#include "office/OfficeServer.h"
+#include "data/OfficeServer.h"
 
 #include <memory>
 

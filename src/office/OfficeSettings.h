@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/SettingsStore.h"
-#include "office/OfficeServer.h"
+#include "data/OfficeServer.h"
 
 #include <functional>
 #include <optional>

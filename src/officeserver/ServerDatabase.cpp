@@ -2,7 +2,7 @@
 // reached through libpq. Loaded by the program with the first office connection (see
 // office/OfficeEngine.h), so that a program working on its own files never loads libpq.
 #include "data/Database.h"
-#include "office/OfficeServer.h"
+#include "data/OfficeServer.h"
 #include "office/ServerStatement.h"
 
 #include <libpq-fe.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "office/OfficeServer.h"
+#include "data/OfficeServer.h"
 
 #include <QString>
 #include <QTemporaryDir>
