@@ -1,0 +1,256 @@
+#include "FormDriver.h"
+#include "OfficeFixture.h"
+#include "TestFolders.h"
+
+#include "data/Catalogue.h"
+#include "data/SqlFile.h"
+#include "estimate/NewEstimate.h"
+#include "office/OfficeEngine.h"
+#include "office/OfficeMove.h"
+#include "office/OfficeWork.h"
+#include "office/SchemaCopy.h"
+#include "office/UiOfficeTab.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+
+using namespace qx;
+using qxtest::OfficeServerTest;
+
+namespace {
+
+// A database file of the program folder and the schema it goes to.
+struct Moved {
+    QString schema;
+    QString path;
+    QString password;
+    DatabaseKind kind;
+};
+
+QString render(const QVariant& v) {
+    if (v.isNull())
+        return QStringLiteral("NULL");
+    if (v.typeId() == QMetaType::QByteArray)
+        return QStringLiteral("bytes:") + QString::fromLatin1(v.toByteArray().toHex());
+    return QString::fromLatin1(v.typeName()) + QLatin1Char(':') + v.toString();
+}
+
+QStringList rendered(const ResultSet& set) {
+    QStringList out;
+    for (const QVariantList& row : set.rows) {
+        QStringList cells;
+        for (const QVariant& v : row)
+            cells << render(v);
+        out << cells.join(QStringLiteral(" | "));
+    }
+    return out;
+}
+
+// A program folder with a cost database (its costitem table as an earlier build made it), a register and
+// two estimates started by the program (one with more lines than one insert statement takes), and an
+// empty office database of the test's own on the shared server.
+class OfficeMoveTest : public qxtest::ProgramFolderTest {
+protected:
+    void SetUp() override {
+        QX_NEEDS_SERVER(server());
+        ProgramFolderTest::SetUp();
+        writeDefaultSettings(ctx->settings);
+        static int databases = 0;
+        office = server().office();
+        office.database = QStringLiteral("move_%1").arg(++databases);
+        ASSERT_TRUE(server().admin(QStringLiteral("CREATE DATABASE %1 OWNER estimator").arg(office.database)))
+            << server().failure().toStdString();
+        ASSERT_NO_FATAL_FAILURE(makeWork());
+    }
+    static qxtest::PostgresServer& server() { return OfficeServerTest::server(); }
+
+    void makeWork() try {
+        auto cost = SqlFile::open(ctx->folder.costFile(), kCostPassword, SqlFile::Durability::Safe);
+        cost->execScript(
+            "CREATE TABLE older AS SELECT ID, costtype, Cat, CostName, manufacturer, sku, Unit, Descrip, "
+            "Amount "
+            "FROM costitem; DROP TABLE costitem;"
+            "CREATE TABLE costitem (ID INTEGER PRIMARY KEY AUTOINCREMENT, costtype TEXT, Cat TEXT, "
+            "CostName TEXT, manufacturer TEXT, sku TEXT, Unit TEXT, Descrip TEXT, Amount INTEGER);"
+            "INSERT INTO costitem SELECT * FROM older; DROP TABLE older");
+        cost->exec("insert into costitem (costtype, Cat, CostName, sku, Unit, Amount) values (?,?,?,?,?,?)",
+                   {"Material", "Shingles", QString::fromUtf8("30-yr \"Duration\" Ölz's"), "", "sq",
+                    qint64(922337203685477)});
+        const qint64 item = cost->lastInsertId();
+        cost->exec("insert into unititems (matlaborid, itemid, itemqty) values (?,?,?)", {item, item, 0.1});
+
+        startEstimate("Jones", "Reroof");
+        startEstimate("O'Neil", "Tear Off");
+        mast()->exec("update master set esttotal=?, estdate=? where estname=?",
+                     {qint64(-12345), "2026-02-28", "Jones Reroof"});
+        auto jones = estimateFile("JonesReroof");
+        Transaction transaction(*jones);
+        for (int i = 0; i < 600; ++i)
+            jones->exec("insert into LineItems (ItemID, SecOrder, Sect, Name, ItemTable, Qty, Unit, Cost, "
+                        "LineTotal) values (?,?,?,?,?,?,?,?,?)",
+                        {i, i % 3, "Roof", QStringLiteral("Line %1 'q'").arg(i), "Material", 2147483647 - i,
+                         "sq", qint64(4599) * i, QVariant()});
+        jones->exec("insert into Plan (FileName, Image, Sha256) values (?,?,?)",
+                    {"plan.pdf", QByteArray("%PDF\0\xff\x01", 7), QString(64, 'a')});
+        jones->exec("insert into PlanScales values (?,?,?,?,?,?)", {0, 1.5, 2.25, 3.0, 4.0, 12.125});
+        transaction.commit();
+    } catch (const Failure& failure) {
+        FAIL() << failure.description().toStdString();
+    }
+
+    void startEstimate(const QString& last, const QString& type) {
+        WorkState state;
+        NewEstimate create(*ctx, state);
+        ASSERT_TRUE(create.begin());
+        OwnerInput owner;
+        owner.names = {"Pat", last, "4 Bay Rd", "Anytown, MT 54321", "406/555-1234", "", ""};
+        owner.type = type;
+        ASSERT_FALSE(create.start(owner));
+    }
+    std::unique_ptr<SqlFile> mast() {
+        return SqlFile::open(ctx->folder.mastFile(), kMastPassword, SqlFile::Durability::Safe);
+    }
+    std::unique_ptr<SqlFile> estimateFile(const QString& stored) {
+        return SqlFile::open(ctx->folder.estimateFile(stored), kEstimatePassword, SqlFile::Durability::Safe);
+    }
+
+    std::vector<Moved> moved() const {
+        return {{"cost", ctx->folder.costFile(), kCostPassword, DatabaseKind::Cost},
+                {"register", ctx->folder.mastFile(), kMastPassword, DatabaseKind::Register},
+                {"est_jonesreroof", ctx->folder.estimateFile("JonesReroof"), kEstimatePassword,
+                 DatabaseKind::EstimateFile},
+                {"est_o'neiltearoff", ctx->folder.estimateFile("O'NeilTearOff"), kEstimatePassword,
+                 DatabaseKind::EstimateFile}};
+    }
+
+    // The program's schemas on the office database, by name.
+    QStringList schemas() {
+        return rendered(connectOffice(office)->query(
+                            "select nspname::text from pg_namespace where nspname not like 'pg\\_%' and "
+                            "nspname not in ('public', 'information_schema') order by 1"))
+            .replaceInStrings("QString:", "");
+    }
+
+    OfficeMove::Outcome move(int cancelAtPercent = -1) {
+        return OfficeMove(ctx->folder, office).run([cancelAtPercent](int done, int total, const QString&) {
+            return cancelAtPercent < 0 || done * 100 < total * cancelAtPercent;
+        });
+    }
+
+    // "DB on HOST" in an expected text is the test's office database.
+    QString expected(const char* text) const {
+        return QString::fromUtf8(text).replace("DB on HOST", officeTitle(office));
+    }
+
+    OfficeServer office;
+};
+
+TEST_F(OfficeMoveTest, EveryTableMovesRowForRowWithItsValuesAndKeys) try {
+    EXPECT_EQ(officeUseRefusal(office).value_or("").toStdString(),
+              expected("DB on HOST holds no office's work yet. Move a PC's work to it first (Move This PC's "
+                       "Work to the Server).")
+                  .toStdString());
+    const int items = SqlFile::open(ctx->folder.costFile(), kCostPassword, SqlFile::Durability::Safe)
+                          ->scalar("select count(*) from costitem")
+                          .toInt();
+
+    const OfficeMove::Outcome outcome = move();
+
+    EXPECT_EQ(outcome.result, OfficeMove::Result::Moved);
+    EXPECT_EQ(outcome.message.toStdString(),
+              expected("Moved the cost database (%1 items), the register and 2 estimates to DB on HOST.")
+                  .arg(items)
+                  .toStdString());
+    EXPECT_FALSE(officeUseRefusal(office).has_value());
+    auto server = connectOffice(office);
+    int rows = 0;
+    for (const Moved& m : moved()) {
+        auto file = SqlFile::open(m.path, m.password, SqlFile::Durability::Safe, SqlFile::Access::ReadOnly);
+        for (const QString& table : tablesOf(m.kind)) {
+            SCOPED_TRACE((m.schema + "." + table).toStdString());
+            QStringList columns;
+            for (const QVariantList& info : file->query(QString("PRAGMA table_info(%1)").arg(table)).rows)
+                columns << info.at(1).toString();
+            ASSERT_FALSE(columns.isEmpty());
+            QStringList order;
+            for (int i = 1; i <= columns.size(); ++i)
+                order << QString::number(i);
+            const auto select = [&](const QString& from) {
+                return QString("select %1 from %2 order by %3").arg(columns.join(","), from, order.join(","));
+            };
+            const QStringList local = rendered(file->query(select(table)));
+            EXPECT_EQ(rendered(server->query(select(quotedServerName(m.schema) + "." + table))), local);
+            rows += local.size();
+        }
+    }
+    EXPECT_GT(rows, 600);
+    // Columns the older cost database lacked take the server's defaults.
+    EXPECT_EQ(rendered(server->query("select distinct covers::text, coverage, pricedate from cost.costitem")),
+              QStringList{"QString:Nothing | qlonglong:0 | NULL"});
+    // Each autonumber continues after the highest key moved.
+    for (const char* table : {"cost.costitem", "register.master", "est_jonesreroof.LineItems"}) {
+        SCOPED_TRACE(table);
+        const qint64 highest = server->scalar(QString("select max(ID) from %1").arg(table)).toLongLong();
+        EXPECT_EQ(
+            server->scalar(QString("insert into %1 default values returning ID").arg(table)).toLongLong(),
+            highest + 1);
+    }
+} catch (const Failure& failure) {
+    FAIL() << failure.description().toStdString();
+}
+
+// A move that cannot be made, or is stopped, leaves the office database as it found it.
+struct Attempt {
+    const char* name;
+    void (*before)(OfficeMoveTest&); // what the server or the folder holds first
+    int cancelAtPercent;
+    OfficeMove::Result result;
+    const char* message; // "DB on HOST" stands for the office database, FILE for the missing file
+    const char* schemasAfter;
+};
+
+class OfficeMoveAttempts : public OfficeMoveTest, public ::testing::WithParamInterface<Attempt> {
+public:
+    void moveOnce() { ASSERT_EQ(move().result, OfficeMove::Result::Moved); }
+    void holdSchema() {
+        ASSERT_TRUE(server().admin("CREATE SCHEMA cost AUTHORIZATION estimator", office.database));
+    }
+    void loseEstimate() { ASSERT_TRUE(QFile::remove(ctx->folder.estimateFile("O'NeilTearOff"))); }
+};
+
+TEST_P(OfficeMoveAttempts, LeaveTheServerAsItWas) {
+    const Attempt& attempt = GetParam();
+    attempt.before(*this);
+    const OfficeMove::Outcome outcome = move(attempt.cancelAtPercent);
+    EXPECT_EQ(outcome.result, attempt.result);
+    EXPECT_EQ(
+        outcome.message.toStdString(),
+        expected(attempt.message).replace("FILE", ctx->folder.estimateFile("O'NeilTearOff")).toStdString());
+    EXPECT_EQ(schemas().join(" ").toStdString(), attempt.schemasAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, OfficeMoveAttempts,
+    ::testing::Values(
+        Attempt{"SecondMove", [](OfficeMoveTest& t) { static_cast<OfficeMoveAttempts&>(t).moveOnce(); }, -1,
+                OfficeMove::Result::Refused,
+                "DB on HOST already holds an office's work. A PC's work can only be moved to an empty office "
+                "database; to work with what the server holds, choose Use This Server.",
+                "cost est_jonesreroof est_o'neiltearoff register"},
+        Attempt{"ForeignSchema", [](OfficeMoveTest& t) { static_cast<OfficeMoveAttempts&>(t).holdSchema(); },
+                -1, OfficeMove::Result::Refused,
+                "DB on HOST is not an empty office database: it already holds a schema named cost. Move this "
+                "PC's work to an empty office database.",
+                "cost"},
+        Attempt{"CancelHalfWay", [](OfficeMoveTest&) {}, 50, OfficeMove::Result::Cancelled,
+                "The move was cancelled: DB on HOST is as it was.", ""},
+        Attempt{"EstimateFileMissing",
+                [](OfficeMoveTest& t) { static_cast<OfficeMoveAttempts&>(t).loseEstimate(); }, -1,
+                OfficeMove::Result::Failed,
+                "Nothing was moved to DB on HOST (the estimate O'NeilTearOff could not be copied: Could not "
+                "find file 'FILE').",
+                ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
