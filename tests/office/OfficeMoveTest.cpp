@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <optional>
 
 using namespace qx;
 using qxtest::OfficeServerTest;
@@ -252,5 +253,60 @@ INSTANTIATE_TEST_SUITE_P(
                 "find file 'FILE').",
                 ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The Office tab moves the work, puts this PC on the server through its owner's switch, and keeps the
+// settings only where the switch took effect.
+TEST_F(OfficeMoveTest, TheTabSwitchesThroughItsOwnerAndKeepsOnlyWhatTookEffect) {
+    UiOfficeTab tab(ctx->settings, prompter, std::make_unique<PasswordVault>(configDir.path(), false),
+                    ctx->folder);
+    std::vector<std::optional<OfficeServer>> switches;
+    std::optional<QString> refusal;
+    tab.setSwitchStorage([&](std::optional<OfficeServer> target) {
+        if (!refusal)
+            switches.push_back(target);
+        return refusal;
+    });
+    qxtest::showActive(&tab);
+    auto type = [&](const char* name, const QString& text) {
+        qxtest::get<QLineEdit>(&tab, name)->setText(text);
+    };
+    type("txtOfficeHost", office.host);
+    type("txtOfficePort", QString::number(office.port));
+    type("txtOfficeDatabase", office.database);
+    type("txtOfficeUser", office.user);
+    type("txtOfficePassword", office.password);
+    auto onServer = [&] { return OfficeSettings::load(ctx->settings).onServer; };
+
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    qxtest::press(&tab, "cmdOfficeMove");
+    ASSERT_EQ(switches.size(), 1u);
+    EXPECT_EQ(switches.back()->database, office.database);
+    EXPECT_EQ(switches.back()->password, office.password);
+    EXPECT_TRUE(onServer());
+    EXPECT_TRUE(qxtest::get<QRadioButton>(&tab, "optOffice")->isChecked());
+
+    struct Step {
+        const char* option;
+        const char* refusal; // what the switch answers; null: it takes effect
+        bool onServerAfter;
+        const char* message;
+    };
+    const Step steps[] = {
+        {"optLocal", "JonesReroof is open.", true, "JonesReroof is open."},
+        {"optLocal", nullptr, false, "This PC now works on its own files."},
+        {"optOffice", nullptr, true, "This PC now works on DB on HOST."},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.message);
+        refusal = step.refusal ? std::optional<QString>(step.refusal) : std::nullopt;
+        qxtest::get<QRadioButton>(&tab, step.option)->click();
+        qxtest::press(&tab, "cmdOfficeSave");
+        EXPECT_EQ(onServer(), step.onServerAfter);
+        EXPECT_EQ(prompter.lastText().toStdString(), expected(step.message).toStdString());
+    }
+    EXPECT_EQ(switches.size(), 3u);
+    for (const QString& line : prompter.log())
+        EXPECT_FALSE(line.contains(office.password)) << line.toStdString();
+}
 
 } // namespace
