@@ -61,8 +61,15 @@ void checkSchemaNames(const std::vector<Source>& sources) {
     }
 }
 
+// The lock a move holds until its transaction ends, so that two PCs moving at once do not meet half-way:
+// the server's advisory lock of the class "QXMV".
+constexpr qint64 kMoveLockClass = 0x51584d56;
+
 // Why the office's database cannot take this PC's work, or nothing when it can.
 std::optional<QString> refusalOf(Database& office, const std::vector<Source>& sources, const QString& title) {
+    if (!office.scalar(QStringLiteral("select pg_try_advisory_xact_lock(?::integer, 0)"), {kMoveLockClass})
+             .toLongLong())
+        return QStringLiteral("Another PC is moving its work to %1 right now.").arg(title);
     if (officeHoldsWork(office))
         return QStringLiteral("%1 already holds an office's work. A PC's work can only be moved to an empty "
                               "office database; to work with what the server holds, choose Use This Server.")

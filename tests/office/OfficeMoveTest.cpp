@@ -217,7 +217,16 @@ public:
     void holdSchema() {
         ASSERT_TRUE(server().admin("CREATE SCHEMA cost AUTHORIZATION estimator", office.database));
     }
+    // Another PC's move, under way.
+    void holdMoveLock() {
+        other = connectOffice(office);
+        otherMove = std::make_unique<Transaction>(*other);
+        other->scalar("select pg_advisory_xact_lock(1364741462, 0)");
+    }
     void loseEstimate() { ASSERT_TRUE(QFile::remove(ctx->folder.estimateFile("O'NeilTearOff"))); }
+
+    std::unique_ptr<Database> other;
+    std::unique_ptr<Transaction> otherMove;
 };
 
 TEST_P(OfficeMoveAttempts, LeaveTheServerAsItWas) {
@@ -244,6 +253,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "DB on HOST is not an empty office database: it already holds a schema named cost. Move this "
                 "PC's work to an empty office database.",
                 "cost"},
+        Attempt{"AnotherPcMoving",
+                [](OfficeMoveTest& t) { static_cast<OfficeMoveAttempts&>(t).holdMoveLock(); }, -1,
+                OfficeMove::Result::Refused, "Another PC is moving its work to DB on HOST right now.", ""},
         Attempt{"CancelHalfWay", [](OfficeMoveTest&) {}, 50, OfficeMove::Result::Cancelled,
                 "The move was cancelled: DB on HOST is as it was.", ""},
         Attempt{"EstimateFileMissing",
