@@ -43,6 +43,10 @@ std::optional<QString> OfficeSwitch::switchTo(const OfficeSettings& settings, co
 
 bool OfficeSwitch::move(OfficeSettings settings, const QString& typedPassword,
                         const OfficeMove::Progress& progress) {
+    if (const auto blocked = switchBlocked ? switchBlocked() : std::nullopt) {
+        warn(*blocked);
+        return false;
+    }
     settings.onServer = true;
     const OfficeServer server = settings.server(password(settings, typedPassword));
     if (m_prompter.askYesNo(kAppTitle, QStringLiteral("Move this PC's work to %1?").arg(officeTitle(server)),

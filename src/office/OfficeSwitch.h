@@ -23,14 +23,19 @@ public:
 
     OfficeSwitch(SettingsStore& store, PasswordVault& vault, Prompter& prompter, ProgramFolder folder);
 
-    // Set by whoever runs the program's storage; without it a switch only keeps the settings.
+    // Why the running program cannot switch now (an estimate is open, ...), or nothing.
+    using SwitchBlocked = std::function<std::optional<QString>()>;
+
+    // Set by whoever runs the program's storage; without them a switch only keeps the settings.
     SwitchStorage switchStorage;
+    // Asked before a move: work saved to this PC's files after the move would never reach the server.
+    SwitchBlocked switchBlocked;
 
     // The password to sign in with: the one typed now, else the kept one.
     QString password(const OfficeSettings& settings, const QString& typed) const;
 
-    // "Move This PC's Work to the Server": asks first, moves with `progress`, reports, and puts this PC on
-    // the server. True when the PC now works on the server.
+    // "Move This PC's Work to the Server": refused while the program cannot switch; asks first, moves with
+    // `progress`, reports, and puts this PC on the server. True when the PC now works on the server.
     bool move(OfficeSettings settings, const QString& typedPassword, const OfficeMove::Progress& progress);
     // "Use This Server": refused with the reason when the server holds no office's work.
     bool use(OfficeSettings settings, const QString& typedPassword);

@@ -97,8 +97,10 @@ UiOfficeTab::UiOfficeTab(SettingsStore& store, Prompter& prompter, std::unique_p
 
 UiOfficeTab::~UiOfficeTab() = default;
 
-void UiOfficeTab::setSwitchStorage(OfficeSwitch::SwitchStorage switchStorage) {
+void UiOfficeTab::setSwitchStorage(OfficeSwitch::SwitchStorage switchStorage,
+                                   OfficeSwitch::SwitchBlocked blocked) {
     m_switch.switchStorage = std::move(switchStorage);
+    m_switch.switchBlocked = std::move(blocked);
 }
 
 void UiOfficeTab::load() {

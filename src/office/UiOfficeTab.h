@@ -26,9 +26,10 @@ public:
                 ProgramFolder folder, QWidget* parent = nullptr);
     ~UiOfficeTab() override;
 
-    // How the running program is put on a server or back on its own files (see OfficeSwitch); unset,
-    // the tab only keeps the settings.
-    void setSwitchStorage(OfficeSwitch::SwitchStorage switchStorage);
+    // How the running program is put on a server or back on its own files, and why it cannot switch now
+    // (see OfficeSwitch); unset, the tab only keeps the settings.
+    void setSwitchStorage(OfficeSwitch::SwitchStorage switchStorage,
+                          OfficeSwitch::SwitchBlocked blocked = {});
 
 private:
     void load();

@@ -272,12 +272,14 @@ TEST_F(OfficeMoveTest, TheTabSwitchesThroughItsOwnerAndKeepsOnlyWhatTookEffect) 
     UiOfficeTab tab(ctx->settings, prompter, std::make_unique<PasswordVault>(configDir.path(), false),
                     ctx->folder);
     std::vector<std::optional<OfficeServer>> switches;
-    std::optional<QString> refusal;
-    tab.setSwitchStorage([&](std::optional<OfficeServer> target) {
-        if (!refusal)
-            switches.push_back(target);
-        return refusal;
-    });
+    std::optional<QString> refusal = QString("JonesReroof is open.");
+    tab.setSwitchStorage(
+        [&](std::optional<OfficeServer> target) {
+            if (!refusal)
+                switches.push_back(target);
+            return refusal;
+        },
+        [&] { return refusal; });
     qxtest::showActive(&tab);
     auto type = [&](const char* name, const QString& text) {
         qxtest::get<QLineEdit>(&tab, name)->setText(text);
@@ -289,6 +291,13 @@ TEST_F(OfficeMoveTest, TheTabSwitchesThroughItsOwnerAndKeepsOnlyWhatTookEffect) 
     type("txtOfficePassword", office.password);
     auto onServer = [&] { return OfficeSettings::load(ctx->settings).onServer; };
 
+    // Work saved to this PC's files after a move would never reach the server: no move while an
+    // estimate is open.
+    qxtest::press(&tab, "cmdOfficeMove");
+    EXPECT_EQ(prompter.log(), QStringList{"message: Quorvex | JonesReroof is open. -> ok"});
+    EXPECT_TRUE(schemas().isEmpty());
+
+    refusal.reset();
     prompter.queueAnswer(Prompter::Answer::Yes);
     qxtest::press(&tab, "cmdOfficeMove");
     ASSERT_EQ(switches.size(), 1u);
