@@ -37,6 +37,9 @@ Conn LineItems::estimateFile() {
 }
 
 void LineItems::deleteStoredCopy(qint32 id) {
+    // An estimate opened read-only keeps its file as its holder stored it.
+    if (m_state.readOnly)
+        return;
     const qint64 stored =
         m_ctx.data
             .ReadScalar(m_ctx.conns.sTempConn,
