@@ -19,6 +19,9 @@
 //                                (baseline: bare SQLite reading the same rows)
 //   RATIO import_50000           a 50,000-row price list read, matched and imported (baseline: bare SQLite
 //                                inserting the same rows in one transaction)
+//   RATIO office_save_5000,      saving and opening a 5,000-line estimate on the office server, a PostgreSQL
+//         office_open_5000       of the run's own (baseline: bare libpq, prepared statements, one
+//                                transaction); left out when no server can be started
 //   GROWTH save                  the program's save at 5,000 lines over its save at 500 (linear is 10)
 //   GROWTH close                 closing (its backup of the changes) after one estimate changed, with 1,000
 //                                estimates in the folder over 10 (linear is 100)
@@ -62,6 +65,8 @@ int main(int argc, char** argv) {
         {Kind::Ratio, "sales_20000", "BM_SalesPicture/20000", "BM_SalesPictureBaseline/20000"},
         {Kind::Ratio, "picker_50000", "BM_PickerOpen/50000", "BM_PickerBaseline/50000"},
         {Kind::Ratio, "import_50000", "BM_PriceListImport/50000", "BM_PriceListImportBaseline/50000"},
+        {Kind::Ratio, "office_save_5000", "BM_OfficeSave/5000", "BM_OfficeSaveBaseline/5000"},
+        {Kind::Ratio, "office_open_5000", "BM_OfficeOpen/5000", "BM_OfficeOpenBaseline/5000"},
         {Kind::Growth, "save", "BM_ProgramSave/5000", "BM_ProgramSave/500"},
         {Kind::Growth, "close", "BM_ProgramClose/1000", "BM_ProgramClose/10"},
     };

@@ -8,10 +8,9 @@ bool hasTable(Database& db, const QString& table) {
                                          "collate nocase"),
                           {table})
                     .isNull();
-    return !db.scalar(QStringLiteral("select 1 from information_schema.tables where "
-                                     "table_schema=current_schema() and table_name=lower(?)"),
-                      {table})
-                .isNull();
+    // The server's catalogue, not its information schema: that is a view it works out at length.
+    return db.scalar(QStringLiteral("select to_regclass(quote_ident(lower(?))) is not null"), {table})
+               .toLongLong() != 0;
 }
 
 QStringList tableColumns(Database& db, const QString& table) {
@@ -25,10 +24,11 @@ QStringList tableColumns(Database& db, const QString& table) {
         return columns;
     }
     for (const QVariantList& row :
-         db.query(QStringLiteral(
-                      "select column_name::text from information_schema.columns where "
-                      "table_schema=current_schema() and table_name=lower(?) order by ordinal_position"),
-                  {table})
+         db.query(
+               QStringLiteral(
+                   "select attname::text from pg_attribute where attrelid=to_regclass(quote_ident(lower(?))) "
+                   "and attnum>0 and not attisdropped order by attnum"),
+               {table})
              .rows)
         columns << row.at(0).toString();
     return columns;

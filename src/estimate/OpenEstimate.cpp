@@ -75,11 +75,16 @@ bool OpenEstimate::OpenLineItems() {
                            [&] {
                                Database& estimate = m_ctx.data.file(m_state.sEstConn);
                                SqlFile& working = m_ctx.data.local(m_ctx.conns.sTempConn);
+                               auto* estimateFile = dynamic_cast<SqlFile*>(&estimate);
+                               if (!estimateFile) {
+                                   // One read of the server; the working copy takes the lines in a
+                                   // transaction of its own.
+                                   loadLines(estimate, working);
+                                   return;
+                               }
                                // From a file the lines go over inside SQLite, in one statement: the working
                                // database is attached to the estimate file's handle for the copy.
-                               std::optional<WorkingAttachment> work;
-                               if (auto* estimateFile = dynamic_cast<SqlFile*>(&estimate))
-                                   work.emplace(*estimateFile, m_ctx.conns.sTempConn.path);
+                               const WorkingAttachment work(*estimateFile, m_ctx.conns.sTempConn.path);
                                Transaction transaction(estimate);
                                loadLines(estimate, working);
                                transaction.commit();

@@ -103,7 +103,17 @@ EstimateHold::EstimateHold(std::unique_ptr<Database> connection, qint32 estimate
     , m_pcName(std::move(pcName)) {}
 
 // Closing the connection ends the lock.
-EstimateHold::~EstimateHold() = default;
+EstimateHold::~EstimateHold() {
+    // Let go at once: a closed connection's lock goes only when the server has ended its session, and the
+    // next PC asking must not find it still there.
+    try {
+        if (m_connection)
+            m_connection->query(QStringLiteral("select pg_advisory_unlock(?::integer, ?::integer)"),
+                                {kHoldKey, m_estimateId});
+    } catch (const Failure&) {
+        // The connection is gone, and the lock with it.
+    }
+}
 
 HoldAttempt EstimateHold::take(const OfficeServer& server, qint32 estimateId, const QString& estimateName,
                                const QString& pcName) {

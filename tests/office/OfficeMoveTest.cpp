@@ -115,8 +115,8 @@ protected:
                 {"register", ctx->folder.mastFile(), kMastPassword, DatabaseKind::Register},
                 {"est_jonesreroof", ctx->folder.estimateFile("JonesReroof"), kEstimatePassword,
                  DatabaseKind::EstimateFile},
-                {"est_o'neiltearoff", ctx->folder.estimateFile("O'NeilTearOff"), kEstimatePassword,
-                 DatabaseKind::EstimateFile}};
+                {officeEstimateSchema("O'NeilTearOff"), ctx->folder.estimateFile("O'NeilTearOff"),
+                 kEstimatePassword, DatabaseKind::EstimateFile}};
     }
 
     // The program's schemas on the office database, by name.
@@ -238,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(
                 OfficeMove::Result::Refused,
                 "DB on HOST already holds an office's work. A PC's work can only be moved to an empty office "
                 "database; to work with what the server holds, choose Use This Server.",
-                "cost est_jonesreroof est_o'neiltearoff register"},
+                "cost est_hcaa209ba2f321ff7a245de2b51cd7cc7 est_jonesreroof register"},
         Attempt{"ForeignSchema", [](OfficeMoveTest& t) { static_cast<OfficeMoveAttempts&>(t).holdSchema(); },
                 -1, OfficeMove::Result::Refused,
                 "DB on HOST is not an empty office database: it already holds a schema named cost. Move this "
