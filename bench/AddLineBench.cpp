@@ -24,7 +24,7 @@ struct Estimate : qxbench::BenchEstimate {
         : BenchEstimate(Folder::DataOnly) {
         startWorkingCopy();
         totals->PopAdmin();
-        qx::SqlFile& temp = ctx->data.file(ctx->conns.sTempConn);
+        qx::Database& temp = ctx->data.file(ctx->conns.sTempConn);
         qx::Transaction transaction(temp);
         for (int s = 0; s < kSections; ++s)
             temp.exec("insert into tempsect(secdesc,secorder)values(?,?)", {QString("Section %1").arg(s), s});

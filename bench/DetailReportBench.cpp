@@ -44,12 +44,12 @@ struct Estimate {
         ctx->data.file(est).exec(
             "insert into main(fname,lname,address,citystzip,overhead,profit,contingency,"
             "management)values('Dana','Smith','1 Main','Town','%-15','%-15','Fixed-100','%-2')");
-        qx::SqlFile& mast = ctx->data.file(ctx->conns.sMastConn);
+        qx::Database& mast = ctx->data.file(ctx->conns.sMastConn);
         mast.exec("insert into master(estname,estaddress,estdate,estlength,estpath)values('Bench','1 Main',"
                   "'2026-03-01',30,?)",
                   {qx::ProgramFolder::storedEstimatePath("Bench")});
         id = qint32(mast.lastInsertId());
-        qx::SqlFile& temp = ctx->data.file(ctx->conns.sTempConn);
+        qx::Database& temp = ctx->data.file(ctx->conns.sTempConn);
         qx::Transaction transaction(temp);
         for (int s = 0; s < 5; ++s)
             temp.exec("insert into tempsect(secdesc,secorder)values(?,?)", {kSections[s], (s + 1) % 5});

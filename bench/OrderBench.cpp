@@ -26,7 +26,7 @@ struct OrderedEstimate : qxbench::BenchEstimate {
         startWorkingCopy();
         ctx->data.file(ctx->conns.sCostConn)
             .exec("update costitem set covers='Roof total', coverage=333333 where id<=?", {kCoveringItems});
-        qx::SqlFile& temp = ctx->data.file(ctx->conns.sTempConn);
+        qx::Database& temp = ctx->data.file(ctx->conns.sTempConn);
         qx::Transaction transaction(temp);
         for (int i = 0; i < count; ++i)
             temp.exec(

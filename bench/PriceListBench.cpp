@@ -50,7 +50,7 @@ struct Folder {
         ctx = std::make_unique<qx::AppContext>(folder.root(), prompter, dir.path() + "/config");
         qx::writeDefaultSettings(ctx->settings);
     }
-    qx::SqlFile& cost() { return ctx->data.file(ctx->conns.sCostConn); }
+    qx::SqlFile& cost() { return ctx->data.local(ctx->conns.sCostConn); }
 
     // A raw handle on the cost database, keyed and synced like the program's.
     sqlite3* openRaw() const {

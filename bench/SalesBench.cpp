@@ -37,7 +37,7 @@ struct Register {
     explicit Register(int rows) {
         qx::layOutProgramFolder(qx::ProgramFolder(dir.path()));
         ctx = std::make_unique<qx::AppContext>(dir.path(), prompter, dir.path() + "/config");
-        qx::SqlFile& mast = ctx->data.file(ctx->conns.sMastConn);
+        qx::Database& mast = ctx->data.file(ctx->conns.sMastConn);
         qx::Transaction transaction(mast);
         for (int i = 0; i < rows; ++i) {
             const QString name = QStringLiteral("Owner%1%2").arg(i).arg(kTypes[i % 5]).remove(u' ');

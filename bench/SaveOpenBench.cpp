@@ -49,7 +49,7 @@ struct Estimate : qxbench::BenchEstimate {
     }
 
     void fillWorkingCopy(int lineCount) {
-        qx::SqlFile& temp = ctx->data.file(ctx->conns.sTempConn);
+        qx::Database& temp = ctx->data.file(ctx->conns.sTempConn);
         qx::Transaction t(temp);
         for (int i = 0; i < kRoofRows; ++i) {
             temp.exec("insert into TempAreas(AreaID,Shape,Pitch,Width1,Width2,Height,Total) "
@@ -76,7 +76,7 @@ struct Estimate : qxbench::BenchEstimate {
 
     // The estimate file as before its first save; the working rows not stored yet.
     void forgetSave() {
-        qx::SqlFile& est = ctx->data.file(state.sEstConn);
+        qx::Database& est = ctx->data.file(state.sEstConn);
         est.execScript("delete from Areas; delete from Lineal; delete from LineItems;");
         ctx->data.file(ctx->conns.sTempConn)
             .execScript("update TempAreas set AreaID=0; update TempLineal set LinealID=0; "

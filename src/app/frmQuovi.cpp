@@ -1,5 +1,6 @@
 #include "app/frmQuovi.h"
 
+#include "app/EstimateCommands.h"
 #include "app/MainWindowTexts.h"
 #include "app/UiIdleReminder.h"
 #include "app/WorkModes.h"
@@ -276,9 +277,8 @@ void frmQuovi::SaveStatus(bool enabled) {
 
 void frmQuovi::markChanged() {
     m_state.bChanged = true;
-    // A roof figured without an estimate has nowhere to be saved.
-    if (m_state.sOpenMode != WorkState::kFigure)
-        SaveStatus(true);
+    // A roof figured without an estimate has nowhere to be saved, nor has an estimate opened read-only.
+    SaveStatus(estimateCommands(m_state).save);
     // Documents built before the change no longer show the estimate: they can be created again, and
     // only then sent.
     output()->enableCreateCommands(createCommandsFor(m_state.sOpenMode));
@@ -446,6 +446,7 @@ void frmQuovi::openEstimate() {
     owner()->LockOwner(true);
     m_state.bChanged = false;
     SaveStatus(false);
+    setWindowTitle(windowCaption(m_state));
 }
 
 // What an estimate's file holds, into the working copy and on screen: the roof, the lines, the
@@ -588,7 +589,7 @@ void frmQuovi::reportMode() {
 }
 
 void frmQuovi::saveAndClose() {
-    if (m_state.sOpenMode != WorkState::kNew && m_state.sOpenMode != WorkState::kOpen)
+    if (!estimateCommands(m_state).save)
         return;
     // Whatever keeps the save from happening (no lines, Cancel, a failure) keeps the estimate open, so
     // that nothing typed is lost.
@@ -601,7 +602,7 @@ void frmQuovi::saveAndClose() {
 }
 
 bool frmQuovi::saveWithoutClosing() {
-    if (m_state.sOpenMode != WorkState::kNew && m_state.sOpenMode != WorkState::kOpen)
+    if (!estimateCommands(m_state).saveForDocuments)
         return false;
     const SaveOutcome outcome = SaveEstimate(m_ctx, m_state, m_lineItems)
                                     .saveWithoutQuestion(terms()->summaryText(), terms()->termsText());
@@ -628,7 +629,7 @@ void frmQuovi::createDocuments(int index) {
 }
 
 void frmQuovi::markSent() {
-    if (!output()->sentButton()->isEnabled() || !saveWithoutClosing())
+    if (!estimateCommands(m_state).markSent || !output()->sentButton()->isEnabled() || !saveWithoutClosing())
         return;
     if (!SentRevisions(m_ctx).markSent(m_state, *output()->editor(int(DocKind::Proposal))->document(),
                                        *output()->editor(int(DocKind::Contract))->document()))
@@ -646,7 +647,7 @@ void frmQuovi::closeEstimate() {
         cancelNewEstimate();
         return;
     }
-    if (mode == WorkState::kNew || (mode == WorkState::kOpen && m_state.bChanged)) {
+    if (estimateCommands(m_state).askSaveOnClose) {
         const auto answer = m_ctx.prompter.askYesNoCancel(kSaveFirstTitle, kSaveFirstText,
                                                           Prompter::Icon::Question, Prompter::Answer::Yes);
         if (answer == Prompter::Answer::Cancel)
@@ -677,6 +678,7 @@ void frmQuovi::closeEstimate() {
         CleanForm();
     }
     owner()->LockOwner(true);
+    setWindowTitle(windowCaption(m_state));
 }
 
 void frmQuovi::CleanForm() {
@@ -693,6 +695,7 @@ void frmQuovi::CleanForm() {
     output()->tabs()->setCurrentIndex(1);
     setStatusPanels({}, {}, {});
     SaveStatus(false);
+    setWindowTitle(windowCaption(m_state));
     m_state.bLoadingTerms = false;
 }
 
@@ -713,7 +716,7 @@ void frmQuovi::showAbout() {
 }
 
 void frmQuovi::closeEvent(QCloseEvent* event) {
-    if (const auto question = exitQuestion(m_state.sOpenMode)) {
+    if (const auto question = exitQuestion(m_state)) {
         const auto answer =
             m_ctx.prompter.askYesNo(windowTitle(), *question, Prompter::Icon::Question, Prompter::Answer::No);
         if (answer != Prompter::Answer::Yes) {

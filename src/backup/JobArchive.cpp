@@ -216,7 +216,7 @@ qint32 JobArchive::importAs(AppContext& ctx, const QString& name) {
     }
     qint32 id = 0;
     try {
-        SqlFile& reg = ctx.data.file(ctx.conns.sMastConn);
+        Database& reg = ctx.data.file(ctx.conns.sMastConn);
         reg.exec(QStringLiteral(
                      "insert into master(estname,estaddress,estdate,esttype,eststatus,estlength,estpath)"
                      "values(?,?,?,?,?,?,?)"),

@@ -24,7 +24,7 @@ CostEditor CostTables::editorForEdit(int tab, const QString& category) {
 bool CostTables::remove(int tab, qint32 id) {
     return m_data.Trap({QStringLiteral("cmdDeleteItem_Click"), TrapSite::Form, QStringLiteral("frmUnitItem")},
                        [&] {
-                           SqlFile& file = m_data.file(m_cost);
+                           Database& file = m_data.file(m_cost);
                            Transaction transaction(file);
                            if (tab == CostCatalogue::kUnitTab) {
                                file.exec(QStringLiteral("DELETE from costunit where id=?"), {id});

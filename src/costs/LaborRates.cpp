@@ -112,7 +112,7 @@ std::optional<qint32> LaborRates::nameRate(const QString& title) {
         return std::nullopt;
     std::optional<qint32> id;
     m_data.Trap(laborSite("cmdOkay_Click"), [&] {
-        SqlFile& file = m_data.file(m_cost);
+        Database& file = m_data.file(m_cost);
         Transaction transaction(file);
         file.exec(QStringLiteral("insert into costitem(costtype,cat,costname,unit) values(?,?,?,?)"),
                   {kTypeLabor, kCatHourly, trimBlanks(title), kUnitHour});
@@ -127,7 +127,7 @@ std::optional<qint32> LaborRates::nameRate(const QString& title) {
 std::optional<StoredRate> LaborRates::load(qint32 id) {
     std::optional<StoredRate> rate;
     m_data.Trap(laborSite("Form_Load"), [&] {
-        SqlFile& file = m_data.file(m_cost);
+        Database& file = m_data.file(m_cost);
         const QString select =
             QStringLiteral("select baserate,fringe,workcomp,taxes,other from laborcost where costid=?");
         ResultSet rows = file.query(select, {id});
@@ -164,7 +164,7 @@ bool LaborRates::save(qint32 id, const RateTotal& rate, const QString& notes) {
     if (!rate.ok() || notesProblem(notes))
         return false;
     return m_data.Trap(laborSite("cmdSave_Click"), [&] {
-        SqlFile& file = m_data.file(m_cost);
+        Database& file = m_data.file(m_cost);
         Transaction transaction(file);
         file.exec(QStringLiteral("UPDATE LaborCost set baserate=?, fringe=?, workcomp=?, taxes=?, other=? "
                                  "where CostID=?"),

@@ -94,7 +94,7 @@ bool UnitItemBuilder::PopTempTable(qint32 unitId) {
                 "costitem.costname,costitem.amount from unititems,costitem "
                 "where costitem.id=unititems.itemid and unititems.matlaborid=? order by unititems.id"),
             {unitId});
-        SqlFile& scratch = m_data.file(m_unit);
+        SqlFile& scratch = m_data.local(m_unit);
         Transaction transaction(scratch);
         scratch.exec(QStringLiteral("delete from tempunit"));
         for (const QVariantList& row : stored.rows) {
@@ -244,7 +244,7 @@ std::optional<qint32> UnitItemBuilder::save(const CostEditing& editing, const Un
     m_data.Trap(builderSite("cmdSave_Click"), [&] {
         const ResultSet components =
             m_data.Read(m_unit, QStringLiteral("select mainid,itemid,qty from tempunit order by id"));
-        SqlFile& cost = m_data.file(m_cost);
+        Database& cost = m_data.file(m_cost);
         Transaction transaction(cost);
         // Category and unit make lists: stored without blanks at their ends, as cost items store theirs.
         const Params values{header.name, optionalText(trimBlanks(header.category)), trimBlanks(header.unit),

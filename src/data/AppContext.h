@@ -2,10 +2,13 @@
 
 #include "data/ConnectionPool.h"
 #include "data/DataAccess.h"
+#include "data/OfficeServer.h"
 #include "data/ProgramFolder.h"
 #include "data/Prompter.h"
 #include "data/SettingsStore.h"
 #include "data/WorkingDb.h"
+
+#include <optional>
 
 namespace qx {
 
@@ -29,6 +32,9 @@ struct AppContext {
     DataAccess data;
     SettingsStore settings;
     WorkingDb working;
+    // The office server the program keeps its cost database, register and estimates on; none while it
+    // works on this folder's files (see office/OfficeStorage.h).
+    std::optional<OfficeServer> office;
 };
 
 } // namespace qx

@@ -1,6 +1,7 @@
 #include "data/Catalogue.h"
 
 #include "data/SqlFile.h"
+#include "data/TableInfo.h"
 
 #include <QHash>
 #include <vector>
@@ -421,16 +422,12 @@ void createTable(Database& file, const QString& table) {
     file.execScript(ddl);
 }
 
-QStringList addMissingColumns(SqlFile& file, DatabaseKind kind) {
+QStringList addMissingColumns(Database& file, DatabaseKind kind) {
     QStringList added;
     Transaction transaction(file);
     for (const QString& name : tablesOf(kind)) {
         const Table* table = findTable(name);
-        QStringList present;
-        // The table names are the catalogue's own, never typed text.
-        const ResultSet info = file.query(QStringLiteral("PRAGMA table_info(%1)").arg(name));
-        for (const QVariantList& row : info.rows)
-            present << row.at(1).toString();
+        const QStringList present = tableColumns(file, name);
         if (present.isEmpty())
             continue; // a table the file never had is not this function's business
         for (const Column& c : table->columns) {
@@ -444,10 +441,7 @@ QStringList addMissingColumns(SqlFile& file, DatabaseKind kind) {
     }
     // The category lists and filters of the cost screens read one type's categories: with tens of
     // thousands of items they must not read the whole table.
-    const bool costItems =
-        kind == DatabaseKind::Cost &&
-        !file.scalar(QStringLiteral("select 1 from sqlite_master where type='table' and name='costitem'"))
-             .isNull();
+    const bool costItems = kind == DatabaseKind::Cost && hasTable(file, QStringLiteral("costitem"));
     if (costItems)
         file.execScript(
             QStringLiteral("CREATE INDEX IF NOT EXISTS costitemByCategory ON costitem (costtype, cat)"));
@@ -466,6 +460,28 @@ void createCatalogue(Database& file, DatabaseKind kind) {
     if (kind == DatabaseKind::Working)
         file.execScript(QLatin1String(kGridOrderIndex));
     transaction.commit();
+}
+
+QString autoNumberColumn(const QString& table) {
+    if (const Table* t = findTable(table)) {
+        for (const Column& c : t->columns) {
+            if (c.type == Type::AutoNumber)
+                return QLatin1String(c.name);
+        }
+    }
+    return {};
+}
+
+void catchUpAutoNumber(Database& db, const QString& table) {
+    const QString column = autoNumberColumn(table);
+    if (db.engine() != Database::Engine::OfficeServer || column.isEmpty())
+        return;
+    // Never back: a key once given, also to a row deleted since, is not given again.
+    db.scalar(QStringLiteral("select setval(s, greatest(coalesce(pg_sequence_last_value(s::regclass),0),m)) "
+                             "from (select pg_get_serial_sequence(lower(?),lower(?)) s,"
+                             "(select max(%2) from %1) m) x where m is not null")
+                  .arg(table, column),
+              {table, column});
 }
 
 } // namespace qx

@@ -28,10 +28,15 @@ void createCatalogue(Database& file, DatabaseKind kind);
 // Adds to an existing database the columns of its kind that a later build defined (each takes its
 // default, or NULL, in the rows already there) and names them as "table.column", and the indexes it
 // lacks. Every row is kept.
-QStringList addMissingColumns(SqlFile& file, DatabaseKind kind);
+QStringList addMissingColumns(Database& file, DatabaseKind kind);
 // Brings the stored query UnitQry of a cost database to the program's current definition (a cost
 // database made by an earlier build keeps its rows but gets the current pricing rule).
 void refreshUnitQry(SqlFile& cost);
+// The table's autonumbered key column; empty when it has none.
+QString autoNumberColumn(const QString& table);
+// After rows came into a table of the office server with their keys given, its autonumber goes on after
+// the highest key (a file's autonumber does so by itself). Nothing happens for a file.
+void catchUpAutoNumber(Database& db, const QString& table);
 // Creates one table of the working database (SectSort is made on demand).
 void createTable(Database& file, const QString& table);
 

@@ -22,12 +22,12 @@ struct Conn {
 inline const QString kRegisterSchema = QStringLiteral("register");
 inline const QString kCostSchema = QStringLiteral("cost");
 
-// The schema of the estimate whose stored name (letters only, as an estimate's file is named) is
-// `storedName`: "est_" and the name in lower case. Names are unique without regard to case, so no two
-// estimates share a schema.
-inline QString officeEstimateSchema(const QString& storedName) {
-    return QStringLiteral("est_") + storedName.toLower();
-}
+// The schema of the estimate whose stored name (as its file is named) is `storedName`: "est_" and the
+// name in lower case when it is plain letters and digits, else "est_h" and the start of a hash of it
+// (a name taken from an owner's last name may hold an apostrophe or any letter of the world, and a
+// schema's name is at most 63 bytes). Names are unique without regard to case, so no two estimates
+// share a schema.
+QString officeEstimateSchema(const QString& storedName);
 
 inline Conn officeConn(const QString& schema) {
     Conn conn;

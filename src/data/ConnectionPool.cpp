@@ -8,7 +8,33 @@ QString ConnectionPool::keyOf(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
-SqlFile& ConnectionPool::get(const Conn& conn) {
+Database& ConnectionPool::get(const Conn& conn) {
+    if (conn.office)
+        return office(conn);
+    return local(conn);
+}
+
+Database& ConnectionPool::office(const Conn& conn) {
+    if (auto it = m_office.find(conn.path); it != m_office.end())
+        return *it->second;
+    if (!m_officeConnector)
+        throw Failure(kErrPathNotFound,
+                      QStringLiteral("%1 is kept on the office server, and this PC works on its own files.")
+                          .arg(conn.path));
+    std::unique_ptr<Database> db = m_officeConnector(conn.path);
+    Database& ref = *db;
+    m_office[conn.path] = std::move(db);
+    return ref;
+}
+
+void ConnectionPool::setOfficeConnector(OfficeConnector connector) {
+    m_office.clear();
+    m_officeConnector = std::move(connector);
+}
+
+SqlFile& ConnectionPool::local(const Conn& conn) {
+    if (conn.office)
+        throw Failure(kErrPathNotFound, QStringLiteral("%1 is kept on the office server.").arg(conn.path));
     const QString key = keyOf(conn.path);
     auto it = m_files.find(key);
     if (it != m_files.end()) {
@@ -46,8 +72,16 @@ void ConnectionPool::close(const QString& path) {
     m_files.erase(keyOf(path));
 }
 
+void ConnectionPool::close(const Conn& conn) {
+    if (conn.office)
+        m_office.erase(conn.path);
+    else
+        close(conn.path);
+}
+
 void ConnectionPool::closeAll() {
     m_files.clear();
+    m_office.clear();
 }
 
 void ConnectionPool::whenFirstWritable(const QString& path, std::function<void(SqlFile&)> step) {

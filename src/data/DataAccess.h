@@ -35,8 +35,10 @@ public:
     // True when `table` holds a row whose `column` equals `id`. Table and column are program names.
     bool RecordExists(qint32 id, const QString& column, const QString& table, const Conn& conn);
 
-    // The open handle of a file, for multi-statement work inside one transaction.
-    SqlFile& file(const Conn& conn) { return m_pool.get(conn); }
+    // The open handle of a database, for multi-statement work inside one transaction.
+    Database& file(const Conn& conn) { return m_pool.get(conn); }
+    // The open handle of a file on this PC (the working and unit scratch databases).
+    SqlFile& local(const Conn& conn) { return m_pool.local(conn); }
 
     // Shows `message` + "Please make note of this and report this bug to help make this software better."
     void ReportBug(const QString& message);

@@ -1,9 +1,20 @@
 #include "data/ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace qx {
+
+QString officeEstimateSchema(const QString& storedName) {
+    const QString lower = storedName.toLower();
+    static const QRegularExpression plain(QStringLiteral("^[a-z0-9]{1,50}$"));
+    if (plain.match(lower).hasMatch())
+        return QStringLiteral("est_") + lower;
+    const QByteArray hash = QCryptographicHash::hash(lower.toUtf8(), QCryptographicHash::Sha256);
+    return QStringLiteral("est_h") + QString::fromLatin1(hash.left(16).toHex());
+}
 
 ProgramFolder::ProgramFolder(QString root)
     : m_root(QDir::cleanPath(QDir(root).absolutePath())) {}
@@ -41,8 +52,8 @@ QString ProgramFolder::lockFile() const {
 
 Connections ProgramFolder::connections() const {
     Connections c;
-    c.sCostConn = {costFile(), kCostPassword, false};
-    c.sMastConn = {mastFile(), kMastPassword, false};
+    c.sCostConn = m_office ? officeConn(kCostSchema) : Conn{costFile(), kCostPassword, false};
+    c.sMastConn = m_office ? officeConn(kRegisterSchema) : Conn{mastFile(), kMastPassword, false};
     c.sUnitConn = {unitFile(), kScratchPassword, true};
     c.sTempConn = {tempFile(), kScratchPassword, true};
     return c;
@@ -67,6 +78,9 @@ QString ProgramFolder::estimateFileFromStored(const QString& storedPath) const {
 }
 
 Conn ProgramFolder::estimateConn(const QString& storedPath) const {
+    if (m_office)
+        return officeConn(
+            officeEstimateSchema(storedPath.section(QRegularExpression(QStringLiteral("[\\\\/]")), 0, 0)));
     return {estimateFileFromStored(storedPath), kEstimatePassword, false};
 }
 

@@ -39,6 +39,11 @@ public:
     QString unitFile() const; // the unit-item scratch database
     QString lockFile() const; // held by the running program (see ProgramLock)
 
+    // The cost database, the register and the estimates are kept on the office server instead of in
+    // this folder (the working and unit scratch databases stay here).
+    void setOffice(bool office) { m_office = office; }
+    bool office() const { return m_office; }
+
     Connections connections() const;
 
     // An estimate's folder and file from its name (blanks already removed).
@@ -54,6 +59,7 @@ public:
 
 private:
     QString m_root;
+    bool m_office = false;
 };
 
 } // namespace qx

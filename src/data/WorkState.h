@@ -22,6 +22,9 @@ struct WorkState {
     QString sEstStatus; // "Working" for a new estimate, else the register's status
     QString estName;    // the estimate's name (blanks removed) once started or opened
     Conn sEstConn;      // the open estimate's file; empty path when none
+    // Opened for viewing and printing only (another PC has it open): nothing writes the estimate's
+    // file, and closing it asks nothing.
+    bool readOnly = false;
 
     bool isIdle() const { return sOpenMode.isEmpty(); }
     bool hasEstimateFile() const { return !sEstConn.path.isEmpty(); }

@@ -65,7 +65,7 @@ void WorkingDb::CreateTempDB() {
 }
 
 void WorkingDb::rebuildTempDB() {
-    SqlFile& file = m_data.file(m_temp);
+    SqlFile& file = m_data.local(m_temp);
     Transaction transaction(file);
     const ResultSet tables = file.query(
         QStringLiteral("select name from sqlite_master where type='table' and name not like 'sqlite%'"));
@@ -77,7 +77,7 @@ void WorkingDb::rebuildTempDB() {
 }
 
 void WorkingDb::CreateSectSort() {
-    SqlFile& file = m_data.file(m_temp);
+    SqlFile& file = m_data.local(m_temp);
     // A SectSort left behind by a dialog that was closed abnormally would block the next opening.
     file.execScript(QStringLiteral("DROP TABLE IF EXISTS SectSort"));
     createTable(file, QStringLiteral("SectSort"));
@@ -106,9 +106,31 @@ void WorkingDb::CreateUnitDB() {
 
 void WorkingDb::CreateEstFile(const QString& name) {
     const Conn conn = m_folder.estimateConn(ProgramFolder::storedEstimatePath(name));
+    if (conn.office) {
+        // A schema left by a start cut short goes first, as a file left behind does.
+        RemoveEstFile(m_data.pool(), conn);
+        Database& schema = m_data.file(conn);
+        Transaction transaction(schema);
+        schema.execScript(QStringLiteral("CREATE SCHEMA %1").arg(conn.path));
+        createCatalogue(schema, DatabaseKind::EstimateFile);
+        transaction.commit();
+        return;
+    }
     requireFolder(conn.path);
     KillIfExists(conn.path);
     createFile(m_data.pool(), conn, true, DatabaseKind::EstimateFile);
+}
+
+void WorkingDb::RemoveEstFile(ConnectionPool& pool, const Conn& estimate) {
+    if (estimate.office) {
+        // The schema's name is the program's own ("est_" and letters, digits or a hash).
+        pool.get(estimate).execScript(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(estimate.path));
+        pool.close(estimate);
+        return;
+    }
+    pool.close(estimate.path);
+    QFile::remove(estimate.path);
+    QFile::remove(estimate.path + QStringLiteral("-journal"));
 }
 
 const QString WorkingDb::kAddTpLineItem =

@@ -29,6 +29,9 @@ public:
     // Creates the keyed estimate file for the estimate `name` in its existing folder. A leftover file
     // of that name (a folder without a register row) is replaced.
     void CreateEstFile(const QString& name);
+    // Removes an estimate's file (and its journal), or its schema on the office server, closing its
+    // handle first. Throws Failure when the server refuses.
+    static void RemoveEstFile(ConnectionPool& pool, const Conn& estimate);
     // Loads one stored line into the working copy (EstID stays 0).
     // The statement binds, in order: line key, item key, section name, section order, name, item table
     // tag, quantity, unit, cost, line total.

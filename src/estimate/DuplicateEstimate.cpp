@@ -2,6 +2,8 @@
 
 #include "costs/CostCatalogue.h"
 #include "data/Catalogue.h"
+#include "data/RowCopy.h"
+#include "data/TableInfo.h"
 #include "lines/ItemTags.h"
 #include "lines/PendingLine.h"
 #include "revisions/RevisionStore.h"
@@ -16,10 +18,10 @@ TrapSite duplicateSite(const char* procedure) {
     return {QLatin1String(procedure), TrapSite::Form, QStringLiteral("frmManageStatus")};
 }
 
-QStringList columnsOf(SqlFile& file, const QString& table) {
+QStringList columnsOf(Database& file, const QString& table) {
     QStringList columns;
-    for (const QVariantList& row : file.query(QStringLiteral("pragma table_info(\"%1\")").arg(table)).rows)
-        columns << QLatin1Char('"') + row.at(1).toString() + QLatin1Char('"');
+    for (const QString& column : tableColumns(file, table))
+        columns << QLatin1Char('"') + column + QLatin1Char('"');
     return columns;
 }
 
@@ -55,8 +57,8 @@ bool DuplicateEstimate::copyContent(qint32 fromId, const Conn& to) {
             m_ctx.conns.sMastConn, QStringLiteral("select estpath from master where id=?"), {fromId});
         if (stored.isNull())
             throw Failure(3021, QStringLiteral("No estimate with the ID %1 is in the register.").arg(fromId));
-        SqlFile& source = m_ctx.data.file(m_ctx.folder.estimateConn(stored.toString()));
-        SqlFile& target = m_ctx.data.file(to);
+        Database& source = m_ctx.data.file(m_ctx.folder.estimateConn(stored.toString()));
+        Database& target = m_ctx.data.file(to);
         Transaction transaction(target);
         for (const QString& table : tablesOf(DatabaseKind::EstimateFile)) {
             if (table.compare(QLatin1String("Main"), Qt::CaseInsensitive) == 0)
@@ -69,10 +71,14 @@ bool DuplicateEstimate::copyContent(qint32 fromId, const Conn& to) {
             for (qsizetype i = 0; i < columns.size(); ++i)
                 marks << QStringLiteral("?");
             const QString list = columns.join(QLatin1Char(','));
-            target.exec(QStringLiteral("delete from \"%1\"").arg(table));
-            source.copyRowsTo(target, QStringLiteral("select %1 from \"%2\" order by rowid").arg(list, table),
-                              QStringLiteral("insert into \"%1\"(%2)values(%3)")
-                                  .arg(table, list, marks.join(QLatin1Char(','))));
+            // A file's rows in the order they were written; a server table's by its first column.
+            const QString order =
+                source.engine() == Database::Engine::SQLite ? QStringLiteral("rowid") : QStringLiteral("1");
+            // Table names are the catalogue's own plain names.
+            target.exec(QStringLiteral("delete from %1").arg(table));
+            copyRows(source, target, QStringLiteral("select %1 from %2 order by %3").arg(list, table, order),
+                     QStringLiteral("insert into %1(%2)values(%3)")
+                         .arg(table, list, marks.join(QLatin1Char(','))));
         }
         const ResultSet texts = source.query(QStringLiteral(
             "select overhead,profit,contingency,management,paymentterms,estsummary from main where id=1"));
@@ -80,9 +86,11 @@ bool DuplicateEstimate::copyContent(qint32 fromId, const Conn& to) {
             target.exec(QStringLiteral("update main set overhead=?,profit=?,contingency=?,management=?,"
                                        "paymentterms=?,estsummary=? where id=1"),
                         texts.rows.at(0));
-        // The sent revisions come along, so that the copy still shows what was sent and when.
-        RevisionStore::copyRevisions(QFileInfo(source.path()).absolutePath(),
-                                     QFileInfo(to.path).absolutePath());
+        // The sent revisions come along, so that the copy still shows what was sent and when. They are
+        // files of this PC: an estimate of the office server keeps none.
+        if (!to.office)
+            RevisionStore::copyRevisions(QFileInfo(source.location()).absolutePath(),
+                                         QFileInfo(to.path).absolutePath());
         transaction.commit();
     });
 }
@@ -104,7 +112,7 @@ std::optional<Money> DuplicateEstimate::currentPrice(const QString& itemTable, q
 std::optional<QList<RepricedLine>> DuplicateEstimate::reprice(const Conn& estimate) {
     std::optional<QList<RepricedLine>> changed;
     m_ctx.data.Trap(duplicateSite("RepriceLines"), [&] {
-        SqlFile& file = m_ctx.data.file(estimate);
+        Database& file = m_ctx.data.file(estimate);
         const ResultSet lines =
             file.query(QStringLiteral("select id,itemtable,itemid,qty,cost,name from lineitems order by id"));
         QList<RepricedLine> list;

@@ -163,8 +163,11 @@ std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const Q
 
     // Everything or nothing: whatever this Start made is removed again when a later step fails.
     auto undo = [&] {
-        m_ctx.pool.close(estConn.path);
-        QFile::remove(estConn.path);
+        try {
+            WorkingDb::RemoveEstFile(m_ctx.pool, estConn);
+        } catch (const Failure&) {
+            // A schema the server keeps is replaced by the next start of this name.
+        }
         if (newFolder)
             QDir().rmdir(folder);
         m_register.releaseName(m_state.lEstID);
@@ -211,7 +214,11 @@ void NewEstimate::discard() {
         // A register that cannot be written keeps the whole estimate, row and files, as it was.
         if (!m_register.reopenReservation(m_state.lEstID))
             return;
-        m_ctx.pool.close(m_state.sEstConn.path);
+        try {
+            WorkingDb::RemoveEstFile(m_ctx.pool, m_state.sEstConn);
+        } catch (const Failure&) {
+            // A schema the server keeps is replaced by the next start of this name.
+        }
         removeEstimateFolder(m_ctx.folder, m_state.estName);
     }
     dropReservation();

@@ -1,5 +1,7 @@
 #include "estimate/OpenEstimate.h"
 
+#include "data/RowCopy.h"
+#include "estimate/StoredLines.h"
 #include "estimate/WorkingAttachment.h"
 #include "takeoff/PlanStore.h"
 #include "takeoff/RoofRows.h"
@@ -14,12 +16,12 @@ TrapSite openSite(const char* procedure) {
 
 // Stored rows of one roof table into its working table, keyed by their stored ID.
 void copyStoredRows(DataAccess& data, const Conn& estimate, const Conn& working, const RoofTable& table) {
-    SqlFile& file = data.file(working);
+    SqlFile& file = data.local(working);
     Transaction transaction(file);
-    data.file(estimate).copyRowsTo(
-        file, QStringLiteral("select ID,%1 from %2 order by ID").arg(table.fieldList(), table.stored),
-        QStringLiteral("insert into %1(%2,%3)values(?,%4)")
-            .arg(table.working, table.key, table.fieldList(), table.marks()));
+    copyRows(data.file(estimate), file,
+             QStringLiteral("select ID,%1 from %2 order by ID").arg(table.fieldList(), table.stored),
+             QStringLiteral("insert into %1(%2,%3)values(?,%4)")
+                 .arg(table.working, table.key, table.fieldList(), table.marks()));
     transaction.commit();
 }
 
@@ -69,26 +71,19 @@ bool OpenEstimate::OpenRoof() {
 }
 
 bool OpenEstimate::OpenLineItems() {
-    return m_ctx.data.Trap(
-        {QStringLiteral("mnuOpen_Click"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
-            SqlFile& estimate = m_ctx.data.file(m_state.sEstConn);
-            // The lines go over inside SQLite, in one statement: the working database is attached to
-            // the estimate file's handle for the copy.
-            const WorkingAttachment work(estimate, m_ctx.conns.sTempConn.path);
-            Transaction transaction(estimate);
-            // Each stored line as AddTpLineItem loads it, its stored id becoming its LineItemID.
-            estimate.exec(QStringLiteral(
-                "insert into work.tplineitems(lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,"
-                "linetotal) select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal "
-                "from main.lineitems order by id"));
-            // One section per order number the lines carry, named as its lines name it. The order numbers
-            // come from the lines' section index, so the lines are not read a second time.
-            estimate.exec(QStringLiteral(
-                "insert into work.tempsect(secdesc,secorder) select (select l.sect from work.tplineitems l "
-                "where l.secorder=s.secorder order by l.autoid limit 1), s.secorder from "
-                "(select distinct secorder from work.tplineitems) s order by s.secorder"));
-            transaction.commit();
-        });
+    return m_ctx.data.Trap({QStringLiteral("mnuOpen_Click"), TrapSite::Form, QStringLiteral("frmQuovi")},
+                           [&] {
+                               Database& estimate = m_ctx.data.file(m_state.sEstConn);
+                               SqlFile& working = m_ctx.data.local(m_ctx.conns.sTempConn);
+                               // From a file the lines go over inside SQLite, in one statement: the working
+                               // database is attached to the estimate file's handle for the copy.
+                               std::optional<WorkingAttachment> work;
+                               if (auto* estimateFile = dynamic_cast<SqlFile*>(&estimate))
+                                   work.emplace(*estimateFile, m_ctx.conns.sTempConn.path);
+                               Transaction transaction(estimate);
+                               loadLines(estimate, working);
+                               transaction.commit();
+                           });
 }
 
 } // namespace qx

@@ -27,7 +27,7 @@ QStringList Register::PopEstTypeCbo() {
 qint32 Register::CreateEstID() {
     qint32 id = 0;
     m_data.Trap({QStringLiteral("CreateEstID"), TrapSite::Form, QStringLiteral("frmQuovi")}, [&] {
-        SqlFile& file = m_data.file(m_mast);
+        Database& file = m_data.file(m_mast);
         file.exec(QStringLiteral("insert into master(eststatus,estlength,estdate)values('Working',30,?)"),
                   {QDate::currentDate().toString(Qt::ISODate)});
         // The key this insert received, never a later max(id) that another row could have taken.

@@ -49,7 +49,7 @@ public:
 
 private:
     DataAccess& m_data;
-    Conn m_mast;
+    const Conn& m_mast; // the program's own, which follows a switch to or from the office server
 };
 
 } // namespace qx

@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "estimate/RegisterTotals.h"
+#include "estimate/StoredLines.h"
 #include "estimate/WorkingAttachment.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
@@ -46,7 +47,7 @@ bool removeEstimateFolder(const ProgramFolder& folder, const QString& name) {
     return isEstimateFolder(folder, name) && QDir(folder.estimateFolder(name)).removeRecursively();
 }
 
-void SaveEstimateTotals(SqlFile& estimateFile, const MainTexts& texts) {
+void SaveEstimateTotals(Database& estimateFile, const MainTexts& texts) {
     estimateFile.exec(
         QStringLiteral("UPDATE main set overhead=?, Profit=?, contingency=?, management=?, "
                        "EstSummary=?, PaymentTerms=? where ID=1"),
@@ -112,8 +113,12 @@ SaveOutcome SaveEstimate::saveWithoutQuestion(const QString& summary, const QStr
 bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
     TrapSite site = kSaveEstSite;
     try {
-        SqlFile& file = m_ctx.data.file(m_state.sEstConn);
-        const WorkingAttachment work(file, m_ctx.conns.sTempConn.path);
+        Database& file = m_ctx.data.file(m_state.sEstConn);
+        SqlFile& working = m_ctx.data.local(m_ctx.conns.sTempConn);
+        // A file takes the lines straight from the working database, attached before its transaction.
+        std::optional<WorkingAttachment> work;
+        if (auto* estimateFile = dynamic_cast<SqlFile*>(&file))
+            work.emplace(*estimateFile, m_ctx.conns.sTempConn.path);
         Transaction transaction(file);
         site = kSaveAreasSite;
         SaveAreas(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
@@ -122,20 +127,13 @@ bool SaveEstimate::writeEstimateFile(const MainTexts& texts) {
         site = kSavePlanSite;
         SavePlan(m_ctx.data, m_ctx.conns.sTempConn, m_state.sEstConn);
         site = kSaveEstSite;
-        const qint32 highestAutoId =
-            qint32(m_ctx.data.file(m_ctx.conns.sTempConn)
-                       .scalar(QStringLiteral("select coalesce(max(autoid),0) from tplineitems"))
-                       .toLongLong());
-        // The working copy learns the new lines' keys before the estimate file takes them, so that a
-        // stored line always has its key in the working copy, whatever fails afterwards. A key whose line
-        // the file does not hold (this save rolled back) is written anew under that key by the next save.
+        const qint32 highestAutoId = qint32(
+            working.scalar(QStringLiteral("select coalesce(max(autoid),0) from tplineitems")).toLongLong());
+        // The working copy learns the new lines' keys before the estimate takes them, so that a stored
+        // line always has its key in the working copy, whatever fails afterwards. A key whose line the
+        // estimate does not hold (this save rolled back) is written anew under that key by the next save.
         m_lines.rememberStoredKeys(newLineKeyBase(file, highestAutoId));
-        // Every line in one statement: a stored line is written over under its key, a line the file
-        // does not hold yet is added under it.
-        file.exec(QStringLiteral(
-            "insert or replace into main.LineItems(ID,ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,"
-            "LineTotal) select lineitemid,itemtable,itemid,sect,secorder,qty,unit,name,cost,linetotal "
-            "from work.tplineitems order by autoid"));
+        storeLines(file, working);
         site = kSaveTotalsSite;
         SaveEstimateTotals(file, texts);
         site = kSaveEstSite;

@@ -44,7 +44,7 @@ struct MainTexts {
     QString terms;
 };
 // Writes MainTexts into the Main row of an estimate file. Throws Failure.
-void SaveEstimateTotals(SqlFile& estimateFile, const MainTexts& texts);
+void SaveEstimateTotals(Database& estimateFile, const MainTexts& texts);
 
 // Makes the open estimate "Pending", dated today, as a Yes on the completion question does. A register
 // that cannot be written is reported and leaves it "Working", so that the next save asks again.

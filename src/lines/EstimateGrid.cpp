@@ -23,7 +23,7 @@ QString EstimateGrid::subtotalName(const QString& section) {
 }
 
 void EstimateGrid::RePopGrid() {
-    SqlFile& file = m_data.file(m_temp);
+    SqlFile& file = m_data.local(m_temp);
     Transaction transaction(file);
     file.exec(QStringLiteral("delete from estigrid"));
     // Every order number that lines carry makes a section, named by its TempSect row (or, should that

@@ -37,6 +37,9 @@ Conn LineItems::estimateFile() {
 }
 
 void LineItems::deleteStoredCopy(qint32 id) {
+    // An estimate opened read-only keeps its file as its holder stored it.
+    if (m_state.readOnly)
+        return;
     const qint64 stored =
         m_ctx.data
             .ReadScalar(m_ctx.conns.sTempConn,
@@ -79,7 +82,7 @@ bool LineItems::AddLineItem(Change change, qint32 id) {
         // The stored copy goes first: should the estimate file refuse, the line stays in both places.
         if (change == Change::Delete)
             deleteStoredCopy(id);
-        SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+        SqlFile& temp = m_ctx.data.local(m_ctx.conns.sTempConn);
         Transaction transaction(temp);
         switch (change) {
         case Change::Add:
@@ -152,20 +155,23 @@ void LineItems::rememberStoredKeys(qint32 keyBase) {
         .exec(QStringLiteral("update tplineitems set lineitemid=?+autoid where lineitemid=0"), {keyBase});
 }
 
-qint32 newLineKeyBase(SqlFile& estimateFile, qint32 highestAutoId) {
-    // AUTOINCREMENT remembers the highest key ever given in sqlite_sequence, also of deleted rows.
-    const qint64 highest =
-        estimateFile
-            .scalar(QStringLiteral(
-                "select max(coalesce((select seq from sqlite_sequence where name='LineItems'),0),"
-                "coalesce((select max(ID) from LineItems),0))"))
-            .toLongLong();
+qint32 newLineKeyBase(Database& estimateFile, qint32 highestAutoId) {
+    // The autonumber remembers the highest key ever given, also of deleted rows: in sqlite_sequence in a
+    // file, in the key's sequence on the office server.
+    const QString highestEver =
+        estimateFile.engine() == Database::Engine::SQLite
+            ? QStringLiteral(
+                  "select max(coalesce((select seq from sqlite_sequence where name='LineItems'),0),"
+                  "coalesce((select max(ID) from LineItems),0))")
+            : QStringLiteral("select greatest(coalesce(pg_sequence_last_value(pg_get_serial_sequence("
+                             "'lineitems','id')::regclass),0),coalesce((select max(ID) from LineItems),0))");
+    const qint64 highest = estimateFile.scalar(highestEver).toLongLong();
     if (highest + highestAutoId > std::numeric_limits<qint32>::max())
         throw Failure(kErrOverflow, QStringLiteral("Overflow"));
     return qint32(highest);
 }
 
-qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line, qint32 newKey) {
+qint32 SaveLineItem(Database& estimateFile, const WorkingLine& line, qint32 newKey) {
     const Params values{
         textValue(line.itemTable), line.itemId,          textValue(line.sect), line.secOrder,        line.qty,
         textValue(line.unit),      textValue(line.name), rawOf(line.cost),     rawOf(line.lineTotal)};
@@ -178,11 +184,16 @@ qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line, qint32 newKe
             return line.lineItemId;
         newKey = line.lineItemId;
     }
-    estimateFile.exec(
-        QStringLiteral("insert into LineItems(ID,ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,"
-                       "LineTotal)values(?,?,?,?,?,?,?,?,?,?)"),
-        Params{newKey == 0 ? QVariant() : QVariant(newKey)} + values);
-    return qint32(estimateFile.lastInsertId());
+    // Without a key of its own the line takes the next autonumber.
+    if (newKey == 0)
+        estimateFile.exec(QStringLiteral("insert into LineItems(ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,"
+                                         "cost,LineTotal)values(?,?,?,?,?,?,?,?,?)"),
+                          values);
+    else
+        estimateFile.exec(QStringLiteral("insert into LineItems(ID,ItemTable,ItemID,Sect,Secorder,qty,Unit,"
+                                         "Name,cost,LineTotal)values(?,?,?,?,?,?,?,?,?,?)"),
+                          Params{newKey} + values);
+    return newKey != 0 ? newKey : qint32(estimateFile.lastInsertId());
 }
 
 } // namespace qx

@@ -79,12 +79,12 @@ private:
 // stored under `newKey` (0: the key the file gives it), else an update of that row (a row that is no
 // longer there is written anew under its own key). Returns the row's key. Throws Failure, which the
 // save reports; the caller runs it inside the save's transaction.
-qint32 SaveLineItem(SqlFile& estimateFile, const WorkingLine& line, qint32 newKey = 0);
+qint32 SaveLineItem(Database& estimateFile, const WorkingLine& line, qint32 newKey = 0);
 
 // The keys a save gives the new lines: a base above every key LineItems has ever held, plus the line's
 // autoID, so that they are unique and the working copy learns them all in one statement. Throws Failure
 // (also when the keys would leave the whole-number range).
-qint32 newLineKeyBase(SqlFile& estimateFile, qint32 highestAutoId);
+qint32 newLineKeyBase(Database& estimateFile, qint32 highestAutoId);
 inline qint32 newLineKey(qint32 keyBase, const WorkingLine& line) {
     return keyBase + line.autoId;
 }

@@ -19,7 +19,7 @@ bool SectionOrder::open() {
     return trap(QStringLiteral("Form_Load"), [&] {
         Sections(m_ctx).renumber();
         m_ctx.working.CreateSectSort();
-        SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+        SqlFile& temp = m_ctx.data.local(m_ctx.conns.sTempConn);
         Transaction transaction(temp);
         temp.exec(QStringLiteral("insert into sectsort(estid,sectname,secorder) select ?,min(sect),secorder "
                                  "from tplineitems group by secorder order by secorder"),
@@ -49,7 +49,7 @@ QStringList SectionOrder::orderChoices() {
 
 bool SectionOrder::swap(qint32 key, int position, int chosen) {
     return trap(QStringLiteral("cmdOkay_Click"), [&] {
-        SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+        SqlFile& temp = m_ctx.data.local(m_ctx.conns.sTempConn);
         Transaction transaction(temp);
         const QVariant other =
             temp.scalar(QStringLiteral("select autoid from sectsort where secorder=?"), {chosen});
@@ -62,7 +62,7 @@ bool SectionOrder::swap(qint32 key, int position, int chosen) {
 
 bool SectionOrder::commit() {
     const bool written = trap(QStringLiteral("cmdCommit_Click"), [&] {
-        SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+        SqlFile& temp = m_ctx.data.local(m_ctx.conns.sTempConn);
         Transaction transaction(temp);
         // SectSort was filled in ascending order number after the renumbering, so a row's place in key
         // order is the section's number before the swaps. New numbers are written negative first so that

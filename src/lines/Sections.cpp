@@ -80,7 +80,7 @@ std::optional<Section> Sections::AddSection(const QString& text) {
     const QString name = sectionName(text);
     std::optional<Section> section;
     m_ctx.data.Trap({QStringLiteral("AddSection"), TrapSite::Form, QStringLiteral("frmAddSection")}, [&] {
-        SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+        SqlFile& temp = m_ctx.data.local(m_ctx.conns.sTempConn);
         const ResultSet existing = temp.query(
             QStringLiteral("select secdesc,secorder from tempsect where secdesc=? order by autoid limit 1"),
             {name});
@@ -97,7 +97,7 @@ std::optional<Section> Sections::AddSection(const QString& text) {
 }
 
 void Sections::renumber() {
-    SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+    SqlFile& temp = m_ctx.data.local(m_ctx.conns.sTempConn);
     Transaction transaction(temp);
     // Lines whose section row is missing get one back, so that no line is left without a number.
     temp.exec(

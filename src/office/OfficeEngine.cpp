@@ -44,14 +44,13 @@ QString plainCause(const OfficeServer& server, const QString& raw) {
     return QStringLiteral("the server answered \"%1\"").arg(line);
 }
 
-// No text the program shows or keeps ever holds the password, whatever a library put in it.
+} // namespace
+
 QString withoutPassword(QString text, const QString& password) {
     if (!password.isEmpty())
         text.replace(password, QStringLiteral("********"));
     return text;
 }
-
-} // namespace
 
 QString connectionFailure(const OfficeServer& server, const QString& raw) {
     return withoutPassword(QStringLiteral("Could not connect to %1 on %2: %3.")

@@ -20,6 +20,10 @@ std::unique_ptr<Database> connectOffice(const OfficeServer& server, const QStrin
 // failed connection.
 QString connectionFailure(const OfficeServer& server, const QString& raw);
 
+// `text` with the password, wherever a library put it, blotted out: no text the program shows or keeps
+// ever holds it.
+QString withoutPassword(QString text, const QString& password);
+
 // "Connected to DATABASE on HOST." when the office's database answers, else the cause.
 QString testOfficeConnection(const OfficeServer& server);
 

@@ -5,13 +5,16 @@
 #include "widgets/UiFieldCheck.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace qx {
 
@@ -22,21 +25,17 @@ const QString kPasswordKept = QStringLiteral("(saved)");
 } // namespace
 
 UiOfficeTab::UiOfficeTab(SettingsStore& store, Prompter& prompter, std::unique_ptr<PasswordVault> vault,
-                         QWidget* parent)
+                         ProgramFolder folder, QWidget* parent)
     : QWidget(parent)
     , m_store(store)
     , m_prompter(prompter)
-    , m_vault(std::move(vault)) {
+    , m_vault(std::move(vault))
+    , m_switch(store, *m_vault, prompter, std::move(folder)) {
     setObjectName(QStringLiteral("tabOffice"));
     m_local = new QRadioButton(QStringLiteral("This PC only"), this);
     m_local->setObjectName(QStringLiteral("optLocal"));
     m_office = new QRadioButton(QStringLiteral("Office server"), this);
     m_office->setObjectName(QStringLiteral("optOffice"));
-    // Until this PC can move its work to a server, it keeps it in its own files.
-    m_office->setEnabled(false);
-    m_office->setToolTip(
-        QStringLiteral("The office server is being prepared: for now every PC keeps its work "
-                       "in its own files. The server's settings can be entered and tested."));
 
     m_host = focusBox(QStringLiteral("txtOfficeHost"), this);
     m_port = focusBox(QStringLiteral("txtOfficePort"), this);
@@ -61,7 +60,12 @@ UiOfficeTab::UiOfficeTab(SettingsStore& store, Prompter& prompter, std::unique_p
 
     auto* test = namedButton(QStringLiteral("cmdOfficeTest"), QStringLiteral("Test Connection"), this);
     auto* saveButton = namedButton(QStringLiteral("cmdOfficeSave"), QStringLiteral("Save"), this);
+    auto* moveButton = namedButton(QStringLiteral("cmdOfficeMove"),
+                                   QStringLiteral("Move This PC's Work to the Server"), this);
+    auto* useButton = namedButton(QStringLiteral("cmdOfficeUse"), QStringLiteral("Use This Server"), this);
     connect(test, &QPushButton::clicked, this, &UiOfficeTab::test);
+    connect(moveButton, &QPushButton::clicked, this, &UiOfficeTab::move);
+    connect(useButton, &QPushButton::clicked, this, &UiOfficeTab::use);
     connect(saveButton, &QPushButton::clicked, this, &UiOfficeTab::save);
 
     auto* form = new QFormLayout;
@@ -71,6 +75,10 @@ UiOfficeTab::UiOfficeTab(SettingsStore& store, Prompter& prompter, std::unique_p
     form->addRow(plainLabel(QStringLiteral("User:"), this), m_user);
     form->addRow(plainLabel(QStringLiteral("Password:"), this), m_password);
     form->addRow(QString(), m_tls);
+    auto* serverButtons = new QHBoxLayout;
+    serverButtons->addWidget(moveButton);
+    serverButtons->addWidget(useButton);
+    serverButtons->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(test);
     buttons->addStretch();
@@ -81,12 +89,19 @@ UiOfficeTab::UiOfficeTab(SettingsStore& store, Prompter& prompter, std::unique_p
     layout->addWidget(m_office);
     layout->addLayout(form);
     layout->addWidget(m_vaultText);
+    layout->addLayout(serverButtons);
     layout->addStretch();
     layout->addLayout(buttons);
     load();
 }
 
 UiOfficeTab::~UiOfficeTab() = default;
+
+void UiOfficeTab::setSwitchStorage(OfficeSwitch::SwitchStorage switchStorage,
+                                   OfficeSwitch::SwitchBlocked blocked) {
+    m_switch.switchStorage = std::move(switchStorage);
+    m_switch.switchBlocked = std::move(blocked);
+}
 
 void UiOfficeTab::load() {
     const OfficeSettings settings = OfficeSettings::load(m_store);
@@ -127,24 +142,46 @@ void UiOfficeTab::test() {
     if (!settings)
         return;
     // A password typed now is tried before it is saved; otherwise the kept one.
-    const QString password =
-        m_password->text().isEmpty() ? m_vault->read(settings->host, settings->user) : m_password->text();
-    m_prompter.inform(kAppTitle, testOfficeConnection(settings->server(password)));
+    m_prompter.inform(
+        kAppTitle, testOfficeConnection(settings->server(m_switch.password(*settings, m_password->text()))));
+}
+
+void UiOfficeTab::move() {
+    const auto settings = checked();
+    if (!settings)
+        return;
+    // Shown once the copy begins (after the question), closed when it ends or is cancelled.
+    std::unique_ptr<QProgressDialog> progress;
+    const auto step = [&progress, this](int done, int total, const QString& what) {
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, total, this);
+            progress->setObjectName(QStringLiteral("dlgOfficeMove"));
+            progress->setWindowTitle(kAppTitle);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+        }
+        if (!what.isEmpty())
+            progress->setLabelText(what);
+        progress->setValue(done);
+        QCoreApplication::processEvents();
+        return !progress->wasCanceled();
+    };
+    const bool moved = m_switch.move(*settings, m_password->text(), step);
+    progress.reset();
+    if (moved)
+        load();
+}
+
+void UiOfficeTab::use() {
+    const auto settings = checked();
+    if (settings && m_switch.use(*settings, m_password->text()))
+        load();
 }
 
 void UiOfficeTab::save() {
     const auto settings = checked();
-    if (!settings)
-        return;
-    if (!m_password->text().isEmpty()) {
-        QString failure;
-        if (!m_vault->save(settings->host, settings->user, m_password->text(), failure)) {
-            m_prompter.inform(kAppTitle, failure, Prompter::Icon::Critical);
-            return;
-        }
-    }
-    settings->save(m_store);
-    load();
+    if (settings && m_switch.save(*settings, m_password->text()))
+        load();
 }
 
 } // namespace qx

@@ -148,7 +148,7 @@ bool MaterialOrder::setQuantities() {
         return false;
     }
     const bool set = m_ctx.data.Trap(orderSite("cmdSetQty_Click"), [&] {
-        SqlFile& temp = m_ctx.data.file(m_ctx.conns.sTempConn);
+        SqlFile& temp = m_ctx.data.local(m_ctx.conns.sTempConn);
         Transaction transaction(temp);
         for (const OrderLine& line : m_lines)
             temp.exec(QStringLiteral("update tplineitems set qty=?, linetotal=? where autoid=?"),

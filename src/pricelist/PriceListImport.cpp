@@ -221,7 +221,7 @@ PriceListImport::Outcome PriceListImport::apply(const ImportPlan& plan, const QS
     bool cancelled = false;
     const QString date = storedDate(today);
     const bool written = m_data.Trap(kApplySite, [&] {
-        SqlFile& file = m_data.file(m_cost);
+        Database& file = m_data.file(m_cost);
         Transaction transaction(file);
         const int total = int(plan.rows.size());
         for (int i = 0; i < total; ++i) {

@@ -18,6 +18,7 @@ class QTabWidget;
 namespace qx {
 
 class Prompter;
+class UiOfficeTab;
 
 // The setup screen ("Setup Maintance"): the company profile and its letterhead flags, edited behind Edit
 // and kept by Save; the greeting flag and the default amounts and labour burdens, kept by "Save Changes".
@@ -30,6 +31,8 @@ public:
 
     // Read-only and out of the Tab order, with Save and Cancel off (true); editable (false).
     void lockCoFields(bool lock);
+    // The "Office" tab, whose switch of the program's storage the screen's owner wires.
+    UiOfficeTab* officeTab() const { return m_office; }
 
 private:
     QWidget* buildCompanyTab();
@@ -46,6 +49,7 @@ private:
     Prompter& m_prompter;
     ProgramFolder m_programFolder;
     QTabWidget* m_tabs;
+    UiOfficeTab* m_office = nullptr;
     std::array<QLineEdit*, SetupValues::kCompanyFields> m_company{};
     std::array<QCheckBox*, SetupValues::kIncludeFlags> m_include{};
     QPushButton* m_edit = nullptr;

@@ -4,6 +4,7 @@
 #include "data/InputRules.h"
 #include "estimate/OwnerTexts.h"
 #include "estimate/SaveEstimate.h"
+#include "office/EstimateHold.h"
 #include "revisions/RevisionStore.h"
 #include "revisions/RevisionTexts.h"
 #include "status/StatusTexts.h"
@@ -20,6 +21,8 @@ constexpr int kTypeMax = 25;
 
 const TrapSite kPopForm{QStringLiteral("PopForm"), TrapSite::Form, QStringLiteral("frmManageStatus")};
 const TrapSite kDelete{QStringLiteral("cmdDeleteStatus_Click"), TrapSite::Form,
+                       QStringLiteral("frmManageStatus")};
+const TrapSite kUpdate{QStringLiteral("cmdUpdateStatus_Click"), TrapSite::Form,
                        QStringLiteral("frmManageStatus")};
 
 // A validity length: a whole number of days that the register can hold. A fraction of a day is no
@@ -39,7 +42,24 @@ QString exampleDate() {
 
 StatusEdit::StatusEdit(AppContext& ctx, WorkState& state)
     : m_ctx(ctx)
-    , m_state(state) {}
+    , m_state(state)
+    , m_openElsewhere([&ctx](qint32 id, const QString& name) -> std::optional<QString> {
+        if (!ctx.conns.sMastConn.office)
+            return std::nullopt;
+        return EstimateHold::holder(ctx.data.file(ctx.conns.sMastConn), id, name);
+    }) {}
+
+std::optional<QString> StatusEdit::openElsewhere(qint32 id, const QString& name, const TrapSite& site) {
+    try {
+        std::optional<QString> holder = m_openElsewhere(id, name);
+        if (holder)
+            m_ctx.prompter.inform(kAppTitle, *holder, Prompter::Icon::Information);
+        return holder;
+    } catch (const Failure& failure) {
+        m_ctx.data.ShowTrap(failure, site);
+        return DataAccess::trapText(failure, site);
+    }
+}
 
 std::optional<EstimateEdit> StatusEdit::PopForm(qint32 id) {
     m_state.lEstID = id;
@@ -100,6 +120,8 @@ std::optional<EditRefusal> StatusEdit::update(const EstimateEdit& edit) {
         m_ctx.prompter.inform(kAppTitle, refusal->message);
         return refusal;
     }
+    if (auto holder = openElsewhere(edit.id, edit.name, kUpdate))
+        return EditRefusal{*holder, EditField::None};
     m_ctx.data.ActionQuery(
         QStringLiteral("UPDATE master set estdate=?,eststatus=?,estlength=?,esttype=? where ID=?"),
         m_ctx.conns.sMastConn,
@@ -148,15 +170,19 @@ DeleteResult StatusEdit::deleteEstimate(qint32 id) {
     if (answer != Prompter::Answer::Ok)
         return DeleteResult::Kept;
     QString storedPath;
+    QString name;
     QString folderName;
     const bool read = m_ctx.data.Trap(kDelete, [&] {
-        storedPath = m_ctx.data
-                         .ReadScalar(m_ctx.conns.sMastConn,
-                                     QStringLiteral("select estpath from master where id=?"), {id})
-                         .toString();
+        const ResultSet row = m_ctx.data.Read(
+            m_ctx.conns.sMastConn, QStringLiteral("select estpath,estname from master where id=?"), {id});
+        if (!row.isEmpty()) {
+            storedPath = row.at(0, 0).toString();
+            name = row.at(0, 1).toString();
+        }
         folderName = folderToDelete(id, storedPath);
     });
-    if (!read || !revisionsMayGo(id, folderName) ||
+    // Asked last, just before the row goes: an estimate opened while the user answered is kept too.
+    if (!read || !revisionsMayGo(id, folderName) || openElsewhere(id, name, kDelete) ||
         !m_ctx.data.ActionQuery(QStringLiteral("DELETE from master where id=?"), m_ctx.conns.sMastConn, {id}))
         return DeleteResult::Kept;
     if (folderName.isEmpty())

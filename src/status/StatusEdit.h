@@ -4,6 +4,7 @@
 #include "data/WorkState.h"
 
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace qx {
@@ -20,8 +21,9 @@ struct EstimateEdit {
     QString status;
 };
 
-// The boxes of the edit page, for focusing the one a message is about.
-enum class EditField { Date, Length, Type };
+// The boxes of the edit page, for focusing the one a message is about (None: the message is about
+// the estimate, not a box).
+enum class EditField { Date, Length, Type, None };
 
 struct EditRefusal {
     QString message;
@@ -39,8 +41,17 @@ enum class DeleteResult {
 // and type, and deleting it with its folder.
 class StatusEdit {
 public:
+    // Who else has estimate `id` (named `name`) open, as the text the user is told; nothing when nobody
+    // has. Throws Failure when that cannot be told.
+    using OpenElsewhere = std::function<std::optional<QString>(qint32 id, const QString& name)>;
+
     // `state`: the program's current estimate id (lEstID) follows the estimate on the edit page.
     StatusEdit(AppContext& ctx, WorkState& state);
+
+    // How the board learns that another PC has an estimate open. By default: in office mode, the
+    // holder the office server knows (EstimateHold::holder on the register); a register kept in a file
+    // is this PC's alone.
+    void setOpenElsewhere(OpenElsewhere openElsewhere) { m_openElsewhere = std::move(openElsewhere); }
 
     // Reads the estimate and makes it the current estimate; nothing when its row cannot be read.
     std::optional<EstimateEdit> PopForm(qint32 id);
@@ -51,12 +62,13 @@ public:
     static std::optional<QString> checkType(const QString& type);
     // The checks of "Update": a date, a whole number of days, a type of at most 25 characters.
     static std::optional<EditRefusal> check(const EstimateEdit& edit);
-    // "Update": refuses (with its message shown) or stores the page. A failing statement is reported.
+    // "Update": refuses (with its message shown) or stores the page. An estimate another PC has open
+    // is refused with who has it. A failing statement is reported.
     std::optional<EditRefusal> update(const EstimateEdit& edit);
     // "Delete this estimate": asks, then removes the register row and the estimate's folder. Only a
     // folder directly inside estimates/, named by the row's path and used by no other estimate, is
     // deleted, whatever the path holds. An estimate with sent revisions is asked about once more; No
-    // keeps everything.
+    // keeps everything. An estimate another PC has open is kept, and the user told who has it.
     DeleteResult deleteEstimate(qint32 id);
 
     // The board is closed: no estimate is current any more.
@@ -67,9 +79,13 @@ private:
     // The second question of a delete, asked only when the estimate's folder holds sent revisions
     // (they go with it): true when there are none or the answer is Yes.
     bool revisionsMayGo(qint32 id, const QString& folderName);
+    // Who has the estimate open on another PC (shown to the user), or the failure (reported) that kept
+    // the board from telling; nothing when nobody has it open. Nothing may be written unless nothing.
+    std::optional<QString> openElsewhere(qint32 id, const QString& name, const TrapSite& site);
 
     AppContext& m_ctx;
     WorkState& m_state;
+    OpenElsewhere m_openElsewhere;
 };
 
 } // namespace qx

@@ -312,6 +312,8 @@ void frmManageStatus::focusField(EditField field, bool clear) {
             m_type->setEditText(QString());
         m_type->setFocus();
         break;
+    case EditField::None:
+        break;
     }
 }
 

@@ -1,6 +1,9 @@
 #include "takeoff/PlanStore.h"
 
 #include "data/Catalogue.h"
+#include "data/RowCopy.h"
+#include "data/SqlFile.h"
+#include "data/TableInfo.h"
 
 namespace qx {
 
@@ -21,8 +24,13 @@ QString insertInto(const QString& table, const QStringList& columns) {
         .arg(table, columns.join(QLatin1Char(',')), marks(columns.size()));
 }
 
-QString selectFrom(const QString& table, const QStringList& columns) {
-    return QStringLiteral("select %1 from %2 order by rowid").arg(columns.join(QLatin1Char(',')), table);
+// The rows of a plan table in the order they were written: a file keeps that order in its rowids; a
+// schema on the office server is read in the order of its columns, which keeps every row's place among
+// its kind (corners by ID, a facet's corners by their sequence).
+QString selectFrom(Database& db, const QString& table, const QStringList& columns) {
+    const QString order =
+        db.engine() == Database::Engine::SQLite ? QStringLiteral("rowid") : columns.join(QLatin1Char(','));
+    return QStringLiteral("select %1 from %2 order by %3").arg(columns.join(QLatin1Char(',')), table, order);
 }
 
 // The plan's tables but its one Plan row, which is handled by itself.
@@ -33,26 +41,18 @@ QStringList partTables() {
 }
 
 // Every row of `from`'s table into `to`'s table after emptying it.
-void replaceRows(SqlFile& from, const QString& source, SqlFile& to, const QString& target,
+void replaceRows(Database& from, const QString& source, Database& to, const QString& target,
                  const QStringList& columns) {
     to.exec(QStringLiteral("delete from %1").arg(target));
-    from.copyRowsTo(to, selectFrom(source, columns), insertInto(target, columns));
+    copyRows(from, to, selectFrom(from, source, columns), insertInto(target, columns));
 }
 
 // The columns of a plan table that a file made by an earlier build holds.
-QStringList storedColumns(SqlFile& file, const QString& table) {
-    QStringList present;
-    for (const QVariantList& row : file.query(QStringLiteral("PRAGMA table_info(%1)").arg(table)).rows)
-        present << row.at(1).toString();
+QStringList storedColumns(Database& file, const QString& table) {
+    const QStringList present = tableColumns(file, table);
     QStringList columns = columnNames(table);
     columns.removeIf([&](const QString& c) { return !present.contains(c, Qt::CaseInsensitive); });
     return columns;
-}
-
-bool hasTable(SqlFile& file, const QString& table) {
-    return file.scalar(QStringLiteral("select count(*) from sqlite_master where type='table' and name=?"),
-                       {table})
-               .toLongLong() > 0;
 }
 
 } // namespace
@@ -107,7 +107,7 @@ RoofPlan PlanStore::load() {
 }
 
 void PlanStore::store(const RoofPlan& plan) {
-    SqlFile& file = m_data.file(m_working);
+    SqlFile& file = m_data.local(m_working);
     Transaction transaction(file);
     const QString head = workingTable(kPlan);
     if (plan.isEmpty()) {
@@ -168,8 +168,8 @@ void PlanStore::setMadeWaste(qint32 waste) {
 }
 
 void SavePlan(DataAccess& data, const Conn& working, const Conn& estimate) {
-    SqlFile& work = data.file(working);
-    SqlFile& file = data.file(estimate);
+    SqlFile& work = data.local(working);
+    Database& file = data.file(estimate);
     Transaction transaction(file);
     for (const QString& table : planTables()) {
         if (!hasTable(file, table))
@@ -191,8 +191,8 @@ void SavePlan(DataAccess& data, const Conn& working, const Conn& estimate) {
         // The image is the bulk of a plan: it is copied only when it is another one.
         if (file.scalar(QStringLiteral("select Sha256 from Plan")).toString() != head.at(0, 0).toString()) {
             file.exec(QStringLiteral("delete from Plan"));
-            work.copyRowsTo(file, QStringLiteral("select FileName,Image,Sha256,Page from TempPlan"),
-                            QStringLiteral("insert into Plan(FileName,Image,Sha256,Page)values(?,?,?,?)"));
+            copyRows(work, file, QStringLiteral("select FileName,Image,Sha256,Page from TempPlan"),
+                     QStringLiteral("insert into Plan(FileName,Image,Sha256,Page)values(?,?,?,?)"));
         }
         file.exec(QStringLiteral("update Plan set FileName=?,Page=?,CapID=?,StarterID=?,WasteID=?"),
                   {head.at(0, 1), head.at(0, 2), head.at(0, 3).toLongLong(), head.at(0, 4).toLongLong(),
@@ -202,10 +202,10 @@ void SavePlan(DataAccess& data, const Conn& working, const Conn& estimate) {
 }
 
 void OpenPlan(DataAccess& data, const Conn& estimate, const Conn& working) {
-    SqlFile& file = data.file(estimate);
+    Database& file = data.file(estimate);
     if (!hasTable(file, kPlan))
         return;
-    SqlFile& work = data.file(working);
+    SqlFile& work = data.local(working);
     Transaction transaction(work);
     for (const QString& table : planTables())
         replaceRows(file, table, work, workingTable(table), storedColumns(file, table));

@@ -84,7 +84,7 @@ bool RoofRows::removeAll(const std::optional<Conn>& estimate, const TrapSite& si
             m_working, QStringLiteral("select %1 from %2 where %1<>0").arg(m_table.key, m_table.working));
         if (keys.isEmpty())
             return;
-        SqlFile& file = m_data.file(*estimate);
+        Database& file = m_data.file(*estimate);
         Transaction transaction(file);
         for (const QVariantList& key : keys.rows)
             file.exec(QStringLiteral("delete from %1 where id=?").arg(m_table.stored), {key.first()});

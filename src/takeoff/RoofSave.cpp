@@ -21,7 +21,7 @@ void saveTable(DataAccess& data, const Conn& working, const Conn& estimate, cons
     const QString update =
         QStringLiteral("update %1 set %2 where id=?").arg(table.stored, table.assignments());
 
-    SqlFile& file = data.file(estimate);
+    Database& file = data.file(estimate);
     Transaction transaction(file);
     // Rows stored before go first: a stored row that has gone missing (a save rolled back after its
     // row learned its key) is stored again under its own key before any new row can be given that key.
@@ -45,7 +45,7 @@ void saveTable(DataAccess& data, const Conn& working, const Conn& estimate, cons
 
     if (learned.isEmpty())
         return;
-    SqlFile& work = data.file(working);
+    SqlFile& work = data.local(working);
     Transaction learning(work);
     const QString learn = QStringLiteral("update %1 set %2=? where ID=?").arg(table.working, table.key);
     for (const auto& [id, key] : learned)

@@ -22,7 +22,7 @@ protected:
         BackupTest::SetUp();
         saveEstimate("Smith", "Garage", {1250, 990});
         // Item 1's price went up since; item 2's stayed.
-        SqlFile& prices = ctx->data.file(cost());
+        Database& prices = ctx->data.file(cost());
         prices.exec("update costitem set amount=?, costtype='Material' where id=1", {qint64(150000)});
         prices.exec("update costitem set amount=?, costtype='Material' where id=2", {qint64(99000)});
         window = std::make_unique<frmQuovi>(*ctx);

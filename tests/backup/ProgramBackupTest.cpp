@@ -28,7 +28,7 @@ TEST_F(BackupTest, ArchiveOfThreeEstimatesWhileOneIsOpenHoldsEveryCommittedRow) 
 
     // The open estimate is in the middle of a change nobody committed: the backup holds its saved state.
     const QStringList committed = everything(open);
-    SqlFile& file = ctx->data.file(open);
+    Database& file = ctx->data.file(open);
     Transaction unfinished(file);
     file.exec("delete from lineitems");
     file.exec("update main set estsummary='half done'");

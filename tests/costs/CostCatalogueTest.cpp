@@ -12,7 +12,7 @@ class CostCatalogueTest : public qxtest::ProgramFolderTest {
 protected:
     void SetUp() override {
         ProgramFolderTest::SetUp();
-        qx::SqlFile& file = ctx->data.file(cost());
+        qx::Database& file = ctx->data.file(cost());
         file.execScript("delete from costitem; delete from costunit; delete from unititems;");
         const char* items[] = {
             "(1,'Material','Shingles','Timberline','GAF','sk1','bdl','d',459900)",

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         ProgramFolderTest::SetUp();
         ctx->working.CreateTempDB();
-        qx::SqlFile& file = ctx->data.file(cost());
+        qx::Database& file = ctx->data.file(cost());
         file.execScript(
             "delete from unititems; delete from costunit;"
             "insert into costitem(ID,costtype,Cat,CostName,Unit,Amount) values(900,'Material','Nails',"

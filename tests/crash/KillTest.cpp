@@ -170,7 +170,7 @@ TEST_F(Kill, DuringTheSaveOfA2000LineEstimate) {
         id = session.state.lEstID;
         estimate = session.state.sEstConn;
         session.totals.PopAdmin();
-        SqlFile& work = session.ctx.data.file(session.ctx.conns.sTempConn);
+        Database& work = session.ctx.data.file(session.ctx.conns.sTempConn);
         {
             Transaction transaction(work);
             for (int i = 0; i < 20; ++i) {

@@ -69,7 +69,7 @@ TEST_F(CatalogueTest, TextCompareIgnoresCaseAndSizesAreEnforced) {
 }
 
 TEST_F(CatalogueTest, UnitQryPricesEachComponentToFourDecimals) {
-    SqlFile& file = ctx->data.file(cost());
+    Database& file = ctx->data.file(cost());
     file.exec("delete from unititems");
     file.exec(
         "insert into costitem(ID, costtype, CostName, Amount) values(900, 'Material', 'Nails', 123457)");
@@ -83,7 +83,7 @@ TEST_F(CatalogueTest, UnitQryPricesEachComponentToFourDecimals) {
 }
 
 TEST_F(CatalogueTest, UnitQryAgreesWithTheMoneyRuleToTheTenThousandth) {
-    SqlFile& file = ctx->data.file(cost());
+    Database& file = ctx->data.file(cost());
     file.exec("delete from unititems");
     file.exec("insert into costitem(ID, costtype, CostName, Amount) values(900, 'Material', 'Nails', 1250)");
     file.exec("insert into costitem(ID, costtype, CostName, Amount) values(901, 'Labor', 'Crew', 333333)");
@@ -107,7 +107,7 @@ TEST_F(CatalogueTest, UnitQryAgreesWithTheMoneyRuleToTheTenThousandth) {
 }
 
 TEST_F(CatalogueTest, AnOlderUnitQryIsBroughtToTheCurrentRule) {
-    SqlFile& file = ctx->data.file(cost());
+    SqlFile& file = ctx->data.local(cost());
     file.execScript("DROP VIEW UnitQry; CREATE VIEW UnitQry AS SELECT matlaborid AS ID, 0 AS [Line Total] "
                     "FROM unititems");
     refreshUnitQry(file);

@@ -80,7 +80,7 @@ TEST_F(DataAccessTest, MissingOrDamagedFilesAreReportedAtFirstUseAndNeverKeptOpe
 
 TEST_F(DataAccessTest, ATransactionRollsBackUnlessCommitted) {
     const Conn est = makeEstimateFile("Brown");
-    SqlFile& file = ctx->data.file(est);
+    Database& file = ctx->data.file(est);
     {
         Transaction outer(file);
         file.exec("insert into areas(total) values(1)");
@@ -112,13 +112,13 @@ TEST_F(DataAccessTest, ATransactionRollsBackUnlessCommitted) {
 TEST_F(DataAccessTest, ABulkCopyMovesValuesAsStored) {
     const Conn est = makeEstimateFile("Brown");
     ctx->working.CreateTempDB();
-    SqlFile& from = ctx->data.file(est);
+    SqlFile& from = ctx->data.local(est);
     from.exec("insert into lineitems(id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal) "
               "values(7,3,'O''Neil''s roof',0,?,'Material',2,NULL,123456,246912)",
               {QString::fromUtf8("Shingles \xF0\x9F\x8F\xA0")});
     from.exec("insert into lineitems(id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal) "
               "values(9,1,'Gutters',1,'Gutter','SubCon',10,'ft',-5,-50)");
-    SqlFile& to = ctx->data.file(temp());
+    SqlFile& to = ctx->data.local(temp());
     const QString select =
         "select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal from lineitems order by id";
     EXPECT_EQ(from.copyRowsTo(to, select, WorkingDb::kAddTpLineItem), 2);

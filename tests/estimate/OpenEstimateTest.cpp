@@ -46,7 +46,7 @@ TEST_F(OpenEstimateTest, OwnerComesFromTheRegisterAndTheEstimateFile) {
 }
 
 TEST_F(OpenEstimateTest, RoofRowsArriveWithTheirStoredKeys) {
-    SqlFile& file = ctx->data.file(est);
+    Database& file = ctx->data.file(est);
     file.exec("insert into Areas(ID,Shape,Pitch,Width1,Width2,Height,Total) values(4,2,0,10,20,5,75)");
     file.exec("insert into Areas(ID,Shape,Pitch,Width1,Width2,Height,Total) values(9,0,0,12,0,10,120)");
     file.exec("insert into Lineal(ID,Type,Name,Length,Total) values(3,1,'Bob''s ridge',100,104)");

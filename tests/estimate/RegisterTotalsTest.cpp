@@ -39,7 +39,7 @@ TEST_F(RegisterTotalsTest, EverySaveStoresTheTotalTermsTotalsShowsAsTheFileWould
 TEST_F(RegisterTotalsTest, AnOlderRegisterLearnsTotalsFromTheFilesOnce) {
     add("Roof", 20, "Shingles", "Material", 10, 10000);
     save();
-    SqlFile& reg = ctx->data.file(mast());
+    SqlFile& reg = ctx->data.local(mast());
     // The register as an earlier build left it: no totals, and a row whose file is gone.
     reg.execScript("create table old as select id,estname,estaddress,estdate,esttype,eststatus,estlength,"
                    "estpath from master; drop table master; alter table old rename to master;"

@@ -108,7 +108,7 @@ TEST_P(SaveFailingOnOneSide, StoresNothingAndTheNextSaveStoresEveryLineOnce) {
     add("Roof", 2, "Ridge cap", "Material", 3, 2500);
     add("Roof", 3, "Drip edge", "Material", 8, 700);
     const QStringList lastSave = estimateFile();
-    SqlFile& side = ctx->data.file(GetParam().inEstimateFile ? est() : temp());
+    Database& side = ctx->data.file(GetParam().inEstimateFile ? est() : temp());
     side.exec(GetParam().trigger);
     EXPECT_EQ(save("Second"), SaveOutcome::Failed);
     EXPECT_EQ(estimateFile(), lastSave);

@@ -106,7 +106,7 @@ TEST_F(LinesTest, SaveInsertsNewLinesUpdatesStoredOnesAndRewritesVanishedOnesUnd
     add("Roof", 1, "Shingles", "Material", 1, 100);
     add("Roof", 2, "Nails", "Material", 2, 100);
     const qx::Conn est = makeEstimateFile("Test");
-    qx::SqlFile& file = ctx->data.file(est);
+    qx::Database& file = ctx->data.file(est);
     file.exec("insert into lineitems(id,name) values(40,'Old')");
     file.exec("delete from lineitems");
     // New lines go above every key the file ever gave, each under the base plus its autoID.
@@ -133,7 +133,7 @@ TEST_F(LinesTest, DeletingAStoredLineRemovesItFromTheEstimateFileAtOnce) {
     state.sEstConn = makeEstimateFile("Test");
     add("Roof", 1, "Shingles", "Material", 1, 100);
     add("Roof", 2, "Nails", "Material", 1, 100);
-    qx::SqlFile& file = ctx->data.file(state.sEstConn);
+    qx::Database& file = ctx->data.file(state.sEstConn);
     for (const qx::WorkingLine& line : lines->workingLines())
         qx::SaveLineItem(file, line);
     lines->rememberStoredKeys(0);

@@ -105,17 +105,17 @@ TEST(OfficeSettingsTest, SettingsAreKeptAndThePasswordOnlyInAFileItsOwnerCanRead
 class OfficeTabTest : public OfficeServerTest {};
 
 // The tab as a user meets it: the server is tested with a typed password, saved, and tested again with
-// the kept one, which the box never shows; the switch to the server is not offered yet.
+// the kept one, which the box never shows.
 TEST_F(OfficeTabTest, TestConnectionAndSaveKeepThePasswordOutOfSight) {
     QTemporaryDir config;
     SettingsStore store(config.path());
     ScriptedPrompter prompter;
-    UiOfficeTab tab(store, prompter, std::make_unique<PasswordVault>(config.path(), false));
+    UiOfficeTab tab(store, prompter, std::make_unique<PasswordVault>(config.path(), false),
+                    ProgramFolder(config.path()));
     showActive(&tab);
     const OfficeServer office = server().office();
     auto type = [&](const char* name, const QString& text) { get<QLineEdit>(&tab, name)->setText(text); };
     EXPECT_TRUE(get<QRadioButton>(&tab, "optLocal")->isChecked());
-    EXPECT_FALSE(get<QRadioButton>(&tab, "optOffice")->isEnabled());
     EXPECT_EQ(get<QLineEdit>(&tab, "txtOfficePort")->text(), "5432");
 
     type("txtOfficeHost", office.host);

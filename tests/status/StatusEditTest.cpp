@@ -143,6 +143,52 @@ TEST_F(StatusEditTest, ARefusedUpdateSaysWhyAndChangesNothing) {
               QStringList{"2024-03-14 | Pending | 30 | Garage"});
 }
 
+// Another PC has the estimate open: neither a status change nor a delete writes anything, and the user
+// is told who has it; when the office server cannot say, nothing is written either.
+TEST_F(StatusEditTest, AnEstimateOpenOnAnotherPcIsNeitherUpdatedNorDeleted) {
+    struct Case {
+        const char* what;
+        bool remove;
+        bool serverLost;
+        const char* told;
+    };
+    const Case cases[] = {
+        {"update", false, false, "SmithGarage is open on PC-A since 9:05."},
+        {"delete", true, false, "SmithGarage is open on PC-A since 9:05."},
+        {"update, server lost", false, true,
+         "Error 10 (The connection was lost.) in procedure "
+         "cmdUpdateStatus_Click of Form frmManageStatus"},
+        {"delete, server lost", true, true,
+         "Error 10 (The connection was lost.) in procedure "
+         "cmdDeleteStatus_Click of Form frmManageStatus"},
+    };
+    const qint32 id = makeEstimate("Smith", "Garage", "Pending");
+    for (const Case& c : cases) {
+        StatusEdit board = edit();
+        QStringList asked;
+        board.setOpenElsewhere([&](qint32 held, const QString& name) -> std::optional<QString> {
+            asked << QString("%1 %2").arg(held).arg(name);
+            if (c.serverLost)
+                throw Failure(10, "The connection was lost.");
+            return name + " is open on PC-A since 9:05.";
+        });
+        if (c.remove) {
+            prompter.queueAnswer(Prompter::Answer::Ok);
+            EXPECT_EQ(board.deleteEstimate(id), DeleteResult::Kept) << c.what;
+        } else {
+            EstimateEdit shown = *board.PopForm(id);
+            shown.status = "Accepted";
+            const auto refusal = board.update(shown);
+            ASSERT_TRUE(refusal) << c.what;
+            EXPECT_EQ(refusal->message, c.told) << c.what;
+        }
+        EXPECT_EQ(asked, QStringList{QString("%1 SmithGarage").arg(id)}) << c.what;
+        EXPECT_EQ(prompter.lastText(), c.told) << c.what;
+        EXPECT_EQ(master(id, "eststatus"), QStringList{"Pending"}) << c.what;
+        EXPECT_TRUE(folderExists("SmithGarage")) << c.what;
+    }
+}
+
 TEST_F(StatusEditTest, DeleteAsksFirstAndCancelKeepsRowAndFolder) {
     const qint32 id = makeEstimate("Smith", "Garage");
     prompter.queueAnswer(Prompter::Answer::Cancel);

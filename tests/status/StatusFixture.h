@@ -29,7 +29,7 @@ protected:
     // A register row only, with whatever path it is given (no folder or file is made).
     qint32 addRow(const QString& name, const QVariant& storedPath, const QString& type = "Garage",
                   const QString& status = "Working", const QString& date = "2024-03-14", int length = 30) {
-        qx::SqlFile& file = ctx->data.file(mast());
+        qx::Database& file = ctx->data.file(mast());
         file.exec(QStringLiteral("insert into master(estname,estaddress,esttype,eststatus,estdate,estlength,"
                                  "estpath)values(?,'12 Elm St',?,?,?,?,?)"),
                   {name, type, status, date, length, storedPath});

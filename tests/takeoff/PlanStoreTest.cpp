@@ -34,7 +34,7 @@ protected:
 
     // Saves the roof as the save of an estimate does it, then opens the estimate afresh.
     void saveAndReopen() {
-        SqlFile& file = ctx->data.file(est());
+        Database& file = ctx->data.file(est());
         Transaction transaction(file);
         SaveAreas(ctx->data, temp(), est());
         SaveLineals(ctx->data, temp(), est());

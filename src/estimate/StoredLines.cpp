@@ -1,0 +1,61 @@
+#include "estimate/StoredLines.h"
+
+#include "data/RowCopy.h"
+
+namespace qx {
+
+namespace {
+
+const QString kLineColumns = QStringLiteral("ID,ItemTable,ItemID,Sect,Secorder,qty,Unit,Name,cost,LineTotal");
+const QString kWorkingLineColumns =
+    QStringLiteral("lineitemid,itemtable,itemid,sect,secorder,qty,unit,name,cost,linetotal");
+
+// The sections of the loaded lines, inside the working database. The order numbers come from the
+// lines' section index, so the lines are not read a second time.
+const QString kSectionsOfLines =
+    QStringLiteral("insert into %1tempsect(secdesc,secorder) select (select l.sect from %1tplineitems l "
+                   "where l.secorder=s.secorder order by l.autoid limit 1), s.secorder from "
+                   "(select distinct secorder from %1tplineitems) s order by s.secorder");
+
+} // namespace
+
+void storeLines(Database& estimate, SqlFile& working) {
+    if (estimate.engine() == Database::Engine::SQLite) {
+        // Inside SQLite, in one statement.
+        estimate.exec(
+            QStringLiteral("insert or replace into main.LineItems(%1) select %2 from work.tplineitems "
+                           "order by autoid")
+                .arg(kLineColumns, kWorkingLineColumns));
+        return;
+    }
+    const ResultSet lines =
+        working.query(QStringLiteral("select %1 from tplineitems order by autoid").arg(kWorkingLineColumns));
+    QStringList updates;
+    for (const QString& column : kLineColumns.split(QLatin1Char(',')).mid(1))
+        updates << QStringLiteral("%1=excluded.%1").arg(column);
+    insertRows(
+        estimate, QStringLiteral("insert into LineItems(%1)values(?,?,?,?,?,?,?,?,?,?)").arg(kLineColumns),
+        lines.rows, QStringLiteral("on conflict (ID) do update set ") + updates.join(QLatin1Char(',')));
+}
+
+void loadLines(Database& estimate, SqlFile& working) {
+    const QString select =
+        QStringLiteral("select id,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal "
+                       "from %1lineitems order by id");
+    const QString columns =
+        QStringLiteral("lineitemid,itemid,sect,secorder,name,itemtable,qty,unit,cost,linetotal");
+    if (estimate.engine() == Database::Engine::SQLite) {
+        estimate.exec(QStringLiteral("insert into work.tplineitems(%1) ").arg(columns) +
+                      select.arg(QStringLiteral("main.")));
+        estimate.exec(kSectionsOfLines.arg(QStringLiteral("work.")));
+        return;
+    }
+    const ResultSet lines = estimate.query(select.arg(QString()));
+    Transaction transaction(working);
+    insertRows(working, QStringLiteral("insert into tplineitems(%1)values(?,?,?,?,?,?,?,?,?,?)").arg(columns),
+               lines.rows);
+    working.exec(kSectionsOfLines.arg(QString()));
+    transaction.commit();
+}
+
+} // namespace qx
