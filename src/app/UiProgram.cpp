@@ -5,6 +5,7 @@
 #include "data/Catalogue.h"
 #include "estimate/NewEstimate.h"
 #include "estimate/RegisterTotals.h"
+#include "office/OfficeStorage.h"
 #include "setup/frmGreeting.h"
 
 namespace qx {
@@ -25,17 +26,21 @@ bool UiProgram::start() {
     StartUp::ensureSettings(m_context.settings, m_context.folder.root());
     // A register or cost database written by an earlier build (the one found at start, or one a
     // restore brought back) gains this build's columns whenever it is opened, keeping every row.
-    m_context.pool.whenOpened(m_context.conns.sMastConn.path,
+    m_context.pool.whenOpened(m_context.folder.mastFile(),
                               [this](SqlFile& register_) { RegisterTotals(m_context).upgrade(register_); });
     // A New, a Start or the discarding of a new estimate cut short (a crash, a power loss) leaves a
     // register row without a path, and maybe files of it. They go when the register is first opened, so
     // the window does not wait for the keyed open.
-    m_context.pool.whenFirstWritable(m_context.conns.sMastConn.path,
+    m_context.pool.whenFirstWritable(m_context.folder.mastFile(),
                                      [this](SqlFile&) { removeUnfinishedStarts(m_context); });
-    m_context.pool.whenOpened(m_context.conns.sCostConn.path, [](SqlFile& cost) {
+    m_context.pool.whenOpened(m_context.folder.costFile(), [](SqlFile& cost) {
         addMissingColumns(cost, DatabaseKind::Cost);
         refreshUnitQry(cost);
     });
+    // A PC set to work on the office server starts on it; the server is first asked by the first
+    // command that needs it, so a server out of reach keeps nothing else from working.
+    if (const auto server = storedOfficeServer(m_context.settings, m_context.settings.configRoot()))
+        useOfficeStorage(m_context, server);
     if (StartUp::GreetingPredicate(m_context.settings)) {
         frmGreeting greeting(m_context.settings);
         greeting.exec();

@@ -21,6 +21,9 @@
 #include "estimate/frmOpenEst.h"
 #include "lines/UiLinesPanel.h"
 #include "lines/UiTermsPanel.h"
+#include "office/OfficeStorage.h"
+#include "office/OpenHold.h"
+#include "office/UiOfficeTab.h"
 #include "revisions/SentRevisions.h"
 #include "sales/SalesPicture.h"
 #include "sales/SalesTexts.h"
@@ -389,6 +392,8 @@ void frmQuovi::startEstimate() {
     }
     if (isBlank(input.estName))
         owner()->setEstimateName(NewEstimate::displayName(NewEstimate::trimmed(input)));
+    // On the office server the new estimate is this PC's from its start on; no other PC holds it yet.
+    m_hold = holdForOpening(m_ctx, m_state.lEstID, m_state.estName).hold;
     enableAllTabs();
     tabs()->setCurrentIndex(1);
     setStatusPanels(idPanelText(m_state.lEstID), m_state.estName, statusPanelText(m_state.sEstStatus));
@@ -435,6 +440,13 @@ void frmQuovi::openEstimate() {
         m_state = WorkState();
         return;
     }
+    OpenHold held = holdForOpening(m_ctx, id, opened->estName);
+    if (!held.proceed) {
+        m_state = WorkState();
+        return;
+    }
+    m_hold = std::move(held.hold);
+    m_state.readOnly = held.readOnly;
     showMode(openEstimateView());
     m_state.sOpenMode = WorkState::kOpen;
     ActiveMenu(QStringLiteral("nonidle"));
@@ -589,7 +601,7 @@ void frmQuovi::reportMode() {
 }
 
 void frmQuovi::saveAndClose() {
-    if (!estimateCommands(m_state).save)
+    if (!estimateCommands(m_state).save || !keepHold(m_ctx, m_hold.get()))
         return;
     // Whatever keeps the save from happening (no lines, Cancel, a failure) keeps the estimate open, so
     // that nothing typed is lost.
@@ -602,7 +614,7 @@ void frmQuovi::saveAndClose() {
 }
 
 bool frmQuovi::saveWithoutClosing() {
-    if (!estimateCommands(m_state).saveForDocuments)
+    if (!estimateCommands(m_state).saveForDocuments || !keepHold(m_ctx, m_hold.get()))
         return false;
     const SaveOutcome outcome = SaveEstimate(m_ctx, m_state, m_lineItems)
                                     .saveWithoutQuestion(terms()->summaryText(), terms()->termsText());
@@ -677,11 +689,13 @@ void frmQuovi::closeEstimate() {
     } else {
         CleanForm();
     }
+    m_hold.reset();
     owner()->LockOwner(true);
     setWindowTitle(windowCaption(m_state));
 }
 
 void frmQuovi::CleanForm() {
+    m_hold.reset();
     m_state = WorkState();
     m_state.bLoadingTerms = true; // emptying the summary and terms is no edit
     owner()->setTypes(Register(m_ctx.data, m_ctx.conns.sMastConn).PopEstTypeCbo());
@@ -708,7 +722,18 @@ void frmQuovi::reportBug() {
 }
 
 void frmQuovi::showSetup() {
-    frmSetup(m_ctx.settings, m_ctx.prompter, this, m_ctx.folder).exec();
+    frmSetup setup(m_ctx.settings, m_ctx.prompter, this, m_ctx.folder);
+    setup.officeTab()->setSwitchStorage(
+        [this](std::optional<OfficeServer> server) -> std::optional<QString> {
+            useOfficeStorage(m_ctx, server);
+            return std::nullopt;
+        },
+        [this]() -> std::optional<QString> {
+            if (m_state.isIdle())
+                return std::nullopt;
+            return kSwitchWhileOpen;
+        });
+    setup.exec();
 }
 
 void frmQuovi::showAbout() {

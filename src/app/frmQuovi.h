@@ -7,6 +7,7 @@
 #include "estimate/NewEstimate.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
+#include "office/EstimateHold.h"
 
 #include <QMainWindow>
 
@@ -108,6 +109,8 @@ private:
     AppContext& m_ctx;
     WorkState m_state;
     NewEstimate m_newEstimate;
+    // This PC's hold of the open estimate while it works on the office server.
+    std::unique_ptr<EstimateHold> m_hold;
     EstimateTotals m_estTotals;
     LineItems m_lineItems;
     DocumentBuilder m_documents;

@@ -459,6 +459,10 @@ void createCatalogue(Database& file, DatabaseKind kind) {
         file.execScript(QLatin1String(kUnitQry));
     if (kind == DatabaseKind::Working)
         file.execScript(QLatin1String(kGridOrderIndex));
+    // Several PCs start estimates in one register on the office server: the register itself refuses a
+    // second estimate of a name (without regard to case), whoever asked first.
+    if (kind == DatabaseKind::Register && file.engine() == Database::Engine::OfficeServer)
+        file.execScript(QStringLiteral("CREATE UNIQUE INDEX masterByName ON master (estname)"));
     transaction.commit();
 }
 

@@ -27,6 +27,7 @@ enum FileErrorNumber {
     kErrFileAccess = 75,   // a file that cannot be deleted or written
     kErrFileExists = 58,   // a file that should be new already exists
     kErrOverflow = 6,      // a number outside the whole-number range
+    kErrConstraint = 19,   // a row a table's rules refuse (either engine gives this number)
 };
 
 } // namespace qx

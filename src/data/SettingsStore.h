@@ -28,6 +28,8 @@ public:
     QString readAt(const QString& app, const QString& section, int position) const;
 
     QString filePath(const QString& app) const;
+    // The folder given at construction; empty for the user's configuration folder.
+    const QString& configRoot() const { return m_root; }
 
 private:
     QString m_root;

@@ -21,6 +21,12 @@ const QString kNameAlpha =
                    "name oror leave create the\nblank and let the system name for you.");
 constexpr int kStoredNameMax = 50;
 
+QString takenText(const QString& name) {
+    return QStringLiteral(
+               "There is already an estimate named %1.\nPlease enter another name for this estimate.")
+        .arg(name);
+}
+
 bool allAlpha(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return IsAlpha(c); });
 }
@@ -143,10 +149,7 @@ std::optional<StartRefusal> NewEstimate::start(const OwnerInput& typed) {
         if (!read)
             return StartRefusal{QString(), OwnerField::EstName};
         if (taken)
-            refusal = StartRefusal{QStringLiteral("There is already an estimate named %1.\n"
-                                                  "Please enter another name for this estimate.")
-                                       .arg(name),
-                                   OwnerField::EstName};
+            refusal = StartRefusal{takenText(name), OwnerField::EstName};
     }
     if (refusal) {
         m_ctx.prompter.inform(kAppTitle, refusal->message);
@@ -181,8 +184,14 @@ std::optional<StartRefusal> NewEstimate::create(const OwnerInput& input, const Q
 
     // The register learns the name before anything is made on disk: a Start cut short here on leaves a
     // named reservation, whose files the next start removes (removeUnfinishedStarts).
-    if (!m_register.reserveName(m_state.lEstID, name))
-        return fail(QStringLiteral("The estimate register could not be updated."));
+    bool taken = false;
+    if (!m_register.reserveName(m_state.lEstID, name, &taken)) {
+        if (!taken)
+            return fail(QStringLiteral("The estimate register could not be updated."));
+        const QString message = takenText(name);
+        m_ctx.prompter.inform(kAppTitle, message);
+        return StartRefusal{message, OwnerField::EstName};
+    }
     if (newFolder && !QDir().mkpath(folder))
         return fail(QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder)));
     try {

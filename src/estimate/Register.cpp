@@ -44,11 +44,22 @@ namespace {
 const QString kIsReservation = QStringLiteral("(estpath is null or estpath='')");
 }
 
-bool Register::reserveName(qint32 id, const QString& name) {
-    if (!m_data.ActionQuery(QStringLiteral("update master set estname=? where id=? and ") + kIsReservation,
-                            m_mast, {name, id}))
+bool Register::reserveName(qint32 id, const QString& name, bool* taken) {
+    try {
+        Database& file = m_data.file(m_mast);
+        file.exec(QStringLiteral("update master set estname=? where id=? and ") + kIsReservation, {name, id});
+        return file.changes() == 1;
+    } catch (const Failure& failure) {
+        // On the office server the register itself keeps names unique: of two PCs starting the same name
+        // at once, the second is refused here.
+        if (failure.number() == kErrConstraint && taken) {
+            *taken = true;
+            return false;
+        }
+        m_data.ShowTrap(failure,
+                        {QStringLiteral("ActionQuery"), TrapSite::Module, QStringLiteral("modData")});
         return false;
-    return m_data.file(m_mast).changes() == 1;
+    }
 }
 
 void Register::releaseName(qint32 id) {

@@ -24,7 +24,9 @@ public:
     // file exist, so that a Start cut short (a crash, a power cut) can be tidied away at the next start.
     // The row stays a reservation (no path) until completeRow. True only when exactly that reservation
     // took the name.
-    bool reserveName(qint32 id, const QString& name);
+    // False when the name could not be reserved; `taken` is set when another estimate holds it already
+    // (the office server's register refuses a second estimate of one name).
+    bool reserveName(qint32 id, const QString& name, bool* taken = nullptr);
     // Takes the name back from a reservation whose Start was refused or undone.
     void releaseName(qint32 id);
     // Turns a started estimate back into a reservation (no path) before its files are removed, so that

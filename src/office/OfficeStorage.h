@@ -7,6 +7,11 @@
 
 namespace qx {
 
+// Why the program does not change where it keeps its work now.
+inline const QString kSwitchWhileOpen =
+    QStringLiteral("Close the open estimate first: this PC changes where it keeps its work only while no "
+                   "estimate is open.");
+
 // Puts this PC's cost database, register and estimates on the office server `server`, or back on its
 // own files (no server). The working and unit scratch databases stay on this PC either way. Every
 // handle open until now is closed; the next command opens what it needs where the program works now,

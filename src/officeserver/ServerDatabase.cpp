@@ -175,14 +175,33 @@ public:
     void execScript(const QString& sql) override {
         int placeholders = 0;
         const QByteArray text = qx::serverStatement(sql, placeholders).toUtf8();
+        const QString word = sql.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
+        if (m_lostWork) {
+            // The server rolled the transaction back when the connection went: only its end is taken,
+            // so that nothing of it is carried on outside it.
+            if (word != QLatin1String("ROLLBACK") ||
+                sql.contains(QLatin1String("SAVEPOINT"), Qt::CaseInsensitive))
+                throw qx::Failure(kErrConnectionLost, lostText());
+            m_lostWork = false;
+            m_transactionOpen = false;
+            return;
+        }
         reconnectIfLost();
         check(Result(PQexec(m_connection, text.constData())));
+        if (word == QLatin1String("BEGIN"))
+            m_transactionOpen = true;
+        else if (word == QLatin1String("COMMIT") ||
+                 (word == QLatin1String("ROLLBACK") &&
+                  !sql.contains(QLatin1String("SAVEPOINT"), Qt::CaseInsensitive)))
+            m_transactionOpen = false;
     }
 
     qint64 lastInsertId() override { return scalar(QStringLiteral("SELECT lastval()")).toLongLong(); }
     int changes() const override { return m_changes; }
 
     bool inTransaction() const override {
+        if (m_lostWork)
+            return true;
         const PGTransactionStatusType status = PQtransactionStatus(m_connection);
         return status == PQTRANS_INTRANS || status == PQTRANS_INERROR || status == PQTRANS_ACTIVE;
     }
@@ -202,6 +221,8 @@ private:
         if (placeholders != params.size())
             throw qx::Failure(25, QStringLiteral("Wrong number of values for the statement."));
         const BoundValues values(params);
+        if (m_lostWork)
+            throw qx::Failure(kErrConnectionLost, lostText());
         reconnectIfLost();
         // Inside a transaction a failed statement undoes only itself, as it does in a file: the server
         // would otherwise refuse every later statement until the rollback.
@@ -210,12 +231,12 @@ private:
             check(Result(PQexec(m_connection, "SAVEPOINT qx_statement")));
         Result result(PQexecParams(m_connection, text.constData(), values.count(), values.types(),
                                    values.values(), values.lengths(), values.formats(), 0));
-        if (guarded) {
+        if (guarded && PQstatus(m_connection) == CONNECTION_OK) {
             const bool done = result && (PQresultStatus(result.get()) == PGRES_COMMAND_OK ||
                                          PQresultStatus(result.get()) == PGRES_TUPLES_OK);
-            Result(PQexec(m_connection,
-                          done ? "RELEASE SAVEPOINT qx_statement"
-                               : "ROLLBACK TO SAVEPOINT qx_statement; RELEASE SAVEPOINT qx_statement"));
+            check(Result(PQexec(
+                m_connection, done ? "RELEASE SAVEPOINT qx_statement"
+                                   : "ROLLBACK TO SAVEPOINT qx_statement; RELEASE SAVEPOINT qx_statement")));
         }
         return check(std::move(result));
     }
@@ -237,10 +258,13 @@ private:
 
     Result check(Result result) {
         const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+        if (PQstatus(m_connection) != CONNECTION_OK) {
+            // Lost inside a transaction: the server has undone it, and everything until its end fails.
+            m_lostWork = m_transactionOpen;
+            throw qx::Failure(kErrConnectionLost, lostText());
+        }
         if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK)
             return result;
-        if (PQstatus(m_connection) != CONNECTION_OK)
-            throw qx::Failure(kErrConnectionLost, lostText());
         const char* state = result ? PQresultErrorField(result.get(), PG_DIAG_SQLSTATE) : nullptr;
         const char* primary = result ? PQresultErrorField(result.get(), PG_DIAG_MESSAGE_PRIMARY) : nullptr;
         const bool constraint = state && qstrncmp(state, "23", 2) == 0;
@@ -253,6 +277,8 @@ private:
     QString m_host;
     QString m_location;
     int m_changes = 0;
+    bool m_transactionOpen = false; // BEGIN was taken and neither COMMIT nor ROLLBACK yet
+    bool m_lostWork = false;        // the connection went inside that transaction
 };
 
 } // namespace

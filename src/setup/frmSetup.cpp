@@ -36,7 +36,8 @@ frmSetup::frmSetup(SettingsStore& store, Prompter& prompter, QWidget* parent,
     m_tabs->setObjectName(QStringLiteral("tabSetup"));
     m_tabs->addTab(buildCompanyTab(), QStringLiteral("Company Info"));
     m_tabs->addTab(buildValuesTab(), QStringLiteral("Default Values"));
-    m_office = new UiOfficeTab(store, prompter, std::make_unique<PasswordVault>(), m_programFolder, this);
+    m_office = new UiOfficeTab(store, prompter, std::make_unique<PasswordVault>(store.configRoot()),
+                               m_programFolder, this);
     m_tabs->addTab(m_office, QStringLiteral("Office"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);

@@ -188,8 +188,14 @@ DeleteResult StatusEdit::deleteEstimate(qint32 id) {
     if (folderName.isEmpty())
         return DeleteResult::Deleted;
 
-    if (const auto conn = storedEstimateConn(m_ctx.folder, storedPath))
-        m_ctx.pool.close(conn->path);
+    if (const auto conn = storedEstimateConn(m_ctx.folder, storedPath)) {
+        if (conn->office) {
+            // On the office server the estimate is its schema; this PC's folder of it holds documents.
+            m_ctx.data.Trap(kDelete, [&] { WorkingDb::RemoveEstFile(m_ctx.pool, *conn); });
+        } else {
+            m_ctx.pool.close(conn->path);
+        }
+    }
     const QFileInfo folder(m_ctx.folder.estimateFolder(folderName));
     if (folder.isDir() && !folder.isSymLink() && !removeEstimateFolder(m_ctx.folder, folderName))
         m_ctx.prompter.inform(
