@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -195,6 +196,37 @@ TEST_F(DriverDialogs, WaitForGoesOnOnceTheFileAppearsWhileTheProgramKeepsAnsweri
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.output, "turn-of-b: there\n");
     EXPECT_TRUE(answered);
+}
+
+TEST_F(DriverDialogs, TypeenvTypesAVariablesValueThatNoOutputHolds) {
+    const QByteArray secret = "Ridge-'\"7 pw";
+    qputenv("QX_DRIVER_TEST_SECRET", secret);
+    const Run typed = run("click cmdOkay\n"
+                          "click cmdAsk\n"
+                          "typeenv txtReply QX_DRIVER_TEST_SECRET\n"
+                          "click OK\n");
+    qunsetenv("QX_DRIVER_TEST_SECRET");
+    EXPECT_EQ(typed.exitCode, 0);
+    EXPECT_EQ(typed.output, "");
+    EXPECT_EQ(reply->text(), QString::fromUtf8(secret));
+    const Run unset = run("click cmdOkay\n"
+                          "click cmdAsk\n"
+                          "typeenv txtReply QX_DRIVER_TEST_UNSET\n");
+    EXPECT_EQ(unset.exitCode, 1);
+    EXPECT_EQ(unset.output, "error: line 3 (typeenv txtReply QX_DRIVER_TEST_UNSET): the environment "
+                            "variable QX_DRIVER_TEST_UNSET is not set\n");
+}
+
+TEST_F(DriverDialogs, TouchMakesTheFileAnotherScriptWaitsFor) {
+    const Run result = run("click cmdOkay\n"
+                           "touch turn-of-a\n"
+                           "waitfor turn-of-a\n"
+                           "touch no-such-folder/turn-of-a\n");
+    EXPECT_TRUE(QFileInfo::exists(ctx->folder.root() + "/turn-of-a"));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output, "turn-of-a: there\n"
+                             "error: line 4 (touch no-such-folder/turn-of-a): cannot make "
+                             "no-such-folder/turn-of-a: No such file or directory\n");
 }
 
 } // namespace

@@ -56,6 +56,9 @@ TEST(ScriptParsing, ClickAndReadingStepsTakeTheRestOfTheLineAsTheName) {
     EXPECT_EQ(row.name, "grdLines");
     EXPECT_EQ(row.row, 2);
     EXPECT_EQ(stepOf("answer Yes").answer, qx::Prompter::Answer::Yes);
+    const Step fromEnvironment = stepOf("typeenv txtOfficePassword  QX_OFFICE_PASSWORD ");
+    EXPECT_EQ(fromEnvironment.name, "txtOfficePassword");
+    EXPECT_EQ(fromEnvironment.text, "QX_OFFICE_PASSWORD");
     const Step at = stepOf("clickat picPlan 100  400.5");
     EXPECT_EQ(at.name, "picPlan");
     EXPECT_EQ(at.point, QPointF(100, 400.5));
@@ -83,6 +86,11 @@ TEST(ScriptParsing, RefusesABadLineWithItsNumberBeforeAnyStepRuns) {
         "clickat picPlan 100",
         "clickat picPlan 100 y",
         "clickat picPlan 1 2 3",
+        "typeenv txtOfficePassword",
+        "typeenv txtOfficePassword QX PASSWORD",
+        "typeenv txtOfficePassword 1PASSWORD",
+        "typeenv txtOfficePassword Shingle-5ecret",
+        "touch",
     };
     for (const char* bad : badLines) {
         // The bad line comes after good ones: the whole script is read before its first step runs.

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QThread>
@@ -86,6 +87,8 @@ QString Commands::run(const Step& step) {
         return files(step);
     case Command::WaitFor:
         return waitFor(step.name);
+    case Command::Touch:
+        return touch(step.name);
     case Command::Shot:
         return Screenshot::save(step.name);
     case Command::Close:
@@ -138,6 +141,8 @@ QString Commands::act(const Step& step) {
         return clickAt(found.target, step.name, step.point);
     case Command::Type:
         return UserInput::type(found.target, step.name, step.text);
+    case Command::TypeEnv:
+        return typeFromEnvironment(found.target, step);
     case Command::Paste:
         return UserInput::paste(found.target, step.name, step.text);
     case Command::Select:
@@ -149,6 +154,14 @@ QString Commands::act(const Step& step) {
     default:
         return QStringLiteral("not a user action");
     }
+}
+
+// Types the value of an environment variable, a password say, which the script itself never holds; no
+// output and no error names the value.
+QString Commands::typeFromEnvironment(const Target& target, const Step& step) {
+    if (!qEnvironmentVariableIsSet(step.text.toLocal8Bit().constData()))
+        return QStringLiteral("the environment variable %1 is not set").arg(step.text);
+    return UserInput::type(target, step.name, qEnvironmentVariable(step.text.toLocal8Bit().constData()));
 }
 
 QString Commands::read(const Step& step) {
@@ -278,6 +291,15 @@ QString Commands::waitFor(const QString& path) {
         QThread::msleep(20);
     }
     printLine(QStringLiteral("%1: there").arg(path));
+    return {};
+}
+
+// The other side of waitfor: makes the empty file PATH (its folder must exist) to say this script has
+// come so far.
+QString Commands::touch(const QString& path) {
+    QFile file(QDir(m_program.context().folder.root()).absoluteFilePath(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return QStringLiteral("cannot make %1: %2").arg(path, file.errorString());
     return {};
 }
 

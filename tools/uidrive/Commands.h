@@ -34,6 +34,8 @@ private:
     QString settings(const Step& step);
     QString files(const Step& step);
     QString waitFor(const QString& path);
+    QString touch(const QString& path);
+    QString typeFromEnvironment(const Target& target, const Step& step);
     Conn estimateConn() const;
 
     UiProgram& m_program;

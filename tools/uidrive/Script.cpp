@@ -30,6 +30,7 @@ const QHash<QString, CommandInfo>& commands() {
         {QStringLiteral("click"), {Command::Click, Shape::Rest, true}},
         {QStringLiteral("clickat"), {Command::ClickAt, Shape::NameText, true}},
         {QStringLiteral("type"), {Command::Type, Shape::NameText, false}},
+        {QStringLiteral("typeenv"), {Command::TypeEnv, Shape::NameText, true}},
         {QStringLiteral("paste"), {Command::Paste, Shape::NameText, false}},
         {QStringLiteral("select"), {Command::Select, Shape::NameText, true}},
         {QStringLiteral("row"), {Command::Row, Shape::NameNumber, true}},
@@ -47,6 +48,7 @@ const QHash<QString, CommandInfo>& commands() {
         {QStringLiteral("settings"), {Command::Settings, Shape::WordRest, true}},
         {QStringLiteral("files"), {Command::Files, Shape::Rest, true}},
         {QStringLiteral("waitfor"), {Command::WaitFor, Shape::Rest, true}},
+        {QStringLiteral("touch"), {Command::Touch, Shape::Rest, true}},
         {QStringLiteral("echo"), {Command::Echo, Shape::Rest, true}},
         {QStringLiteral("shot"), {Command::Shot, Shape::Rest, true}},
     };
@@ -111,6 +113,15 @@ QString checkDatabase(const Step& step) {
     return {};
 }
 
+// typeenv NAME VAR: VAR is the name of an environment variable, nothing more.
+QString checkVariable(Step& step) {
+    step.text = step.text.trimmed();
+    static const QRegularExpression variable(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    if (!variable.match(step.text).hasMatch())
+        return QStringLiteral("this command needs a name and the name of an environment variable");
+    return {};
+}
+
 // Fills the step's arguments; returns why the line cannot be read, or "".
 QString readArguments(Step& step, const CommandInfo& info, const QString& rest) {
     const QString trimmed = rest.trimmed();
@@ -159,6 +170,8 @@ QString readArguments(Step& step, const CommandInfo& info, const QString& rest) 
         return checkDatabase(step);
     case Command::ClickAt:
         return checkPoint(step);
+    case Command::TypeEnv:
+        return checkVariable(step);
     default:
         return {};
     }

@@ -13,6 +13,7 @@ enum class Command {
     Click,
     ClickAt,
     Type,
+    TypeEnv,
     Select,
     Row,
     DblClick,
@@ -29,6 +30,7 @@ enum class Command {
     Settings,
     Files,
     WaitFor,
+    Touch,
     Shot,
     Echo,
     Paste
@@ -40,7 +42,7 @@ struct Step {
     QString source; // the line as written, for error reports
     Command command = Command::Focus;
     QString name;  // NAME, SEQ, PATH, DB, APP or FILE
-    QString text;  // TEXT (escapes resolved), QUERY or SECTION
+    QString text;  // TEXT (escapes resolved), QUERY, SECTION or VAR
     int row = 0;   // N of row and dblclick
     QPointF point; // X Y of clickat
     Prompter::Answer answer = Prompter::Answer::Ok;
