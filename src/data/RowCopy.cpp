@@ -8,8 +8,10 @@ namespace qx {
 
 namespace {
 
-// The server takes at most 65,535 values per statement; rows go in statements well below that.
-constexpr int kMostValuesPerStatement = 20000;
+// The server takes at most 65,535 values per statement; rows go in statements well below that. A file
+// takes at most 999 values per statement.
+constexpr int kMostServerValues = 20000;
+constexpr int kMostFileValues = 999;
 constexpr int kMostRowsPerStatement = 500;
 
 void insertOneByOne(Database& to, const QString& insert, const QList<QVariantList>& rows,
@@ -26,14 +28,16 @@ void insertRows(Database& to, const QString& insert, const QList<QVariantList>& 
         return;
     const qsizetype valuesAt = insert.lastIndexOf(QLatin1String("values"), -1, Qt::CaseInsensitive);
     const int columns = int(rows.first().size());
-    if (to.engine() == Database::Engine::SQLite || valuesAt < 0 || columns == 0) {
+    if (valuesAt < 0 || columns == 0 || columns > kMostFileValues || rows.size() == 1 ||
+        (to.engine() == Database::Engine::SQLite && !tail.isEmpty())) {
         insertOneByOne(to, insert, rows, tail);
         return;
     }
+    const int mostValues = to.engine() == Database::Engine::SQLite ? kMostFileValues : kMostServerValues;
     const QString head = insert.left(valuesAt) + QStringLiteral("values");
     QStringList marks(columns, QStringLiteral("?"));
     const QString group = QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
-    const int perStatement = std::max(1, std::min(kMostRowsPerStatement, kMostValuesPerStatement / columns));
+    const int perStatement = std::max(1, std::min(kMostRowsPerStatement, mostValues / columns));
     QString statement;
     int statementRows = 0;
     for (qsizetype first = 0; first < rows.size(); first += perStatement) {

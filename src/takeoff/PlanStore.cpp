@@ -203,7 +203,8 @@ void SavePlan(DataAccess& data, const Conn& working, const Conn& estimate) {
 
 void OpenPlan(DataAccess& data, const Conn& estimate, const Conn& working) {
     Database& file = data.file(estimate);
-    if (!hasTable(file, kPlan))
+    // Without a plan the working plan tables stay as the opening made them: empty.
+    if (!hasTable(file, kPlan) || file.scalar(QStringLiteral("select count(*) from Plan")).toLongLong() == 0)
         return;
     SqlFile& work = data.local(working);
     Transaction transaction(work);
