@@ -20,8 +20,12 @@ Money adminOn(const QVariant& stored, Money lineTotal) {
 
 EstimateSnapshot readEstimateSnapshot(const QString& path, const QString& password) {
     const auto file = SqlFile::open(path, password, SqlFile::Durability::Safe, SqlFile::Access::ReadOnly);
+    return readEstimateSnapshot(*file);
+}
+
+EstimateSnapshot readEstimateSnapshot(Database& file) {
     EstimateSnapshot snapshot;
-    const ResultSet lines = file->query(
+    const ResultSet lines = file.query(
         QStringLiteral("select sect,name,qty,linetotal,itemtable from lineitems order by secorder,id"));
     std::array<Money, kCategoryCount> raw{};
     for (const QVariantList& row : lines.rows) {
@@ -39,7 +43,7 @@ EstimateSnapshot readEstimateSnapshot(const QString& path, const QString& passwo
         figures.lines += figures.subtotals[size_t(i)];
     }
     const ResultSet main =
-        file->query(QStringLiteral("select overhead,profit,contingency,management from main where id=1"));
+        file.query(QStringLiteral("select overhead,profit,contingency,management from main where id=1"));
     for (int i = 0; !main.isEmpty() && i < 4; ++i)
         figures.admin += adminOn(main.at(0, i), figures.lines);
     figures.total = figures.lines + figures.admin;

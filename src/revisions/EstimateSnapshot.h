@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Database.h"
 #include "data/Money.h"
 #include "lines/ItemTags.h"
 
@@ -35,5 +36,7 @@ struct EstimateSnapshot {
 // Reads the lines (in section order) and the figures of an estimate file without changing it. Throws
 // Failure when the file cannot be opened or read.
 EstimateSnapshot readEstimateSnapshot(const QString& path, const QString& password);
+// The same of an estimate already open (the office server's schema of it).
+EstimateSnapshot readEstimateSnapshot(Database& estimate);
 
 } // namespace qx

@@ -3,10 +3,13 @@
 #include "data/DateText.h"
 #include "docs/PaperSetup.h"
 #include "estimate/SaveEstimate.h"
+#include "revisions/EstimateExport.h"
 #include "revisions/RevisionTexts.h"
 #include "status/StoredPath.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace qx {
@@ -35,8 +38,22 @@ std::optional<RevisionRecord> SentRevisions::markSent(WorkState& state, const QT
         DocumentProperties::read(m_ctx.settings, QStringLiteral("Contract"), state.estName);
     content.made = QDateTime::currentDateTime();
     std::optional<RevisionRecord> record;
+    QString folder = QFileInfo(content.estimateFile).absolutePath();
+    QTemporaryDir exported;
     try {
-        record = RevisionStore(QFileInfo(content.estimateFile).absolutePath()).freeze(content);
+        if (state.sEstConn.office) {
+            // An estimate of the office server is frozen as a file in this PC's folder of it, where its
+            // documents are made too.
+            folder = m_ctx.folder.estimateFolder(state.estName);
+            if (!QDir().mkpath(folder) || !exported.isValid())
+                throw Failure(
+                    kErrPathNotFound,
+                    QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder)));
+            content.estimateFile = exported.filePath(QStringLiteral("estimate.mdb"));
+            content.password = kEstimatePassword;
+            exportEstimate(m_ctx.data.file(state.sEstConn), content.estimateFile, content.password);
+        }
+        record = RevisionStore(folder).freeze(content);
     } catch (const Failure& failure) {
         m_ctx.prompter.inform(kAppTitle, RevisionTexts::kSentFailed.arg(failure.description()),
                               Prompter::Icon::Warning);
@@ -124,7 +141,8 @@ std::optional<EstimateSnapshot> SentRevisions::snapshot(qint32 id, int side) {
             const std::optional<Conn> conn = storedEstimateConn(m_ctx.folder, stored);
             if (!conn)
                 throw Failure(kErrPathNotFound, QStringLiteral("The estimate's file cannot be found."));
-            result = readEstimateSnapshot(conn->path, conn->password);
+            result = conn->office ? readEstimateSnapshot(m_ctx.data.file(*conn))
+                                  : readEstimateSnapshot(conn->path, conn->password);
         });
         return result;
     }

@@ -12,10 +12,12 @@
 #include "office/OfficeMove.h"
 #include "office/OfficeStorage.h"
 #include "office/OpenHold.h"
+#include "revisions/SentRevisions.h"
 #include "takeoff/LinealTypes.h"
 #include "takeoff/RoofPanel.h"
 
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 using namespace qx;
 
@@ -304,6 +306,25 @@ TEST_F(OfficeWorkTest, ACostItemChangedOnOnePcIsWhatTheOtherReadsNext) {
     EXPECT_EQ(
         b.ctx->data.ReadScalar(b.ctx->conns.sCostConn, "select amount from costitem where id=?", {item}),
         QVariant(qint64(1234567)));
+}
+
+TEST_F(OfficeWorkTest, AnEstimateOfTheServerSentIsFrozenInThisPcsFolderOfIt) {
+    ASSERT_NO_FATAL_FAILURE(moveAndShare());
+    b.startJonesReroof();
+    ASSERT_EQ(b.save(), SaveOutcome::Saved);
+    QTextDocument proposal("Proposal");
+    QTextDocument contract("Contract");
+    const auto record = SentRevisions(*b.ctx).markSent(b.state, proposal, contract);
+    ASSERT_TRUE(record) << b.prompter.lastText().toStdString();
+    EXPECT_EQ(record->number, 1);
+    EXPECT_EQ(record->figures.total, b.totals->estimateTotal().roundedToCents());
+    // The comparison of the sent revision with the estimate as the server keeps it finds no change.
+    b.changeShingles(35);
+    ASSERT_EQ(b.save(), SaveOutcome::Saved);
+    const auto compared = SentRevisions(*b.ctx).compare(b.state.lEstID, 1, SentRevisions::kNow);
+    ASSERT_TRUE(compared) << b.prompter.lastText().toStdString();
+    EXPECT_TRUE(compared->totalLine.contains("->")) << compared->totalLine.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(b.ctx->folder.estimateFolder("JonesReroof") + "/Revisions"));
 }
 
 } // namespace
