@@ -32,9 +32,10 @@ inline TrapSite quoviSite(const char* procedure) {
     return {QLatin1String(procedure), TrapSite::Form, QStringLiteral("frmQuovi")};
 }
 
-// The open estimate's file; none in a roof-only takeoff or before Start.
+// The open estimate's file, where a removed row goes at once; none in a roof-only takeoff, before Start,
+// or for an estimate opened read-only (another PC holds it, and nothing of it is stored from here).
 inline std::optional<Conn> estimateFile(const WorkState& state) {
-    return state.hasEstimateFile() ? std::optional<Conn>(state.sEstConn) : std::nullopt;
+    return state.hasEstimateFile() && !state.readOnly ? std::optional<Conn>(state.sEstConn) : std::nullopt;
 }
 
 // The row work both roof lists share: insert, update, read, delete and total the working rows of one

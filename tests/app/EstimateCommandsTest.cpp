@@ -2,6 +2,7 @@
 
 #include "app/EstimateCommands.h"
 #include "estimate/SaveEstimate.h"
+#include "takeoff/LinealTypes.h"
 
 using namespace qx;
 
@@ -46,15 +47,24 @@ class ReadOnlyEstimate : public qxtest::EstimateTest {};
 
 // Deleting a line on screen takes a stored line out of the estimate file at once; not out of the file
 // of an estimate that another PC holds.
-TEST_F(ReadOnlyEstimate, DeletingALineLeavesTheStoredLineInTheFile) {
+TEST_F(ReadOnlyEstimate, DeletingALineOrARoofRowLeavesTheStoredRowsInTheFile) {
     add("Roof", 1, "Shingles", "Material", 10, 4599);
+    roof->addArea({kShapeRect, 40, 0, 16, 640});
+    roof->addLineal({kLinealCap, "Ridge", 82, 85});
     ASSERT_EQ(SaveEstimate(*ctx, state, *lines).saveWithoutQuestion("Stored", {}), SaveOutcome::Saved);
     state.readOnly = true;
     const qint32 line = lines->workingLines().first().autoId;
     EXPECT_TRUE(lines->AddLineItem(LineItems::Change::Delete, line));
     EXPECT_FALSE(lines->lineExists(line));
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    roof->deleteArea(1);
+    roof->deleteLineal(1);
+    EXPECT_EQ(rows(temp(), "select count(*) from TempAreas"), QStringList{"0"});
     EXPECT_EQ(rows(est(), "select name from lineitems"), QStringList{"Shingles"});
-    EXPECT_EQ(prompter.messageCount(), 0);
+    EXPECT_EQ(rows(est(), "select (select count(*) from areas), (select count(*) from lineal)"),
+              QStringList{"1 | 1"});
+    EXPECT_EQ(prompter.messageCount(), 2) << prompter.log().join("\n").toStdString();
 }
 
 } // namespace
