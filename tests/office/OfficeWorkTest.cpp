@@ -327,4 +327,21 @@ TEST_F(OfficeWorkTest, AnEstimateOfTheServerSentIsFrozenInThisPcsFolderOfIt) {
     EXPECT_TRUE(QFileInfo::exists(b.ctx->folder.estimateFolder("JonesReroof") + "/Revisions"));
 }
 
+TEST_F(OfficeWorkTest, AServerOutOfReachIsReportedByEachCommandThatNeedsItAndNothingElseWaits) {
+    OfficeServer away = office;
+    away.port = 1; // nothing listens there
+    useOfficeStorage(*b.ctx, away);
+    // The working copy is this PC's own: a new working database needs no server.
+    EXPECT_NO_THROW(b.ctx->working.CreateTempDB());
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_EQ(b.workingList(), QStringList({"None"}));
+        EXPECT_EQ(b.prompter.messageCount(), attempt + 1);
+        EXPECT_TRUE(
+            b.prompter.lastText().contains("Could not connect to " + office.database +
+                                           " on 127.0.0.1: the server refused the connection on port 1"))
+            << b.prompter.lastText().toStdString();
+        EXPECT_FALSE(b.prompter.lastText().contains(office.password));
+    }
+}
+
 } // namespace
