@@ -723,16 +723,19 @@ void frmQuovi::reportBug() {
 
 void frmQuovi::showSetup() {
     frmSetup setup(m_ctx.settings, m_ctx.prompter, this, m_ctx.folder);
+    const auto blocked = [this]() -> std::optional<QString> {
+        if (m_state.isIdle())
+            return std::nullopt;
+        return kSwitchWhileOpen;
+    };
     setup.officeTab()->setSwitchStorage(
-        [this](std::optional<OfficeServer> server) -> std::optional<QString> {
+        [this, blocked](std::optional<OfficeServer> server) -> std::optional<QString> {
+            if (auto refusal = blocked())
+                return refusal;
             useOfficeStorage(m_ctx, server);
             return std::nullopt;
         },
-        [this]() -> std::optional<QString> {
-            if (m_state.isIdle())
-                return std::nullopt;
-            return kSwitchWhileOpen;
-        });
+        blocked);
     setup.exec();
 }
 
