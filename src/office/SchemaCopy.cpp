@@ -1,6 +1,8 @@
 #include "office/SchemaCopy.h"
 
+#include "data/RowCopy.h"
 #include "data/SqlFile.h"
+#include "data/TableInfo.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,10 +11,8 @@ namespace qx {
 
 namespace {
 
-// Rows per insert statement: few enough to keep a statement's values small, many enough that the
-// network's round trip is paid once per batch, not once per row.
-constexpr int kRowsPerStatement = 250;
-constexpr int kValuesPerStatement = 8000;
+// Rows between two steps of the progress (each goes to the server as statements of many rows).
+constexpr int kRowsPerStep = 250;
 
 // The part of a table that goes over: the columns both the file and the catalogue know.
 struct TablePart {
@@ -21,18 +21,10 @@ struct TablePart {
     int rows = 0;
 };
 
-QStringList fileColumns(SqlFile& file, const QString& table) {
-    QStringList names;
-    // Table names are the catalogue's own, never typed text.
-    for (const QVariantList& row : file.query(QStringLiteral("PRAGMA table_info(%1)").arg(table)).rows)
-        names << row.at(1).toString();
-    return names;
-}
-
 std::vector<TablePart> partsOf(SqlFile& file, DatabaseKind kind) {
     std::vector<TablePart> parts;
     for (const QString& table : tablesOf(kind)) {
-        const QStringList present = fileColumns(file, table);
+        const QStringList present = tableColumns(file, table);
         TablePart part{table, {}, 0};
         for (const QString& column : columnNames(table)) {
             if (present.contains(column, Qt::CaseInsensitive))
@@ -64,18 +56,12 @@ public:
         const ResultSet set = file.query(
             QStringLiteral("select %1 from %2").arg(part.columns.join(QStringLiteral(", ")), part.table));
         const int width = int(part.columns.size());
-        const int perStatement = std::clamp(kValuesPerStatement / width, 1, kRowsPerStatement);
-        const QString row = QLatin1Char('(') +
-                            QStringList(width, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
-        const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES ")
-                                   .arg(part.table, part.columns.join(QStringLiteral(", ")));
-        for (int first = 0; first < set.size(); first += perStatement) {
-            const int count = std::min(perStatement, set.size() - first);
-            Params values;
-            values.reserve(count * width);
-            for (int r = first; r < first + count; ++r)
-                values += set.rows.at(r);
-            m_office.exec(insert + QStringList(count, row).join(QLatin1Char(',')), values);
+        const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(part.table, part.columns.join(QStringLiteral(", ")),
+                                        QStringList(width, QStringLiteral("?")).join(QLatin1Char(',')));
+        for (int first = 0; first < set.size(); first += kRowsPerStep) {
+            const int count = std::min(kRowsPerStep, set.size() - first);
+            insertRows(m_office, insert, set.rows.mid(first, count));
             checkStillInTransaction(m_office);
             m_copied += count;
             step();
@@ -96,18 +82,9 @@ private:
 };
 
 // Each autonumber of the schema continues after the highest key copied into it.
-void continueAutonumbers(Database& office, const QString& schema) {
-    const ResultSet identities =
-        office.query(QStringLiteral("select table_name, column_name from information_schema.columns "
-                                    "where table_schema = ? and is_identity = 'YES'"),
-                     {schema});
-    for (const QVariantList& identity : identities.rows) {
-        const QString table = identity.at(0).toString();
-        const QString column = identity.at(1).toString();
-        office.query(QStringLiteral("select setval(pg_get_serial_sequence(format('%I.%I', ?::text, ?::text), "
-                                    "?::text), max(%1)) from %2 having max(%1) >= 1")
-                         .arg(quotedServerName(column), quotedServerName(table)),
-                     {schema, table, column});
+void continueAutonumbers(Database& office, DatabaseKind kind) {
+    for (const QString& table : tablesOf(kind)) {
+        catchUpAutoNumber(office, table);
         checkStillInTransaction(office);
     }
 }
@@ -134,7 +111,7 @@ QHash<QString, int> copyIntoSchema(SqlFile& file, DatabaseKind kind, Database& o
     QHash<QString, int> copied;
     for (const TablePart& part : parts)
         copied.insert(part.table, copier.copy(file, part));
-    continueAutonumbers(office, schema);
+    continueAutonumbers(office, kind);
     return copied;
 }
 
