@@ -120,8 +120,11 @@ void save(const QString& path, const Document& doc) {
     QString text;
     for (const Section& section : doc) {
         text += u'[' + escaped(section.name) + QStringLiteral("]\n");
-        for (const auto& [key, value] : section.entries)
-            text += escaped(key) + u'=' + escaped(value) + u'\n';
+        for (const auto& [key, value] : section.entries) {
+            // A key that starts with "[" is escaped, so that its line never reads back as a section.
+            const QString keyText = escaped(key);
+            text += (keyText.startsWith(u'[') ? u'\\' + keyText : keyText) + u'=' + escaped(value) + u'\n';
+        }
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);

@@ -116,12 +116,14 @@ TEST_F(SettingsStoreTest, EveryReadGoesToTheFile) {
 // Keys of a hand-edited file are read as the store writes them back, so a write never loses or renames
 // another key: blanks around a key, escaped ones too, are no part of it, and a blank key is no key.
 TEST_F(SettingsStoreTest, OddKeysOfAHandEditedFileSurviveAWrite) {
-    writeFile("[Op]\n\\ Fringe\\r=2\n  =lost\n\\r\\n=lost too\nGreet=1\n");
-    const qx::SettingsList expected{{"Fringe", "2"}, {"Greet", "1"}};
+    // "\\ [" is the key "[": written back it must not read as a section "[=0 [CoInfo]".
+    writeFile("[Op]\n\\ Fringe\\r=2\n  =lost\n\\r\\n=lost too\nGreet=1\n\\ [=0 [CoInfo]\n");
+    const qx::SettingsList expected{{"Fringe", "2"}, {"Greet", "1"}, {"[", "0 [CoInfo]"}};
     EXPECT_EQ(store.list(kAppName, QStringLiteral("Op")), expected);
     store.write(kAppName, QStringLiteral("Op"), QStringLiteral("Greet"), QStringLiteral("0"));
     EXPECT_EQ(store.read(kAppName, QStringLiteral("Op"), QStringLiteral("Fringe")), QStringLiteral("2"));
-    EXPECT_EQ(keys(QStringLiteral("Op")), QStringList({"Fringe", "Greet"}));
+    EXPECT_EQ(keys(QStringLiteral("Op")), QStringList({"Fringe", "Greet", "["}));
+    EXPECT_TRUE(store.list(kAppName, QStringLiteral("=0 [CoInfo")).isEmpty());
 }
 
 TEST_F(SettingsStoreTest, FileLivesInTheConfigurationFolder) {
