@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl1-mesa-dev qt6-qpa-plugins
-    libsqlcipher-dev sqlcipher
+    libsqlcipher-dev libssl-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick fonts-dejavu-core
     clang-format ccache

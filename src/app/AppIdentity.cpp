@@ -13,7 +13,7 @@ void setApplicationIdentity() {
     QGuiApplication::setOrganizationName(kOrganisation);
     QGuiApplication::setApplicationVersion(QStringLiteral(QUORVEX_VERSION));
     QGuiApplication::setDesktopFileName(kDesktopEntry);
-    QGuiApplication::setWindowIcon(QIcon(new DeferredIconEngine(kWindowIcon)));
+    QGuiApplication::setWindowIcon(DeferredIconEngine::fromPng(kWindowIcon));
 }
 
 } // namespace qx

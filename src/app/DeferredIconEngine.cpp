@@ -5,17 +5,22 @@
 
 namespace qx {
 
-DeferredIconEngine::DeferredIconEngine(const QString& pngFile)
-    : m_file(pngFile) {}
+DeferredIconEngine::DeferredIconEngine(Maker make)
+    : m_make(std::move(make)) {}
 
 // Read as PNG outright: finding the format would load every picture format's plug-in first.
-const QIcon& DeferredIconEngine::icon() {
-    if (!m_read) {
-        m_read = true;
-        QImageReader reader(m_file, "png");
+QIcon DeferredIconEngine::fromPng(const QString& pngFile) {
+    return QIcon(new DeferredIconEngine([pngFile] {
+        QImageReader reader(pngFile, "png");
         const QImage image = reader.read();
-        if (!image.isNull())
-            m_icon = QIcon(QPixmap::fromImage(image));
+        return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    }));
+}
+
+const QIcon& DeferredIconEngine::icon() {
+    if (!m_made) {
+        m_made = true;
+        m_icon = m_make();
     }
     return m_icon;
 }

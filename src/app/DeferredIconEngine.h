@@ -2,14 +2,20 @@
 
 #include <QIcon>
 #include <QIconEngine>
+#include <functional>
 
 namespace qx {
 
-// An icon whose PNG file is read the first time it is drawn or asked for a picture, not when it is made:
-// the window icon costs the start nothing on a desktop that never shows it, and is read on one that does.
+// An icon made the first time it is drawn or asked for a picture, not when it is asked for: reading an
+// icon's pictures can load every picture format's plug-in, and a start should not pay for icons the
+// window never shows (the window icon on a desktop without one, a menu bar's overflow arrow).
 class DeferredIconEngine : public QIconEngine {
 public:
-    explicit DeferredIconEngine(const QString& pngFile);
+    using Maker = std::function<QIcon()>;
+    explicit DeferredIconEngine(Maker make);
+
+    // The icon of a PNG file, read as PNG outright when first needed.
+    static QIcon fromPng(const QString& pngFile);
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
@@ -20,9 +26,9 @@ public:
 private:
     const QIcon& icon();
 
-    QString m_file;
+    Maker m_make;
     QIcon m_icon;
-    bool m_read = false;
+    bool m_made = false;
 };
 
 } // namespace qx

@@ -1,5 +1,6 @@
 #include "app/AppIdentity.h"
 #include "app/FontWarmUp.h"
+#include "app/UiDeferredIconStyle.h"
 #include "app/UiProgram.h"
 #include "app/frmQuovi.h"
 #include "data/ProgramFolder.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     qx::FontWarmUp fonts;
     QApplication app(argc, argv);
     qx::setApplicationIdentity();
+    qx::useDeferredIconStyle();
 
     qx::UiPrompter prompter;
     qx::UiProgram program(qx::ProgramFolder::ofExecutable(), prompter);

@@ -1,11 +1,13 @@
 #include "app/AppIdentity.h"
 #include "app/MainWindowTexts.h"
+#include "app/UiDeferredIconStyle.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QIcon>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -59,6 +61,7 @@ TEST(HelpContents, EveryPictureAndLinkOfTheManualLeadsSomewhere) {
 
 TEST(AppIdentity, NamesTheProgramItsMakerVersionLauncherAndIcon) {
     setApplicationIdentity();
+    useDeferredIconStyle();
     EXPECT_EQ(QCoreApplication::applicationName(), "Quorvex");
     EXPECT_EQ(QCoreApplication::organizationName(), "Quorvex");
     EXPECT_EQ(QCoreApplication::applicationVersion(), "3.5.1");
@@ -67,6 +70,14 @@ TEST(AppIdentity, NamesTheProgramItsMakerVersionLauncherAndIcon) {
     // Read when first asked for, it is the icon file's picture at the file's sizes.
     EXPECT_EQ(QGuiApplication::windowIcon().availableSizes(), QIcon(kWindowIcon).availableSizes());
     EXPECT_FALSE(QGuiApplication::windowIcon().pixmap(48, 48).isNull());
+    // The style's standard icons, made when first drawn, are the desktop style's own pictures.
+    const auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_MessageBoxWarning}) {
+        const QImage shown = style->standardIcon(which).pixmap(32, 32).toImage();
+        EXPECT_FALSE(shown.isNull());
+        EXPECT_EQ(shown, style->baseStyle()->standardIcon(which).pixmap(32, 32).toImage());
+    }
 }
 
 } // namespace

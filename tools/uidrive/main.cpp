@@ -13,6 +13,7 @@
 #include "Script.h"
 #include "ScriptLists.h"
 #include "app/AppIdentity.h"
+#include "app/UiDeferredIconStyle.h"
 #include "app/UiProgram.h"
 #include "app/frmQuovi.h"
 #include "data/ProgramLayout.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     qx::setApplicationIdentity();
+    qx::useDeferredIconStyle();
     // Closing the main window is a step like any other; the steps after it still run.
     QApplication::setQuitOnLastWindowClosed(false);
 
