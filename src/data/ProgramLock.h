@@ -2,8 +2,6 @@
 
 #include "data/ProgramFolder.h"
 
-#include <QLockFile>
-
 namespace qx {
 
 // One program per program folder: a lock file in data/ that a run holds from its first step to its
@@ -18,6 +16,9 @@ public:
     };
 
     explicit ProgramLock(const ProgramFolder& folder);
+    ~ProgramLock();
+    ProgramLock(const ProgramLock&) = delete;
+    ProgramLock& operator=(const ProgramLock&) = delete;
 
     // Takes the lock. A lock left by a copy that is no longer running (a crash, a power cut) is taken
     // over; one held by a running copy is never taken, however old it is.
@@ -26,7 +27,8 @@ public:
     static inline const QString kAlreadyRunning = QStringLiteral("Quorvex is already running.");
 
 private:
-    QLockFile m_file;
+    QString m_path;
+    int m_descriptor = -1;
 };
 
 } // namespace qx

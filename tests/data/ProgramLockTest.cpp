@@ -53,26 +53,45 @@ TEST_F(ProgramLockTest, ASecondCopyFindsTheFolderHeldUntilTheFirstEnds) {
     EXPECT_EQ(ProgramLock(folder).take(), ProgramLock::Outcome::Held);
 }
 
+// Holds the lock file as a running program does, until the returned process's input is closed.
+std::unique_ptr<QProcess> holdElsewhere(const QString& lockFile) {
+    auto holder = std::make_unique<QProcess>();
+    holder->start("flock", {"-n", lockFile, "-c", "echo held; exec cat"});
+    EXPECT_TRUE(holder->waitForReadyRead(10000));
+    EXPECT_EQ(holder->readAllStandardOutput(), "held\n");
+    return holder;
+}
+
 TEST_F(ProgramLockTest, OnlyAHolderThatIsGoneGivesTheLockUp) {
     struct Case {
         const char* holder;
         qint64 pid;
         QString name;
         int age;
+        bool running;
         ProgramLock::Outcome outcome;
     };
     const QString thisProgram = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     const Case cases[] = {
-        {"ended a moment ago", endedProcessId(), "quorvex", 1, ProgramLock::Outcome::Held},
-        {"ended yesterday", endedProcessId(), "quorvex", 86400, ProgramLock::Outcome::Held},
+        {"ended a moment ago", endedProcessId(), "quorvex", 1, false, ProgramLock::Outcome::Held},
+        {"ended yesterday", endedProcessId(), "quorvex", 86400, false, ProgramLock::Outcome::Held},
+        // The file of a running copy, whatever it says: only its end gives the folder up.
+        {"left by a copy that ended, naming this one", QCoreApplication::applicationPid(), thisProgram, 86400,
+         false, ProgramLock::Outcome::Held},
         // A copy left running all day still holds its folder.
-        {"running since yesterday", QCoreApplication::applicationPid(), thisProgram, 86400,
+        {"running since yesterday", endedProcessId(), "quorvex", 86400, true,
          ProgramLock::Outcome::HeldElsewhere},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.holder);
         leaveLock(c.pid, c.name, c.age);
+        const std::unique_ptr<QProcess> holder = c.running ? holdElsewhere(folder.lockFile()) : nullptr;
         EXPECT_EQ(ProgramLock(folder).take(), c.outcome);
+        if (holder) {
+            holder->closeWriteChannel();
+            EXPECT_TRUE(holder->waitForFinished(10000));
+            EXPECT_EQ(ProgramLock(folder).take(), ProgramLock::Outcome::Held) << "once the holder has ended";
+        }
         QFile::remove(folder.lockFile());
     }
 }
