@@ -3,9 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-class QPrinter;
-
 namespace qx {
+
+class DesktopPrinter;
 
 // How a file dialog opens: the filter chosen at first and the folder it starts in.
 struct FileDialogStart {
@@ -18,7 +18,7 @@ struct FileDialogStart {
 // What a print dialog is asked and what it answers.
 struct PrintRequest {
     // The printer the real dialog sets up; the document is printed on it after the dialog.
-    QPrinter* printer = nullptr;
+    DesktopPrinter* printer = nullptr;
     // "Selection" is offered (and chosen at first) when the document has a selection.
     bool selectionOffered = false;
     // Answers: print only the selection; or print to this PDF file instead of the chosen printer.

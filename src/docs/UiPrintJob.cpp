@@ -2,13 +2,13 @@
 
 #include "data/Prompter.h"
 #include "docs/BlankForms.h"
+#include "docs/DesktopPrinter.h"
 #include "docs/DocumentFiles.h"
 #include "docs/PagePrinter.h"
 #include "docs/PdfInfo.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,21 +22,21 @@ const QString kPrintTitle = QStringLiteral("Print");
 
 namespace {
 // A PDF the print dialog wrote gets the title and author the printer cannot set itself.
-void addInfoToPdf(const QPrinter& printer, const QString& title, const QString& author) {
-    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+void addInfoToPdf(const QString& pdfFile, const QString& title, const QString& author) {
+    if (pdfFile.isEmpty())
         return;
-    QFile pdf(printer.outputFileName());
+    QFile pdf(pdfFile);
     if (!pdf.open(QIODevice::ReadOnly))
         return;
     const QByteArray pages = pdf.readAll();
     pdf.close();
-    QSaveFile updated(printer.outputFileName());
+    QSaveFile updated(pdfFile);
     if (updated.open(QIODevice::WriteOnly) && updated.write(withPdfInfo(pages, title, author)) >= 0)
         updated.commit();
 }
 
 int printDocument(const QTextDocument& document, const QTextCursor& cursor, bool selectionOnly,
-                  QPrinter& printer) {
+                  QPagedPaintDevice& printer) {
     if (!selectionOnly || !cursor.hasSelection())
         return printPages(document, printer);
     QTextDocument selection;
@@ -48,22 +48,21 @@ int printDocument(const QTextDocument& document, const QTextCursor& cursor, bool
 
 bool printWithDialog(Prompter& prompter, const QTextDocument& document, const QTextCursor& cursor,
                      const DocumentProperties& properties) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(properties.paper);
-    printer.setDocName(properties.title);
-    printer.setCreator(QStringLiteral("Quorvex"));
+    const std::unique_ptr<DesktopPrinter> printer = makeDesktopPrinter(properties.paper, properties.title);
+    if (!printer) {
+        prompter.inform(kAppTitle, kPrinterMissing, Prompter::Icon::Critical);
+        return false;
+    }
     PrintRequest request;
-    request.printer = &printer;
+    request.printer = printer.get();
     request.selectionOffered = cursor.hasSelection();
     if (!prompter.acceptPrint(kPrintTitle, request))
         return false;
-    if (!request.pdfFile.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(request.pdfFile);
-    }
-    if (printDocument(document, cursor, request.selectionOnly, printer) == 0)
+    if (!request.pdfFile.isEmpty())
+        printer->printToPdf(request.pdfFile);
+    if (printDocument(document, cursor, request.selectionOnly, printer->device()) == 0)
         return false;
-    addInfoToPdf(printer, properties.title, properties.author);
+    addInfoToPdf(printer->pdfFile(), properties.title, properties.author);
     return true;
 }
 

@@ -1,11 +1,11 @@
 #include "widgets/UiPrompter.h"
 
+#include "docs/DesktopPrinter.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QUrl>
 
 namespace qx {
@@ -118,22 +118,8 @@ QString UiPrompter::chooseSaveFile(const QString& title, const QString& filters,
 }
 
 bool UiPrompter::acceptPrint(const QString& title, PrintRequest& request) {
-    if (!request.printer)
-        return false;
-    QPrintDialog dialog(request.printer, parent());
-    dialog.setWindowTitle(title);
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
-    if (request.selectionOffered) {
-        options |= QAbstractPrintDialog::PrintSelection;
-        dialog.setPrintRange(QAbstractPrintDialog::Selection);
-    } else {
-        dialog.setPrintRange(QAbstractPrintDialog::AllPages);
-    }
-    dialog.setOptions(options);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    request.selectionOnly = dialog.printRange() == QAbstractPrintDialog::Selection;
-    return true;
+    return request.printer &&
+           request.printer->showDialog(parent(), title, request.selectionOffered, request.selectionOnly);
 }
 
 void UiPrompter::openUrl(const QString& url) {
