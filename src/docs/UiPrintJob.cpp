@@ -1,8 +1,8 @@
 #include "docs/UiPrintJob.h"
 
+#include "data/DesktopPrinter.h"
 #include "data/Prompter.h"
 #include "docs/BlankForms.h"
-#include "docs/DesktopPrinter.h"
 #include "docs/DocumentFiles.h"
 #include "docs/PagePrinter.h"
 #include "docs/PdfInfo.h"

@@ -1,5 +1,5 @@
 // The printer module: Qt's printer and print dialog behind the program's DesktopPrinter.
-#include "docs/DesktopPrinter.h"
+#include "data/DesktopPrinter.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

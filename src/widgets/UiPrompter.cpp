@@ -1,6 +1,6 @@
 #include "widgets/UiPrompter.h"
 
-#include "docs/DesktopPrinter.h"
+#include "data/DesktopPrinter.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "docs/DesktopPrinter.h"
+#include "data/DesktopPrinter.h"
 
 #include "data/ProgramModule.h"
 
