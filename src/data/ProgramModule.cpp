@@ -1,22 +1,22 @@
 #include "data/ProgramModule.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <QLibrary>
 #include <QMutex>
+#include <map>
+#include <memory>
 
 namespace qx {
 
 namespace {
 
 // Null when the module is in neither folder or does not load.
-QLibrary* load(const QString& module) {
+std::unique_ptr<QLibrary> load(const QString& module) {
     const QString folders[] = {QCoreApplication::applicationDirPath(), QStringLiteral(QX_MODULE_DIR)};
     for (const QString& folder : folders) {
-        auto* library = new QLibrary(folder + u'/' + module);
+        auto library = std::make_unique<QLibrary>(folder + u'/' + module);
         if (library->load())
             return library;
-        delete library;
     }
     return nullptr;
 }
@@ -25,11 +25,13 @@ QLibrary* load(const QString& module) {
 
 QFunctionPointer programModuleEntry(const QString& module, const char* entry) {
     static QMutex guard;
-    static QHash<QString, QLibrary*> loaded;
+    // The QLibrary objects go at the end of the program; the modules stay loaded until then.
+    static std::map<QString, std::unique_ptr<QLibrary>> loaded;
     const QMutexLocker lock(&guard);
-    const auto found = loaded.constFind(module);
-    QLibrary* library = found != loaded.constEnd() ? *found : loaded.insert(module, load(module)).value();
-    return library ? library->resolve(entry) : nullptr;
+    auto found = loaded.find(module);
+    if (found == loaded.end())
+        found = loaded.emplace(module, load(module)).first;
+    return found->second ? found->second->resolve(entry) : nullptr;
 }
 
 } // namespace qx
