@@ -28,10 +28,11 @@ public:
     virtual QString pdfFile() const = 0;
 };
 
-// A printer on `paper` whose jobs are named `documentName`; null when the printer module is missing,
-// which is then reported with kPrinterMissing.
+// What a print says when the printer module is missing.
 inline const QString kPrinterMissing = QStringLiteral(
     "Quorvex cannot print: its printer module (quorvex_print.so) is missing beside the program.");
+
+// A printer on `paper` whose jobs are named `documentName`; null when the printer module is missing.
 std::unique_ptr<DesktopPrinter> makeDesktopPrinter(const QPageSize& paper, const QString& documentName);
 
 // The printer module's one entry, and its signature.
