@@ -2,6 +2,7 @@
 
 #include "data/SqlFile.h"
 #include "data/TableInfo.h"
+#include "data/UnitQuery.h"
 
 #include <QHash>
 #include <vector>
@@ -328,26 +329,17 @@ QString columnDefinition(const Column& c, TextRule rule, Database::Engine engine
     return def;
 }
 
-// The priced components of the unit items: one row per component with the unit item's key and the
-// component's quantity times its cost item's amount, rounded to four decimals by the program's money
-// rule (ComponentTotal), so the view, the picker and the unit item builder agree to the ten-thousandth.
-const char* const kUnitQry = "CREATE VIEW UnitQry AS SELECT u.matlaborid AS ID, "
-                             "ComponentTotal(u.itemqty, c.Amount) AS [Line Total] "
-                             "FROM unititems u INNER JOIN costitem c ON c.ID = u.itemid";
-
 // The estimate grid reads each section's lines by ascending item id after every change; this index
 // hands them over in that order without a scan of every line and a sort.
 const char* const kGridOrderIndex =
     "CREATE INDEX tpLineItemsBySection ON tpLineItems (SecOrder, ItemID, autoID)";
 
-// What a cost database on the office server needs before its tables: case-insensitive text, and the
-// component rule of UnitQry (the quantity's shortest decimal form times the amount, rounded half away
-// from zero to a ten-thousandth, as Money does).
-const char* const kServerCostSupport =
-    "CREATE EXTENSION IF NOT EXISTS citext SCHEMA public;"
-    "CREATE FUNCTION ComponentTotal(quantity double precision, amount bigint) RETURNS bigint "
-    "LANGUAGE sql IMMUTABLE AS 'SELECT round(quantity::text::numeric * amount)::bigint'";
-const char* const kServerTextSupport = "CREATE EXTENSION IF NOT EXISTS citext SCHEMA public";
+// What a database on the office server needs before its tables: case-insensitive text, and for a cost
+// database the component rule of UnitQry.
+QString serverSupport(DatabaseKind kind) {
+    const QString text = QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext SCHEMA public");
+    return kind == DatabaseKind::Cost ? text + u';' + serverComponentTotal() : text;
+}
 
 } // namespace
 
@@ -355,11 +347,12 @@ void refreshUnitQry(SqlFile& cost) {
     const QString current =
         cost.scalar(QStringLiteral("select sql from sqlite_master where type='view' and name='UnitQry'"))
             .toString();
-    if (current == QLatin1String(kUnitQry))
+    const QString wanted = unitQueryDefinition();
+    if (current == wanted)
         return;
     Transaction transaction(cost);
     cost.execScript(QStringLiteral("DROP VIEW IF EXISTS UnitQry"));
-    cost.execScript(QLatin1String(kUnitQry));
+    cost.execScript(wanted);
     transaction.commit();
 }
 
@@ -452,11 +445,11 @@ QStringList addMissingColumns(Database& file, DatabaseKind kind) {
 void createCatalogue(Database& file, DatabaseKind kind) {
     Transaction transaction(file);
     if (file.engine() == Database::Engine::OfficeServer)
-        file.execScript(QLatin1String(kind == DatabaseKind::Cost ? kServerCostSupport : kServerTextSupport));
+        file.execScript(serverSupport(kind));
     for (const QString& table : tablesOf(kind))
         createTable(file, table);
     if (kind == DatabaseKind::Cost)
-        file.execScript(QLatin1String(kUnitQry));
+        file.execScript(unitQueryDefinition(file.engine()));
     if (kind == DatabaseKind::Working)
         file.execScript(QLatin1String(kGridOrderIndex));
     // Several PCs start estimates in one register on the office server: the register itself refuses a
