@@ -222,11 +222,13 @@ CsvRead readCsv(const QByteArray& bytes, const ReadProgress& progress) {
         return refusal(fileTooManyRows(kMaxRows));
     if (!records->isEmpty() && !records->front().problem.isEmpty())
         return refusal(fileHeaderUnreadable(records->front().problem));
-    if (records->size() < 2)
+    if (records->isEmpty())
         return refusal(kFileNoRows);
     read.table.header = std::move(records->front().fields);
     records->removeFirst();
     read.table.records = std::move(*records);
+    if (read.table.records.isEmpty())
+        read.problem = kFileNoRows;
     return read;
 }
 

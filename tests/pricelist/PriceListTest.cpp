@@ -3,6 +3,7 @@
 #include "costs/CostItemEditor.h"
 #include "costs/CostTexts.h"
 #include "data/DateText.h"
+#include "data/InputRules.h"
 #include "pricelist/CsvWriter.h"
 #include "pricelist/FormulaGuard.h"
 #include "pricelist/NumberForm.h"
@@ -72,9 +73,9 @@ TEST(PriceListFile, ReadsTheFilesSuppliersSend) {
          {},
          kFileBinary},
         {"an unclosed quote refuses its row only",
-         "Name,Price\nA,1\nB,\"2\nC,3\n\"D\"\"\nx\",4\n",
+         "Name,Price\nA,1\nB,\"2\nC,3\nD,4\n",
          "Name|Price",
-         {"2: A|1", "3: B|\"2 ! " + kWhyQuoteOpen, "4: C|3", "5: D\"\nx|4"},
+         {"2: A|1", "3: B|\"2 ! " + kWhyQuoteOpen, "4: C|3", "5: D|4"},
          {}},
         {"an unclosed quote in the header",
          "\"Name,Price\nA,1\n",
@@ -138,7 +139,7 @@ TEST(PriceListFile, TheNumberFormIsTheOneThePricesShow) {
     } cases[] = {{{"44.5", "1,234.56", "7"}, NumberForm::Point, ""},
                  {{"1.234,56", "$3,5"}, NumberForm::Comma, ""},
                  {{"1.234", "12"}, none, "1.234"},
-                 {{"'1,234", "1.234"}, none, "1,234"},
+                 {{"'1,234", "1.234"}, none, "'1,234"},
                  {{"1.234", "2.5"}, NumberForm::Point, ""},
                  {{"1.234.567"}, NumberForm::Comma, ""},
                  {{"0.125", "1234.567"}, NumberForm::Point, ""},
@@ -276,16 +277,14 @@ TEST_F(PriceListTest, AnExportReadBackChangesNothingFormulasIncluded) {
         "insert into costitem(costtype,cat,costname,manufacturer,descrip,unit,amount) "
         "values('Fee','Permits','=cmd|'' /C calc''!A0','+Acme','line1\n\"two\", three','ea',12345)"));
     // Stored before the editor trimmed them, shared names without a SKU, no amount, no category, an
-    // emoji, a SKU two items share, a name longer than the editor takes.
+    // emoji, a SKU two items share.
     exec(QStringLiteral(
         "insert into costitem(costtype,cat,costname,sku,unit,amount) values"
         "('Material','Vents','  Box vent ',' "
         "BV-1\u200B','ea',550000),('Material','Vents','Vent',null,'ea',1),"
         "('Material','Vents','Vent',null,'ea',2),('Material','Vents','Vent',null,'ea',null),"
         "('Material',null,'No category',null,'ea',3),('Material','Vents','Vent \U0001F600',null,'ea',4),"
-        "('Labor','Crew','Crew A','C-1','hr',556740),('Labor','Crew','Crew B','C-1','hr',556740),"
-        "('Material','Vents','" +
-        QString(60, u'n') + "',null,'ea',5)"));
+        "('Labor','Crew','Crew A','C-1','hr',556740),('Labor','Crew','Crew B','C-1','hr',556740)"));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("prices.csv"));
     const auto written = PriceListExport(ctx->data, cost()).write(path);
@@ -392,42 +391,43 @@ TEST_F(PriceListTest, NewItemsWithoutACategoryGetTheOneChosen) {
 TEST_F(PriceListTest, AnExportTheImportWouldRefuseWritesNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("prices.csv"));
-    const QString nul = QStringLiteral("Vent") + QChar(u'\0') + QStringLiteral("x");
-    for (const QString& description : {nul, QString(kMaxCellChars + 1, u'd')}) {
-        exec(QStringLiteral("insert into costitem(costtype,cat,costname,unit,descrip,amount) "
-                            "values('Material','Vents','Bad','ea',?,1)"),
-             {description});
-        const qint32 id = scalar(QStringLiteral("select max(ID) from costitem")).toInt();
-        PriceListExport exporter(ctx->data, cost());
-        EXPECT_EQ(exporter.write(path), std::nullopt);
-        EXPECT_EQ(exporter.problem(), exportItemUnreadable(id, kMaxCellChars));
-        EXPECT_FALSE(QFile::exists(path));
-        exec(QStringLiteral("delete from costitem where ID=?"), {id});
-    }
-    // The largest export the import still reads: items whose descriptions fill their cells, up to the
-    // byte the file may hold.
-    const QString full(kMaxCellChars, u'd');
-    exec(QStringLiteral("update costitem set descrip=?"), {full});
+    exec(QStringLiteral("insert into costitem(costtype,cat,costname,unit,descrip,amount) "
+                        "values('Material','Vents','Bad','ea',?,1)"),
+         {QStringLiteral("Vent") + QChar(u'\0') + QStringLiteral("x")});
+    const qint32 bad = scalar(QStringLiteral("select max(ID) from costitem")).toInt();
     PriceListExport exporter(ctx->data, cost());
+    EXPECT_EQ(exporter.write(path), std::nullopt);
+    EXPECT_EQ(exporter.problem(), exportItemUnreadable(bad, kMaxCellChars));
+    EXPECT_FALSE(QFile::exists(path));
+    exec(QStringLiteral("delete from costitem where ID=?"), {bad});
+    EXPECT_FALSE(csvCellReadable(QString(kMaxCellChars + 1, u'd')));
+
+    // The largest export the import still reads: items whose texts fill their columns with emoji (four
+    // bytes each), up to the byte the file may hold.
+    const QString name = QStringLiteral("\U0001F600").repeated(50);
+    const QString description = QStringLiteral("\U0001F600").repeated(255);
     qint64 size = exporter.text()->toUtf8().size() + 3; // and the byte-order mark
     qint64 id = scalar(QStringLiteral("select max(ID) from costitem")).toLongLong();
     const auto fillerSize = [&](qint64 key) {
-        return QString::number(key).size() + QStringLiteral(",Material,Vents,,,Filler,ea,").size() +
-               kMaxCellChars + QStringLiteral(",1.00,\r\n").size();
+        return (QString::number(key) + QStringLiteral(",Material,Vents,,,") + name + QStringLiteral(",ea,") +
+                description + QStringLiteral(",1.00,\r\n"))
+            .toUtf8()
+            .size();
     };
     {
         Transaction transaction(ctx->data.file(cost()));
         for (; size + fillerSize(id + 1) <= kMaxPriceListBytes; size += fillerSize(++id))
             exec(QStringLiteral("insert into costitem(ID,costtype,cat,costname,unit,descrip,amount) "
-                                "values(?,'Material','Vents','Filler','ea',?,10000)"),
-                 {id + 1, full});
+                                "values(?,'Material','Vents',?,'ea',?,10000)"),
+                 {id + 1, name, description});
         transaction.commit();
     }
     ASSERT_TRUE(exporter.write(path)) << exporter.problem().toStdString();
     EXPECT_EQ(QFileInfo(path).size(), size);
     EXPECT_TRUE(readCsvFile(path).ok());
-    exec(QStringLiteral(
-        "insert into costitem(costtype,cat,costname,unit,amount) values('Material','Vents','X','ea',1)"));
+    exec(QStringLiteral("insert into costitem(costtype,cat,costname,unit,descrip,amount) "
+                        "values('Material','Vents',?,'ea',?,1)"),
+         {name, description});
     EXPECT_EQ(exporter.write(path), std::nullopt);
     EXPECT_EQ(exporter.problem(), exportTooLarge(kMaxPriceListBytes));
 }
