@@ -74,8 +74,8 @@ public:
             const QChar c = m_data[i];
             if (c == u'"' && field.text.isEmpty() && !field.cut) {
                 const qsizetype after = readQuoted(i + 1, field);
-                if (after < 0)
-                    return unclosed(i, record, field);
+                if (after < 0 || strayQuote(i, after))
+                    return unclosed(i, record);
                 i = after;
             } else if (c == m_separator) {
                 endField();
@@ -119,14 +119,26 @@ private:
         }
     }
 
+    // A quoted cell from `open` to just before `after` that runs over a line break and whose closing
+    // quote has more text after it: its quote was opened by mistake, and the quote that seemed to close
+    // it opens a cell of a later row.
+    bool strayQuote(qsizetype open, qsizetype after) const {
+        if (after >= m_size || m_data[after] == m_separator || isLineBreak(m_data[after]))
+            return false;
+        const QStringView cell(m_data + open, after - open);
+        return cell.contains(u'\n') || cell.contains(u'\r');
+    }
+
     // A quote at `quoteAt` was never closed: its record keeps the rest of that line as it stands, and
     // reading goes on at the next line.
-    qsizetype unclosed(qsizetype quoteAt, CsvTable::Record& record, FieldText& field) const {
+    qsizetype unclosed(qsizetype quoteAt, CsvTable::Record& record) const {
+        FieldText field;
         qsizetype end = quoteAt;
         while (end < m_size && !isLineBreak(m_data[end]))
             ++end;
         field.append(m_data + quoteAt, end - quoteAt);
-        record.fields << field.text;
+        if (record.fields.size() < kMaxCells)
+            record.fields << field.text;
         record.problem = kWhyQuoteOpen;
         if (end < m_size)
             end += m_data[end] == u'\r' && end + 1 < m_size && m_data[end + 1] == u'\n' ? 2 : 1;

@@ -54,9 +54,10 @@ using ReadProgress = std::function<bool(qint64 done, qint64 total)>;
 // are valid UTF-8, Windows-1252 otherwise.
 QString decodePriceList(const QByteArray& bytes);
 // Splits decoded text into records of fields, numbered from 1 (blank records count, but are left out).
-// A quote that is never closed makes its record refused and the reading goes on at the line after the
-// quote; a cell beyond kMaxCellChars is cut there, and cells beyond kMaxCells are left out, refusing
-// their record. Nothing when `progress` cancelled.
+// A quote that is never closed (or is closed only rows later, with text right after the closing quote)
+// makes its record refused and the reading goes on at the line after the quote; a cell beyond kMaxCellChars
+// is cut there, and cells beyond kMaxCells are left out, refusing their record. Nothing when `progress`
+// cancelled.
 std::optional<QList<CsvTable::Record>> splitCsv(const QString& text, QChar separator,
                                                 const ReadProgress& progress = {});
 // The separator the first line uses: a semicolon when it holds more of them than commas.
