@@ -452,6 +452,13 @@ TEST_F(PriceListTest, ACancelledImportLeavesTheDatabaseAsItWas) {
 TEST_F(PriceListTest, SavingAnAmountDatesItAndKeepingItKeepsTheDate) {
     exec(QStringLiteral("update costitem set pricedate='2020-01-02' where id in (1, 2)"));
     CostItemEditor editor(ctx->data, cost());
+    // Saved without the blanks at their ends, as a price list row matches them.
+    CostItemFields blanks = *editor.load(1);
+    blanks.name = QStringLiteral(" Timberline\u200B ");
+    blanks.sku = QStringLiteral("\tGAF-1 ");
+    ASSERT_TRUE(editor.save({CostEditing::Mode::Edit, 1}, blanks));
+    EXPECT_EQ(rows(cost(), QStringLiteral("select costname, sku from costitem where ID=1")),
+              QStringList{"Timberline | GAF-1"});
     for (const auto& [id, amount, date] :
          {std::tuple{1, "44.5", QStringLiteral("2020-01-02")}, std::tuple{2, "50", today()}}) {
         CostItemFields fields = *editor.load(id);
