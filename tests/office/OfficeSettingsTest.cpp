@@ -74,7 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"LongUser",
                 {"db1", "5432", "quorvex", QString(64, 'u')},
                 OfficeSettings::Field::User,
-                tooLongMessage(63)}),
+                tooLongMessage(63)},
+        Refused{"PasswordHoldingNul",
+                {"db1", "5432", "quorvex", "ann", QString("pw") + QChar(u'\0') + "rest"},
+                OfficeSettings::Field::Password,
+                kPasswordHoldsNul}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OfficeSettingsTest, SettingsAreKeptAndThePasswordOnlyInAFileItsOwnerCanRead) {
@@ -121,6 +125,14 @@ TEST_F(OfficeTabTest, TestConnectionAndSaveKeepThePasswordOutOfSight) {
     type("txtOfficeHost", office.host);
     type("txtOfficePort", QString::number(office.port));
     type("txtOfficeUser", office.user);
+    // A password the server could not be sent whole is kept nowhere.
+    type("txtOfficePassword", office.password + QChar(u'\0') + "tail");
+    press(&tab, "cmdOfficeSave");
+    EXPECT_EQ(prompter.lastText(), kPasswordHoldsNul);
+    settle();
+    EXPECT_EQ(focusName(&tab), "txtOfficePassword");
+    EXPECT_EQ(OfficeSettings::load(store), OfficeSettings());
+    EXPECT_EQ(PasswordVault(config.path(), false).read(office.host, office.user), "");
     type("txtOfficePassword", "not-the-one");
     press(&tab, "cmdOfficeTest");
     EXPECT_EQ(prompter.lastText(),

@@ -1,11 +1,13 @@
 #include "FormDriver.h"
 #include "StatusFixture.h"
+#include "status/StatusTexts.h"
 #include "status/frmManageStatus.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 
 using namespace qx;
@@ -102,6 +104,46 @@ TEST_F(StatusFormsTest, DoubleClickShowsTheEstimateAndListsEachTypeOnce) {
 
     board().close();
     EXPECT_EQ(state.lEstID, 0);
+}
+
+// A register row whose ID no estimate can have is listed as it stands, and an estimate deleted while the
+// list was shown stays on it; a double click on either says why it cannot be opened and opens nothing,
+// never the estimate whose ID is the row's cut to 32 bits.
+TEST_F(StatusFormsTest, AnEstimateThatCannotBeOpenedSaysWhy) {
+    const qint32 first = addRow("First", {});
+    const qint32 gone = addRow("Gone", {});
+    const struct {
+        qint64 id;
+        QString message;
+    } cases[] = {
+        {4294967297, StatusTexts::kBadId.arg(4294967297)},
+        {2147483648, StatusTexts::kBadId.arg(2147483648)},
+        {0, StatusTexts::kBadId.arg(0)},
+        {-7, StatusTexts::kBadId.arg(-7)},
+        {gone, StatusTexts::kNotInRegister.arg(gone)},
+    };
+    for (const auto& c : cases) {
+        if (c.id != gone)
+            ctx->data.file(mast()).exec("insert into master(id,estname,eststatus)values(?,?,'Working')",
+                                        {c.id, QString("Id%1").arg(c.id)});
+    }
+    const QStringList shown = lines();
+    ctx->data.file(mast()).exec("delete from master where id=?", {gone});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        const QString name = c.id == gone ? QString("Gone") : QString("Id%1").arg(c.id);
+        const auto row = std::find_if(shown.begin(), shown.end(),
+                                      [&](const QString& l) { return l.startsWith(name + " "); });
+        ASSERT_NE(row, shown.end());
+        prompter.takeLog();
+        doubleClick(int(row - shown.begin()));
+        EXPECT_EQ(prompter.lastText(), c.message);
+        EXPECT_EQ(prompter.log().size(), 1);
+        EXPECT_FALSE(onEditPage());
+        EXPECT_EQ(state.lEstID, 0);
+    }
+    doubleClick(int(shown.indexOf(QRegularExpression("^First "))));
+    EXPECT_EQ(state.lEstID, first);
 }
 
 TEST_F(StatusFormsTest, AStatusThatIsNoneOfTheFourChoosesNoOption) {
