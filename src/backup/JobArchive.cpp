@@ -177,9 +177,13 @@ QString JobArchive::databaseEntry() const {
 
 void JobArchive::checkRow() {
     const QJsonObject& d = m_manifest.details;
-    m_row = {d.value(QStringLiteral("name")).toString(), d.value(QStringLiteral("address")).toString(),
-             d.value(QStringLiteral("type")).toString(), d.value(QStringLiteral("status")).toString(),
-             d.value(QStringLiteral("date")).toString(), d.value(QStringLiteral("length")).toInt(-1)};
+    m_row = {d.value(QStringLiteral("name")).toString(),
+             d.value(QStringLiteral("address")).toString(),
+             d.value(QStringLiteral("type")).toString(),
+             d.value(QStringLiteral("status")).toString(),
+             d.value(QStringLiteral("date")).toString(),
+             d.value(QStringLiteral("length")).toInt(-1),
+             {}};
     // The row goes into the register as it stands: it must pass the rules a typed one passes.
     if (m_row.name.isEmpty() || fileNameOf(m_row.name) != m_row.name || charCount(m_row.name) > kNameMax)
         refuseDamaged(QStringLiteral("Its estimate name cannot be used."));

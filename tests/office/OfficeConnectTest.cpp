@@ -20,8 +20,9 @@ TEST_P(OfficeConnectTest, TestConnectionAnswersInPlainWordsWithoutThePassword) {
     const QString answer = testOfficeConnection(office);
     EXPECT_EQ(answer.toStdString(),
               QString::fromUtf8(GetParam().answer).replace("HOST", office.host).toStdString());
-    if (office.password.size() >= kShortestMasked)
+    if (office.password.size() >= kShortestMasked) {
         EXPECT_FALSE(answer.contains(office.password)) << answer.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

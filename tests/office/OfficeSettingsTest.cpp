@@ -40,39 +40,42 @@ INSTANTIATE_TEST_SUITE_P(
     Boxes, OfficeSettingsChecks,
     ::testing::Values(
         Refused{"NoHost",
-                {"", "5432", "quorvex", "ann"},
+                {"", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 "Enter the office server's name."},
         Refused{"InvisibleHost",
-                {"\u200b \u00a0", "5432", "quorvex", "ann"},
+                {"\u200b \u00a0", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 "Enter the office server's name."},
         Refused{"HostWithSpace",
-                {"office pc", "5432", "quorvex", "ann"},
+                {"office pc", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 kHostBlanks},
         Refused{"HostWithTab",
-                {"office\tpc", "5432", "quorvex", "ann"},
+                {"office\tpc", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 kHostBlanks},
         Refused{"HostWithZeroWidth",
-                {"db\u200b1", "5432", "quorvex", "ann"},
+                {"db\u200b1", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 kHostBlanks},
         Refused{"LongHost",
-                {QString(256, 'h'), "5432", "quorvex", "ann"},
+                {QString(256, 'h'), "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 tooLongMessage(255)},
-        Refused{"PortZero", {"db1", "0", "quorvex", "ann"}, OfficeSettings::Field::Port, kPortRange},
-        Refused{"PortTooLarge", {"db1", "65536", "quorvex", "ann"}, OfficeSettings::Field::Port, kPortRange},
-        Refused{"PortFraction", {"db1", "5432.5", "quorvex", "ann"}, OfficeSettings::Field::Port, kPortRange},
-        Refused{"PortText", {"db1", "five", "quorvex", "ann"}, OfficeSettings::Field::Port, kMustBeNumber},
+        Refused{"PortZero", {"db1", "0", "quorvex", "ann", ""}, OfficeSettings::Field::Port, kPortRange},
+        Refused{
+            "PortTooLarge", {"db1", "65536", "quorvex", "ann", ""}, OfficeSettings::Field::Port, kPortRange},
+        Refused{
+            "PortFraction", {"db1", "5432.5", "quorvex", "ann", ""}, OfficeSettings::Field::Port, kPortRange},
+        Refused{
+            "PortText", {"db1", "five", "quorvex", "ann", ""}, OfficeSettings::Field::Port, kMustBeNumber},
         Refused{"NoDatabase",
-                {"db1", "5432", " ", "ann"},
+                {"db1", "5432", " ", "ann", ""},
                 OfficeSettings::Field::Database,
                 "This field cannot be empty."},
         Refused{"LongUser",
-                {"db1", "5432", "quorvex", QString(64, 'u')},
+                {"db1", "5432", "quorvex", QString(64, 'u'), ""},
                 OfficeSettings::Field::User,
                 tooLongMessage(63)},
         Refused{"PasswordHoldingNul",
@@ -86,7 +89,7 @@ TEST(OfficeSettingsTest, SettingsAreKeptAndThePasswordOnlyInAFileItsOwnerCanRead
     SettingsStore store(config.path());
     EXPECT_EQ(OfficeSettings::load(store), OfficeSettings()); // this PC only, port 5432, database quorvex
     const OfficeSettings settings =
-        OfficeSettings::from({" db1.office.lan ", "6543", "roofs", "ann"}, false, true);
+        OfficeSettings::from({" db1.office.lan ", "6543", "roofs", "ann", ""}, false, true);
     settings.save(store);
     EXPECT_EQ(OfficeSettings::load(store), settings);
     EXPECT_EQ(settings.host, "db1.office.lan");

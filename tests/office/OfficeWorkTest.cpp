@@ -333,7 +333,8 @@ TEST_F(OfficeWorkTest, AnEstimateOfTheServerSentIsFrozenInThisPcsFolderOfIt) {
     EXPECT_EQ(registerDb.scalar("select count(*) from revisiondigest where estid=?", {b.state.lEstID}),
               QVariant(qint64(1)));
     // Its record rewritten on this PC to match a swapped proposal is caught by the server's digest.
-    swapProposalAndRecord(b.ctx->folder.estimateFolder("JonesReroof") + "/Revisions/" + record->folderName());
+    qxtest::swapProposalAndRecord(b.ctx->folder.estimateFolder("JonesReroof") + "/Revisions/" +
+                                  record->folderName());
     EXPECT_TRUE(
         SentRevisions(*b.ctx).lines(b.state.lEstID).value(0).text.endsWith(RevisionTexts::kAlteredMark));
 }

@@ -156,9 +156,14 @@ TEST_F(RevisionTest, ARecordRewrittenToMatchIsCaughtByTheDigestTheRegisterKept) 
 // reported and leaves the estimate's folder as it was: no revision, no half-written folder.
 TEST_F(RevisionTest, AFreezeThatFailsLeavesNothingBehind) {
     ASSERT_EQ(SaveEstimate(*ctx, state, *lines).saveWithoutQuestion({}, {}), SaveOutcome::Saved);
-    RevisionContent content{
-        state.sEstConn.path,         state.sEstConn.password, &proposal, &contract, {}, {},
-        QDateTime::currentDateTime()};
+    RevisionContent content{state.sEstConn.path,
+                            state.sEstConn.password,
+                            &proposal,
+                            &contract,
+                            {},
+                            {},
+                            QDateTime::currentDateTime(),
+                            {}};
     const auto before = folderContents();
     for (const char* failing : {"proposal.pdf", "contract.pdf", "estimate.mdb", "revision.json"}) {
         SCOPED_TRACE(failing);
