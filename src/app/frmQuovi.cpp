@@ -556,7 +556,7 @@ void frmQuovi::duplicateEstimate(const DuplicateRequest& request) {
 
 void frmQuovi::fillDuplicate(const DuplicateRequest& request) {
     DuplicateEstimate copy(m_ctx);
-    if (!copy.copyContent(request.id, m_state.sEstConn))
+    if (!copy.copyContent(request.id, m_state.lEstID, m_state.sEstConn))
         return;
     if (request.reprice) {
         if (const auto changed = copy.reprice(m_state.sEstConn))

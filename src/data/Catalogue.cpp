@@ -30,6 +30,7 @@ struct Table {
     const char* name;
     TextRule rule;
     std::vector<Column> columns;
+    const char* key = nullptr; // a key of several columns ("estid, revision"); none: no such key
 };
 
 // The tables of a roof plan, as an estimate file names them; the working database has each as
@@ -202,6 +203,13 @@ std::vector<Table> allTables() {
           // The estimate total shown on Terms/Totals at the last save; NULL while unknown.
           {"esttotal", T::Currency}}},
         {"sectionname", shipped, {{"ID", T::AutoNumber}, {"sectionname", T::Text, 50}}},
+        // The SHA-256 of each sent revision's record (its revision.json) as it was made, kept here where
+        // nobody edits files by hand. Registers made before it gain the table when a revision is first
+        // sent.
+        {"revisiondigest",
+         created,
+         {{"estid", T::Long}, {"revision", T::Long}, {"sha256", T::Text, 64}},
+         "estid, revision"},
         // Cost database (shipped)
         {"costitem",
          shipped,
@@ -363,6 +371,8 @@ QString tableDefinition(const QString& table, Database::Engine engine) {
     QStringList columns;
     for (const Column& c : t->columns)
         columns << columnDefinition(c, t->rule, engine);
+    if (t->key)
+        columns << QStringLiteral("PRIMARY KEY (%1)").arg(QLatin1String(t->key));
     return QStringLiteral("CREATE TABLE %1 (%2)")
         .arg(QLatin1String(t->name), columns.join(QStringLiteral(", ")));
 }
@@ -390,7 +400,7 @@ QStringList tablesOf(DatabaseKind kind) {
         return {QStringLiteral("costitem"), QStringLiteral("laborcost"), QStringLiteral("costunit"),
                 QStringLiteral("unititems")};
     case DatabaseKind::Register:
-        return {QStringLiteral("master"), QStringLiteral("sectionname")};
+        return {QStringLiteral("master"), QStringLiteral("sectionname"), QStringLiteral("revisiondigest")};
     case DatabaseKind::Contacts:
         return {QStringLiteral("contacts")};
     case DatabaseKind::Working:

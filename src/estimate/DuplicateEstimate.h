@@ -37,8 +37,9 @@ public:
     // Copies into the new estimate's file `to` every table of the old estimate's file but the owner
     // (areas, lineal items, lines and any other table an estimate file holds), with the administrative
     // amounts, summary and terms of its owner row, in one transaction: all of it or nothing, and its
-    // sent revisions into the new estimate's folder. False when it failed (reported).
-    bool copyContent(qint32 fromId, const Conn& to);
+    // sent revisions into the new estimate's folder (`toId` its register id). False when it failed
+    // (reported).
+    bool copyContent(qint32 fromId, qint32 toId, const Conn& to);
     // Updates the price of each line of `estimate` from its cost item (or unit item) where that still
     // exists, with its line total; returns the lines whose price changed, in line order. One
     // transaction. Nothing when it failed (reported).

@@ -50,6 +50,10 @@ public:
 
 private:
     std::optional<EstimateSnapshot> snapshot(qint32 id, int side);
+    // The revisions of estimate `id` with the record digests the register keeps for them; nothing when
+    // the estimate has no folder or the register cannot be read (reported).
+    std::optional<RevisionStore> storeOf(qint32 id);
+    Database& registerDb() { return m_ctx.data.file(m_ctx.conns.sMastConn); }
 
     AppContext& m_ctx;
 };
