@@ -54,7 +54,7 @@ struct SalesFigures {
 struct FollowUpEstimate {
     qint32 id = 0;
     QString name;
-    int daysLeft = 0; // negative once ended
+    int daysLeft = 0; // 0 on the expiry day, negative after it
 };
 
 // The business at a glance, read from the register (its stored totals, never the estimates' files).
