@@ -17,6 +17,7 @@ struct RevisionTexts {
     static inline const QString kAdded = QStringLiteral("added");
     static inline const QString kRemoved = QStringLiteral("removed");
     static inline const QString kArrow = QStringLiteral(" -> ");
+    static inline const QString kChangesOnly = QStringLiteral("Show changes only");
     // "Estimate total $2,644.96 -> $3,040.96 (+$396.00)"
     static inline const QString kTotalLine = QStringLiteral("Estimate total %1 -> %2 (%3)");
     // A list line marks a revision that failed its check.

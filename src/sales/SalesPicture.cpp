@@ -129,8 +129,8 @@ QList<FollowUpEstimate> SalesPicture::followUp(const QDate& today) {
         list.append({row.at(0).toLongLong(), row.at(1).toString(),
                      daysLeft(dateFromStored(row.at(2).toString()), int(row.at(3).toLongLong()), today)});
     std::stable_sort(list.begin(), list.end(), [](const FollowUpEstimate& a, const FollowUpEstimate& b) {
-        const bool aValid = a.daysLeft >= 0;
-        const bool bValid = b.daysLeft >= 0;
+        const bool aValid = !hasExpired(a.daysLeft);
+        const bool bValid = !hasExpired(b.daysLeft);
         if (aValid != bValid)
             return aValid;
         return aValid ? a.daysLeft < b.daysLeft : a.daysLeft > b.daysLeft;

@@ -56,7 +56,7 @@ struct SalesFigures {
 struct FollowUpEstimate {
     qint64 id = 0; // as the register holds it
     QString name;
-    int daysLeft = 0; // negative once ended
+    int daysLeft = 0; // 0 on the expiry day, negative after it
 };
 
 // The business at a glance, read from the register (its stored totals, never the estimates' files).

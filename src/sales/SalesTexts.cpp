@@ -1,6 +1,7 @@
 #include "sales/SalesTexts.h"
 
 #include "estimate/OpenList.h"
+#include "estimate/Validity.h"
 
 #include <QLocale>
 
@@ -54,12 +55,11 @@ QString followUpCount(int estimates) {
 
 QString followUpLine(const QString& name, int daysLeft) {
     QString when;
-    if (daysLeft > 1)
-        when = QStringLiteral("expires in %1 days").arg(daysLeft);
-    else if (daysLeft == 1)
-        when = QStringLiteral("expires in 1 day");
+    if (!hasExpired(daysLeft))
+        when = daysLeft == 1 ? QStringLiteral("expires in 1 day")
+                             : QStringLiteral("expires in %1 days").arg(daysLeft);
     else if (daysLeft == 0)
-        when = QStringLiteral("expires today");
+        when = QStringLiteral("expired today");
     else if (daysLeft == -1)
         when = QStringLiteral("expired 1 day ago");
     else

@@ -29,7 +29,8 @@ QString average(std::optional<Money> average);
 QString unknownTotals(int estimates);
 // "2 estimates need follow-up", "1 estimate needs follow-up"; empty for none.
 QString followUpCount(int estimates);
-// "SmithReroof              expires in 3 days": the name padded to 25, then when its validity ends.
+// "SmithReroof              expires in 3 days": the name padded to 25, then when its validity ends
+// ("expired today" on its expiry day, as the open dialog's "**EXPIRED**").
 QString followUpLine(const QString& name, int daysLeft);
 // "Dec 2026"
 QString month(const QDate& firstDay);

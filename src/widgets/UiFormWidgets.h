@@ -27,6 +27,9 @@ void setEntries(QComboBox* box, const QStringList& entries);
 QTableView* resultGrid(const QString& name, ResultTableModel* model, QWidget* parent);
 // Refills a grid and makes its first row current; the columns fit their contents, long texts cut.
 void showRows(QTableView* view, const ResultSet& rows, const QStringList& captions);
+// Sizes a grid's columns to what they hold, none wider than `widest` pixels, and each date column to a
+// whole date in the user's format, whatever rows the sizing looked at.
+void fitColumns(QTableView* view, int widest);
 // The key (first column) of a grid's current row; 0 when the grid is empty.
 qint32 currentKey(const QTableView* view);
 

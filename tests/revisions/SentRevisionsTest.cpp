@@ -34,7 +34,7 @@ TEST_F(RevisionTest, SentTwiceListsBothComparesTheChangedLineAndKeepsEveryFileAs
     ASSERT_TRUE(comparison);
     ASSERT_EQ(comparison->rows.size(), 1);
     const CompareRow& row = comparison->rows.at(0);
-    EXPECT_EQ(QStringList({row.section, row.item, row.qty, row.lineTotal, row.change}).join(" | "),
+    EXPECT_EQ(QStringList({row.section, row.item, row.qty, row.lineTotal, row.change()}).join(" | "),
               "Roofing | Test Shingle | 12 -> 15 | $1,200.00 -> $1,500.00 | changed");
     EXPECT_EQ(comparison->totalLine,
               QStringLiteral("Estimate total %1 -> %2 (+%3)")

@@ -3,6 +3,7 @@
 #include "data/DateText.h"
 #include "data/InputRules.h"
 #include "data/SqlFile.h"
+#include "estimate/OpenList.h"
 #include "sales/SalesPicture.h"
 #include "sales/SalesTexts.h"
 
@@ -52,7 +53,7 @@ TEST(SalesTexts, FiguresAreWorded) {
         {SalesTexts::followUpLine("SmithReroof", 3), "SmithReroof              expires in 3 days"},
         {SalesTexts::followUpLine("JonesRepair", -2), "JonesRepair              expired 2 days ago"},
         {SalesTexts::followUpLine("Lee", 1), "Lee                      expires in 1 day"},
-        {SalesTexts::followUpLine("Lee", 0), "Lee                      expires today"},
+        {SalesTexts::followUpLine("Lee", 0), "Lee                      expired today"},
         {SalesTexts::followUpLine("Lee", -1), "Lee                      expired 1 day ago"},
         {SalesTexts::followUpLine("AVeryLongEstimateNameOfThirtyOne", 2),
          "AVeryLongEstimateNameOfT expires in 2 days"},
@@ -60,6 +61,18 @@ TEST(SalesTexts, FiguresAreWorded) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.text, c.expected);
+}
+
+// The open dialog and the follow-up list agree on the day an estimate stops being valid.
+TEST(SalesTexts, FollowUpAndOpenListCallTheSameDaysExpired) {
+    const QDate today(2026, 6, 15);
+    for (const int length : {29, 30, 31}) {
+        const int days = daysLeft(today.addDays(-30), length, today);
+        const bool openListExpired = expiryText(days) == QStringLiteral("**EXPIRED**");
+        const QString followUp = SalesTexts::followUpLine("Lee", days);
+        EXPECT_EQ(openListExpired, length <= 30) << length;
+        EXPECT_EQ(followUp.contains(QStringLiteral(" expired ")), openListExpired) << followUp;
+    }
 }
 
 TEST(SalesFigures, TheAverageIsTheExactMeanToTheCent) {
@@ -210,11 +223,13 @@ TEST_F(SalesPictureTest, FollowUpListsPendingEstimatesEndingWithinAWeekValidOnes
     QStringList lines;
     for (const FollowUpEstimate& e : picture.followUp(kToday))
         lines << SalesTexts::followUpLine(e.name, e.daysLeft);
-    EXPECT_EQ(lines, QStringList({"EndsToday                expires today",
-                                  "EndsIn3                  expires in 3 days",
-                                  "EndsIn7                  expires in 7 days",
-                                  "Ended2DaysAgo            expired 2 days ago",
-                                  "Ended40DaysAgo           expired 40 days ago"}));
+    EXPECT_EQ(lines, QStringList({
+                         "EndsIn3                  expires in 3 days",
+                         "EndsIn7                  expires in 7 days",
+                         "EndsToday                expired today",
+                         "Ended2DaysAgo            expired 2 days ago",
+                         "Ended40DaysAgo           expired 40 days ago",
+                     }));
     EXPECT_EQ(picture.followUpCount(kToday), lines.size());
 }
 
