@@ -1,8 +1,8 @@
 #include "order/MaterialOrder.h"
 
+#include "costs/ItemTags.h"
 #include "data/DateText.h"
 #include "docs/CompanyBlock.h"
-#include "lines/ItemTags.h"
 #include "lines/PendingLine.h"
 #include "order/OrderTexts.h"
 

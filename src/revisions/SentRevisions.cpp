@@ -1,11 +1,11 @@
 #include "revisions/SentRevisions.h"
 
 #include "data/DateText.h"
+#include "data/StoredPath.h"
 #include "docs/PaperSetup.h"
 #include "estimate/SaveEstimate.h"
 #include "revisions/EstimateExport.h"
 #include "revisions/RevisionTexts.h"
-#include "status/StoredPath.h"
 
 #include <QDir>
 #include <QFileInfo>
