@@ -5,8 +5,8 @@
 #include "FuzzCheck.h"
 #include "pricelist/ColumnMapping.h"
 #include "pricelist/CsvReader.h"
-#include "pricelist/CsvWriter.h"
-#include "pricelist/FormulaGuard.h"
+#include "data/CsvWriter.h"
+#include "data/FormulaGuard.h"
 #include "pricelist/NumberForm.h"
 
 #include <cstddef>

@@ -1,14 +1,14 @@
 #include "backup/JobArchive.h"
 
-#include "backup/DatabaseCopy.h"
 #include "backup/ZipArchive.h"
+#include "data/DatabaseCopy.h"
 #include "data/DateText.h"
 #include "data/InputRules.h"
+#include "data/StoredPath.h"
 #include "estimate/Register.h"
 #include "estimate/RegisterTotals.h"
 #include "estimate/SaveEstimate.h"
 #include "revisions/RevisionDigests.h"
-#include "status/StoredPath.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,11 +1,11 @@
 #include "order/MaterialOrder.h"
 
+#include "costs/ItemTags.h"
 #include "data/DateText.h"
 #include "docs/CompanyBlock.h"
-#include "lines/ItemTags.h"
 #include "lines/PendingLine.h"
 #include "order/OrderTexts.h"
-#include "pricelist/CsvWriter.h"
+#include "data/CsvWriter.h"
 
 #include <QHash>
 #include <QSaveFile>

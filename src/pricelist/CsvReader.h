@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/CsvWriter.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -39,9 +41,6 @@ struct CsvRead {
 // The largest price list, read and written: the whole file is held in memory while it is read, and
 // the export of 50,000 cost items whose texts fill their columns takes under 50 MB.
 inline constexpr qint64 kMaxPriceListBytes = 64LL * 1024 * 1024;
-// The longest cell read or written (UTF-16 units). A cost item's longest text is 255 characters: a
-// longer cell is no price, and a few megabytes of it would only stall the preview.
-inline constexpr qsizetype kMaxCellChars = 64 * 1024;
 // The most cells a row and rows a file hold: a file of nothing but separators or line breaks would
 // otherwise take gigabytes of memory while it is read.
 inline constexpr qsizetype kMaxCells = 1000;

@@ -2,7 +2,7 @@
 
 #include "costs/CostItemEditor.h"
 #include "data/InputRules.h"
-#include "pricelist/FormulaGuard.h"
+#include "data/FormulaGuard.h"
 #include "pricelist/PriceListTexts.h"
 
 namespace qx {

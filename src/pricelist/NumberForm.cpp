@@ -1,6 +1,6 @@
 #include "pricelist/NumberForm.h"
 
-#include "pricelist/FormulaGuard.h"
+#include "data/FormulaGuard.h"
 
 namespace qx {
 

@@ -1,6 +1,6 @@
 #include "pricelist/PriceListExport.h"
 
-#include "pricelist/CsvWriter.h"
+#include "data/CsvWriter.h"
 #include "pricelist/PriceListTexts.h"
 
 #include <QSaveFile>

@@ -1,8 +1,8 @@
 #include "revisions/RevisionStore.h"
 
-#include "backup/DatabaseCopy.h"
-#include "backup/FileHash.h"
+#include "data/DatabaseCopy.h"
 #include "data/DateText.h"
+#include "data/FileHash.h"
 #include "docs/DocumentFiles.h"
 #include "revisions/RevisionTexts.h"
 

@@ -1,11 +1,12 @@
 #include "revisions/SentRevisions.h"
 
 #include "data/DateText.h"
+#include "data/StoredPath.h"
 #include "docs/PaperSetup.h"
 #include "estimate/SaveEstimate.h"
 #include "revisions/EstimateExport.h"
+#include "revisions/RevisionDigests.h"
 #include "revisions/RevisionTexts.h"
-#include "status/StoredPath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -180,6 +181,13 @@ std::optional<Comparison> SentRevisions::compare(qint32 id, int before, int afte
     if (!b)
         return std::nullopt;
     return compareEstimates(*a, *b);
+}
+
+DuplicateEstimate::FolderCarry carrySentRevisions(AppContext& ctx) {
+    return [&ctx](qint32 fromId, qint32 toId, const QString& fromFolder, const QString& toFolder) {
+        RevisionDigests(ctx.data.file(ctx.conns.sMastConn)).copy(fromId, toId);
+        RevisionStore::copyRevisions(fromFolder, toFolder);
+    };
 }
 
 } // namespace qx

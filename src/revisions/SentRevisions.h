@@ -2,6 +2,7 @@
 
 #include "data/AppContext.h"
 #include "data/WorkState.h"
+#include "estimate/DuplicateEstimate.h"
 #include "revisions/RevisionCompare.h"
 #include "revisions/RevisionStore.h"
 
@@ -57,5 +58,10 @@ private:
 
     AppContext& m_ctx;
 };
+
+// What a duplicate carries along from the old estimate's folder into the new one's: the sent revisions,
+// file for file, with the record digests the register kept for them, so that the copy still shows what
+// was sent and when.
+DuplicateEstimate::FolderCarry carrySentRevisions(AppContext& ctx);
 
 } // namespace qx

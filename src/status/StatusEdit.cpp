@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "data/InputRules.h"
+#include "data/StoredPath.h"
 #include "estimate/OwnerTexts.h"
 #include "estimate/SaveEstimate.h"
 #include "office/EstimateHold.h"
@@ -9,7 +10,6 @@
 #include "revisions/RevisionStore.h"
 #include "revisions/RevisionTexts.h"
 #include "status/StatusTexts.h"
-#include "status/StoredPath.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "../lines/LinesFixture.h"
 #include "../takeoff/PlanFixture.h"
 #include "costs/CostItemEditor.h"
-#include "lines/ItemTags.h"
+#include "costs/ItemTags.h"
 #include "order/OrderTexts.h"
 #include "pricelist/CsvReader.h"
 #include "takeoff/PlanStore.h"

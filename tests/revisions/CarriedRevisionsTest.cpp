@@ -4,7 +4,9 @@
 #include "backup/ProgramBackup.h"
 #include "backup/ProgramRestore.h"
 #include "estimate/DuplicateEstimate.h"
+#include "revisions/RevisionStore.h"
 #include "revisions/RevisionTexts.h"
+#include "revisions/SentRevisions.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -42,7 +44,8 @@ TEST_F(RevisionTest, RevisionsTravelWithTheEstimateAndStayIntact) {
              owner.names = {"Carl", "Carter", "9 Oak Ave", "Anytown, MT 54321", "406/555-0000", "", ""};
              owner.type = "Garage";
              EXPECT_FALSE(create.start(owner));
-             EXPECT_TRUE(DuplicateEstimate(*ctx).copyContent(state.lEstID, copy.lEstID, copy.sEstConn));
+             EXPECT_TRUE(DuplicateEstimate(*ctx).copyContent(state.lEstID, copy.lEstID, copy.sEstConn,
+                                                             carrySentRevisions(*ctx)));
              return Carried{copy.lEstID, QFileInfo(copy.sEstConn.path).absolutePath()};
          }},
         {"job exported and imported",

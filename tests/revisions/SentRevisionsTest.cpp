@@ -1,7 +1,7 @@
 #include "RevisionFixture.h"
 
-#include "backup/FileHash.h"
 #include "data/DateText.h"
+#include "data/FileHash.h"
 #include "revisions/RevisionTexts.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backup/FileHash.h"
+#include "data/FileHash.h"
 #include "revisions/RevisionRecord.h"
 
 #include <QFile>

@@ -1,7 +1,6 @@
-#include "pricelist/CsvWriter.h"
+#include "data/CsvWriter.h"
 
-#include "pricelist/CsvReader.h"
-#include "pricelist/FormulaGuard.h"
+#include "data/FormulaGuard.h"
 
 namespace qx {
 

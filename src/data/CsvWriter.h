@@ -10,6 +10,10 @@ namespace qx {
 
 inline const QString kCsvLineEnd = QStringLiteral("\r\n");
 
+// The longest cell read or written (UTF-16 units). A cost item's longest text is 255 characters: a
+// longer cell is no price, and a few megabytes of it would only stall the preview.
+inline constexpr qsizetype kMaxCellChars = 64 * 1024;
+
 // One field as written: quoted when it holds a comma, a semicolon, a quote, a line break or blanks at
 // its ends, with its quotes doubled, so that splitCsv reads it back as it was.
 QString csvField(const QString& text);
