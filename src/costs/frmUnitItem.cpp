@@ -50,7 +50,10 @@ frmUnitItem::frmUnitItem(AppContext& ctx, PriceListCommands priceLists, QWidget*
         {commandButton(QStringLiteral("cmdImportCsv"), QStringLiteral("Import Price List..."), this, this,
                        &frmUnitItem::importCsv),
          commandButton(QStringLiteral("cmdExportCsv"), QStringLiteral("Export Price List..."), this, this,
-                       [this] { m_priceLists.exportList(); }),
+                       [this] {
+                           if (m_priceLists.exportList)
+                               m_priceLists.exportList();
+                       }),
          commandButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), this, this,
                        &frmUnitItem::accept)});
 
@@ -125,7 +128,7 @@ void frmUnitItem::SwitchLaborForm() {
 void frmUnitItem::importCsv() {
     const int tab = m_listing->currentTab();
     const QString type = tab == CostCatalogue::kUnitTab ? kTypeMaterial : CostCatalogue::costType(tab);
-    if (m_priceLists.importList(type, this))
+    if (m_priceLists.importList && m_priceLists.importList(type, this))
         RefreshGrid();
 }
 

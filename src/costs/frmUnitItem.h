@@ -13,7 +13,8 @@ class UiCostListing;
 
 // The price list commands of the Cost Tables window. Price lists stand above the cost database, so
 // whoever opens the window hands them in. Import gets the cost type new items take and the window to
-// stand over, and says whether anything was imported.
+// stand over, and says whether anything was imported. A window handed none offers the commands to no
+// effect.
 struct PriceListCommands {
     std::function<bool(const QString& costType, QWidget* parent)> importList;
     std::function<void()> exportList;
@@ -24,7 +25,7 @@ struct PriceListCommands {
 class frmUnitItem : public QDialog {
     Q_OBJECT
 public:
-    explicit frmUnitItem(AppContext& ctx, PriceListCommands priceLists, QWidget* parent = nullptr);
+    explicit frmUnitItem(AppContext& ctx, PriceListCommands priceLists = {}, QWidget* parent = nullptr);
 
     // Opens the cost item editor in the present editor mode, then refreshes the grids: how a labor
     // rate's "Enter Non-Employee Labor Item" goes on.
