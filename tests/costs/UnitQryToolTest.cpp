@@ -159,6 +159,7 @@ TEST_F(UnitQryToolTest, TheQueryAndMoneyAgreeOverASweepOfQuantities) {
     for (int i = 1; i <= 120; ++i) {
         quantities << i / 997.0 << i * 0.0125 << i * 1.0e-6 * 3 << std::pow(10.0, -i % 19) * 7.77 << i + 0.5;
     }
+    Transaction transaction(ctx->data.file(cost()));
     exec("delete from unititems");
     int unit = 0;
     for (qint64 amount : amounts) {
@@ -168,6 +169,7 @@ TEST_F(UnitQryToolTest, TheQueryAndMoneyAgreeOverASweepOfQuantities) {
             exec("insert into unititems(matlaborid, itemid, itemqty) values(?, ?, ?)",
                  {++unit, item, quantity});
     }
+    transaction.commit();
     const ResultSet priced = ctx->data.Read(
         cost(), "select c.Amount, u.itemqty, q.[Line Total] from unititems u, costitem c, UnitQry q "
                 "where c.ID = u.itemid and q.ID = u.matlaborid");
