@@ -9,7 +9,6 @@
 #include "docs/UiPrintJob.h"
 #include "docs/frmFind.h"
 #include "docs/frmPrintForms.h"
-#include "revisions/RevisionTexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -124,7 +123,7 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
     m_create[0]->setObjectName(QStringLiteral("cmdPrint_0"));
     for (int i = 0; i < 5; ++i)
         connect(m_create[size_t(i)], &QPushButton::clicked, this, [this, i] { emit createClicked(i); });
-    m_sent = new QPushButton(RevisionTexts::kMarkSent, this);
+    m_sent = new QPushButton(QStringLiteral("Mark as Sent"), this);
     m_sent->setObjectName(QStringLiteral("cmdSent"));
     m_sent->setEnabled(false);
     connect(m_sent, &QPushButton::clicked, this, &UiOutputPanel::sentClicked);

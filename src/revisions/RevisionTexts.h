@@ -4,10 +4,9 @@
 
 namespace qx {
 
-// Texts of sent revisions: the Output tab's command, the status board's list and commands, the
+// Texts of sent revisions: the status board's list and commands, the
 // comparison window and the messages about a revision that can no longer be trusted.
 struct RevisionTexts {
-    static inline const QString kMarkSent = QStringLiteral("Mark as Sent");
     static inline const QString kRevisionsFrame = QStringLiteral("Sent Revisions");
     static inline const QString kOpen = QStringLiteral("Open");
     static inline const QString kCompare = QStringLiteral("Compare...");

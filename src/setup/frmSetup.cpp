@@ -1,9 +1,9 @@
 #include "setup/frmSetup.h"
 
+#include "costs/PriceAge.h"
 #include "data/Prompter.h"
 #include "docs/PaperSetup.h"
 #include "office/UiOfficeTab.h"
-#include "pricelist/PriceAge.h"
 #include "setup/SetupTexts.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"

@@ -132,7 +132,7 @@ void onLeave(QWidget* box, QObject* form, std::function<void()> left) {
     box->installEventFilter(new LeaveFilter(box, form, std::move(left)));
 }
 
-void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint32>& ids) {
+void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint64>& ids) {
     list->clear();
     list->addItems(texts);
     // The ids are no part of what the list shows: no view needs to hear of them.

@@ -35,7 +35,7 @@ qint32 currentKey(const QTableView* view);
 
 // Replaces a list's rows with `texts`, row i carrying `ids[i]` as its item data (Qt::UserRole). The rows
 // go in at once: a list of 20,000 estimates fills several times faster than row by row.
-void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint32>& ids);
+void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint64>& ids);
 
 // Runs `left` each time `box` loses the focus while `form`, whose members `left` uses, is whole: a form
 // being destroyed hides its window, and its boxes lose the focus then, after the form's own part is gone.

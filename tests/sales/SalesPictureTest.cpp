@@ -1,6 +1,8 @@
 #include "TestFolders.h"
 
 #include "data/DateText.h"
+#include "data/InputRules.h"
+#include "data/SqlFile.h"
 #include "estimate/OpenList.h"
 #include "sales/SalesPicture.h"
 #include "sales/SalesTexts.h"
@@ -142,6 +144,69 @@ TEST_F(SalesPictureTest, ThePeriodBoundsEveryFigureButTheMonths) {
         EXPECT_EQ(f.months.at(5).tally, (SalesTally{1, 1, Money::fromCents(200000)}));
         EXPECT_EQ(f.months.last().month, QDate(2025, 7, 1));
         EXPECT_EQ(f.months.last().tally, (SalesTally{1, 1, Money::fromCents(400000)}));
+    }
+}
+
+// A stored total no estimate can have counts as unknown, and a sum beyond what an amount holds is said
+// to be so: no figure is ever wrapped round or read from a real number's bits.
+TEST_F(SalesPictureTest, StoredTotalsOutOfRangeAreUnknownAndSumsTooLargeAreRefused) {
+    const qint64 most = kMaxTotal.raw();
+    const QString mostText = kMaxTotal.toCurrency();
+    using Rows = QList<QPair<const char*, QVariant>>;
+    struct Case {
+        const char* name;
+        Rows rows; // status and esttotal as stored
+        QString pipeline;
+        QString average;
+        QString unknown;
+    };
+    // 923 of the largest totals pass what an amount can hold.
+    const auto thousandOf = [](const char* status, const QVariant& total) {
+        return Rows(1000, {status, total});
+    };
+    const Case cases[] = {
+        {"a real 1e300 beside good totals",
+         {{"Accepted", qint64(60000000)},
+          {"Accepted", qint64(60001000)},
+          {"Accepted", 1e300},
+          {"Pending", 1e300},
+          {"Pending", qint64(10000000)}},
+         "Pending: 2 estimates, $1,000.00",
+         "Average accepted: $6,000.05",
+         "2 estimates without a stored total"},
+        {"beyond the largest total, a fraction, a text",
+         {{"Accepted", most + 1},
+          {"Accepted", qint64(std::numeric_limits<qint64>::max())},
+          {"Accepted", 12345.5},
+          {"Pending", "lots"},
+          {"Accepted", -most - 1}},
+         "Pending: 1 estimate, $0.00",
+         "Average accepted: none",
+         "5 estimates without a stored total"},
+        {"the largest totals either way",
+         {{"Accepted", most}, {"Accepted", -most}, {"Pending", most}},
+         "Pending: 1 estimate, " + mostText,
+         "Average accepted: $0.00",
+         ""},
+        {"sums past 64 bits", thousandOf("Pending", most) + thousandOf("Accepted", most),
+         "Pending: 1,000 estimates, too large to add up", "Average accepted: " + mostText, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Transaction transaction(ctx->data.file(mast()));
+        ctx->data.file(mast()).exec("delete from master");
+        for (const auto& [status, total] : c.rows)
+            ctx->data.file(mast()).exec("insert into master(estname,estdate,esttype,eststatus,esttotal)"
+                                        "values('E',?,'Reroof',?,?)",
+                                        {storedDate(kToday), status, total});
+        transaction.commit();
+        prompter.takeLog();
+        const SalesFigures f = figures();
+        EXPECT_EQ(prompter.takeLog(), QStringList());
+        EXPECT_EQ(SalesTexts::pipeline(f.pending, f.pendingValue), c.pipeline);
+        EXPECT_EQ(SalesTexts::average(f.averageAccepted()), c.average);
+        EXPECT_EQ(SalesTexts::unknownTotals(f.unknownTotals), c.unknown);
+        EXPECT_EQ(SalesTexts::sum(f.months.first().tally.acceptedValue), SalesTexts::sum(f.acceptedValue));
     }
 }
 
