@@ -71,7 +71,7 @@ TEST(SalesTexts, FollowUpAndOpenListCallTheSameDaysExpired) {
         const bool openListExpired = expiryText(days) == QStringLiteral("**EXPIRED**");
         const QString followUp = SalesTexts::followUpLine("Lee", days);
         EXPECT_EQ(openListExpired, length <= 30) << length;
-        EXPECT_EQ(followUp.contains(QStringLiteral(" expired ")), openListExpired) << followUp;
+        EXPECT_EQ(followUp.contains(QStringLiteral(" expired ")), openListExpired) << qPrintable(followUp);
     }
 }
 
