@@ -33,7 +33,10 @@ QTableView* roofGrid(const QString& name, ResultTableModel* model, QWidget* pare
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every column as wide as its caption and cells, so that no caption is ever cut; the last one takes
+    // what room is left.
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setStretchLastSection(true);
     return view;
 }
 
@@ -74,8 +77,9 @@ UiRoofPanel::UiRoofPanel(AppContext& ctx, WorkState& state, QWidget* parent)
     left->addWidget(buildTotals());
 
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addWidget(buildLinealFrame(), 1);
+    // The areas list has the more columns, so it gets the more room.
+    layout->addLayout(left, 3);
+    layout->addWidget(buildLinealFrame(), 2);
     resetForEstimate();
 }
 
