@@ -28,14 +28,19 @@ void storeLines(Database& estimate, SqlFile& working) {
                 .arg(kLineColumns, kWorkingLineColumns));
         return;
     }
+    // On the server as in a file: the stored lines of the same keys give way, then every line goes in
+    // at once (the server takes many rows fastest that way).
     const ResultSet lines =
         working.query(QStringLiteral("select %1 from tplineitems order by autoid").arg(kWorkingLineColumns));
-    QStringList updates;
-    for (const QString& column : kLineColumns.split(QLatin1Char(',')).mid(1))
-        updates << QStringLiteral("%1=excluded.%1").arg(column);
-    insertRows(
-        estimate, QStringLiteral("insert into LineItems(%1)values(?,?,?,?,?,?,?,?,?,?)").arg(kLineColumns),
-        lines.rows, QStringLiteral("on conflict (ID) do update set ") + updates.join(QLatin1Char(',')));
+    QStringList keys;
+    keys.reserve(lines.size());
+    for (const QVariantList& line : lines.rows)
+        keys << QString::number(line.at(0).toLongLong());
+    estimate.exec(QStringLiteral("delete from LineItems where ID=any(cast(? as bigint array))"),
+                  {QLatin1Char('{') + keys.join(QLatin1Char(',')) + QLatin1Char('}')});
+    insertRows(estimate,
+               QStringLiteral("insert into LineItems(%1)values(?,?,?,?,?,?,?,?,?,?)").arg(kLineColumns),
+               lines.rows);
 }
 
 void loadLines(Database& estimate, SqlFile& working) {

@@ -5,6 +5,8 @@
 #include "data/OfficeServer.h"
 #include "office/ServerStatement.h"
 
+#include <QLocale>
+#include <cmath>
 #include <libpq-fe.h>
 #include <memory>
 #include <vector>
@@ -123,6 +125,58 @@ QVariant cellValue(const PGresult* result, int row, int column) {
     }
 }
 
+// One value in COPY's text form, read by the server as the column's input reads a bound value: NULL as
+// \N; a backslash, tab, line feed or carriage return escaped; bytes in the server's hex form; a real of
+// whole value as a whole number, so that a whole-number column takes it as it takes it bound.
+void appendCopyValue(QByteArray& out, const QVariant& v) {
+    switch (qx::boundKindOf(v)) {
+    case qx::BoundKind::Null:
+        out += "\\N";
+        return;
+    case qx::BoundKind::Whole:
+        out += QByteArray::number(v.toLongLong());
+        return;
+    case qx::BoundKind::Real: {
+        const double real = v.toDouble();
+        if (std::isfinite(real) && real == std::trunc(real) && std::fabs(real) < 1e15)
+            out += QByteArray::number(qint64(real));
+        else
+            out += QByteArray::number(real, 'g', QLocale::FloatingPointShortest);
+        return;
+    }
+    case qx::BoundKind::Bytes:
+        out += "\\\\x";
+        out += v.toByteArray().toHex();
+        return;
+    case qx::BoundKind::Text:
+        break;
+    }
+    const QByteArray text = v.toString().toUtf8();
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+bool succeeded(const Result& result) {
+    const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
+}
+
 class ServerDatabase final : public qx::Database {
 public:
     ServerDatabase(PGconn* connection, QString schema, QString host, QString location)
@@ -196,6 +250,29 @@ public:
             m_transactionOpen = false;
     }
 
+    bool insertMany(const QString& target, const QList<QVariantList>& rows) override {
+        int placeholders = 0;
+        const QByteArray copy = (QStringLiteral("COPY ") + qx::serverStatement(target, placeholders) +
+                                 QStringLiteral(" FROM STDIN"))
+                                    .toUtf8();
+        if (m_lostWork)
+            throw qx::Failure(kErrConnectionLost, lostText());
+        reconnectIfLost();
+        const bool guarded = inTransaction();
+        if (guarded)
+            check(Result(PQexec(m_connection, "SAVEPOINT qx_statement")));
+        Result result = copyRows(copy, rows);
+        if (guarded)
+            endStatement(succeeded(result));
+        // A value a column reads otherwise in this form than bound (a fraction for a whole number)
+        // leaves the rows to statements, which convert each value as exec() does.
+        const char* state = result ? PQresultErrorField(result.get(), PG_DIAG_SQLSTATE) : nullptr;
+        if (PQstatus(m_connection) == CONNECTION_OK && state && qstrncmp(state, "22", 2) == 0)
+            return false;
+        m_changes = QByteArray(PQcmdTuples(check(std::move(result)).get())).toInt();
+        return true;
+    }
+
     qint64 lastInsertId() override { return scalar(QStringLiteral("SELECT lastval()")).toLongLong(); }
     int changes() const override { return m_changes; }
 
@@ -224,21 +301,110 @@ private:
         if (m_lostWork)
             throw qx::Failure(kErrConnectionLost, lostText());
         reconnectIfLost();
-        // Inside a transaction a failed statement undoes only itself, as it does in a file: the server
-        // would otherwise refuse every later statement until the rollback.
-        const bool guarded = inTransaction();
-        if (guarded)
-            check(Result(PQexec(m_connection, "SAVEPOINT qx_statement")));
-        Result result(PQexecParams(m_connection, text.constData(), values.count(), values.types(),
-                                   values.values(), values.lengths(), values.formats(), 0));
-        if (guarded && PQstatus(m_connection) == CONNECTION_OK) {
-            const bool done = result && (PQresultStatus(result.get()) == PGRES_COMMAND_OK ||
-                                         PQresultStatus(result.get()) == PGRES_TUPLES_OK);
-            check(Result(PQexec(
-                m_connection, done ? "RELEASE SAVEPOINT qx_statement"
-                                   : "ROLLBACK TO SAVEPOINT qx_statement; RELEASE SAVEPOINT qx_statement")));
+        if (!inTransaction())
+            return check(Result(PQexecParams(m_connection, text.constData(), values.count(), values.types(),
+                                             values.values(), values.lengths(), values.formats(), 0)));
+        return runGuarded(text, values);
+    }
+
+    // Inside a transaction a failed statement undoes only itself, as it does in a file: the server would
+    // otherwise refuse every later statement until the rollback. The savepoint, the statement and the
+    // savepoint's release go to the server together, in one round trip; only a failure costs a second
+    // one, back to the savepoint.
+    Result runGuarded(const QByteArray& text, const BoundValues& values) {
+        bool piped = PQenterPipelineMode(m_connection) == 1;
+        if (piped) {
+            piped = sendCommand("SAVEPOINT qx_statement") &&
+                    PQsendQueryParams(m_connection, text.constData(), values.count(), values.types(),
+                                      values.values(), values.lengths(), values.formats(), 0) == 1 &&
+                    sendCommand("RELEASE SAVEPOINT qx_statement");
+            piped = PQpipelineSync(m_connection) == 1 && piped;
         }
-        return check(std::move(result));
+        std::vector<Result> results = pipelineResults(3);
+        PQexitPipelineMode(m_connection);
+        if (!piped && PQstatus(m_connection) == CONNECTION_OK)
+            throw qx::Failure(kErrGeneric, QString::fromUtf8(PQerrorMessage(m_connection)).trimmed());
+        check(std::move(results[0]));
+        if (!succeeded(results[1]))
+            endStatement(false);
+        Result statement = check(std::move(results[1]));
+        check(std::move(results[2]));
+        return statement;
+    }
+
+    // The end of a statement's savepoint: kept when the statement was done, else rolled back to (while
+    // the connection lasts).
+    void endStatement(bool done) {
+        if (PQstatus(m_connection) != CONNECTION_OK)
+            return;
+        check(Result(PQexec(m_connection, done ? "RELEASE SAVEPOINT qx_statement"
+                                               : "ROLLBACK TO SAVEPOINT qx_statement; RELEASE SAVEPOINT "
+                                                 "qx_statement")));
+    }
+
+    bool sendCommand(const char* command) {
+        return PQsendQueryParams(m_connection, command, 0, nullptr, nullptr, nullptr, nullptr, 0) == 1;
+    }
+
+    // The first result of each of the `commands` sent in pipeline mode before its sync (null for a command
+    // that has none), once the sync has come back or the connection has gone.
+    std::vector<Result> pipelineResults(size_t commands) {
+        std::vector<Result> results(commands);
+        size_t command = 0;
+        bool ended = false; // the last call ended a command's results
+        for (;;) {
+            PGresult* result = PQgetResult(m_connection);
+            if (!result) {
+                // Nothing at all after a command's end: nothing more is coming.
+                if (ended)
+                    break;
+                ended = true;
+                ++command;
+                continue;
+            }
+            ended = false;
+            if (PQresultStatus(result) == PGRES_PIPELINE_SYNC) {
+                PQclear(result);
+                break;
+            }
+            if (command < commands && !results[command])
+                results[command].reset(result);
+            else
+                PQclear(result);
+        }
+        return results;
+    }
+
+    // Sends `rows` through `copy` ("COPY T(a,b) FROM STDIN") in pieces of about 64 KB; the copy's result.
+    Result copyRows(const QByteArray& copy, const QList<QVariantList>& rows) {
+        Result started(PQexec(m_connection, copy.constData()));
+        if (!started || PQresultStatus(started.get()) != PGRES_COPY_IN)
+            return started;
+        constexpr qsizetype kPiece = 65536;
+        QByteArray piece;
+        piece.reserve(kPiece + 4096);
+        bool sent = true;
+        for (const QVariantList& row : rows) {
+            for (qsizetype c = 0; c < row.size(); ++c) {
+                if (c > 0)
+                    piece += '\t';
+                appendCopyValue(piece, row.at(c));
+            }
+            piece += '\n';
+            if (piece.size() >= kPiece) {
+                sent = PQputCopyData(m_connection, piece.constData(), int(piece.size())) == 1;
+                piece.clear();
+                if (!sent)
+                    break;
+            }
+        }
+        if (sent && !piece.isEmpty())
+            sent = PQputCopyData(m_connection, piece.constData(), int(piece.size())) == 1;
+        PQputCopyEnd(m_connection, sent ? nullptr : "the rows could not be sent");
+        Result result(PQgetResult(m_connection));
+        while (PGresult* more = PQgetResult(m_connection))
+            PQclear(more);
+        return result;
     }
 
     // A connection the server or the network ended is opened again for the next command (a transaction

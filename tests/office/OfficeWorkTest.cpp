@@ -228,7 +228,7 @@ TEST_F(OfficeWorkTest, AnEstimateStartedOnTheServerSavesAndOpensAsItsFileDoes) {
     ASSERT_NO_FATAL_FAILURE(moveAndShare());
     b.startJonesReroof();
     EXPECT_TRUE(b.prompter.messageCount() == 0) << b.prompter.lastText().toStdString();
-    ASSERT_EQ(b.save(), SaveOutcome::Saved);
+    ASSERT_EQ(b.save(), SaveOutcome::Saved) << b.prompter.lastText().toStdString();
     // Saved twice, the lines are stored once, under the keys the working copy learned.
     b.changeShingles(31);
     local.changeShingles(31);
