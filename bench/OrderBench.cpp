@@ -4,9 +4,9 @@
 // same order with one prepared statement.
 #include "BenchEstimate.h"
 #include "Contest.h"
+#include "costs/ItemTags.h"
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
-#include "lines/ItemTags.h"
 #include "order/MaterialOrder.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the manual's pictures again. The Case Study of the manual is the end-to-end script
-# tests/uidrive/whole_road.qxs, continued by scripts/manual/more_screens.qxs (duplicate, roof plan,
-# backup and restore); this runs both under a virtual X server with the real window system, and their
+# tests/uidrive/whole_road.qxs, continued by scripts/manual/more_screens.qxs (duplicate, sent
+# revisions, a supplier's price list, coverage, roof plan and material order, sales, backup and restore,
+# the Office tab); this runs both under a virtual X server with the real window system, and their
 # "shot" steps write their pictures into resources/help/images/. Run it after a change to a screen the
 # manual shows, then look at the pictures and commit them.
 set -euo pipefail
@@ -24,6 +25,7 @@ mount -t tmpfs none /home
 export HOME=/home/roofer XDG_CONFIG_HOME=/home/roofer/.config
 mkdir -p "$HOME/Quorvex" "$XDG_CONFIG_HOME" "$HOME/Documents"
 "$PLANFIXTURE" "$HOME/hip_roof.png"
+cp scripts/manual/gallatin_spring_prices.csv "$HOME/"
 run() {
     FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2026-03-02 09:00:00' \
         "$UIDRIVE" --program-folder "$HOME/Quorvex" "$1"

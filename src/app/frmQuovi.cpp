@@ -24,6 +24,8 @@
 #include "office/OfficeStorage.h"
 #include "office/OpenHold.h"
 #include "office/UiOfficeTab.h"
+#include "order/frmOrder.h"
+#include "pricelist/UiPriceListCommands.h"
 #include "revisions/SentRevisions.h"
 #include "sales/SalesPicture.h"
 #include "sales/SalesTexts.h"
@@ -125,7 +127,13 @@ void frmQuovi::buildMenus() {
     connect(m_contents, &QAction::triggered, this, &frmQuovi::openHelp);
     connect(m_bug, &QAction::triggered, this, &frmQuovi::reportBug);
     connect(setup, &QAction::triggered, this, &frmQuovi::showSetup);
-    connect(prices, &QAction::triggered, this, [this] { frmUnitItem(m_ctx, this).exec(); });
+    connect(prices, &QAction::triggered, this, [this] {
+        PriceListCommands priceLists{[this](const QString& costType, QWidget* parent) {
+                                         return importPriceList(m_ctx, costType, parent);
+                                     },
+                                     [this] { exportPriceList(m_ctx); }};
+        frmUnitItem(m_ctx, std::move(priceLists), this).exec();
+    });
     connect(m_about, &QAction::triggered, this, &frmQuovi::showAbout);
     connect(backup, &QAction::triggered, m_backups, &UiBackupCommands::backUpNow);
     connect(restore, &QAction::triggered, this, [this] {
@@ -168,7 +176,15 @@ void frmQuovi::buildPanels() {
     m_owner = new UiOwnerPanel(m_ctx.prompter, m_tabs);
     m_roof = new UiRoofPanel(m_ctx, m_state, m_tabs);
     m_lines = new UiLinesPanel(m_ctx, m_state, m_lineItems, m_tabs);
-    m_lines->setRoofBoxes([this] { return m_roof->boxes(); });
+    m_lines->setMaterialOrder({[this] { return MaterialOrder::available(m_state); },
+                               [this](QWidget* parent) {
+                                   MaterialOrder order(m_ctx, m_state, m_lineItems);
+                                   if (!order.open(m_roof->boxes()))
+                                       return false;
+                                   frmOrder dialog(m_ctx, order, parent);
+                                   dialog.exec();
+                                   return dialog.quantitiesSet();
+                               }});
     m_terms = new UiTermsPanel(m_ctx, m_estTotals, m_tabs);
     m_output =
         new UiOutputPanel(m_ctx.prompter, m_ctx.folder.estimatesDir(), m_ctx.folder.templatesDir(), m_tabs);
@@ -556,7 +572,8 @@ void frmQuovi::duplicateEstimate(const DuplicateRequest& request) {
 
 void frmQuovi::fillDuplicate(const DuplicateRequest& request) {
     DuplicateEstimate copy(m_ctx);
-    if (!copy.copyContent(request.id, m_state.sEstConn))
+    // The sent revisions come along, so that the copy still shows what was sent and when.
+    if (!copy.copyContent(request.id, m_state.lEstID, m_state.sEstConn, carrySentRevisions(m_ctx)))
         return;
     if (request.reprice) {
         if (const auto changed = copy.reprice(m_state.sEstConn))

@@ -1,8 +1,8 @@
 #include "backup/BackupArchive.h"
 
-#include "backup/DatabaseCopy.h"
-#include "backup/FileHash.h"
 #include "backup/ZipArchive.h"
+#include "data/DatabaseCopy.h"
+#include "data/FileHash.h"
 #include "data/ProgramFolder.h"
 #include "data/SqlFile.h"
 

@@ -1,13 +1,14 @@
 #include "backup/JobArchive.h"
 
-#include "backup/DatabaseCopy.h"
 #include "backup/ZipArchive.h"
+#include "data/DatabaseCopy.h"
 #include "data/DateText.h"
 #include "data/InputRules.h"
+#include "data/StoredPath.h"
 #include "estimate/Register.h"
 #include "estimate/RegisterTotals.h"
 #include "estimate/SaveEstimate.h"
-#include "status/StoredPath.h"
+#include "revisions/RevisionDigests.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -27,10 +28,39 @@ constexpr int kNameMax = 50;
 constexpr int kAddressMax = 100;
 constexpr int kTypeMax = 25;
 
+const QString kDigestsKey = QStringLiteral("revisionDigests");
+
 QJsonObject rowToJson(const JobRow& row) {
-    return {{QStringLiteral("name"), row.name}, {QStringLiteral("address"), row.address},
-            {QStringLiteral("type"), row.type}, {QStringLiteral("status"), row.status},
-            {QStringLiteral("date"), row.date}, {QStringLiteral("length"), row.length}};
+    QJsonObject digests;
+    for (auto it = row.revisionDigests.cbegin(); it != row.revisionDigests.cend(); ++it)
+        digests.insert(QString::number(it.key()), it.value());
+    return {{QStringLiteral("name"), row.name},
+            {QStringLiteral("address"), row.address},
+            {QStringLiteral("type"), row.type},
+            {QStringLiteral("status"), row.status},
+            {QStringLiteral("date"), row.date},
+            {QStringLiteral("length"), row.length},
+            {kDigestsKey, digests}};
+}
+
+// The record digests an archive carries; nothing when one of them cannot be read. An archive written
+// before they were carried has none.
+std::optional<RevisionDigests::ByNumber> digestsIn(const QJsonValue& value) {
+    RevisionDigests::ByNumber digests;
+    if (value.isUndefined())
+        return digests;
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        bool whole = false;
+        const int number = it.key().toInt(&whole);
+        if (!whole || number < 1 || QString::number(number) != it.key() ||
+            !RevisionDigests::isDigest(it.value().toString()))
+            return std::nullopt;
+        digests.insert(number, it.value().toString());
+    }
+    return digests;
 }
 
 // Every file of an estimate's folder, relative to it.
@@ -65,8 +95,15 @@ void JobArchive::exportEstimate(AppContext& ctx, qint32 id, const QString& path)
     if (reg.isEmpty() || reg.at(0, 6).toString().isEmpty())
         throw Failure(3021, QStringLiteral("No estimate with the ID %1 is in the register.").arg(id));
     const QVariantList& r = reg.rows.at(0);
-    const JobRow row{r.at(0).toString(), r.at(1).toString(), r.at(2).toString(),
-                     r.at(3).toString(), r.at(4).toString(), r.at(5).toInt()};
+    // The revisions' record digests go with their files: the imported estimate's revisions are then
+    // checked against what the register kept when they were sent, never against what they hold now.
+    const JobRow row{r.at(0).toString(),
+                     r.at(1).toString(),
+                     r.at(2).toString(),
+                     r.at(3).toString(),
+                     r.at(4).toString(),
+                     r.at(5).toInt(),
+                     RevisionDigests(ctx.data.file(ctx.conns.sMastConn)).of(id)};
     // Only an estimate's own folder directly inside estimates/ goes into the archive, whatever the
     // register's path holds.
     const std::optional<Conn> stored = storedEstimateConn(ctx.folder, r.at(6).toString());
@@ -140,9 +177,13 @@ QString JobArchive::databaseEntry() const {
 
 void JobArchive::checkRow() {
     const QJsonObject& d = m_manifest.details;
-    m_row = {d.value(QStringLiteral("name")).toString(), d.value(QStringLiteral("address")).toString(),
-             d.value(QStringLiteral("type")).toString(), d.value(QStringLiteral("status")).toString(),
-             d.value(QStringLiteral("date")).toString(), d.value(QStringLiteral("length")).toInt(-1)};
+    m_row = {d.value(QStringLiteral("name")).toString(),
+             d.value(QStringLiteral("address")).toString(),
+             d.value(QStringLiteral("type")).toString(),
+             d.value(QStringLiteral("status")).toString(),
+             d.value(QStringLiteral("date")).toString(),
+             d.value(QStringLiteral("length")).toInt(-1),
+             {}};
     // The row goes into the register as it stands: it must pass the rules a typed one passes.
     if (m_row.name.isEmpty() || fileNameOf(m_row.name) != m_row.name || charCount(m_row.name) > kNameMax)
         refuseDamaged(QStringLiteral("Its estimate name cannot be used."));
@@ -151,6 +192,10 @@ void JobArchive::checkRow() {
     if (!kStatuses.contains(m_row.status) || !dateFromStored(m_row.date).isValid() || m_row.length < 0 ||
         d.value(QStringLiteral("length")).toDouble() != m_row.length)
         refuseDamaged(QStringLiteral("Its status, date or length cannot be read."));
+    const std::optional<RevisionDigests::ByNumber> digests = digestsIn(d.value(kDigestsKey));
+    if (!digests)
+        refuseDamaged(QStringLiteral("Its sent revisions' digests cannot be read."));
+    m_row.revisionDigests = *digests;
     bool hasFile = false;
     for (const ManifestEntry& file : m_manifest.files) {
         if (!file.name.startsWith(kFolderEntry) || !file.heldIn.isEmpty())
@@ -217,12 +262,15 @@ qint32 JobArchive::importAs(AppContext& ctx, const QString& name) {
     qint32 id = 0;
     try {
         Database& reg = ctx.data.file(ctx.conns.sMastConn);
+        Transaction transaction(reg);
         reg.exec(QStringLiteral(
                      "insert into master(estname,estaddress,estdate,esttype,eststatus,estlength,estpath)"
                      "values(?,?,?,?,?,?,?)"),
                  {name, m_row.address, m_row.date, m_row.type, m_row.status, m_row.length,
                   ProgramFolder::storedEstimatePath(name)});
         id = qint32(reg.lastInsertId());
+        RevisionDigests(reg).keep(id, m_row.revisionDigests);
+        transaction.commit();
     } catch (const Failure&) {
         ctx.pool.close(ctx.folder.estimateFile(name));
         removeEstimateFolder(ctx.folder, name);

@@ -2,6 +2,7 @@
 
 #include "backup/ArchiveManifest.h"
 #include "data/AppContext.h"
+#include "revisions/RevisionDigests.h"
 
 namespace qx {
 
@@ -13,6 +14,8 @@ struct JobRow {
     QString status;
     QString date; // stored form YYYY-MM-DD
     qint32 length = 0;
+    // The record digest the register kept for each sent revision (see RevisionDigests).
+    RevisionDigests::ByNumber revisionDigests;
 };
 
 // One estimate as one file (".qxjob"): a zip archive of its register row (in the manifest) and its

@@ -2,10 +2,10 @@
 
 #include "backup/ArchiveManifest.h"
 #include "backup/BackupFolderRule.h"
-#include "backup/DatabaseCopy.h"
 #include "backup/EarlierBackup.h"
-#include "backup/FileHash.h"
 #include "backup/ZipArchive.h"
+#include "data/DatabaseCopy.h"
+#include "data/FileHash.h"
 #include "revisions/RevisionStore.h"
 
 #include <QDir>

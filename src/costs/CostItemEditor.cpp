@@ -171,13 +171,13 @@ std::optional<FieldProblem> CostItemEditor::check(const CostItemFields& fields) 
 std::optional<qint32> CostItemEditor::save(const CostEditing& editing, const CostItemFields& fields) {
     if (check(fields))
         return std::nullopt;
-    // The texts that make lists are stored without blanks at their ends, so that "Shingles " is no
-    // second category beside "Shingles".
+    // The texts that make lists or match price list rows are stored without blanks at their ends, so
+    // that "Shingles " is no second category beside "Shingles" and " GAF-1" matches a supplier's "GAF-1".
     const Params values{trimBlanks(fields.type),
                         trimBlanks(fields.category),
                         optionalText(trimBlanks(fields.manufacturer)),
-                        optionalText(fields.sku),
-                        fields.name,
+                        optionalText(trimBlanks(fields.sku)),
+                        trimBlanks(fields.name),
                         trimBlanks(fields.unit),
                         optionalText(fields.description),
                         qlonglong(readAmount(fields.amount).value.raw())};

@@ -5,7 +5,6 @@
 #include "costs/frmAddLabMat.h"
 #include "costs/frmAddMat.h"
 #include "costs/frmLabor.h"
-#include "pricelist/UiPriceListCommands.h"
 #include "widgets/UiDialogButtons.h"
 
 #include <QComboBox>
@@ -24,9 +23,10 @@ constexpr int kCategoryColumn = 1;
 
 } // namespace
 
-frmUnitItem::frmUnitItem(AppContext& ctx, QWidget* parent)
+frmUnitItem::frmUnitItem(AppContext& ctx, PriceListCommands priceLists, QWidget* parent)
     : QDialog(parent)
     , m_ctx(ctx)
+    , m_priceLists(std::move(priceLists))
     , m_tables(ctx.data, ctx.conns.sCostConn) {
     setObjectName(QStringLiteral("frmUnitItem"));
     setWindowTitle(kTitleCostTables);
@@ -50,7 +50,7 @@ frmUnitItem::frmUnitItem(AppContext& ctx, QWidget* parent)
         {commandButton(QStringLiteral("cmdImportCsv"), QStringLiteral("Import Price List..."), this, this,
                        &frmUnitItem::importCsv),
          commandButton(QStringLiteral("cmdExportCsv"), QStringLiteral("Export Price List..."), this, this,
-                       [this] { exportPriceList(m_ctx); }),
+                       [this] { m_priceLists.exportList(); }),
          commandButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), this, this,
                        &frmUnitItem::accept)});
 
@@ -125,7 +125,7 @@ void frmUnitItem::SwitchLaborForm() {
 void frmUnitItem::importCsv() {
     const int tab = m_listing->currentTab();
     const QString type = tab == CostCatalogue::kUnitTab ? kTypeMaterial : CostCatalogue::costType(tab);
-    if (importPriceList(m_ctx, type, this))
+    if (m_priceLists.importList(type, this))
         RefreshGrid();
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/SqlFile.h"
 #include "data/TableInfo.h"
+#include "data/UnitQuery.h"
 
 #include <QHash>
 #include <vector>
@@ -29,6 +30,7 @@ struct Table {
     const char* name;
     TextRule rule;
     std::vector<Column> columns;
+    const char* key = nullptr; // a key of several columns ("estid, revision"); none: no such key
 };
 
 // The tables of a roof plan, as an estimate file names them; the working database has each as
@@ -201,6 +203,13 @@ std::vector<Table> allTables() {
           // The estimate total shown on Terms/Totals at the last save; NULL while unknown.
           {"esttotal", T::Currency}}},
         {"sectionname", shipped, {{"ID", T::AutoNumber}, {"sectionname", T::Text, 50}}},
+        // The SHA-256 of each sent revision's record (its revision.json) as it was made, kept here where
+        // nobody edits files by hand. Registers made before it gain the table when a revision is first
+        // sent.
+        {"revisiondigest",
+         created,
+         {{"estid", T::Long}, {"revision", T::Long}, {"sha256", T::Text, 64}},
+         "estid, revision"},
         // Cost database (shipped)
         {"costitem",
          shipped,
@@ -328,26 +337,17 @@ QString columnDefinition(const Column& c, TextRule rule, Database::Engine engine
     return def;
 }
 
-// The priced components of the unit items: one row per component with the unit item's key and the
-// component's quantity times its cost item's amount, rounded to four decimals by the program's money
-// rule (ComponentTotal), so the view, the picker and the unit item builder agree to the ten-thousandth.
-const char* const kUnitQry = "CREATE VIEW UnitQry AS SELECT u.matlaborid AS ID, "
-                             "ComponentTotal(u.itemqty, c.Amount) AS [Line Total] "
-                             "FROM unititems u INNER JOIN costitem c ON c.ID = u.itemid";
-
 // The estimate grid reads each section's lines by ascending item id after every change; this index
 // hands them over in that order without a scan of every line and a sort.
 const char* const kGridOrderIndex =
     "CREATE INDEX tpLineItemsBySection ON tpLineItems (SecOrder, ItemID, autoID)";
 
-// What a cost database on the office server needs before its tables: case-insensitive text, and the
-// component rule of UnitQry (the quantity's shortest decimal form times the amount, rounded half away
-// from zero to a ten-thousandth, as Money does).
-const char* const kServerCostSupport =
-    "CREATE EXTENSION IF NOT EXISTS citext SCHEMA public;"
-    "CREATE FUNCTION ComponentTotal(quantity double precision, amount bigint) RETURNS bigint "
-    "LANGUAGE sql IMMUTABLE AS 'SELECT round(quantity::text::numeric * amount)::bigint'";
-const char* const kServerTextSupport = "CREATE EXTENSION IF NOT EXISTS citext SCHEMA public";
+// What a database on the office server needs before its tables: case-insensitive text, and for a cost
+// database the component rule of UnitQry.
+QString serverSupport(DatabaseKind kind) {
+    const QString text = QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext SCHEMA public");
+    return kind == DatabaseKind::Cost ? text + u';' + serverComponentTotal() : text;
+}
 
 } // namespace
 
@@ -355,11 +355,12 @@ void refreshUnitQry(SqlFile& cost) {
     const QString current =
         cost.scalar(QStringLiteral("select sql from sqlite_master where type='view' and name='UnitQry'"))
             .toString();
-    if (current == QLatin1String(kUnitQry))
+    const QString wanted = unitQueryDefinition();
+    if (current == wanted)
         return;
     Transaction transaction(cost);
     cost.execScript(QStringLiteral("DROP VIEW IF EXISTS UnitQry"));
-    cost.execScript(QLatin1String(kUnitQry));
+    cost.execScript(wanted);
     transaction.commit();
 }
 
@@ -370,6 +371,8 @@ QString tableDefinition(const QString& table, Database::Engine engine) {
     QStringList columns;
     for (const Column& c : t->columns)
         columns << columnDefinition(c, t->rule, engine);
+    if (t->key)
+        columns << QStringLiteral("PRIMARY KEY (%1)").arg(QLatin1String(t->key));
     return QStringLiteral("CREATE TABLE %1 (%2)")
         .arg(QLatin1String(t->name), columns.join(QStringLiteral(", ")));
 }
@@ -397,7 +400,7 @@ QStringList tablesOf(DatabaseKind kind) {
         return {QStringLiteral("costitem"), QStringLiteral("laborcost"), QStringLiteral("costunit"),
                 QStringLiteral("unititems")};
     case DatabaseKind::Register:
-        return {QStringLiteral("master"), QStringLiteral("sectionname")};
+        return {QStringLiteral("master"), QStringLiteral("sectionname"), QStringLiteral("revisiondigest")};
     case DatabaseKind::Contacts:
         return {QStringLiteral("contacts")};
     case DatabaseKind::Working:
@@ -452,11 +455,11 @@ QStringList addMissingColumns(Database& file, DatabaseKind kind) {
 void createCatalogue(Database& file, DatabaseKind kind) {
     Transaction transaction(file);
     if (file.engine() == Database::Engine::OfficeServer)
-        file.execScript(QLatin1String(kind == DatabaseKind::Cost ? kServerCostSupport : kServerTextSupport));
+        file.execScript(serverSupport(kind));
     for (const QString& table : tablesOf(kind))
         createTable(file, table);
     if (kind == DatabaseKind::Cost)
-        file.execScript(QLatin1String(kUnitQry));
+        file.execScript(unitQueryDefinition(file.engine()));
     if (kind == DatabaseKind::Working)
         file.execScript(QLatin1String(kGridOrderIndex));
     // Several PCs start estimates in one register on the office server: the register itself refuses a

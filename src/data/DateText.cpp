@@ -24,6 +24,16 @@ QString shortDateText(const QDate& date, const QLocale& locale) {
     return date.isValid() ? locale.toString(date, shortDateFormat(locale)) : QString();
 }
 
+QString longestDateText(const QLocale& locale) {
+    QString longest;
+    for (int month = 1; month <= 12; ++month) {
+        const QString text = shortDateText(QDate(2000, month, 28), locale);
+        if (text.size() > longest.size())
+            longest = text;
+    }
+    return longest;
+}
+
 QString shownDate(const QVariant& stored, const QLocale& locale) {
     if (stored.isNull())
         return {};

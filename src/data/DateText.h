@@ -20,6 +20,8 @@ QDate dateFromStored(const QString& text);
 QString shortDateFormat(const QLocale& locale = QLocale());
 // A date as the user sees it; empty for an invalid date.
 QString shortDateText(const QDate& date, const QLocale& locale = QLocale());
+// The longest text shortDateText gives (a two-digit day in each month): what a date column is sized to.
+QString longestDateText(const QLocale& locale = QLocale());
 // A stored date as the user reads it: a stored text that is no ISO date is shown as it stands, and a
 // date that holds no value as the empty text.
 QString shownDate(const QVariant& stored, const QLocale& locale = QLocale());

@@ -477,4 +477,10 @@ Coverage readCoverage(const QString& text, const QString& emptyMessage, const QL
     return coverage;
 }
 
+std::optional<QString> checkPassword(const QString& password) {
+    if (password.contains(QChar(u'\0')))
+        return kPasswordHoldsNul;
+    return std::nullopt;
+}
+
 } // namespace qx

@@ -173,4 +173,12 @@ struct Coverage {
 Coverage readCoverage(const QString& text, const QString& emptyMessage = kMustBeNumber,
                       const QLocale& locale = QLocale());
 
+// ---- Passwords
+
+// A password goes to the server as a C string: a NUL inside would end it there, and the part before
+// would be tried as the whole password.
+inline const QString kPasswordHoldsNul = QStringLiteral("A password cannot hold a NUL character (U+0000).");
+// kPasswordHoldsNul for a password with a NUL, else nothing. Every other character is the user's choice.
+std::optional<QString> checkPassword(const QString& password);
+
 } // namespace qx

@@ -13,6 +13,8 @@ using Wide = __int128;
 
 constexpr std::int64_t kMaxRaw = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMinRaw = std::numeric_limits<std::int64_t>::min();
+// The significant digits a factor is taken to (see decimalFactor).
+constexpr int kFactorDigits = 15;
 // Beyond 10^37 a power of ten leaves the 128-bit range's safe margin (its maximum is about 1.7 * 10^38).
 constexpr int kMaxWidePower = 37;
 
@@ -42,15 +44,17 @@ std::int64_t clampToRaw(Wide value) {
     return static_cast<std::int64_t>(value);
 }
 
-// A factor as the decimal digits that name it: factor = mantissa * 10^exponent exactly, taken from the
-// shortest text that reads back as the same double ("0.15" for 0.15, never 0.1499999999999999944...).
+// A factor as the decimal digits that name it: factor = mantissa * 10^exponent exactly, taken from its
+// text to fifteen significant digits ("0.15" for 0.15, never 0.1499999999999999944...). Fifteen digits
+// name every number typed with no more, and they are what a database writes a stored number as (SQLite's
+// text of a REAL, PostgreSQL's numeric of a float8), so a stored query can figure the same product.
 struct DecimalFactor {
     Wide mantissa = 0;
     int exponent = 0;
 };
 
 DecimalFactor decimalFactor(double factor) {
-    const QString text = QString::number(factor, 'g', QLocale::FloatingPointShortest);
+    const QString text = QString::number(factor, 'g', kFactorDigits);
     DecimalFactor d;
     bool negative = false;
     bool inFraction = false;

@@ -45,8 +45,8 @@ public:
         return Money(product);
     }
     // Product with a fractional factor (a component quantity, a percentage), rounded to four
-    // decimals, half away from zero. The factor is taken as the shortest decimal that names it,
-    // so 0.1 counts as one tenth, not as its binary neighbour.
+    // decimals, half away from zero. The factor is taken as its decimal to fifteen significant digits,
+    // so 0.1 counts as one tenth, not as its binary neighbour, and a stored query figures the same.
     Money timesRoundedToRaw(double factor) const;
     // The same product rounded to the currency's two decimals (half away from zero).
     Money timesRoundedToCents(double factor) const;

@@ -22,6 +22,7 @@ public:
     void setMoneyColumns(const QSet<int>& columns);
     // Columns holding stored dates: shown in the user's short date format.
     void setDateColumns(const QSet<int>& columns);
+    bool isDateColumn(int column) const { return m_dateColumns.contains(column); }
 
     const ResultSet& result() const { return m_result; }
     // The stored value of a cell (not its display text); null when out of range.

@@ -1,7 +1,5 @@
 #include "data/SqlFile.h"
 
-#include "data/SqlFunctions.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
@@ -45,7 +43,6 @@ sqlite3* openHandle(const QString& path, const QString& password, int flags) {
         const QByteArray key = password.toUtf8();
         sqlite3_key(db, key.constData(), int(key.size()));
     }
-    registerSqlFunctions(db);
     return db;
 }
 

@@ -1,6 +1,7 @@
 #include "docs/DetailReports.h"
 
 #include "docs/ReportColumns.h"
+#include "takeoff/AreaShapes.h"
 #include "takeoff/PlanPicture.h"
 #include "takeoff/PlanStore.h"
 
@@ -121,6 +122,7 @@ void DetailReports::appendTotals(QString& report) {
 QString DetailReports::roofDetail(qint32 estId, const RoofBoxes& boxes) {
     QString report = title(QStringLiteral("ROOF DETAILS"), estId);
     appendAreas(report);
+    appendFacets(report);
     appendLineals(report);
     appendPlan(report);
     const QString indent = blanks(15);
@@ -135,11 +137,29 @@ void DetailReports::appendAreas(QString& report) {
               QStringLiteral("#   Pitch  Shape  Width 1  Width 2  Height  Total") + kBreak;
     const ResultSet areas = m_ctx.data.Read(
         m_ctx.conns.sTempConn,
-        QStringLiteral("select id,pitch,shape,width1,width2,height,total from tempareas order by id"));
-    const int columns[] = {20, 21, 22, 23, 24, 25, 26};
-    for (const QVariantList& area : areas.rows) {
-        for (int i = 0; i < 7; ++i)
-            report += col::number(area.at(i).toLongLong(), columns[i]);
+        QStringLiteral("select id,pitch,shape,width1,width2,height,total from tempareas where shape<>? "
+                       "order by id"),
+        {kShapePlan});
+    appendRows(report, areas, {20, 21, 22, 23, 24, 25, 26});
+}
+
+void DetailReports::appendFacets(QString& report) {
+    const ResultSet facets = m_ctx.data.Read(
+        m_ctx.conns.sTempConn,
+        QStringLiteral("select id,(select count(*) from tempareas f where f.shape=a.shape and f.id<=a.id),"
+                       "pitch,width1,total from tempareas a where shape=? order by id"),
+        {kShapePlan});
+    if (facets.isEmpty())
+        return;
+    report += kBreak + QStringLiteral("FACETS") + kBreak +
+              QStringLiteral("#   Facet  Pitch  Plan area  Total") + kBreak;
+    appendRows(report, facets, {20, 22, 28, 8, 28});
+}
+
+void DetailReports::appendRows(QString& report, const ResultSet& rows, const QList<int>& columns) {
+    for (const QVariantList& row : rows.rows) {
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            report += col::number(row.at(i).toLongLong(), columns[i]);
         report += kBreak;
     }
 }

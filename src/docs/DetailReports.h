@@ -27,10 +27,9 @@ public:
     // Appends the body of the estimate detail: sections in their order number with their lines and
     // totals, the category totals, the administrative amounts and the estimate total. Throws Failure.
     void GetDetails(QString& report);
-    // The roof detail of the working areas and lineal items (and the lengths of the estimate's roof
-    // plan by class, when it has one) with the three roof totals as the roof
-    // panel shows them. Without an estimate (a roof figured alone) the heading names none. Throws
-    // Failure (BuildPage reports it).
+    // The roof detail of the working areas, traced facets and lineal items (and the lengths of the estimate's
+    // roof plan by class, when it has one) with the three roof totals as the roof panel shows them. Without
+    // an estimate (a roof figured alone) the heading names none. Throws Failure (BuildPage reports it).
     QString roofDetail(qint32 estId, const RoofBoxes& boxes);
 
     // The column captions of the estimate detail.
@@ -40,7 +39,12 @@ private:
     QString title(const QString& kind, qint32 estId);
     void appendSection(QString& report, const QString& name, qint32 order);
     void appendTotals(QString& report);
+    // The areas of the shapes, then the traced facets (each with its number among them, its pitch, plan
+    // area and roof area) when there are any.
     void appendAreas(QString& report);
+    void appendFacets(QString& report);
+    // Rows of numbers, value i in report column columns[i].
+    static void appendRows(QString& report, const ResultSet& rows, const QList<int>& columns);
     void appendLineals(QString& report);
     // The roof plan's lengths by class, when the estimate has a traced plan.
     void appendPlan(QString& report);

@@ -2,7 +2,9 @@
 
 #include "data/InputRules.h"
 
+#include <QFont>
 #include <QFontDatabase>
+#include <QTextCharFormat>
 
 namespace qx {
 
@@ -32,6 +34,12 @@ std::optional<double> typedFontSize(const QString& text) {
     if (!points.ok() || points.value < kSmallestSize || points.value > kLargestSize)
         return std::nullopt;
     return points.value;
+}
+
+ShownFont shownFont(const QTextCharFormat& format, const QFont& base) {
+    const QFont font = format.font().resolve(base);
+    const double points = font.pointSizeF();
+    return {font.family(), points > 0 ? QString::number(points) : QString()};
 }
 
 } // namespace qx

@@ -9,7 +9,6 @@
 #include "docs/UiPrintJob.h"
 #include "docs/frmFind.h"
 #include "docs/frmPrintForms.h"
-#include "revisions/RevisionTexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,7 +18,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -54,6 +55,14 @@ void onChosenOrTyped(QComboBox* list, const std::function<void(const QString&)>&
     QObject::connect(list, &QComboBox::textActivated, list, apply);
     QObject::connect(list->lineEdit(), &QLineEdit::returnPressed, list,
                      [list, apply] { apply(list->lineEdit()->text()); });
+}
+// Shows `text` in an editable list: its entry when the list has one, else as the list's text.
+void showInList(QComboBox* list, const QString& text) {
+    const QSignalBlocker quiet(list);
+    const int index = list->findText(text);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+    list->setEditText(text);
 }
 } // namespace
 
@@ -93,7 +102,10 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
         editor->setObjectName(QStringLiteral("rtfText_%1").arg(i));
         if (i == 0 || i == 3)
             editor->setCurrentFont(reportFont());
+        // A document replaced under the cursor changes its format without a format signal; a move does
+        // not always change it: either shows the format at the cursor.
         connect(editor, &QTextEdit::currentCharFormatChanged, this, &UiOutputPanel::showFormatState);
+        connect(editor, &QTextEdit::cursorPositionChanged, this, &UiOutputPanel::showFormatState);
         m_editors[size_t(i)] = editor;
         auto* create = new QPushButton(QLatin1String(kCreateCaptions[i + 1]), page);
         create->setObjectName(QStringLiteral("cmdPrint_%1").arg(i + 1));
@@ -111,7 +123,7 @@ UiOutputPanel::UiOutputPanel(Prompter& prompter, const QString& estimatesDir, co
     m_create[0]->setObjectName(QStringLiteral("cmdPrint_0"));
     for (int i = 0; i < 5; ++i)
         connect(m_create[size_t(i)], &QPushButton::clicked, this, [this, i] { emit createClicked(i); });
-    m_sent = new QPushButton(RevisionTexts::kMarkSent, this);
+    m_sent = new QPushButton(QStringLiteral("Mark as Sent"), this);
     m_sent->setObjectName(QStringLiteral("cmdSent"));
     m_sent->setEnabled(false);
     connect(m_sent, &QPushButton::clicked, this, &UiOutputPanel::sentClicked);
@@ -208,6 +220,9 @@ void UiOutputPanel::showFormatState() {
     m_bold->setChecked(e->fontWeight() > QFont::Normal);
     m_italic->setChecked(e->fontItalic());
     m_underline->setChecked(e->fontUnderline());
+    const ShownFont font = shownFont(e->currentCharFormat(), e->document()->defaultFont());
+    showInList(m_fonts, font.family);
+    showInList(m_sizes, font.size);
 }
 
 // The toolbar's file, print and find commands report no errors: one that fails has no effect.
@@ -286,6 +301,7 @@ void UiOutputPanel::printForms() {
 void UiOutputPanel::fillFonts() {
     m_fonts->clear();
     m_fonts->addItems(QFontDatabase::families());
+    showFormatState();
 }
 
 void UiOutputPanel::reset() {

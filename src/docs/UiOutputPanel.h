@@ -61,7 +61,8 @@ private:
     void printDocument();
     void findText();
     void fillSizes();
-    // Shows Bold, Italic and Underline pressed when the current editor's selection has them.
+    // Shows Bold, Italic and Underline pressed when the current editor's selection has them, and the
+    // font and size of the text at its cursor in the font lists.
     void showFormatState();
     // The paper, title and author of the current tab's document.
     DocumentProperties currentProperties() const;

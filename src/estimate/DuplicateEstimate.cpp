@@ -1,12 +1,11 @@
 #include "estimate/DuplicateEstimate.h"
 
 #include "costs/CostCatalogue.h"
+#include "costs/ItemTags.h"
 #include "data/Catalogue.h"
 #include "data/RowCopy.h"
 #include "data/TableInfo.h"
-#include "lines/ItemTags.h"
 #include "lines/PendingLine.h"
-#include "revisions/RevisionStore.h"
 
 #include <QFileInfo>
 
@@ -51,7 +50,7 @@ std::optional<OwnerInput> DuplicateEstimate::ownerOf(qint32 id) {
     return owner;
 }
 
-bool DuplicateEstimate::copyContent(qint32 fromId, const Conn& to) {
+bool DuplicateEstimate::copyContent(qint32 fromId, qint32 toId, const Conn& to, const FolderCarry& carry) {
     return m_ctx.data.Trap(duplicateSite("CopyEstimate"), [&] {
         const QVariant stored = m_ctx.data.ReadScalar(
             m_ctx.conns.sMastConn, QStringLiteral("select estpath from master where id=?"), {fromId});
@@ -86,11 +85,10 @@ bool DuplicateEstimate::copyContent(qint32 fromId, const Conn& to) {
             target.exec(QStringLiteral("update main set overhead=?,profit=?,contingency=?,management=?,"
                                        "paymentterms=?,estsummary=? where id=1"),
                         texts.rows.at(0));
-        // The sent revisions come along, so that the copy still shows what was sent and when. They are
-        // files of this PC: an estimate of the office server keeps none.
-        if (!to.office)
-            RevisionStore::copyRevisions(QFileInfo(source.location()).absolutePath(),
-                                         QFileInfo(to.path).absolutePath());
+        // Files of the folder are this PC's: an estimate of the office server keeps none.
+        if (carry && !to.office)
+            carry(fromId, toId, QFileInfo(source.location()).absolutePath(),
+                  QFileInfo(to.path).absolutePath());
         transaction.commit();
     });
 }

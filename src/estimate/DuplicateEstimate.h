@@ -5,6 +5,7 @@
 #include "estimate/NewEstimate.h"
 
 #include <QList>
+#include <functional>
 #include <optional>
 
 namespace qx {
@@ -34,11 +35,16 @@ public:
     // The owner and type of estimate `id`, the estimate name empty. Nothing when it cannot be read
     // (reported).
     std::optional<OwnerInput> ownerOf(qint32 id);
+    // What comes along from the old estimate's folder into the new one's, such as the sent revisions
+    // (they stand above the estimate, so the caller names them); throws Failure when it cannot.
+    using FolderCarry =
+        std::function<void(qint32 fromId, qint32 toId, const QString& fromFolder, const QString& toFolder)>;
     // Copies into the new estimate's file `to` every table of the old estimate's file but the owner
     // (areas, lineal items, lines and any other table an estimate file holds), with the administrative
-    // amounts, summary and terms of its owner row, in one transaction: all of it or nothing, and its
-    // sent revisions into the new estimate's folder. False when it failed (reported).
-    bool copyContent(qint32 fromId, const Conn& to);
+    // amounts, summary and terms of its owner row, in one transaction: all of it or nothing, together
+    // with `carry` for a new estimate on this PC's files (`toId` its register id). False when it failed
+    // (reported).
+    bool copyContent(qint32 fromId, qint32 toId, const Conn& to, const FolderCarry& carry = {});
     // Updates the price of each line of `estimate` from its cost item (or unit item) where that still
     // exists, with its line total; returns the lines whose price changed, in line order. One
     // transaction. Nothing when it failed (reported).

@@ -65,6 +65,7 @@ std::optional<OwnerInput> OpenEstimate::OpenOwner(qint32 id) {
 bool OpenEstimate::OpenRoof() {
     return m_ctx.data.Trap(openSite("OpenRoof"), [&] {
         copyStoredRows(m_ctx.data, m_state.sEstConn, m_ctx.conns.sTempConn, areasTable());
+        upgradeTracedFacets(m_ctx.data.local(m_ctx.conns.sTempConn));
         copyStoredRows(m_ctx.data, m_state.sEstConn, m_ctx.conns.sTempConn, linealTable());
         OpenPlan(m_ctx.data, m_state.sEstConn, m_ctx.conns.sTempConn);
     });

@@ -74,17 +74,10 @@ QString BuildListItem(ListKind kind, const QStringList& fields) {
     return row;
 }
 
-int daysLeft(const QDate& estDate, int length, const QDate& today) {
-    // An estimate without a readable date cannot be told apart from an old one.
-    if (!estDate.isValid())
-        return 0;
-    return int(today.daysTo(estDate.addDays(length)));
-}
-
 std::optional<QString> expiryText(int days) {
     if (days >= 60)
         return std::nullopt;
-    if (days <= 0)
+    if (hasExpired(days))
         return QStringLiteral("**EXPIRED**");
     return QStringLiteral("Expires in %1 days").arg(days);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataAccess.h"
+#include "estimate/Validity.h"
 
 #include <QDate>
 #include <QList>
@@ -34,9 +35,7 @@ void appendCell(QString& line, const QString& x, int n, int w);
 // {name, address, date as shown}.
 QString BuildListItem(ListKind kind, const QStringList& fields);
 
-// Whole days from `today` to the expiry date (estdate + length days).
-int daysLeft(const QDate& estDate, int length, const QDate& today);
-// "Expires in N days" for 1 to 59 days left, "**EXPIRED**" for 0 or fewer, nothing for 60 or more.
+// "Expires in N days" for 1 to 59 days left, "**EXPIRED**" once expired, nothing for 60 or more.
 std::optional<QString> expiryText(int daysLeft);
 
 inline const QString kNoneRow = QStringLiteral("None");

@@ -1,12 +1,12 @@
 #include "estimate/SaveEstimate.h"
 
+#include "costs/PriceAge.h"
 #include "data/DateText.h"
 #include "estimate/RegisterTotals.h"
 #include "estimate/StoredLines.h"
 #include "estimate/WorkingAttachment.h"
 #include "lines/EstimateTotals.h"
 #include "lines/LineItems.h"
-#include "pricelist/PriceAge.h"
 #include "takeoff/PlanStore.h"
 #include "takeoff/RoofSave.h"
 

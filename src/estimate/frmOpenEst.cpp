@@ -60,7 +60,7 @@ QWidget* frmOpenEst::buildList(EstList which, const QString& caption, const QLis
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     list->setFont(fixed);
     QStringList texts;
-    QList<qint32> ids;
+    QList<qint64> ids;
     texts.reserve(rows.size());
     ids.reserve(rows.size());
     for (const ListRow& row : rows) {

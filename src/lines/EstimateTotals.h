@@ -1,8 +1,8 @@
 #pragma once
 
+#include "costs/ItemTags.h"
 #include "data/AppContext.h"
 #include "lines/AdminAmount.h"
-#include "lines/ItemTags.h"
 
 #include <array>
 #include <optional>

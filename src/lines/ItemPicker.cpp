@@ -1,7 +1,7 @@
 #include "lines/ItemPicker.h"
 
+#include "costs/ItemTags.h"
 #include "data/InputRules.h"
-#include "lines/ItemTags.h"
 #include "lines/LineTexts.h"
 #include "lines/Sections.h"
 

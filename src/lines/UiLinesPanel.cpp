@@ -1,13 +1,12 @@
 #include "lines/UiLinesPanel.h"
 
+#include "costs/PriceAge.h"
 #include "data/ResultTableModel.h"
 #include "lines/LineTexts.h"
 #include "lines/SectionOrder.h"
 #include "lines/frmEditID.h"
 #include "lines/frmPickItem.h"
 #include "lines/frmSortSections.h"
-#include "order/frmOrder.h"
-#include "pricelist/PriceAge.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -70,19 +69,14 @@ UiLinesPanel::UiLinesPanel(AppContext& ctx, WorkState& state, LineItems& lines, 
 }
 
 void UiLinesPanel::showEvent(QShowEvent* event) {
-    m_order->setEnabled(MaterialOrder::available(m_state));
+    m_order->setEnabled(m_materialOrder.available && m_materialOrder.available());
     QWidget::showEvent(event);
 }
 
 void UiLinesPanel::materialOrder() {
-    if (!MaterialOrder::available(m_state))
+    if (!m_materialOrder.available || !m_materialOrder.available())
         return;
-    MaterialOrder order(m_ctx, m_state, m_lines);
-    if (!order.open(m_roofBoxes ? m_roofBoxes() : RoofBoxes()))
-        return;
-    frmOrder dialog(m_ctx, order, window());
-    dialog.exec();
-    if (dialog.quantitiesSet()) {
+    if (m_materialOrder.show(window())) {
         PopEstiGrid();
         emit linesChanged();
     }

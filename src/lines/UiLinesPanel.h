@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lines/LineItems.h"
-#include "takeoff/RoofTotals.h"
 
 #include <QWidget>
 #include <functional>
@@ -25,8 +24,14 @@ public:
     ResultTableModel* model() const { return m_model; }
     // PopEstiGrid: shows the grid table as it stands, and how many lines use old prices.
     void PopEstiGrid();
-    // Where the material order finds the roof panel's total boxes.
-    void setRoofBoxes(std::function<RoofBoxes()> boxes) { m_roofBoxes = std::move(boxes); }
+    // "Material Order...": the order stands above the lines, so the window that owns both hands it in.
+    // `available` says whether the command may be used now; `show` shows the order over `parent` and
+    // says whether it changed the lines' quantities.
+    struct MaterialOrderCommand {
+        std::function<bool()> available;
+        std::function<bool(QWidget* parent)> show;
+    };
+    void setMaterialOrder(MaterialOrderCommand command) { m_materialOrder = std::move(command); }
 
 signals:
     // A command changed the estimate's lines or section order: the estimate counts as changed and the
@@ -51,7 +56,7 @@ private:
     QTableView* m_grid;
     ResultTableModel* m_model;
     QPushButton* m_order;
-    std::function<RoofBoxes()> m_roofBoxes;
+    MaterialOrderCommand m_materialOrder;
     QLabel* m_priceAge;
 };
 

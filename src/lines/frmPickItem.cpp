@@ -160,10 +160,7 @@ QGroupBox* frmPickItem::buildPanel() {
 void frmPickItem::showRows(int tab, const ResultSet& rows) {
     m_models[size_t(tab)]->setResult(rows, CostCatalogue::columnCaptions(tab));
     // Every column as wide as what it holds, but none wider than a long name.
-    QTableView* grid = m_grids[size_t(tab)];
-    grid->resizeColumnsToContents();
-    for (int column = 0; column < m_models[size_t(tab)]->columnCount(); ++column)
-        grid->setColumnWidth(column, std::min(grid->columnWidth(column), kMaxColumnWidth));
+    fitColumns(m_grids[size_t(tab)], kMaxColumnWidth);
 }
 
 bool frmPickItem::RefreshGrid() {

@@ -1,5 +1,6 @@
 #include "office/OfficeEngine.h"
 
+#include "data/InputRules.h"
 #include "office/OfficeModule.h"
 
 #include <QRegularExpression>
@@ -47,8 +48,20 @@ QString plainCause(const OfficeServer& server, const QString& raw) {
 } // namespace
 
 QString withoutPassword(QString text, const QString& password) {
-    if (!password.isEmpty())
-        text.replace(password, QStringLiteral("********"));
+    if (charCount(password) < kShortestMasked)
+        return text;
+    const auto joins = [](QChar a, QChar b) { return a.isLetterOrNumber() && b.isLetterOrNumber(); };
+    const QString mask = QStringLiteral("********");
+    for (qsizetype at = text.indexOf(password); at >= 0; at = text.indexOf(password, at)) {
+        const qsizetype end = at + password.size();
+        if ((at > 0 && joins(text.at(at - 1), password.front())) ||
+            (end < text.size() && joins(password.back(), text.at(end)))) {
+            at = end;
+            continue;
+        }
+        text.replace(at, password.size(), mask);
+        at += mask.size();
+    }
     return text;
 }
 
@@ -59,6 +72,10 @@ QString connectionFailure(const OfficeServer& server, const QString& raw) {
 }
 
 std::unique_ptr<Database> connectOffice(const OfficeServer& server, const QString& schema, bool create) {
+    if (const auto refusal = checkPassword(server.password))
+        throw Failure(
+            kErrPathNotFound,
+            QStringLiteral("Could not connect to %1 on %2. %3").arg(server.database, server.host, *refusal));
     static const auto connector = reinterpret_cast<OfficeConnector>(officeModuleEntry(kOfficeConnectorEntry));
     if (!connector)
         throw Failure(kErrFileAccess, QStringLiteral("The office server part of the program is missing."));

@@ -12,7 +12,8 @@ namespace qx {
 
 // Opens a connection to `schema` of the office's database (an empty schema: the database itself),
 // creating the schema when `create` is set. Throws Failure with the cause in plain words (see
-// connectionFailure); no message ever holds the password.
+// connectionFailure); no message ever holds the password. A password the server could not be sent
+// whole (see checkPassword) is refused before anything is sent.
 std::unique_ptr<Database> connectOffice(const OfficeServer& server, const QString& schema = {},
                                         bool create = false);
 
@@ -20,8 +21,11 @@ std::unique_ptr<Database> connectOffice(const OfficeServer& server, const QStrin
 // failed connection.
 QString connectionFailure(const OfficeServer& server, const QString& raw);
 
-// `text` with the password, wherever a library put it, blotted out: no text the program shows or keeps
-// ever holds it.
+// `text` with each occurrence of the password, wherever a library put it, blotted out: the password
+// standing on its own, not the same letters inside a longer word or name. A password shorter than
+// kShortestMasked is left as it is: it gives nothing away, and blotting it out would garble every word
+// it is part of ("Could not conn********ct").
+inline constexpr int kShortestMasked = 4;
 QString withoutPassword(QString text, const QString& password);
 
 // "Connected to DATABASE on HOST." when the office's database answers, else the cause.

@@ -78,6 +78,8 @@ std::optional<OfficeSettings::Refusal> OfficeSettings::check(const Typed& typed)
         return Refusal{*message, Field::Database};
     if (auto message = checkName(typed.user))
         return Refusal{*message, Field::User};
+    if (auto message = checkPassword(typed.password))
+        return Refusal{*message, Field::Password};
     return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/SettingsStore.h"
 #include "data/OfficeServer.h"
+#include "data/SettingsStore.h"
 
 #include <functional>
 #include <optional>
@@ -38,8 +38,9 @@ struct OfficeSettings {
         QString port;
         QString database;
         QString user;
+        QString password; // empty: the kept one is used
     };
-    enum class Field { Host, Port, Database, User };
+    enum class Field { Host, Port, Database, User, Password };
     struct Refusal {
         QString message;
         Field field;

@@ -1,5 +1,6 @@
 #include "office/UiOfficeTab.h"
 
+#include "data/InputRules.h"
 #include "office/OfficeEngine.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
@@ -57,6 +58,7 @@ UiOfficeTab::UiOfficeTab(SettingsStore& store, Prompter& prompter, std::unique_p
                           QString());
     UiFieldCheck::install(m_user, m_prompter, OfficeSettings::whenLeft(&OfficeSettings::checkName),
                           QString());
+    UiFieldCheck::install(m_password, m_prompter, &checkPassword, QString());
 
     auto* test = namedButton(QStringLiteral("cmdOfficeTest"), QStringLiteral("Test Connection"), this);
     auto* saveButton = namedButton(QStringLiteral("cmdOfficeSave"), QStringLiteral("Save"), this);
@@ -120,13 +122,13 @@ void UiOfficeTab::showPasswordKept(bool kept) {
 }
 
 OfficeSettings::Typed UiOfficeTab::typed() const {
-    return {m_host->text(), m_port->text(), m_database->text(), m_user->text()};
+    return {m_host->text(), m_port->text(), m_database->text(), m_user->text(), m_password->text()};
 }
 
 std::optional<OfficeSettings> UiOfficeTab::checked() {
     const OfficeSettings::Typed values = typed();
     if (const auto refusal = OfficeSettings::check(values)) {
-        QLineEdit* boxes[] = {m_host, m_port, m_database, m_user};
+        QLineEdit* boxes[] = {m_host, m_port, m_database, m_user, m_password};
         QLineEdit* box = boxes[int(refusal->field)];
         UiFieldCheck::takeOver(box);
         m_prompter.inform(kAppTitle, refusal->message);

@@ -1,10 +1,11 @@
 #include "order/MaterialOrder.h"
 
+#include "costs/ItemTags.h"
 #include "data/DateText.h"
 #include "docs/CompanyBlock.h"
-#include "lines/ItemTags.h"
 #include "lines/PendingLine.h"
 #include "order/OrderTexts.h"
+#include "data/CsvWriter.h"
 
 #include <QHash>
 #include <QSaveFile>
@@ -23,43 +24,47 @@ TrapSite orderSite(const char* procedure) {
 // What a covering cost item adds to its lines.
 struct CoverItem {
     Covers covers;
-    std::int64_t coverage;
+    std::optional<std::int64_t> coverage;
     QString manufacturer;
     QString sku;
 };
 
+// A stored coverage as ten-thousandths, when it is a whole number in the coverage box's range: a text
+// or a fraction stored by another tool is no coverage the order can use.
+std::optional<std::int64_t> usableCoverage(const QVariant& stored) {
+    constexpr std::int64_t kMaxCoverage = std::int64_t(kMaxMeasure) * 10'000;
+    const int type = stored.typeId();
+    if (type != QMetaType::LongLong && type != QMetaType::Int)
+        return std::nullopt;
+    const std::int64_t value = stored.toLongLong();
+    return value > 0 && value <= kMaxCoverage ? std::optional(value) : std::nullopt;
+}
+
 QHash<qint32, CoverItem> coverItems(AppContext& ctx) {
     QHash<qint32, CoverItem> items;
     const ResultSet rows = ctx.data.Read(
-        ctx.conns.sCostConn, QStringLiteral("select ID,covers,coverage,manufacturer,sku from costitem "
-                                            "where covers<>'Nothing' and coverage>0"));
+        ctx.conns.sCostConn,
+        QStringLiteral("select ID,covers,coverage,manufacturer,sku from costitem where covers<>'Nothing'"));
     for (const QVariantList& r : rows.rows) {
         const auto covers = coversNamed(r.at(1).toString());
         if (covers && *covers != Covers::Nothing)
             items.insert(qint32(r.at(0).toLongLong()),
-                         {*covers, r.at(2).toLongLong(), r.at(3).toString(), r.at(4).toString()});
+                         {*covers, usableCoverage(r.at(2)), r.at(3).toString(), r.at(4).toString()});
     }
     return items;
 }
 
-QString csvField(const QString& text) {
-    static const QString special = QStringLiteral(",\"\r\n");
-    const bool quoted = std::any_of(text.begin(), text.end(), [](QChar c) { return special.contains(c); }) ||
-                        text.startsWith(u' ') || text.endsWith(u' ');
-    if (!quoted)
-        return text;
-    QString escaped = text;
-    escaped.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + escaped + u'"';
+QString orderText(const OrderLine& line) {
+    return line.order ? QString::number(*line.order) : QString();
 }
 
 } // namespace
 
-std::int64_t unitsToOrder(double measure, std::int64_t coverage) {
+std::optional<std::int64_t> unitsToOrder(double measure, std::optional<std::int64_t> coverage) {
+    if (!(measure > 0) || !std::isfinite(measure) || !coverage || *coverage <= 0)
+        return std::nullopt;
     const std::int64_t needed = std::llround(measure * 10'000.0);
-    if (needed <= 0 || coverage <= 0)
-        return 0;
-    return (needed + coverage - 1) / coverage;
+    return (needed + *coverage - 1) / *coverage;
 }
 
 MaterialOrder::MaterialOrder(AppContext& ctx, WorkState& state, LineItems& lines)
@@ -118,20 +123,31 @@ QList<QStringList> MaterialOrder::gridRows() const {
         rows << QStringList{line.item,
                             coversName(line.covers),
                             m_measures.text(line.covers),
-                            Coverage{line.coverage, {}}.plain(),
-                            QString::number(line.order),
+                            line.coverage ? Coverage{*line.coverage, {}}.plain() : kCoverageUnusable,
+                            line.order      ? QString::number(*line.order)
+                            : line.coverage ? kOrderNoMeasure
+                                            : kOrderNoCoverage,
                             line.unit,
                             QString::number(line.inEstimate)};
     return rows;
 }
 
+int MaterialOrder::linesWithoutOrder() const {
+    return int(
+        std::count_if(m_lines.begin(), m_lines.end(), [](const OrderLine& line) { return !line.order; }));
+}
+
 std::optional<QString> MaterialOrder::quantityRefusal() const {
+    if (linesWithoutOrder() == m_lines.size())
+        return kMsgNoOrder;
     Money others = m_estimate.totals().lineTotal();
     Money listed;
     for (const OrderLine& line : m_lines) {
-        if (line.order > kMaxMeasure)
+        if (!line.order)
+            continue;
+        if (*line.order > kMaxMeasure)
             return kMsgOrderTooLarge.arg(line.item).arg(kMaxMeasure);
-        const auto total = lineTotalWithin(qint32(line.order), line.cost);
+        const auto total = lineTotalWithin(qint32(*line.order), line.cost);
         if (!total)
             return lineTotalRangeMessage();
         others -= line.lineTotal;
@@ -150,10 +166,12 @@ bool MaterialOrder::setQuantities() {
     const bool set = m_ctx.data.Trap(orderSite("cmdSetQty_Click"), [&] {
         SqlFile& temp = m_ctx.data.local(m_ctx.conns.sTempConn);
         Transaction transaction(temp);
-        for (const OrderLine& line : m_lines)
-            temp.exec(QStringLiteral("update tplineitems set qty=?, linetotal=? where autoid=?"),
-                      {qint32(line.order), qlonglong(lineTotalOf(qint32(line.order), line.cost).raw()),
-                       line.lineId});
+        for (const OrderLine& line : m_lines) {
+            if (line.order)
+                temp.exec(QStringLiteral("update tplineitems set qty=?, linetotal=? where autoid=?"),
+                          {qint32(*line.order), qlonglong(lineTotalOf(qint32(*line.order), line.cost).raw()),
+                           line.lineId});
+        }
         m_estimate.grid().RePopGrid();
         transaction.commit();
     });
@@ -161,21 +179,22 @@ bool MaterialOrder::setQuantities() {
         return false;
     m_estimate.totals().FigureEstAdmin();
     for (OrderLine& line : m_lines) {
-        line.inEstimate = qint32(line.order);
+        if (!line.order)
+            continue;
+        line.inEstimate = qint32(*line.order);
         line.lineTotal = lineTotalOf(line.inEstimate, line.cost);
     }
     m_state.bChanged = true;
+    if (const int skipped = linesWithoutOrder())
+        m_ctx.prompter.inform(kOrderTitle, linesLeftAlone(skipped));
     return true;
 }
 
 QString MaterialOrder::csv() const {
-    const QString end = QStringLiteral("\r\n");
-    QString text = kCsvHeader + end;
+    QString text = csvLine({kCsvHeader});
     for (const OrderLine& line : m_lines)
-        text += QStringList{csvField(line.item), csvField(line.manufacturer), csvField(line.sku),
-                            QString::number(line.order), csvField(line.unit)}
-                    .join(u',') +
-                end;
+        text += csvLine({csvTextCell(line.item), csvTextCell(line.manufacturer), csvTextCell(line.sku),
+                         orderText(line), csvTextCell(line.unit)});
     return text;
 }
 
@@ -214,8 +233,7 @@ QString MaterialOrder::sheet(const QDate& date) const {
     for (const OrderLine& line : m_lines)
         html +=
             QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"right\">%4</td><td>%5</td></tr>")
-                .arg(esc(line.item), esc(line.manufacturer), esc(line.sku), QString::number(line.order),
-                     esc(line.unit));
+                .arg(esc(line.item), esc(line.manufacturer), esc(line.sku), orderText(line), esc(line.unit));
     return html + QStringLiteral("</table>");
 }
 

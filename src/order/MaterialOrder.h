@@ -20,8 +20,12 @@ struct OrderLine {
     QString manufacturer;
     QString sku;
     Covers covers = Covers::Nothing;
-    std::int64_t coverage = 0; // ten-thousandths of a square foot or foot per unit
-    std::int64_t order = 0;    // the measure over the coverage, rounded up to a whole unit
+    // Ten-thousandths of a square foot or foot per unit; nothing when the stored coverage is no
+    // usable number (a text, 0, a negative or an overlarge one).
+    std::optional<std::int64_t> coverage;
+    // The measure over the coverage, rounded up to a whole unit; nothing when the roof has no such
+    // measure or the coverage is not usable. Set Quantities leaves such a line alone.
+    std::optional<std::int64_t> order;
     QString unit;
     qint32 inEstimate = 0; // the line's quantity now
     Money cost;            // the line's unit price
@@ -29,8 +33,9 @@ struct OrderLine {
     qint32 secOrder = 0;   // the order of the line's section in the grid
 };
 
-// The order of whole units a measure needs: measure / coverage rounded up; 0 for no measure.
-std::int64_t unitsToOrder(double measure, std::int64_t coverage);
+// The order of whole units a measure needs: measure / coverage rounded up; nothing when the measure is
+// none (0 or less) or the coverage is not usable.
+std::optional<std::int64_t> unitsToOrder(double measure, std::optional<std::int64_t> coverage);
 
 // The material order of the open estimate (frmOrder): which lines the roof's measures cover, how many
 // units of each to order, setting the lines' quantities to them, and the order as a CSV file and as a
@@ -52,16 +57,21 @@ public:
     static const QStringList& captions();
     QList<QStringList> gridRows() const;
 
-    // Why the orders cannot become the lines' quantities: an order beyond a whole number, a line total
-    // beyond what a line holds, or an estimate total beyond what it holds. Nothing when they can.
+    // The listed lines without an order.
+    int linesWithoutOrder() const;
+    // Why the orders cannot become the lines' quantities: no line has an order, an order beyond a whole
+    // number, a line total beyond what a line holds, or an estimate total beyond what it holds. Nothing
+    // when they can.
     std::optional<QString> quantityRefusal() const;
-    // "Set Quantities": each listed line's quantity becomes its order and its total follows by the money
-    // rule; the grid and the totals are rebuilt, all in one transaction, and the estimate is changed.
-    // A refusal is shown and changes nothing; a failure is reported and changes nothing. True when set.
+    // "Set Quantities": each listed line with an order gets it as its quantity and its total follows by
+    // the money rule; the grid and the totals are rebuilt, all in one transaction, and the estimate is
+    // changed. Lines without an order keep theirs, and a message says how many. A refusal is shown and
+    // changes nothing; a failure is reported and changes nothing. True when set.
     bool setQuantities();
 
-    // The CSV file: "Item,Manufacturer,SKU,Quantity,Unit", then a row per order line; fields quoted
-    // where needed, lines ending in CR LF.
+    // The CSV file: "Item,Manufacturer,SKU,Quantity,Unit", then a row per order line (a blank quantity
+    // where the line has no order); texts guarded and quoted as every CSV the program writes, lines
+    // ending in CR LF.
     QString csv() const;
     // "Save as CSV": writes csv() as UTF-8 to `path` whole or not at all; a failure is told.
     bool saveCsv(const QString& path);

@@ -8,7 +8,8 @@ namespace qx {
 QString fieldHeader(PriceField field) {
     static const QString kHeaders[kPriceFieldCount] = {
         QStringLiteral("Name"), QStringLiteral("SKU"),          QStringLiteral("Price"),
-        QStringLiteral("Unit"), QStringLiteral("Manufacturer"), QStringLiteral("Category")};
+        QStringLiteral("Unit"), QStringLiteral("Manufacturer"), QStringLiteral("Category"),
+        QStringLiteral("ID")};
     return kHeaders[int(field)];
 }
 
@@ -26,13 +27,19 @@ ColumnMapping ColumnMapping::byHeader(const QStringList& header) {
     return mapping;
 }
 
+QString shortened(const QString& text, int longest) {
+    if (text.size() <= longest)
+        return text;
+    // An emoji is two UTF-16 units: cut before it, not through it.
+    const int kept = text[longest - 2].isHighSurrogate() ? longest - 2 : longest - 1;
+    return text.left(kept) + QChar(0x2026);
+}
+
 QString columnCaption(const QStringList& header, int column) {
-    // A header of thousands of characters would make the mapping boxes wider than the screen.
-    constexpr int kLongest = 40;
     const QString text = trimBlanks(header.value(column));
     if (text.isEmpty())
         return QStringLiteral("Column %1").arg(column + 1);
-    return text.size() > kLongest ? text.left(kLongest - 1) + QChar(0x2026) : text;
+    return shortened(text, 40);
 }
 
 QStringList columnChoices(const QStringList& header) {

@@ -1,7 +1,7 @@
 #include "pricelist/PriceListExport.h"
 
-#include "costs/CostInput.h"
-#include "pricelist/FormulaGuard.h"
+#include "data/CsvWriter.h"
+#include "pricelist/PriceListTexts.h"
 
 #include <QSaveFile>
 
@@ -11,7 +11,10 @@ namespace {
 
 const TrapSite kExportSite{QStringLiteral("cmdExportCsv_Click"), TrapSite::Form,
                            QStringLiteral("frmUnitItem")};
-const QString kLineEnd = QStringLiteral("\r\n");
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+// The columns read as texts, between the ID and the price.
+constexpr int kFirstText = 1, kLastText = 7;
 
 } // namespace
 
@@ -20,25 +23,42 @@ PriceListExport::PriceListExport(DataAccess& data, const Conn& cost)
     , m_cost(cost) {}
 
 QString PriceListExport::header() {
-    return QStringLiteral("Type,Category,Manufacturer,SKU,Name,Unit,Description,Price,Price Date");
+    return QStringLiteral("ID,Type,Category,Manufacturer,SKU,Name,Unit,Description,Price,Price Date");
+}
+
+QString PriceListExport::priceText(Money amount) {
+    const QString four = amount.toPlain(4);
+    return four.endsWith(QStringLiteral("00")) ? amount.toPlain(2) : four;
 }
 
 std::optional<QString> PriceListExport::text() {
+    m_problem.clear();
     std::optional<QString> out;
     m_data.Trap(kExportSite, [&] {
-        const ResultSet rows = m_data.Read(
-            m_cost,
-            QStringLiteral("select costtype, cat, manufacturer, sku, costname, unit, descrip, amount, "
-                           "pricedate from costitem order by ID"));
-        QString text = header() + kLineEnd;
-        for (const QVariantList& row : rows.rows) {
-            for (int column = 0; column < 7; ++column)
-                text += csvField(guardFormula(row.at(column).toString())) + u',';
-            text +=
-                (row.at(7).isNull() ? QString() : plainAmount(Money::fromRaw(row.at(7).toLongLong()))) + u',';
-            text += csvField(guardFormula(row.at(8).toString())) + kLineEnd;
+        const ResultSet rows =
+            m_data.Read(m_cost, QStringLiteral("select ID, costtype, cat, manufacturer, sku, costname, unit, "
+                                               "descrip, amount, pricedate from costitem order by ID"));
+        if (rows.size() > kMaxRows) {
+            m_problem = exportTooManyRows(kMaxRows);
+            return;
         }
-        m_items = rows.size();
+        QString text = csvLine({header()});
+        for (const QVariantList& row : rows.rows) {
+            QStringList cells{row.at(0).toString()};
+            for (int column = kFirstText; column <= kLastText; ++column)
+                cells << row.at(column).toString();
+            cells << row.at(9).toString();
+            if (!std::all_of(cells.begin(), cells.end(), csvCellReadable)) {
+                m_problem = exportItemUnreadable(row.at(0).toInt(), kMaxCellChars);
+                return;
+            }
+            for (QString& cell : cells)
+                cell = csvTextCell(cell);
+            cells.insert(kLastText + 1,
+                         row.at(8).isNull() ? QString() : priceText(Money::fromRaw(row.at(8).toLongLong())));
+            text += csvLine(cells);
+        }
+        m_items = int(rows.size());
         out = text;
     });
     return out;
@@ -48,9 +68,13 @@ std::optional<int> PriceListExport::write(const QString& path) {
     const auto content = text();
     if (!content)
         return std::nullopt;
-    QSaveFile file(path);
     // The byte-order mark tells spreadsheets that the text is UTF-8.
-    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + content->toUtf8();
+    const QByteArray bytes = kUtf8Bom + content->toUtf8();
+    if (bytes.size() > kMaxPriceListBytes) {
+        m_problem = exportTooLarge(kMaxPriceListBytes);
+        return std::nullopt;
+    }
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         m_data.ShowTrap(Failure(kErrFileAccess, file.errorString()), kExportSite);
         return std::nullopt;

@@ -7,6 +7,45 @@ QString fileTooLarge(qint64 limitBytes) {
         .arg(limitBytes / (1024 * 1024));
 }
 
+QString fileTooManyRows(qsizetype limit) {
+    return QStringLiteral("The file holds more than %1 rows; it is not a price list.").arg(limit);
+}
+
+QString fileHeaderUnreadable(const QString& why) {
+    return QStringLiteral("The first row, which names the columns, cannot be read: %1.").arg(why);
+}
+
+QString whyCellsTooLarge(qsizetype maxChars, qsizetype maxCells) {
+    return QStringLiteral("a cell is longer than %1 characters or the row holds more than %2 cells")
+        .arg(maxChars)
+        .arg(maxCells);
+}
+
+QString numbersAmbiguous(const QString& example) {
+    return QStringLiteral("No price shows how this file writes numbers (\"%1\" reads either way): check "
+                          "the form chosen.")
+        .arg(example);
+}
+
+QString exportItemUnreadable(qint32 id, qsizetype maxChars) {
+    return QStringLiteral("Cost item %1 holds a NUL character or a text longer than %2 characters, which a "
+                          "price list cannot carry. Nothing was written.")
+        .arg(id)
+        .arg(maxChars);
+}
+
+QString exportTooLarge(qint64 limitBytes) {
+    return QStringLiteral("The price list would be larger than %1 MB, the most a price list may hold. "
+                          "Nothing was written.")
+        .arg(limitBytes / (1024 * 1024));
+}
+
+QString exportTooManyRows(qsizetype limit) {
+    return QStringLiteral("The price list would hold more than %1 rows, the most a price list may hold. "
+                          "Nothing was written.")
+        .arg(limit);
+}
+
 QString fileUnreadable(const QString& reason) {
     return QStringLiteral("The file cannot be read: %1").arg(reason);
 }

@@ -1,6 +1,7 @@
 #include "pricelist/frmImport.h"
 
 #include "costs/CostItemEditor.h"
+#include "costs/CostTexts.h"
 #include "data/ResultTableModel.h"
 #include "pricelist/PriceListTexts.h"
 #include "widgets/UiControls.h"
@@ -12,8 +13,10 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressDialog>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -53,7 +56,8 @@ frmImport::frmImport(AppContext& ctx, CsvTable table, const QString& costType, Q
                   {PriceField::Price, "cmbMapPrice", "Price:"},
                   {PriceField::Unit, "cmbMapUnit", "Unit:"},
                   {PriceField::Manufacturer, "cmbMapManufacturer", "Manufacturer:"},
-                  {PriceField::Category, "cmbMapCategory", "Category:"}};
+                  {PriceField::Category, "cmbMapCategory", "Category:"},
+                  {PriceField::Id, "cmbMapId", "Item ID:"}};
     int cell = 0;
     for (const auto& f : fields) {
         boxes->addWidget(plainLabel(QLatin1String(f.label), this), cell / 3, (cell % 3) * 2);
@@ -64,8 +68,20 @@ frmImport::frmImport(AppContext& ctx, CsvTable table, const QString& costType, Q
     m_type->setObjectName(QStringLiteral("cmbImportType"));
     m_type->addItems(CostItemEditor::types());
     m_type->setCurrentIndex(std::max(0, m_type->findText(costType)));
-    boxes->addWidget(plainLabel(QStringLiteral("New items are of type:"), this), 2, 0);
-    boxes->addWidget(m_type, 2, 1);
+    boxes->addWidget(plainLabel(QStringLiteral("New items are of type:"), this), 3, 0);
+    boxes->addWidget(m_type, 3, 1);
+    boxes->addWidget(plainLabel(kImportCategoryLabel, this), 3, 2);
+    boxes->addWidget(categoryBox(), 3, 3);
+    m_numbers = new QComboBox(this);
+    m_numbers->setObjectName(QStringLiteral("cmbImportNumbers"));
+    m_numbers->addItems(numberFormEntries());
+    connect(m_numbers, &QComboBox::currentIndexChanged, this, &frmImport::preview);
+    boxes->addWidget(plainLabel(QStringLiteral("Numbers are written:"), this), 4, 0);
+    boxes->addWidget(m_numbers, 4, 1);
+    m_numbersNote = plainLabel(QString(), this);
+    m_numbersNote->setObjectName(QStringLiteral("lblImportNumbers"));
+    m_numbersNote->setWordWrap(true);
+    boxes->addWidget(m_numbersNote, 4, 2, 1, 4);
 
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblImportSummary"));
@@ -94,7 +110,8 @@ frmImport::frmImport(AppContext& ctx, CsvTable table, const QString& costType, Q
     layout->addWidget(m_changesLabel);
     layout->addWidget(m_changes, 2);
     layout->addLayout(buttons);
-    resize(900, 640);
+    resize(900, 680);
+    guessNumbers();
     preview();
 }
 
@@ -103,9 +120,46 @@ QComboBox* frmImport::mappingBox(PriceField field, const QString& name) {
     box->setObjectName(name);
     box->addItems(columnChoices(m_table.header));
     box->setCurrentIndex(ColumnMapping::byHeader(m_table.header).of(field) + 1);
-    connect(box, &QComboBox::currentIndexChanged, this, &frmImport::preview);
+    connect(box, &QComboBox::currentIndexChanged, this, &frmImport::mappingChanged);
     m_mapping[size_t(field)] = box;
     return box;
+}
+
+QComboBox* frmImport::categoryBox() {
+    m_category = new QComboBox(this);
+    m_category->setObjectName(QStringLiteral("cmbImportCategory"));
+    m_category->setEditable(true);
+    m_category->setInsertPolicy(QComboBox::NoInsert);
+    const QString imported = ImportOptions().category;
+    QStringList categories = CostItemEditor(m_ctx.data, m_ctx.conns.sCostConn).categories();
+    categories.removeAll(imported);
+    categories.removeAll(kNoItemsListed);
+    m_category->addItem(imported);
+    m_category->addItems(categories);
+    m_category->lineEdit()->setMaxLength(CostItemEditor::maxLength(CostItemField::Category));
+    connect(m_category, &QComboBox::currentTextChanged, this, &frmImport::preview);
+    return m_category;
+}
+
+void frmImport::mappingChanged() {
+    if (mapping().of(PriceField::Price) != m_priceColumn)
+        guessNumbers();
+    preview();
+}
+
+void frmImport::guessNumbers() {
+    m_priceColumn = mapping().of(PriceField::Price);
+    const NumberFormGuess guess = guessNumberForm(m_table.records, m_priceColumn);
+    const QSignalBlocker quiet(m_numbers);
+    m_numbers->setCurrentIndex(int(guess.form.value_or(numberFormOf(QLocale()))));
+    m_numbersNote->setText(guess.ambiguous.isEmpty() ? QString() : numbersAmbiguous(guess.ambiguous));
+}
+
+ImportOptions frmImport::options() const {
+    ImportOptions options;
+    options.numbers = NumberForm(m_numbers->currentIndex());
+    options.category = m_category->currentText();
+    return options;
 }
 
 ColumnMapping frmImport::mapping() const {
@@ -118,12 +172,15 @@ ColumnMapping frmImport::mapping() const {
 void frmImport::preview() {
     m_plan.reset();
     m_refused->clear();
-    if (const auto problem = mappingProblem(mapping())) {
+    auto problem = mappingProblem(mapping());
+    if (!problem)
+        problem = PriceListImport::categoryProblem(m_category->currentText());
+    if (problem) {
         m_summary->setText(*problem);
         m_apply->setEnabled(false);
         return;
     }
-    m_plan = m_import.preview(m_table, mapping());
+    m_plan = m_import.preview(m_table, mapping(), options());
     m_summary->setText(m_plan ? m_plan->summary() : QString());
     if (m_plan)
         m_refused->addItems(m_plan->refused);
@@ -164,7 +221,8 @@ void frmImport::showChanges() {
     m_apply->setEnabled(false);
     for (QComboBox* box : m_mapping)
         box->setEnabled(false);
-    m_type->setEnabled(false);
+    for (QComboBox* box : {m_type, m_category, m_numbers})
+        box->setEnabled(false);
 }
 
 } // namespace qx

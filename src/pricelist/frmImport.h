@@ -30,7 +30,12 @@ public:
 
 private:
     QComboBox* mappingBox(PriceField field, const QString& name);
+    QComboBox* categoryBox();
     ColumnMapping mapping() const;
+    void mappingChanged();
+    // The number box as the file's prices show it, else the locale; a note when no price tells.
+    void guessNumbers();
+    ImportOptions options() const;
     void preview();
     void importRows();
     void showChanges();
@@ -41,6 +46,10 @@ private:
     std::optional<ImportPlan> m_plan;
     std::array<QComboBox*, kPriceFieldCount> m_mapping{};
     QComboBox* m_type;
+    QComboBox* m_category;
+    QComboBox* m_numbers;
+    QLabel* m_numbersNote;
+    int m_priceColumn = -1; // the column the number box was guessed from
     QLabel* m_summary;
     QListWidget* m_refused;
     QLabel* m_changesLabel;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "costs/ItemTags.h"
 #include "data/Database.h"
 #include "data/Money.h"
-#include "lines/ItemTags.h"
 
 #include <QList>
 #include <QString>

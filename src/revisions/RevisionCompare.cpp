@@ -2,6 +2,8 @@
 
 #include "revisions/RevisionTexts.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace qx {
@@ -24,13 +26,36 @@ QString signedChange(Money change, const QLocale& locale) {
 
 } // namespace
 
+QString CompareRow::change() const {
+    switch (mark) {
+    case CompareMark::Changed:
+        return RevisionTexts::kChanged;
+    case CompareMark::Added:
+        return RevisionTexts::kAdded;
+    case CompareMark::Removed:
+        return RevisionTexts::kRemoved;
+    case CompareMark::Same:
+        break;
+    }
+    return {};
+}
+
+QList<CompareRow> Comparison::shownRows(bool changesOnly) const {
+    if (!changesOnly)
+        return rows;
+    QList<CompareRow> changed;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(changed),
+                 [](const CompareRow& row) { return row.mark != CompareMark::Same; });
+    return changed;
+}
+
 Comparison compareEstimates(const EstimateSnapshot& before, const EstimateSnapshot& after,
                             const QLocale& locale) {
     Comparison result;
     std::vector<bool> used(size_t(after.lines.size()), false);
     for (const SnapshotLine& old : before.lines) {
         CompareRow row{old.section, old.item, locale.toString(old.qty), old.lineTotal.toCurrency(locale),
-                       RevisionTexts::kRemoved};
+                       CompareMark::Removed};
         for (qsizetype i = 0; i < after.lines.size(); ++i) {
             const SnapshotLine& now = after.lines.at(i);
             if (used[size_t(i)] || !sameLine(old, now))
@@ -39,7 +64,7 @@ Comparison compareEstimates(const EstimateSnapshot& before, const EstimateSnapsh
             row.qty = fromTo(row.qty, locale.toString(now.qty));
             row.lineTotal = fromTo(row.lineTotal, now.lineTotal.toCurrency(locale));
             const bool same = old.qty == now.qty && old.lineTotal == now.lineTotal;
-            row.change = same ? QString() : RevisionTexts::kChanged;
+            row.mark = same ? CompareMark::Same : CompareMark::Changed;
             break;
         }
         result.rows.append(row);
@@ -49,7 +74,7 @@ Comparison compareEstimates(const EstimateSnapshot& before, const EstimateSnapsh
             continue;
         const SnapshotLine& now = after.lines.at(i);
         result.rows.append({now.section, now.item, locale.toString(now.qty), now.lineTotal.toCurrency(locale),
-                            RevisionTexts::kAdded});
+                            CompareMark::Added});
     }
     const Money from = before.figures.total;
     const Money to = after.figures.total;

@@ -1,11 +1,12 @@
 #include "revisions/RevisionStore.h"
 
-#include "backup/DatabaseCopy.h"
-#include "backup/FileHash.h"
+#include "data/DatabaseCopy.h"
 #include "data/DateText.h"
+#include "data/FileHash.h"
 #include "docs/DocumentFiles.h"
 #include "revisions/RevisionTexts.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -64,8 +65,9 @@ QString RevisionState::problem() const {
     return {};
 }
 
-RevisionStore::RevisionStore(QString estimateFolder)
-    : m_estimateFolder(std::move(estimateFolder)) {}
+RevisionStore::RevisionStore(QString estimateFolder, RevisionDigests::ByNumber keptDigests)
+    : m_estimateFolder(std::move(estimateFolder))
+    , m_keptDigests(std::move(keptDigests)) {}
 
 QString RevisionStore::revisionsDir() const {
     return m_estimateFolder + QLatin1Char('/') + kFolder;
@@ -130,10 +132,17 @@ RevisionState RevisionStore::check(const Entry& entry) const {
     }
     state.folder = folder;
     QFile json(state.filePath(kRecord));
-    if (json.open(QIODevice::ReadOnly))
-        state.record = RevisionRecord::fromJson(json.readAll());
-    // A record whose number or total differs from what the list kept was written over.
-    if (!state.record || state.record->number != entry.number ||
+    QByteArray recordBytes;
+    if (json.open(QIODevice::ReadOnly)) {
+        recordBytes = json.readAll();
+        state.record = RevisionRecord::fromJson(recordBytes);
+    }
+    // A record whose number or total differs from what the list kept, or whose digest differs from the
+    // one kept apart, was written over.
+    const auto kept = m_keptDigests.constFind(entry.number);
+    const bool rewritten = kept != m_keptDigests.cend() &&
+                           QCryptographicHash::hash(recordBytes, QCryptographicHash::Sha256).toHex() != *kept;
+    if (!state.record || state.record->number != entry.number || rewritten ||
         (entry.listed && state.record->figures.total != entry.total)) {
         state.record.reset();
         state.altered << kRecord;
@@ -220,6 +229,8 @@ RevisionRecord RevisionStore::freeze(const RevisionContent& content) {
     if (m_beforeEachFile)
         m_beforeEachFile(kRecord);
     writeWhole(dir + QLatin1Char('/') + kRecord, record.toJson());
+    if (content.keepDigest)
+        content.keepDigest(record, sha256Of(dir + QLatin1Char('/') + kRecord));
 
     // The revision's folder is as open as the estimate's, not private as a temporary folder is made.
     QFile::setPermissions(dir, QFileInfo(m_estimateFolder).permissions());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "docs/PaperSetup.h"
+#include "revisions/RevisionDigests.h"
 #include "revisions/RevisionRecord.h"
 
 #include <QDate>
@@ -38,11 +39,16 @@ struct RevisionContent {
     DocumentProperties proposalProperties;
     DocumentProperties contractProperties;
     QDateTime made;
+    // Given the new revision and the SHA-256 of its revision.json once every file is written, before
+    // the revision is put in place: keeps the digest where the record cannot be written over unseen.
+    // A Failure it throws stops the freeze, leaving no revision.
+    std::function<void(const RevisionRecord&, const QString& recordSha256)> keepDigest;
 };
 
 // The sent revisions kept in an estimate's folder: Revisions/R<N> <yyyy-mm-dd>/ each holding
 // proposal.pdf, contract.pdf, estimate.mdb and revision.json, and Revisions/sent.json, the list of
-// every revision made, by which a folder removed by hand is still known.
+// every revision made, by which a folder removed by hand is still known. The digest of each record kept
+// apart from the folder (see RevisionDigests) tells a record written over since.
 class RevisionStore {
 public:
     static inline const QString kFolder = QStringLiteral("Revisions");
@@ -51,7 +57,9 @@ public:
     static inline const QString kEstimate = QStringLiteral("estimate.mdb");
     static inline const QString kRecord = QStringLiteral("revision.json");
 
-    explicit RevisionStore(QString estimateFolder);
+    // `keptDigests`: the record digests kept for the estimate's revisions; a revision without one is
+    // checked by its files alone.
+    explicit RevisionStore(QString estimateFolder, RevisionDigests::ByNumber keptDigests = {});
 
     // Every revision, newest first, each checked against its digests.
     QList<RevisionState> list() const;
@@ -92,6 +100,7 @@ private:
                   QList<FrozenFile>& files) const;
 
     QString m_estimateFolder;
+    RevisionDigests::ByNumber m_keptDigests;
     std::function<void(const QString&)> m_beforeEachFile;
 };
 

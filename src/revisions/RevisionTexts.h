@@ -4,10 +4,9 @@
 
 namespace qx {
 
-// Texts of sent revisions: the Output tab's command, the status board's list and commands, the
+// Texts of sent revisions: the status board's list and commands, the
 // comparison window and the messages about a revision that can no longer be trusted.
 struct RevisionTexts {
-    static inline const QString kMarkSent = QStringLiteral("Mark as Sent");
     static inline const QString kRevisionsFrame = QStringLiteral("Sent Revisions");
     static inline const QString kOpen = QStringLiteral("Open");
     static inline const QString kCompare = QStringLiteral("Compare...");
@@ -17,6 +16,7 @@ struct RevisionTexts {
     static inline const QString kAdded = QStringLiteral("added");
     static inline const QString kRemoved = QStringLiteral("removed");
     static inline const QString kArrow = QStringLiteral(" -> ");
+    static inline const QString kChangesOnly = QStringLiteral("Show changes only");
     // "Estimate total $2,644.96 -> $3,040.96 (+$396.00)"
     static inline const QString kTotalLine = QStringLiteral("Estimate total %1 -> %2 (%3)");
     // A list line marks a revision that failed its check.

@@ -1,11 +1,12 @@
 #include "revisions/SentRevisions.h"
 
 #include "data/DateText.h"
+#include "data/StoredPath.h"
 #include "docs/PaperSetup.h"
 #include "estimate/SaveEstimate.h"
 #include "revisions/EstimateExport.h"
+#include "revisions/RevisionDigests.h"
 #include "revisions/RevisionTexts.h"
-#include "status/StoredPath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,6 +38,9 @@ std::optional<RevisionRecord> SentRevisions::markSent(WorkState& state, const QT
     content.contractProperties =
         DocumentProperties::read(m_ctx.settings, QStringLiteral("Contract"), state.estName);
     content.made = QDateTime::currentDateTime();
+    content.keepDigest = [this, id = state.lEstID](const RevisionRecord& record, const QString& sha256) {
+        RevisionDigests(registerDb()).keep(id, {{record.number, sha256}});
+    };
     std::optional<RevisionRecord> record;
     QString folder = QFileInfo(content.estimateFile).absolutePath();
     QTemporaryDir exported;
@@ -78,12 +82,22 @@ QString SentRevisions::folderOf(qint32 id) {
     return folder;
 }
 
-QList<RevisionLine> SentRevisions::lines(qint32 id) {
+std::optional<RevisionStore> SentRevisions::storeOf(qint32 id) {
     const QString folder = folderOf(id);
     if (folder.isEmpty())
+        return std::nullopt;
+    std::optional<RevisionStore> store;
+    m_ctx.data.Trap(boardSite("PopRevisions"),
+                    [&] { store.emplace(folder, RevisionDigests(registerDb()).of(id)); });
+    return store;
+}
+
+QList<RevisionLine> SentRevisions::lines(qint32 id) {
+    const std::optional<RevisionStore> store = storeOf(id);
+    if (!store)
         return {};
     QList<RevisionLine> lines;
-    for (const RevisionState& revision : RevisionStore(folder).list()) {
+    for (const RevisionState& revision : store->list()) {
         QString text = QStringLiteral("R%1  %2  %3")
                            .arg(revision.number)
                            .arg(shortDateText(revision.date), revision.total.toCurrency());
@@ -113,9 +127,8 @@ int SentRevisions::count(qint32 id) {
 }
 
 bool SentRevisions::openProposal(qint32 id, int number) {
-    const QString folder = folderOf(id);
-    const std::optional<RevisionState> revision =
-        folder.isEmpty() ? std::nullopt : RevisionStore(folder).find(number);
+    const std::optional<RevisionStore> store = storeOf(id);
+    const std::optional<RevisionState> revision = store ? store->find(number) : std::nullopt;
     if (!revision)
         return false;
     if (!revision->sound()) {
@@ -146,7 +159,8 @@ std::optional<EstimateSnapshot> SentRevisions::snapshot(qint32 id, int side) {
         });
         return result;
     }
-    const std::optional<RevisionState> revision = RevisionStore(folder).find(side);
+    const std::optional<RevisionStore> store = storeOf(id);
+    const std::optional<RevisionState> revision = store ? store->find(side) : std::nullopt;
     if (!revision)
         return std::nullopt;
     if (!revision->sound()) {
@@ -167,6 +181,13 @@ std::optional<Comparison> SentRevisions::compare(qint32 id, int before, int afte
     if (!b)
         return std::nullopt;
     return compareEstimates(*a, *b);
+}
+
+DuplicateEstimate::FolderCarry carrySentRevisions(AppContext& ctx) {
+    return [&ctx](qint32 fromId, qint32 toId, const QString& fromFolder, const QString& toFolder) {
+        RevisionDigests(ctx.data.file(ctx.conns.sMastConn)).copy(fromId, toId);
+        RevisionStore::copyRevisions(fromFolder, toFolder);
+    };
 }
 
 } // namespace qx

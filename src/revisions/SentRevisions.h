@@ -2,6 +2,7 @@
 
 #include "data/AppContext.h"
 #include "data/WorkState.h"
+#include "estimate/DuplicateEstimate.h"
 #include "revisions/RevisionCompare.h"
 #include "revisions/RevisionStore.h"
 
@@ -50,8 +51,17 @@ public:
 
 private:
     std::optional<EstimateSnapshot> snapshot(qint32 id, int side);
+    // The revisions of estimate `id` with the record digests the register keeps for them; nothing when
+    // the estimate has no folder or the register cannot be read (reported).
+    std::optional<RevisionStore> storeOf(qint32 id);
+    Database& registerDb() { return m_ctx.data.file(m_ctx.conns.sMastConn); }
 
     AppContext& m_ctx;
 };
+
+// What a duplicate carries along from the old estimate's folder into the new one's: the sent revisions,
+// file for file, with the record digests the register kept for them, so that the copy still shows what
+// was sent and when.
+DuplicateEstimate::FolderCarry carrySentRevisions(AppContext& ctx);
 
 } // namespace qx

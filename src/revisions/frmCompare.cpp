@@ -4,6 +4,7 @@
 #include "widgets/UiControls.h"
 #include "widgets/UiDialogButtons.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +13,25 @@
 #include <QVBoxLayout>
 
 namespace qx {
+
+namespace {
+
+// A light shade behind a row, so that its text reads as well as on white.
+QColor markColour(CompareMark mark) {
+    switch (mark) {
+    case CompareMark::Changed:
+        return QColor(255, 236, 179);
+    case CompareMark::Added:
+        return QColor(200, 236, 200);
+    case CompareMark::Removed:
+        return QColor(248, 205, 205);
+    case CompareMark::Same:
+        break;
+    }
+    return {};
+}
+
+} // namespace
 
 frmCompare::frmCompare(AppContext& ctx, qint32 estimateId, int first, QWidget* parent)
     : QDialog(parent)
@@ -30,6 +50,8 @@ frmCompare::frmCompare(AppContext& ctx, qint32 estimateId, int first, QWidget* p
     m_before->setCurrentIndex(first > 0 && sides.contains(firstSide) ? int(sides.indexOf(firstSide))
                                                                      : std::max(0, int(sides.size()) - 2));
     m_after->setCurrentIndex(int(sides.size()) - 1);
+    m_changesOnly = new QCheckBox(RevisionTexts::kChangesOnly, this);
+    m_changesOnly->setObjectName(QStringLiteral("chkCompareChangesOnly"));
 
     m_grid = new QTableWidget(0, 5, this);
     m_grid->setObjectName(QStringLiteral("dgCompare"));
@@ -53,6 +75,7 @@ frmCompare::frmCompare(AppContext& ctx, qint32 estimateId, int first, QWidget* p
     sidesRow->addWidget(plainLabel(QStringLiteral("with"), this));
     sidesRow->addWidget(m_after);
     sidesRow->addStretch();
+    sidesRow->addWidget(m_changesOnly);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sidesRow);
     layout->addWidget(m_grid, 1);
@@ -61,28 +84,38 @@ frmCompare::frmCompare(AppContext& ctx, qint32 estimateId, int first, QWidget* p
 
     connect(m_before, &QComboBox::currentTextChanged, this, &frmCompare::showComparison);
     connect(m_after, &QComboBox::currentTextChanged, this, &frmCompare::showComparison);
+    connect(m_changesOnly, &QCheckBox::toggled, this, &frmCompare::showRows);
     showComparison();
 }
 
 void frmCompare::showComparison() {
+    m_comparison = m_revisions.compare(m_id, SentRevisions::sideOf(m_before->currentText()),
+                                       SentRevisions::sideOf(m_after->currentText()));
+    m_total->setText(m_comparison ? m_comparison->totalLine : QString());
+    showRows();
+}
+
+void frmCompare::showRows() {
     m_grid->setRowCount(0);
-    m_total->clear();
-    const std::optional<Comparison> comparison = m_revisions.compare(
-        m_id, SentRevisions::sideOf(m_before->currentText()), SentRevisions::sideOf(m_after->currentText()));
-    if (!comparison)
+    if (!m_comparison)
         return;
-    m_grid->setRowCount(int(comparison->rows.size()));
-    for (int r = 0; r < int(comparison->rows.size()); ++r) {
-        const CompareRow& row = comparison->rows.at(r);
-        const QString cells[5] = {row.section, row.item, row.qty, row.lineTotal, row.change};
+    const QList<CompareRow> rows = m_comparison->shownRows(m_changesOnly->isChecked());
+    m_grid->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const CompareRow& row = rows.at(r);
+        const QString cells[5] = {row.section, row.item, row.qty, row.lineTotal, row.change()};
+        const QColor shade = markColour(row.mark);
         for (int c = 0; c < 5; ++c) {
             auto* cell = new QTableWidgetItem(cells[c]);
             if (c == 2 || c == 3)
                 cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (shade.isValid()) {
+                cell->setBackground(shade);
+                cell->setForeground(QColor(Qt::black));
+            }
             m_grid->setItem(r, c, cell);
         }
     }
-    m_total->setText(comparison->totalLine);
 }
 
 } // namespace qx

@@ -1,6 +1,7 @@
 #include "sales/SalesPicture.h"
 
 #include "data/DateText.h"
+#include "data/InputRules.h"
 #include "estimate/OpenList.h"
 
 #include <algorithm>
@@ -40,13 +41,8 @@ QDate periodStart(SalesPeriod period, const QDate& today) {
 }
 
 std::optional<Money> SalesFigures::averageAccepted() const {
-    if (acceptedWithTotal == 0)
-        return std::nullopt;
-    // To the cent, a half away from zero, straight from the exact sum.
-    const qint64 scale = 100 * qint64(acceptedWithTotal);
-    const qint64 raw = acceptedValue.raw();
-    const qint64 cents = raw >= 0 ? (raw * 2 + scale) / (scale * 2) : -((-raw * 2 + scale) / (scale * 2));
-    return Money::fromCents(cents);
+    // To the cent, straight from the exact sum.
+    return acceptedValue.meanToCents(acceptedWithTotal);
 }
 
 SalesPicture::SalesPicture(DataAccess& data, const Conn& mastConn)
@@ -58,25 +54,29 @@ SalesFigures SalesPicture::figures(SalesPeriod period, const QDate& today) {
     const QDate chartStart = periodStart(SalesPeriod::Last12Months, today);
     const QDate start = periodStart(period, today);
     const QDate readFrom = start.isValid() ? std::min(start, chartStart) : start;
-    // One row per month, type and status: the register does the counting.
-    const ResultSet groups =
-        m_data.Read(m_mast,
-                    QStringLiteral("select substr(estdate,1,7),esttype,eststatus,count(*),count(esttotal),"
-                                   "coalesce(sum(esttotal),0) from master where ? is null or estdate>=? "
-                                   "group by 1,2,3"),
-                    {readFrom.isValid() ? QVariant(storedDate(readFrom)) : QVariant(),
-                     readFrom.isValid() ? QVariant(storedDate(readFrom)) : QVariant()});
+    // One row per month, type and status: the register does the counting. A stored total counts only
+    // when it is one an estimate can have; it is added up in its two 32-bit halves, whose sums cannot
+    // pass 64 bits in any register, and the halves are put together here without a limit.
+    const QVariant from = readFrom.isValid() ? QVariant(storedDate(readFrom)) : QVariant();
+    const ResultSet groups = m_data.Read(
+        m_mast,
+        QStringLiteral("select substr(estdate,1,7),esttype,eststatus,count(*),count(known),"
+                       "coalesce(sum(known/4294967296),0),coalesce(sum(known%4294967296),0) "
+                       "from (select estdate,esttype,eststatus,case when esttotal between ? and ? and "
+                       "esttotal=cast(esttotal as bigint) then esttotal end as known from master "
+                       "where ? is null or estdate>=?) as dated group by 1,2,3"),
+        {qint64(-kMaxTotal.raw()), qint64(kMaxTotal.raw()), from, from});
 
     SalesFigures figures;
     for (int i = 0; i < kMonths; ++i)
         figures.months.append({firstOfMonth(today).addMonths(-i), {}});
-    const QString from = start.isValid() ? storedDate(start).left(7) : QString();
+    const QString firstMonth = start.isValid() ? storedDate(start).left(7) : QString();
     for (const QVariantList& row : groups.rows) {
         const QString month = row.at(0).toString();
         const QString status = row.at(2).toString();
         const int count = int(row.at(3).toLongLong());
         const int known = int(row.at(4).toLongLong());
-        const Money value = Money::fromRaw(row.at(5).toLongLong());
+        const SalesSum value = SalesSum::fromHalves(row.at(5).toLongLong(), row.at(6).toLongLong());
         const bool accepted = status.compare(kAccepted, Qt::CaseInsensitive) == 0;
         const auto add = [&](SalesTally& tally) {
             tally.estimates += count;
@@ -91,7 +91,7 @@ SalesFigures SalesPicture::figures(SalesPeriod period, const QDate& today) {
             if (back >= 0 && back < kMonths)
                 add(figures.months[back].tally);
         }
-        if (!from.isEmpty() && !(month >= from))
+        if (!firstMonth.isEmpty() && !(month >= firstMonth))
             continue;
         figures.unknownTotals += count - known;
         if (status.compare(kPending, Qt::CaseInsensitive) == 0) {
@@ -126,11 +126,11 @@ QList<FollowUpEstimate> SalesPicture::followUp(const QDate& today) {
         {storedDate(today.addDays(kFollowUpDays))});
     QList<FollowUpEstimate> list;
     for (const QVariantList& row : rows.rows)
-        list.append({qint32(row.at(0).toLongLong()), row.at(1).toString(),
+        list.append({row.at(0).toLongLong(), row.at(1).toString(),
                      daysLeft(dateFromStored(row.at(2).toString()), int(row.at(3).toLongLong()), today)});
     std::stable_sort(list.begin(), list.end(), [](const FollowUpEstimate& a, const FollowUpEstimate& b) {
-        const bool aValid = a.daysLeft >= 0;
-        const bool bValid = b.daysLeft >= 0;
+        const bool aValid = !hasExpired(a.daysLeft);
+        const bool bValid = !hasExpired(b.daysLeft);
         if (aValid != bValid)
             return aValid;
         return aValid ? a.daysLeft < b.daysLeft : a.daysLeft > b.daysLeft;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/DataAccess.h"
-#include "data/Money.h"
+#include "sales/SalesSum.h"
 
 #include <QDate>
 #include <QList>
@@ -16,11 +16,13 @@ QStringList salesPeriodNames();
 QDate periodStart(SalesPeriod period, const QDate& today);
 
 // Estimates made in a span (by their date), how many of them were accepted and what those are worth.
-// An estimate without a stored total counts in the counts, not in the value.
+// An estimate without a stored total counts in the counts, not in the value; so does one whose stored
+// total is none an estimate can have (beyond kMaxTotal either way, or no whole number of
+// ten-thousandths).
 struct SalesTally {
     int estimates = 0;
     int accepted = 0;
-    Money acceptedValue;
+    SalesSum acceptedValue;
     bool operator==(const SalesTally&) const = default;
 };
 
@@ -36,11 +38,11 @@ struct TypeTally {
 
 struct SalesFigures {
     int pending = 0;
-    Money pendingValue;
+    SalesSum pendingValue;
     int accepted = 0;
     int rejected = 0;
     int acceptedWithTotal = 0;
-    Money acceptedValue;
+    SalesSum acceptedValue;
     int unknownTotals = 0;
     QList<MonthTally> months; // the last 12 months, newest first
     QList<TypeTally> types;   // one per estimate type, in name order
@@ -52,9 +54,9 @@ struct SalesFigures {
 
 // A Pending estimate whose validity ends within a week or has ended.
 struct FollowUpEstimate {
-    qint32 id = 0;
+    qint64 id = 0; // as the register holds it
     QString name;
-    int daysLeft = 0; // negative once ended
+    int daysLeft = 0; // 0 on the expiry day, negative after it
 };
 
 // The business at a glance, read from the register (its stored totals, never the estimates' files).

@@ -1,6 +1,7 @@
 #include "sales/SalesTexts.h"
 
 #include "estimate/OpenList.h"
+#include "estimate/Validity.h"
 
 #include <QLocale>
 
@@ -16,9 +17,13 @@ QString counted(int n, const char* one, const char* many) {
 
 } // namespace
 
-QString pipeline(int estimates, Money value) {
-    return QStringLiteral("Pending: %1, %2")
-        .arg(counted(estimates, "estimate", "estimates"), value.toCurrency());
+QString sum(const SalesSum& value) {
+    const std::optional<Money> amount = value.amount();
+    return amount ? amount->toCurrency() : kTooLarge;
+}
+
+QString pipeline(int estimates, const SalesSum& value) {
+    return QStringLiteral("Pending: %1, %2").arg(counted(estimates, "estimate", "estimates"), sum(value));
 }
 
 QString winRate(int accepted, int decided) {
@@ -50,12 +55,11 @@ QString followUpCount(int estimates) {
 
 QString followUpLine(const QString& name, int daysLeft) {
     QString when;
-    if (daysLeft > 1)
-        when = QStringLiteral("expires in %1 days").arg(daysLeft);
-    else if (daysLeft == 1)
-        when = QStringLiteral("expires in 1 day");
+    if (!hasExpired(daysLeft))
+        when = daysLeft == 1 ? QStringLiteral("expires in 1 day")
+                             : QStringLiteral("expires in %1 days").arg(daysLeft);
     else if (daysLeft == 0)
-        when = QStringLiteral("expires today");
+        when = QStringLiteral("expired today");
     else if (daysLeft == -1)
         when = QStringLiteral("expired 1 day ago");
     else
@@ -72,8 +76,8 @@ QString madeLegend(int most) {
     return QStringLiteral("Estimates (most %1)").arg(QLocale().toString(most));
 }
 
-QString valueLegend(Money best) {
-    return QStringLiteral("Accepted value (best %1)").arg(best.toCurrency());
+QString valueLegend(const SalesSum& best) {
+    return QStringLiteral("Accepted value (best %1)").arg(sum(best));
 }
 
 QStringList monthColumns() {

@@ -40,11 +40,12 @@ void UiSalesChart::paintEvent(QPaintEvent*) {
         return;
 
     int mostMade = 1;
-    std::int64_t bestValue = 1;
+    SalesSum bestValue;
     for (const MonthTally& month : m_months) {
         mostMade = std::max(mostMade, month.tally.estimates);
-        bestValue = std::max(bestValue, month.tally.acceptedValue.raw());
+        bestValue = std::max(bestValue, month.tally.acceptedValue);
     }
+    const double valueScale = std::max(1.0, bestValue.approximate());
 
     // The legend, with each series' top value.
     const auto legend = [&](int x, const QColor& colour, const QString& text) {
@@ -54,7 +55,7 @@ void UiSalesChart::paintEvent(QPaintEvent*) {
         return x + line + metrics.horizontalAdvance(text) + 16;
     };
     int x = legend(8, kMadeColour, SalesTexts::madeLegend(mostMade));
-    legend(x, kValueColour, SalesTexts::valueLegend(Money::fromRaw(bestValue)));
+    legend(x, kValueColour, SalesTexts::valueLegend(bestValue));
 
     painter.setPen(palette().mid().color());
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -65,7 +66,7 @@ void UiSalesChart::paintEvent(QPaintEvent*) {
         const int left = plot.left() + int(slot * i + (slot - 2 * bar) / 2);
         const int made = int(double(plot.height()) * month.tally.estimates / mostMade);
         const int value =
-            int(double(plot.height()) * double(month.tally.acceptedValue.raw()) / double(bestValue));
+            int(double(plot.height()) * std::max(0.0, month.tally.acceptedValue.approximate()) / valueScale);
         painter.fillRect(left, plot.bottom() - made, bar, made, kMadeColour);
         painter.fillRect(left + bar, plot.bottom() - value, bar, value, kValueColour);
         const QString label = SalesTexts::month(month.month).left(3);

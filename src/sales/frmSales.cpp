@@ -45,7 +45,7 @@ QTableWidget* tallyGrid(const QString& name, const QStringList& columns, QWidget
 
 void setTallyRow(QTableWidget* grid, int row, const QString& first, const SalesTally& tally) {
     const QStringList cells = {first, QLocale().toString(tally.estimates), QLocale().toString(tally.accepted),
-                               tally.acceptedValue.toCurrency()};
+                               SalesTexts::sum(tally.acceptedValue)};
     for (int column = 0; column < cells.size(); ++column) {
         auto* item = new QTableWidgetItem(cells.at(column));
         if (column > 0)
@@ -139,7 +139,7 @@ void frmSales::showFollowUp() {
     QList<FollowUpEstimate> due;
     m_ctx.data.Trap(kSalesSite, [&] { due = m_picture.followUp(m_today); });
     QStringList lines;
-    QList<qint32> ids;
+    QList<qint64> ids;
     lines.reserve(due.size());
     ids.reserve(due.size());
     for (const FollowUpEstimate& estimate : due) {
@@ -150,12 +150,12 @@ void frmSales::showFollowUp() {
 }
 
 void frmSales::followUpDoubleClicked(QListWidgetItem* item) {
-    const qint32 id = item ? item->data(Qt::UserRole).toInt() : 0;
-    if (id <= 0)
+    if (!item)
         return;
     {
         frmManageStatus board(m_ctx, m_state, this);
-        board.editEstimate(id);
+        if (!board.editEstimate(item->data(Qt::UserRole).toLongLong()))
+            return;
         board.exec();
         m_duplicate = board.duplicateRequest();
     }

@@ -1,9 +1,10 @@
 #include "setup/frmSetup.h"
 
+#include "costs/PriceAge.h"
 #include "data/Prompter.h"
 #include "docs/PaperSetup.h"
 #include "office/UiOfficeTab.h"
-#include "pricelist/PriceAge.h"
+#include "setup/SetupTexts.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiFieldCheck.h"
 
@@ -118,12 +119,6 @@ QWidget* frmSetup::buildValuesTab() {
     startup->addWidget(plainLabel(QStringLiteral("On Startup:"), tab));
     startup->addWidget(m_greet);
     startup->addStretch();
-    // The paper of every printed document and PDF.
-    m_paper = new QComboBox(tab);
-    m_paper->setObjectName(QStringLiteral("cmbPaperSize"));
-    m_paper->addItems(PaperSetup::names());
-    startup->addWidget(plainLabel(QStringLiteral("Paper size:"), tab));
-    startup->addWidget(m_paper);
 
     // One frame per administrative amount: its kind and its number, checked as it is left.
     const QString frames[4] = {QStringLiteral("Overhead"), QStringLiteral("Profit"),
@@ -164,13 +159,9 @@ QWidget* frmSetup::buildValuesTab() {
                               QStringLiteral("0"));
     }
 
-    // The age from which the Line Items tab and the save warn about a line's price.
-    m_priceAge = focusBox(QStringLiteral("txtPriceAge"), tab);
-    UiFieldCheck::install(m_priceAge, m_prompter, &PriceAge::problem, QStringLiteral("0"));
-    auto* priceAge = new QHBoxLayout;
-    priceAge->addWidget(plainLabel(PriceAge::kLabel, tab));
-    priceAge->addWidget(m_priceAge);
-    priceAge->addStretch();
+    auto* documentsAndPrices = new QHBoxLayout;
+    documentsAndPrices->addWidget(buildDocumentsFrame(tab));
+    documentsAndPrices->addWidget(buildPricesFrame(tab), 1);
 
     auto* saveValues = namedButton(QStringLiteral("cmdSaveValues"), QStringLiteral("Save Changes"), tab);
     connect(saveValues, &QPushButton::clicked, this, &frmSetup::saveValues);
@@ -188,33 +179,64 @@ QWidget* frmSetup::buildValuesTab() {
     layout->addWidget(plainLabel(QStringLiteral("Labor Screen:"), tab));
     layout->addWidget(plainLabel(QStringLiteral("Default Labor Overhead Percentages"), tab));
     layout->addLayout(burdens);
-    layout->addLayout(priceAge);
     layout->addSpacing(10);
-    layout->addLayout(buildWasteRow(tab));
-    layout->addSpacing(10);
+    layout->addLayout(documentsAndPrices);
+    layout->addWidget(buildWasteFrame(tab));
     layout->addWidget(buildBackupFrame(tab));
     layout->addStretch();
     layout->addLayout(buttons);
     return tab;
 }
 
-// The three values a traced roof's cut waste is figured from, kept by "Save Changes".
-QLayout* frmSetup::buildWasteRow(QWidget* tab) {
+// The paper of every printed document and PDF.
+QWidget* frmSetup::buildDocumentsFrame(QWidget* tab) {
+    auto* frame = new QGroupBox(SetupTexts::kDocumentsFrame, tab);
+    frame->setObjectName(QStringLiteral("frDocuments"));
+    m_paper = new QComboBox(frame);
+    m_paper->setObjectName(QStringLiteral("cmbPaperSize"));
+    m_paper->addItems(PaperSetup::names());
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(plainLabel(QStringLiteral("Paper size:"), frame));
+    layout->addWidget(m_paper);
+    return frame;
+}
+
+// The age from which the Line Items tab and the save warn about a line's price.
+QWidget* frmSetup::buildPricesFrame(QWidget* tab) {
+    auto* frame = new QGroupBox(SetupTexts::kPricesFrame, tab);
+    frame->setObjectName(QStringLiteral("frPrices"));
+    m_priceAge = focusBox(QStringLiteral("txtPriceAge"), frame);
+    m_priceAge->setMaximumWidth(80);
+    UiFieldCheck::install(m_priceAge, m_prompter, &PriceAge::problem, QStringLiteral("0"));
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(plainLabel(PriceAge::kLabel, frame));
+    layout->addWidget(m_priceAge);
+    layout->addStretch();
+    return frame;
+}
+
+// The three values a traced roof's cut waste is figured from, under a line that says how.
+QWidget* frmSetup::buildWasteFrame(QWidget* tab) {
+    auto* frame = new QGroupBox(SetupTexts::kCutWasteFrame, tab);
+    frame->setObjectName(QStringLiteral("frCutWaste"));
     const struct {
         const char* name;
         const char* label;
     } boxes[WasteSettings::kFields] = {{"txtWasteBase", "Base waste %"},
                                        {"txtWasteHipValley", "Sq ft per ft of hip and valley"},
                                        {"txtWasteRake", "Sq ft per ft of rake"}};
-    auto* row = new QGridLayout;
+    auto* layout = new QGridLayout(frame);
+    QLabel* note = plainLabel(SetupTexts::kCutWasteNote, frame);
+    note->setObjectName(QStringLiteral("lblCutWasteNote"));
+    layout->addWidget(note, 0, 0, 1, WasteSettings::kFields);
     for (int i = 0; i < WasteSettings::kFields; ++i) {
-        m_waste[size_t(i)] = focusBox(QLatin1String(boxes[i].name), tab);
-        row->addWidget(plainLabel(QLatin1String(boxes[i].label), tab), 0, i);
-        row->addWidget(m_waste[size_t(i)], 1, i);
+        m_waste[size_t(i)] = focusBox(QLatin1String(boxes[i].name), frame);
+        layout->addWidget(plainLabel(QLatin1String(boxes[i].label), frame), 1, i);
+        layout->addWidget(m_waste[size_t(i)], 2, i);
         UiFieldCheck::install(m_waste[size_t(i)], m_prompter, &WasteSettings::checkValue,
                               QStringLiteral("0"));
     }
-    return row;
+    return frame;
 }
 
 // Where backups go and whether the program backs up when it closes, kept by "Save Changes".

@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -38,7 +37,9 @@ private:
     QWidget* buildCompanyTab();
     QWidget* buildValuesTab();
     QWidget* buildBackupFrame(QWidget* tab);
-    QLayout* buildWasteRow(QWidget* tab);
+    QWidget* buildDocumentsFrame(QWidget* tab);
+    QWidget* buildPricesFrame(QWidget* tab);
+    QWidget* buildWasteFrame(QWidget* tab);
     void load();
     SetupValues shown() const;
     void edit();

@@ -1,9 +1,9 @@
 #include "status/OwnerDetails.h"
 
 #include "data/InputRules.h"
+#include "data/StoredPath.h"
 #include "estimate/NewEstimate.h"
 #include "status/StatusTexts.h"
-#include "status/StoredPath.h"
 
 namespace qx {
 

@@ -2,16 +2,18 @@
 
 #include "data/DateText.h"
 #include "data/InputRules.h"
+#include "data/StoredPath.h"
 #include "estimate/OwnerTexts.h"
 #include "estimate/SaveEstimate.h"
 #include "office/EstimateHold.h"
+#include "revisions/RevisionDigests.h"
 #include "revisions/RevisionStore.h"
 #include "revisions/RevisionTexts.h"
 #include "status/StatusTexts.h"
-#include "status/StoredPath.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <limits>
 
 namespace qx {
 
@@ -61,10 +63,16 @@ std::optional<QString> StatusEdit::openElsewhere(qint32 id, const QString& name,
     }
 }
 
-std::optional<EstimateEdit> StatusEdit::PopForm(qint32 id) {
-    m_state.lEstID = id;
+std::optional<EstimateEdit> StatusEdit::PopForm(qint64 wholeId) {
+    // An estimate is known by a 32-bit ID everywhere else: a register row past that range is listed as
+    // it stands but never taken for another estimate by cutting its ID.
+    if (wholeId < 1 || wholeId > std::numeric_limits<qint32>::max()) {
+        m_ctx.prompter.inform(kAppTitle, StatusTexts::kBadId.arg(wholeId), Prompter::Icon::Warning);
+        return std::nullopt;
+    }
+    const auto id = qint32(wholeId);
     std::optional<EstimateEdit> edit;
-    m_ctx.data.Trap(kPopForm, [&] {
+    const bool read = m_ctx.data.Trap(kPopForm, [&] {
         const ResultSet rows = m_ctx.data.Read(
             m_ctx.conns.sMastConn,
             QStringLiteral(
@@ -81,6 +89,14 @@ std::optional<EstimateEdit> StatusEdit::PopForm(qint32 id) {
                             row.at(3).toString(),
                             row.at(4).toString()};
     });
+    if (!read)
+        return std::nullopt;
+    if (!edit) {
+        // Deleted meanwhile, on another PC of the office or by the Sales window's board.
+        m_ctx.prompter.inform(kAppTitle, StatusTexts::kNotInRegister.arg(id), Prompter::Icon::Warning);
+        return std::nullopt;
+    }
+    m_state.lEstID = id;
     return edit;
 }
 
@@ -185,6 +201,7 @@ DeleteResult StatusEdit::deleteEstimate(qint32 id) {
     if (!read || !revisionsMayGo(id, folderName) || openElsewhere(id, name, kDelete) ||
         !m_ctx.data.ActionQuery(QStringLiteral("DELETE from master where id=?"), m_ctx.conns.sMastConn, {id}))
         return DeleteResult::Kept;
+    m_ctx.data.Trap(kDelete, [&] { RevisionDigests(m_ctx.data.file(m_ctx.conns.sMastConn)).forget(id); });
     if (folderName.isEmpty())
         return DeleteResult::Deleted;
 

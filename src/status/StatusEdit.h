@@ -53,8 +53,10 @@ public:
     // is this PC's alone.
     void setOpenElsewhere(OpenElsewhere openElsewhere) { m_openElsewhere = std::move(openElsewhere); }
 
-    // Reads the estimate and makes it the current estimate; nothing when its row cannot be read.
-    std::optional<EstimateEdit> PopForm(qint32 id);
+    // Reads the estimate and makes it the current estimate. Nothing when it cannot be opened: an ID no
+    // estimate can have (0 or less, or past 32 bits) or a row no longer there is told to the user, a
+    // failing read reported.
+    std::optional<EstimateEdit> PopForm(qint64 id);
     // The types in use, each once, sorted.
     QStringList types();
 

@@ -59,11 +59,11 @@ QList<BoardLine> StatusList::PopList(const QString& filter) {
         lines.reserve(rows.size());
         for (const QVariantList& row : rows.rows) {
             const ListFields fields{row.at(0).toString(), dates(row.at(1)), row.at(2).toString()};
-            lines.append({qint32(row.at(3).toLongLong()), BuildListItem(filter, fields)});
+            lines.append({row.at(3).toLongLong(), BuildListItem(filter, fields)});
         }
     });
     if (lines.isEmpty())
-        lines.append({0, StatusTexts::kNone});
+        lines.append({std::nullopt, StatusTexts::kNone});
     return lines;
 }
 

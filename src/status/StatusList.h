@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 namespace qx {
 
@@ -14,9 +15,10 @@ struct ListFields {
     QString status;
 };
 
-// A line of the list and the register id it stands for; the line "None" stands for no estimate (0).
+// A line of the list and the register id it stands for, as the register holds it (whether or not an
+// estimate can be opened by it); the line "None" stands for no estimate.
 struct BoardLine {
-    qint32 id = 0;
+    std::optional<qint64> id;
     QString text;
 };
 

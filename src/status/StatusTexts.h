@@ -21,6 +21,12 @@ struct StatusTexts {
         QStringLiteral("This field cannot be longer than 25 characters.");
     static inline const QString kNotADate = QStringLiteral("This field must be a date, such as %1.");
     static inline const QString kNotWholeDays = QStringLiteral("This field must be a whole number of days.");
+    static inline const QString kBadId =
+        QStringLiteral("The estimate with the register ID %1 cannot be opened: an estimate's ID must be a "
+                       "whole number from 1 to 2147483647.");
+    static inline const QString kNotInRegister =
+        QStringLiteral("The estimate with the register ID %1 cannot be opened: it is no longer in the "
+                       "register.");
     static inline const QString kFolderKept =
         QStringLiteral("The estimate was removed from the list, but its folder %1 could not be deleted.");
 

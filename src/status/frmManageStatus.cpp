@@ -244,31 +244,28 @@ void frmManageStatus::PopFilter() {
 }
 
 void frmManageStatus::PopList(const QString& filter) {
-    const QList<BoardLine> lines = m_list.PopList(filter);
+    m_shownLines = m_list.PopList(filter);
     QStringList texts;
-    QList<qint32> ids;
-    texts.reserve(lines.size());
-    ids.reserve(lines.size());
-    for (const BoardLine& line : lines) {
+    texts.reserve(m_shownLines.size());
+    for (const BoardLine& line : m_shownLines)
         texts.append(line.text);
-        ids.append(line.id);
-    }
-    fillKeyedList(m_lines, texts, ids);
+    m_lines->clear();
+    m_lines->addItems(texts);
     m_lines->setCurrentRow(0);
 }
 
 void frmManageStatus::lineDoubleClicked(QListWidgetItem* item) {
-    const qint32 id = item ? item->data(Qt::UserRole).toInt() : 0;
-    if (id > 0)
-        PopForm(id);
+    const int row = item ? m_lines->row(item) : -1;
+    if (row >= 0 && row < m_shownLines.size() && m_shownLines.at(row).id)
+        PopForm(*m_shownLines.at(row).id);
 }
 
-void frmManageStatus::PopForm(qint32 id) {
+bool frmManageStatus::PopForm(qint64 id) {
     const std::optional<EstimateEdit> edit = m_edit.PopForm(id);
     if (!edit)
-        return;
-    m_shownId = id;
-    m_id->setText(QString::number(id));
+        return false;
+    m_shownId = edit->id;
+    m_id->setText(QString::number(edit->id));
     m_name->setText(edit->name);
     m_address->setText(edit->address);
     m_date->setText(edit->date);
@@ -280,6 +277,7 @@ void frmManageStatus::PopForm(qint32 id) {
     PopRevisions();
     m_pages->setCurrentIndex(1);
     m_date->setFocus();
+    return true;
 }
 
 void frmManageStatus::selectStatus(const QString& status) {

@@ -26,8 +26,9 @@ class frmManageStatus : public QDialog {
 public:
     frmManageStatus(AppContext& ctx, WorkState& state, QWidget* parent = nullptr);
 
-    // Opens the board on the edit page of estimate `id` (the follow-up list of the Sales window).
-    void editEstimate(qint32 id) { PopForm(id); }
+    // Opens the board on the edit page of estimate `id` (the follow-up list of the Sales window); false
+    // when it cannot be opened (the user was told why).
+    bool editEstimate(qint64 id) { return PopForm(id); }
 
     // The caption of the chosen status option, or "" when none is chosen.
     QString EstStatusIs() const;
@@ -43,7 +44,7 @@ private:
     void PopFilter();
     void PopList(const QString& filter);
     void lineDoubleClicked(QListWidgetItem* item);
-    void PopForm(qint32 id);
+    bool PopForm(qint64 id);
     void selectStatus(const QString& status);
     void updateStatus();
     void cancelUpdate();
@@ -66,6 +67,7 @@ private:
     WorkState& m_state;
     StatusList m_list;
     StatusEdit m_edit;
+    QList<BoardLine> m_shownLines; // what the list shows, line for line
     qint32 m_shownId = 0;
 
     QStackedWidget* m_pages;

@@ -11,8 +11,9 @@
 namespace qx {
 
 // The flat shapes of the "Individual Areas" view. The code is what TempAreas.Shape and the shape
-// list's item data hold. A "Plan" row is a facet of the roof plan: Width1 its plan area, Height its
-// pitch, Total its roof area; only applying the plan makes, changes or replaces it.
+// list's item data hold. A "Plan" row is a facet of the roof plan: Pitch its pitch, Width1 its plan
+// area, Total its roof area (Width2 and Height 0); only applying the plan makes, changes or replaces it.
+// Rows of the shapes proper carry pitch 0.
 enum ShapeCode : std::int32_t { kShapeRect = 0, kShapeTri = 1, kShapeTrap = 2, kShapePlan = 3 };
 
 struct ShapeEntry {
@@ -36,6 +37,7 @@ struct AreaMeasures {
     std::int32_t width2 = 0; // trapezoid bottom; 0 for the other shapes
     std::int32_t height = 0;
     std::int32_t total = 0;
+    std::int32_t pitch = 0; // a traced facet's; 0 for the shapes the dialog makes
 
     bool operator==(const AreaMeasures&) const = default;
 };

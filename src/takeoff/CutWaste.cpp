@@ -21,6 +21,13 @@ std::optional<CutWaste> cutWaste(const RoofFigures& figures, const WasteSettings
     return waste;
 }
 
+std::optional<CutWaste> cutWasteItem(const RoofFigures& figures, const WasteSettings& rates) {
+    auto waste = cutWaste(figures, rates);
+    if (waste && waste->percent <= 0)
+        waste.reset();
+    return waste;
+}
+
 QString cutWastePercentText(const CutWaste& waste) {
     return QStringLiteral("%1%").arg(waste.percent);
 }

@@ -27,6 +27,10 @@ inline const QString kCutWasteName = QStringLiteral("Cut waste");
 // percentage is beyond the whole-number range.
 std::optional<CutWaste> cutWaste(const RoofFigures& figures, const WasteSettings& rates);
 
+// The cut waste a traced roof writes as its "%" item, and whose working the roof detail prints: the cut
+// waste when it comes to more than 0%, nothing otherwise.
+std::optional<CutWaste> cutWasteItem(const RoofFigures& figures, const WasteSettings& rates);
+
 // "15%"
 QString cutWastePercentText(const CutWaste& waste);
 // The working on one line: "Cut waste 15% = 5% + 1.5 sq ft x 90.0 ft of hips and valleys + 0.5 sq ft

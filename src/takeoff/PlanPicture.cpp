@@ -77,7 +77,7 @@ QStringList planReportLines(const RoofPlan& plan, const WasteSettings& rates) {
     rows.removeLast(); // the cut waste, whose working follows
     for (const QStringList& row : rows)
         lines << QStringLiteral("%1%2").arg(row[0], -12).arg(row[1], 10);
-    if (const auto waste = cutWaste(figures, rates))
+    if (const auto waste = cutWasteItem(figures, rates))
         lines << cutWasteLine(*waste);
     return lines;
 }

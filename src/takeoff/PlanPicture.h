@@ -15,8 +15,8 @@ namespace qx {
 QList<QImage> planPictures(const RoofPlan& plan);
 
 // The plan's part of the roof detail: "PLAN" and one line per edge class with its length in feet
-// ("Eave" ... "140.0") and the working of its cut waste (cutWasteLine), or the message that keeps the
-// figures waiting. Nothing for a plan without facets.
+// ("Eave" ... "140.0") and the working of the cut waste it writes (cutWasteItem, cutWasteLine), or the
+// message that keeps the figures waiting. Nothing for a plan without facets.
 QStringList planReportLines(const RoofPlan& plan, const WasteSettings& rates);
 
 } // namespace qx

@@ -45,8 +45,8 @@ std::variant<PlanRows, QString> planRows(const RoofPlan& plan, const WasteSettin
         const auto planArea = toWhole(facet.planArea);
         if (!planArea || facet.roofArea > kMaxMeasure)
             return kMsgPlanTooLarge;
-        rows.areas << AreaMeasures{kShapePlan, *planArea, 0, plan.facets[facet.number - 1].pitch,
-                                   std::int32_t(facet.roofArea)};
+        rows.areas << AreaMeasures{
+            kShapePlan, *planArea, 0, 0, std::int32_t(facet.roofArea), plan.facets[facet.number - 1].pitch};
     }
     const double capLength = figures.length(EdgeClass::Ridge) + figures.length(EdgeClass::Hip);
     const double eaveLength = figures.length(EdgeClass::Eave);
@@ -54,8 +54,7 @@ std::variant<PlanRows, QString> planRows(const RoofPlan& plan, const WasteSettin
         return kMsgPlanTooLarge;
     rows.cap = lengthItem(kLinealCap, kPlanCapName, capLength);
     rows.starter = lengthItem(kLinealStarter, kPlanStarterName, eaveLength);
-    if (const auto waste = cutWaste(figures, rates); waste && waste->percent > 0)
-        rows.waste = waste;
+    rows.waste = cutWasteItem(figures, rates);
     if (rows.total() > kMaxMeasure)
         return kMsgPlanTooLarge;
     return rows;

@@ -12,12 +12,11 @@
 
 namespace qx {
 
-// What applying a traced roof puts into the estimate: one area row per facet (shape "Plan", Width1
-// its plan area, Width2 0, Height its pitch, Total its roof area, whole numbers), a "Ridge and hip
-// cap" Cap item with the ridge and hip length and an "Eave starter" Starter item with the eave length
-// (whole feet, half to even; totals by the lineal rules). An item whose length comes to 0 is left out.
-// The roof's cut waste becomes a "%" item "Cut waste", whose total the Area box gives when it goes in;
-// none when it comes to 0%.
+// What applying a traced roof puts into the estimate: one area row per facet (shape "Plan", Pitch its
+// pitch, Width1 its plan area, Total its roof area, whole numbers), a "Ridge and hip cap" Cap item with
+// the ridge and hip length and an "Eave starter" Starter item with the eave length (whole feet, half to
+// even; totals by the lineal rules). An item whose length comes to 0 is left out. The roof's cut waste
+// becomes a "%" item "Cut waste" (cutWasteItem), whose total the Area box gives when it goes in.
 struct PlanRows {
     QList<AreaMeasures> areas;
     std::optional<LinealItem> cap;

@@ -5,8 +5,7 @@ namespace qx {
 namespace {
 
 Params areaValues(const AreaMeasures& area) {
-    // Rows of the "Individual Areas" view never carry a pitch.
-    return {area.shape, 0, area.width1, area.width2, area.height, area.total};
+    return {area.shape, area.pitch, area.width1, area.width2, area.height, area.total};
 }
 
 } // namespace
@@ -17,10 +16,10 @@ RoofAreas::RoofAreas(AppContext& ctx, const WorkState& state)
     , m_rows(ctx.data, ctx.conns.sTempConn, areasTable()) {}
 
 const QStringList& RoofAreas::gridCaptions() {
-    static const QStringList captions = {QStringLiteral("ID"),      QStringLiteral("AreaID"),
-                                         QStringLiteral("Shape"),   QStringLiteral("Width 1"),
-                                         QStringLiteral("Width 2"), QStringLiteral("Height"),
-                                         QStringLiteral("Total")};
+    static const QStringList captions = {
+        QStringLiteral("ID"),     QStringLiteral("AreaID"),    QStringLiteral("Shape"),
+        QStringLiteral("Pitch"),  QStringLiteral("Width 1"),   QStringLiteral("Width 2"),
+        QStringLiteral("Height"), QStringLiteral("Plan area"), QStringLiteral("Total")};
     return captions;
 }
 
@@ -38,8 +37,8 @@ std::optional<AreaMeasures> RoofAreas::load(qint32 id) {
     if (!row)
         return std::nullopt;
     // Fields: Shape, Pitch, Width1, Width2, Height, Total.
-    return AreaMeasures{row->at(0).toInt(), row->at(2).toInt(), row->at(3).toInt(), row->at(4).toInt(),
-                        row->at(5).toInt()};
+    return AreaMeasures{row->at(0).toInt(), row->at(2).toInt(), row->at(3).toInt(),
+                        row->at(4).toInt(), row->at(5).toInt(), row->at(1).toInt()};
 }
 
 bool RoofAreas::remove(qint32 id) {
@@ -61,9 +60,16 @@ std::optional<ResultSet> RoofAreas::rowsOfShape(std::int32_t shape, const TrapSi
 }
 
 std::optional<ResultSet> RoofAreas::PopAreaGrid() {
-    auto rows = m_rows.list(QStringLiteral("select ID,areaid,shape,width1,width2,height,total from tempareas "
-                                           "order by ID"),
-                            quoviSite("PopAreaGrid"));
+    // A facet's cells for the measures of a shape stay empty, and a shape's for a facet's.
+    auto rows =
+        m_rows.list(QStringLiteral("select ID,areaid,"
+                                   "case when shape=%1 then 'Facet '||(select count(*) from tempareas f "
+                                   "where f.shape=%1 and f.ID<=a.ID) else shape end,"
+                                   "case when shape=%1 then pitch end,case when shape<>%1 then width1 end,"
+                                   "case when shape<>%1 then width2 end,case when shape<>%1 then height end,"
+                                   "case when shape=%1 then width1 end,total from tempareas a order by ID")
+                        .arg(kShapePlan),
+                    quoviSite("PopAreaGrid"));
     if (rows)
         rows->columns = gridCaptions();
     return rows;
@@ -93,8 +99,8 @@ bool RoofAreas::storeFigure(const FigureRow& row) {
 
 std::optional<FigureRow> RoofAreas::figuredRow(const TrapSite& site) {
     const auto rows = m_rows.list(
-        QStringLiteral("select pitch,width1,height,total from tempareas order by ID limit 2"), site);
-    if (!rows || rows->size() != 1 || rows->at(0, 0).toInt() == 0)
+        QStringLiteral("select pitch,width1,height,total,shape from tempareas order by ID limit 2"), site);
+    if (!rows || rows->size() != 1 || rows->at(0, 0).toInt() == 0 || rows->at(0, 4).toInt() == kShapePlan)
         return std::nullopt;
     return FigureRow{rows->at(0, 0).toInt(), rows->at(0, 1).toInt(), rows->at(0, 2).toInt(),
                      rows->at(0, 3).toInt()};

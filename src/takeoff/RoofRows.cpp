@@ -1,5 +1,7 @@
 #include "takeoff/RoofRows.h"
 
+#include "takeoff/AreaShapes.h"
+
 namespace qx {
 
 const RoofTable& areasTable() {
@@ -19,6 +21,13 @@ const RoofTable& linealTable() {
         QStringLiteral("Lineal"),
         {QStringLiteral("Type"), QStringLiteral("Name"), QStringLiteral("Length"), QStringLiteral("Total")}};
     return table;
+}
+
+void upgradeTracedFacets(SqlFile& working) {
+    // A facet of this build never has a Height, so only an earlier build's rows match.
+    working.exec(QStringLiteral("update TempAreas set Pitch=Height, Height=0 "
+                                "where Shape=? and Pitch=0 and Height<>0"),
+                 {kShapePlan});
 }
 
 QString RoofTable::marks() const {

@@ -38,6 +38,10 @@ inline std::optional<Conn> estimateFile(const WorkState& state) {
     return state.hasEstimateFile() && !state.readOnly ? std::optional<Conn>(state.sEstConn) : std::nullopt;
 }
 
+// A traced facet stored by an earlier build kept its pitch in Height and Pitch 0: the working rows of an
+// opened estimate carry it in Pitch (Height 0), as this build stores a facet. Throws Failure.
+void upgradeTracedFacets(SqlFile& working);
+
 // The row work both roof lists share: insert, update, read, delete and total the working rows of one
 // table. Values are always bound. Statements report their own failures (ActionQuery); reads report
 // theirs at the trap site the caller names and yield nothing.

@@ -1,5 +1,6 @@
 #include "widgets/UiFormWidgets.h"
 
+#include "data/DateText.h"
 #include "data/ResultTableModel.h"
 
 #include <QCompleter>
@@ -10,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableView>
 
 namespace qx {
@@ -93,14 +95,24 @@ QTableView* resultGrid(const QString& name, ResultTableModel* model, QWidget* pa
     return view;
 }
 
+void fitColumns(QTableView* view, int widest) {
+    const auto* model = qobject_cast<const ResultTableModel*>(view->model());
+    view->resizeColumnsToContents();
+    // A cell's text sits between the margins the item delegate leaves on either side.
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const int dateWidth = view->fontMetrics().horizontalAdvance(longestDateText()) + margins;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const int width = std::min(view->columnWidth(column), widest);
+        view->setColumnWidth(column, model->isDateColumn(column) ? std::max(width, dateWidth) : width);
+    }
+}
+
 void showRows(QTableView* view, const ResultSet& rows, const QStringList& captions) {
     // A description can run to 255 characters: a column is never wider than this, longer texts are cut.
     constexpr int kWidest = 280;
     auto* model = qobject_cast<ResultTableModel*>(view->model());
     model->setResult(rows, captions);
-    view->resizeColumnsToContents();
-    for (int column = 0; column < model->columnCount(); ++column)
-        view->setColumnWidth(column, std::min(view->columnWidth(column), kWidest));
+    fitColumns(view, kWidest);
     // Rows of a long list keep the one height of a line of text.
     if (model->rowCount() <= kSizedRows)
         view->resizeRowsToContents();
@@ -120,7 +132,7 @@ void onLeave(QWidget* box, QObject* form, std::function<void()> left) {
     box->installEventFilter(new LeaveFilter(box, form, std::move(left)));
 }
 
-void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint32>& ids) {
+void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint64>& ids) {
     list->clear();
     list->addItems(texts);
     // The ids are no part of what the list shows: no view needs to hear of them.

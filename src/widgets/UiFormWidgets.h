@@ -27,12 +27,15 @@ void setEntries(QComboBox* box, const QStringList& entries);
 QTableView* resultGrid(const QString& name, ResultTableModel* model, QWidget* parent);
 // Refills a grid and makes its first row current; the columns fit their contents, long texts cut.
 void showRows(QTableView* view, const ResultSet& rows, const QStringList& captions);
+// Sizes a grid's columns to what they hold, none wider than `widest` pixels, and each date column to a
+// whole date in the user's format, whatever rows the sizing looked at.
+void fitColumns(QTableView* view, int widest);
 // The key (first column) of a grid's current row; 0 when the grid is empty.
 qint32 currentKey(const QTableView* view);
 
 // Replaces a list's rows with `texts`, row i carrying `ids[i]` as its item data (Qt::UserRole). The rows
 // go in at once: a list of 20,000 estimates fills several times faster than row by row.
-void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint32>& ids);
+void fillKeyedList(QListWidget* list, const QStringList& texts, const QList<qint64>& ids);
 
 // Runs `left` each time `box` loses the focus while `form`, whose members `left` uses, is whole: a form
 // being destroyed hides its window, and its boxes lose the focus then, after the form's own part is gone.

@@ -168,6 +168,11 @@ TEST_F(JobArchiveTest, ForeignDamagedAndHostileFilesAreRefusedAndAddNothing) {
         {"length", "30"},
         {"type", QString(26, 'T')},
         {"address", QString(10000, 'x')},
+        {"revisionDigests", "R1"},
+        {"revisionDigests", QJsonObject{{"0", QString(64, 'a')}}},
+        {"revisionDigests", QJsonObject{{"01", QString(64, 'a')}}},
+        {"revisionDigests", QJsonObject{{"1", QString(63, 'a')}}},
+        {"revisionDigests", QJsonObject{{"1", QString(64, 'A')}}},
     };
     for (const BadRow& bad : rowsRefused) {
         SCOPED_TRACE(bad.key);

@@ -2,9 +2,9 @@
 
 #include "backup/BackupArchive.h"
 #include "backup/BackupPruning.h"
-#include "backup/DatabaseCopy.h"
 #include "backup/ProgramBackup.h"
 #include "backup/ZipArchive.h"
+#include "data/DatabaseCopy.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "BackupFixture.h"
 
 #include "backup/BackupArchive.h"
-#include "backup/DatabaseCopy.h"
 #include "backup/ProgramBackup.h"
 #include "backup/ProgramRestore.h"
 #include "backup/ZipArchive.h"
+#include "data/DatabaseCopy.h"
 #include "data/DateText.h"
-#include "status/StoredPath.h"
+#include "data/StoredPath.h"
 
 #include <QDir>
 #include <QFile>

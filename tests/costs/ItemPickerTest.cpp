@@ -1,8 +1,8 @@
 #include "TestFolders.h"
 
+#include "costs/ItemTags.h"
 #include "data/InputRules.h"
 #include "lines/ItemPicker.h"
-#include "lines/ItemTags.h"
 
 namespace {
 

@@ -157,6 +157,39 @@ TEST(FontSizes, UnknownFontGetsTheFixedList) {
     }
 }
 
+// The font lists follow the text at the cursor: its own family and size, else the document's.
+TEST(FontSizes, TheListsShowTheFontOfTheTextAtTheCursor) {
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(QStringLiteral("Courier New"), 10));
+    QTextCursor cursor(&doc);
+    QTextCharFormat arial;
+    arial.setFontFamilies({QStringLiteral("Arial"), QStringLiteral("Sans")});
+    arial.setFontPointSize(12);
+    QTextCharFormat half;
+    half.setFontPointSize(10.5);
+    QFont pixels(QStringLiteral("Times"));
+    pixels.setPixelSize(16);
+    QTextCharFormat inPixels;
+    inPixels.setFont(pixels, QTextCharFormat::FontPropertiesSpecifiedOnly);
+    cursor.insertText(QStringLiteral("plain"), QTextCharFormat());
+    cursor.insertText(QStringLiteral("arial"), arial);
+    cursor.insertText(QStringLiteral("half"), half);
+    cursor.insertText(QStringLiteral("px"), inPixels);
+    // The cursor takes the format of the character before it.
+    const struct {
+        int position;
+        qx::ShownFont shown;
+    } cases[] = {{3, {"Courier New", "10"}},
+                 {7, {"Arial", "12"}},
+                 {10, {"Arial", "12"}},
+                 {12, {"Courier New", "10.5"}},
+                 {16, {"Times", ""}}};
+    for (const auto& c : cases) {
+        cursor.setPosition(c.position);
+        EXPECT_EQ(qx::shownFont(cursor.charFormat(), doc.defaultFont()), c.shown) << c.position;
+    }
+}
+
 TEST(BlankForms, ListKindsAndTemplates) {
     QStringList entries;
     for (const qx::BlankForm& form : qx::blankForms())

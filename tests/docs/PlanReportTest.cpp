@@ -2,6 +2,7 @@
 #include "EstimateFixture.h"
 #include "docs/DetailReports.h"
 #include "docs/DocumentBuilder.h"
+#include "takeoff/AreaShapes.h"
 #include "takeoff/PlanStore.h"
 
 #include <QBuffer>
@@ -61,6 +62,22 @@ TEST_F(PlanReportTest, RoofDetailGivesThePlansLengthsAfterTheLinealItems) {
     const QString roof = roofDetail();
     EXPECT_TRUE(roof.contains(expected)) << roof.toStdString();
     EXPECT_LT(roof.indexOf(QStringLiteral("Ridge and hip cap")), roof.indexOf(QStringLiteral("PLAN")));
+}
+
+TEST_F(PlanReportTest, TracedFacetsArePrintedAsFacetsWithTheirPitch) {
+    addArea(0, 0, 12, 0, 10, 120);
+    for (const auto& [plan, roof] : {std::pair{375, 419}, {225, 252}, {375, 419}, {225, 252}})
+        addArea(6, qx::kShapePlan, plan, 0, 0, roof);
+    keep(pictureHip());
+    const QString roof = roofDetail();
+    EXPECT_TRUE(roof.contains(QStringLiteral("AREAS\r\n#   Pitch  Shape  Width 1  Width 2  Height  Total\r\n"
+                                             "1    0       0       12        0      10     120\r\n\r\n"
+                                             "FACETS\r\n#   Facet  Pitch  Plan area  Total\r\n"
+                                             "2       1      6        375    419\r\n"
+                                             "3       2      6        225    252\r\n"
+                                             "4       3      6        375    419\r\n"
+                                             "5       4      6        225    252\r\n\r\nLINEAL")))
+        << roof.toStdString();
 }
 
 TEST_F(PlanReportTest, FacetsThatDoNotMeetAreNamedInsteadOfFigures) {

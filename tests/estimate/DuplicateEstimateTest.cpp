@@ -51,7 +51,7 @@ protected:
         NewEstimate create(*ctx, state);
         ASSERT_TRUE(create.begin());
         ASSERT_FALSE(create.start(input));
-        ASSERT_TRUE(DuplicateEstimate(*ctx).copyContent(oldId, state.sEstConn));
+        ASSERT_TRUE(DuplicateEstimate(*ctx).copyContent(oldId, state.lEstID, state.sEstConn));
     }
 
     // The Open command on fresh models: the estimate total it shows.

@@ -1,7 +1,7 @@
 #include "LinesFixture.h"
 
+#include "costs/ItemTags.h"
 #include "data/InputRules.h"
-#include "lines/ItemTags.h"
 
 namespace {
 

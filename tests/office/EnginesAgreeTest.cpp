@@ -184,8 +184,9 @@ TEST_F(EnginesAgreeTest, UnitItemComponentsArePricedAlikeOnBothEngines) {
         double quantity;
         qint64 amount;
         qint64 total;
-    } cases[] = {{2.5, 12345, 30863},     {0.1, 3, 0},   {0.15, 3, 0},
-                 {1.0 / 3, 30000, 10000}, {-2.5, 1, -3}, {12, 39999, 479988}};
+    } cases[] = {{2.5, 12345, 30863},       {0.1, 3, 0},   {0.15, 3, 0},
+                 {1.0 / 3, 30000, 10000},   {-2.5, 1, -3}, {12, 39999, 479988},
+                 {0.4999999999999999, 1, 1}}; // a quantity counts to fifteen significant digits: 0.5
     for (Database* db : engines("cost")) {
         SCOPED_TRACE(db->location().toStdString());
         Transaction transaction(*db);

@@ -40,41 +40,48 @@ INSTANTIATE_TEST_SUITE_P(
     Boxes, OfficeSettingsChecks,
     ::testing::Values(
         Refused{"NoHost",
-                {"", "5432", "quorvex", "ann"},
+                {"", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 "Enter the office server's name."},
         Refused{"InvisibleHost",
-                {"\u200b \u00a0", "5432", "quorvex", "ann"},
+                {"\u200b \u00a0", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 "Enter the office server's name."},
         Refused{"HostWithSpace",
-                {"office pc", "5432", "quorvex", "ann"},
+                {"office pc", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 kHostBlanks},
         Refused{"HostWithTab",
-                {"office\tpc", "5432", "quorvex", "ann"},
+                {"office\tpc", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 kHostBlanks},
         Refused{"HostWithZeroWidth",
-                {"db\u200b1", "5432", "quorvex", "ann"},
+                {"db\u200b1", "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 kHostBlanks},
         Refused{"LongHost",
-                {QString(256, 'h'), "5432", "quorvex", "ann"},
+                {QString(256, 'h'), "5432", "quorvex", "ann", ""},
                 OfficeSettings::Field::Host,
                 tooLongMessage(255)},
-        Refused{"PortZero", {"db1", "0", "quorvex", "ann"}, OfficeSettings::Field::Port, kPortRange},
-        Refused{"PortTooLarge", {"db1", "65536", "quorvex", "ann"}, OfficeSettings::Field::Port, kPortRange},
-        Refused{"PortFraction", {"db1", "5432.5", "quorvex", "ann"}, OfficeSettings::Field::Port, kPortRange},
-        Refused{"PortText", {"db1", "five", "quorvex", "ann"}, OfficeSettings::Field::Port, kMustBeNumber},
+        Refused{"PortZero", {"db1", "0", "quorvex", "ann", ""}, OfficeSettings::Field::Port, kPortRange},
+        Refused{
+            "PortTooLarge", {"db1", "65536", "quorvex", "ann", ""}, OfficeSettings::Field::Port, kPortRange},
+        Refused{
+            "PortFraction", {"db1", "5432.5", "quorvex", "ann", ""}, OfficeSettings::Field::Port, kPortRange},
+        Refused{
+            "PortText", {"db1", "five", "quorvex", "ann", ""}, OfficeSettings::Field::Port, kMustBeNumber},
         Refused{"NoDatabase",
-                {"db1", "5432", " ", "ann"},
+                {"db1", "5432", " ", "ann", ""},
                 OfficeSettings::Field::Database,
                 "This field cannot be empty."},
         Refused{"LongUser",
-                {"db1", "5432", "quorvex", QString(64, 'u')},
+                {"db1", "5432", "quorvex", QString(64, 'u'), ""},
                 OfficeSettings::Field::User,
-                tooLongMessage(63)}),
+                tooLongMessage(63)},
+        Refused{"PasswordHoldingNul",
+                {"db1", "5432", "quorvex", "ann", QString("pw") + QChar(u'\0') + "rest"},
+                OfficeSettings::Field::Password,
+                kPasswordHoldsNul}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OfficeSettingsTest, SettingsAreKeptAndThePasswordOnlyInAFileItsOwnerCanRead) {
@@ -82,7 +89,7 @@ TEST(OfficeSettingsTest, SettingsAreKeptAndThePasswordOnlyInAFileItsOwnerCanRead
     SettingsStore store(config.path());
     EXPECT_EQ(OfficeSettings::load(store), OfficeSettings()); // this PC only, port 5432, database quorvex
     const OfficeSettings settings =
-        OfficeSettings::from({" db1.office.lan ", "6543", "roofs", "ann"}, false, true);
+        OfficeSettings::from({" db1.office.lan ", "6543", "roofs", "ann", ""}, false, true);
     settings.save(store);
     EXPECT_EQ(OfficeSettings::load(store), settings);
     EXPECT_EQ(settings.host, "db1.office.lan");
@@ -121,6 +128,14 @@ TEST_F(OfficeTabTest, TestConnectionAndSaveKeepThePasswordOutOfSight) {
     type("txtOfficeHost", office.host);
     type("txtOfficePort", QString::number(office.port));
     type("txtOfficeUser", office.user);
+    // A password the server could not be sent whole is kept nowhere.
+    type("txtOfficePassword", office.password + QChar(u'\0') + "tail");
+    press(&tab, "cmdOfficeSave");
+    EXPECT_EQ(prompter.lastText(), kPasswordHoldsNul);
+    settle();
+    EXPECT_EQ(focusName(&tab), "txtOfficePassword");
+    EXPECT_EQ(OfficeSettings::load(store), OfficeSettings());
+    EXPECT_EQ(PasswordVault(config.path(), false).read(office.host, office.user), "");
     type("txtOfficePassword", "not-the-one");
     press(&tab, "cmdOfficeTest");
     EXPECT_EQ(prompter.lastText(),

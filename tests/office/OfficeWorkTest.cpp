@@ -1,4 +1,5 @@
 #include "OfficeFixture.h"
+#include "SwappedProposal.h"
 
 #include "data/ProgramLayout.h"
 #include "data/ScriptedPrompter.h"
@@ -12,6 +13,7 @@
 #include "office/OfficeMove.h"
 #include "office/OfficeStorage.h"
 #include "office/OpenHold.h"
+#include "revisions/RevisionTexts.h"
 #include "revisions/SentRevisions.h"
 #include "takeoff/LinealTypes.h"
 #include "takeoff/RoofPanel.h"
@@ -314,6 +316,9 @@ TEST_F(OfficeWorkTest, AnEstimateOfTheServerSentIsFrozenInThisPcsFolderOfIt) {
     ASSERT_EQ(b.save(), SaveOutcome::Saved);
     QTextDocument proposal("Proposal");
     QTextDocument contract("Contract");
+    // A register moved to the server before it kept record digests gains their table with the first.
+    Database& registerDb = b.ctx->data.file(b.ctx->conns.sMastConn);
+    registerDb.exec("drop table revisiondigest");
     const auto record = SentRevisions(*b.ctx).markSent(b.state, proposal, contract);
     ASSERT_TRUE(record) << b.prompter.lastText().toStdString();
     EXPECT_EQ(record->number, 1);
@@ -325,6 +330,13 @@ TEST_F(OfficeWorkTest, AnEstimateOfTheServerSentIsFrozenInThisPcsFolderOfIt) {
     ASSERT_TRUE(compared) << b.prompter.lastText().toStdString();
     EXPECT_TRUE(compared->totalLine.contains("->")) << compared->totalLine.toStdString();
     EXPECT_TRUE(QFileInfo::exists(b.ctx->folder.estimateFolder("JonesReroof") + "/Revisions"));
+    EXPECT_EQ(registerDb.scalar("select count(*) from revisiondigest where estid=?", {b.state.lEstID}),
+              QVariant(qint64(1)));
+    // Its record rewritten on this PC to match a swapped proposal is caught by the server's digest.
+    qxtest::swapProposalAndRecord(b.ctx->folder.estimateFolder("JonesReroof") + "/Revisions/" +
+                                  record->folderName());
+    EXPECT_TRUE(
+        SentRevisions(*b.ctx).lines(b.state.lEstID).value(0).text.endsWith(RevisionTexts::kAlteredMark));
 }
 
 TEST_F(OfficeWorkTest, AServerOutOfReachIsReportedByEachCommandThatNeedsItAndNothingElseWaits) {

@@ -2,8 +2,9 @@
 #include "../lines/LinesFixture.h"
 #include "../takeoff/PlanFixture.h"
 #include "costs/CostItemEditor.h"
-#include "lines/ItemTags.h"
+#include "costs/ItemTags.h"
 #include "order/OrderTexts.h"
+#include "pricelist/CsvReader.h"
 #include "takeoff/PlanStore.h"
 
 #include <QFile>
@@ -14,6 +15,8 @@ namespace qxtest {
 
 class MaterialOrderTest : public LinesTest {
 protected:
+    void exec(const QString& sql, const Params& params) { ctx->data.file(cost()).exec(sql, params); }
+
     // A cost item made as the cost item editor makes it.
     qint32 costItem(const QString& name, const QString& manufacturer, const QString& covers,
                     const QString& coverage) {
@@ -88,14 +91,79 @@ TEST_F(MaterialOrderTest, TheRoofsMeasuresBecomeWholeUnits) {
 }
 
 TEST_F(MaterialOrderTest, UnitsAreRoundedUp) {
+    const std::optional<std::int64_t> none;
     const struct {
         double measure;
-        std::int64_t coverage;
-        std::int64_t units;
-    } cases[] = {{1705, 333333, 52}, {100, 200000, 5}, {140.00000001, 100000, 14},     {100.05, 100000, 11},
-                 {0, 100000, 0},     {1, 3, 3334},     {2147483647, 1, 21474836470000}};
+        std::optional<std::int64_t> coverage;
+        std::optional<std::int64_t> units;
+    } cases[] = {{1705, 333333, 52},   {100, 200000, 5},  {140.00000001, 100000, 14},
+                 {100.05, 100000, 11}, {0, 100000, none}, {-5, 100000, none},
+                 {1, none, none},      {1, 3, 3334},      {2147483647, 1, 21474836470000}};
     for (const auto& c : cases)
         EXPECT_EQ(unitsToOrder(c.measure, c.coverage), c.units) << c.measure;
+}
+
+TEST_F(MaterialOrderTest, LinesWithoutAMeasureOrACoverageAreShownAndLeftAlone) {
+    const qint32 shingle =
+        costItem(QStringLiteral("Shingle"), {}, QStringLiteral("Roof total"), QStringLiteral("33.3333"));
+    const qint32 felt =
+        costItem(QStringLiteral("Felt"), {}, QStringLiteral("Roof area"), QStringLiteral("400"));
+    const qint32 cap =
+        costItem(QStringLiteral("Cap"), {}, QStringLiteral("Cap length"), QStringLiteral("20"));
+    // Another tool left a text and a fraction where the coverage is kept.
+    exec(QStringLiteral("update costitem set coverage='33 sq ft' where ID=?"), {felt});
+    exec(QStringLiteral("update costitem set coverage=2.5 where ID=?"), {cap});
+    add(QStringLiteral("Roof"), shingle, QStringLiteral("Shingle"), ItemTag::kMaterial, 7, 4000);
+    add(QStringLiteral("Roof"), felt, QStringLiteral("Felt"), ItemTag::kMaterial, 3, 2000);
+    add(QStringLiteral("Roof"), cap, QStringLiteral("Cap"), ItemTag::kMaterial, 4, 5000);
+    const struct {
+        RoofBoxes boxes;
+        QList<QStringList> grid;
+        bool set;
+        QString message;
+        QStringList quantities;
+    } cases[] = {
+        {{0, 0, 0},
+         {{"Shingle", "Roof total", "0", "33.3333", "no measure", "ea", "7"},
+          {"Felt", "Roof area", "0", "not usable", "no coverage", "ea", "3"},
+          {"Cap", "Cap length", "0", "not usable", "no coverage", "ea", "4"}},
+         false,
+         kMsgNoOrder,
+         {"Shingle | 7 | 2800000", "Felt | 3 | 600000", "Cap | 4 | 2000000"}},
+        {{1342, 363, 1705},
+         {{"Shingle", "Roof total", "1705", "33.3333", "52", "ea", "7"},
+          {"Felt", "Roof area", "1342", "not usable", "no coverage", "ea", "3"},
+          {"Cap", "Cap length", "0", "not usable", "no coverage", "ea", "4"}},
+         true,
+         linesLeftAlone(2),
+         {"Shingle | 52 | 20800000", "Felt | 3 | 600000", "Cap | 4 | 2000000"}},
+    };
+    for (const auto& c : cases) {
+        auto order = openOrder(c.boxes);
+        EXPECT_EQ(order->gridRows(), c.grid) << c.boxes.total;
+        EXPECT_EQ(order->setQuantities(), c.set) << c.boxes.total;
+        EXPECT_EQ(prompter.lastText(), c.message);
+        EXPECT_EQ(quantities(), c.quantities);
+    }
+    EXPECT_TRUE(openOrder()->csv().endsWith(QStringLiteral("Felt,,SKU-Fel,,ea\r\nCap,,SKU-Cap,,ea\r\n")));
+}
+
+TEST_F(MaterialOrderTest, NoCellOfTheCsvRunsAsAFormula) {
+    const qint32 shingle = costItem(QStringLiteral("=1+2 Shingle"), QStringLiteral("@Acme"),
+                                    QStringLiteral("Roof total"), QStringLiteral("10"));
+    exec(QStringLiteral("update costitem set sku='-SKU' where ID=?"), {shingle});
+    add(QStringLiteral("Roof"), shingle, QStringLiteral("=1+2 Shingle"), ItemTag::kMaterial, 1, 100);
+    add(QStringLiteral("Roof"), shingle, QStringLiteral("\tTab"), ItemTag::kMaterial, 1, 100);
+    const QString csv = openOrder()->csv();
+    const auto read = splitCsv(csv, u',');
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->size(), 3);
+    EXPECT_EQ(read->at(1).fields, (QStringList{"'=1+2 Shingle", "'@Acme", "'-SKU", "171", "ea"}));
+    for (const CsvTable::Record& record : *read) {
+        for (const QString& cell : record.fields)
+            EXPECT_FALSE(!cell.isEmpty() && QStringLiteral("=+-@\t\r").contains(cell.front()))
+                << cell.toStdString();
+    }
 }
 
 TEST_F(MaterialOrderTest, AnOrderTheLinesCannotHoldChangesNothing) {

@@ -2,6 +2,7 @@
 
 #include "../estimate/EstimateFixture.h"
 
+#include "SwappedProposal.h"
 #include "estimate/SaveEstimate.h"
 #include "revisions/SentRevisions.h"
 

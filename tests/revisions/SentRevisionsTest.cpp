@@ -1,7 +1,7 @@
 #include "RevisionFixture.h"
 
-#include "backup/FileHash.h"
 #include "data/DateText.h"
+#include "data/FileHash.h"
 #include "revisions/RevisionTexts.h"
 
 #include <functional>
@@ -34,7 +34,7 @@ TEST_F(RevisionTest, SentTwiceListsBothComparesTheChangedLineAndKeepsEveryFileAs
     ASSERT_TRUE(comparison);
     ASSERT_EQ(comparison->rows.size(), 1);
     const CompareRow& row = comparison->rows.at(0);
-    EXPECT_EQ(QStringList({row.section, row.item, row.qty, row.lineTotal, row.change}).join(" | "),
+    EXPECT_EQ(QStringList({row.section, row.item, row.qty, row.lineTotal, row.change()}).join(" | "),
               "Roofing | Test Shingle | 12 -> 15 | $1,200.00 -> $1,500.00 | changed");
     EXPECT_EQ(comparison->totalLine,
               QStringLiteral("Estimate total %1 -> %2 (+%3)")
@@ -93,6 +93,8 @@ TEST_F(RevisionTest, ARevisionChangedOnDiskIsReportedAndNeverUsed) {
          "R1 has been changed since it was sent: revision.json"},
         {"folder removed", [](const QString& r) { QDir(r).removeRecursively(); },
          "R1 has been removed since it was sent: its folder is missing."},
+        {"proposal swapped, record rewritten to match", [](const QString& r) { swapProposalAndRecord(r); },
+         "R1 has been changed since it was sent: revision.json"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -117,13 +119,51 @@ TEST_F(RevisionTest, ARevisionChangedOnDiskIsReportedAndNeverUsed) {
     }
 }
 
+// The register keeps each record's digest from the moment it is sent, and a register made before it kept
+// them gains its table then; a revision sent before that has none and reads as it always did.
+TEST_F(RevisionTest, ARecordRewrittenToMatchIsCaughtByTheDigestTheRegisterKept) {
+    const struct {
+        const char* name;
+        const char* beforeSending; // run on the register
+        const char* afterSending;
+        bool caught;
+    } cases[] = {
+        {"kept from the start", nullptr, nullptr, true},
+        {"register made before digests were kept", "drop table revisiondigest", nullptr, true},
+        {"revision sent before digests were kept", nullptr, "delete from revisiondigest", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(folder() + "/Revisions").removeRecursively();
+        if (c.beforeSending)
+            ctx->data.file(mast()).exec(c.beforeSending);
+        ASSERT_TRUE(send());
+        if (c.afterSending)
+            ctx->data.file(mast()).exec(c.afterSending);
+        swapProposalAndRecord(revisionFolder(1));
+        prompter.takeLog();
+        EXPECT_EQ(SentRevisions(*ctx).openProposal(state.lEstID, 1), !c.caught);
+        EXPECT_EQ(SentRevisions(*ctx).lines(state.lEstID).at(0).text.endsWith(RevisionTexts::kAlteredMark),
+                  c.caught);
+        const QStringList log = prompter.takeLog();
+        ASSERT_EQ(log.size(), 1);
+        EXPECT_EQ(log.at(0).contains("R1 has been changed since it was sent: revision.json"), c.caught)
+            << log.at(0).toStdString();
+    }
+}
+
 // Freezing that fails at any step (a full disk while a file is written, a folder in the way) is
 // reported and leaves the estimate's folder as it was: no revision, no half-written folder.
 TEST_F(RevisionTest, AFreezeThatFailsLeavesNothingBehind) {
     ASSERT_EQ(SaveEstimate(*ctx, state, *lines).saveWithoutQuestion({}, {}), SaveOutcome::Saved);
-    RevisionContent content{
-        state.sEstConn.path,         state.sEstConn.password, &proposal, &contract, {}, {},
-        QDateTime::currentDateTime()};
+    RevisionContent content{state.sEstConn.path,
+                            state.sEstConn.password,
+                            &proposal,
+                            &contract,
+                            {},
+                            {},
+                            QDateTime::currentDateTime(),
+                            {}};
     const auto before = folderContents();
     for (const char* failing : {"proposal.pdf", "contract.pdf", "estimate.mdb", "revision.json"}) {
         SCOPED_TRACE(failing);

@@ -1,6 +1,9 @@
 #include "TestFolders.h"
 
 #include "data/DateText.h"
+#include "data/InputRules.h"
+#include "data/SqlFile.h"
+#include "estimate/OpenList.h"
 #include "sales/SalesPicture.h"
 #include "sales/SalesTexts.h"
 
@@ -50,7 +53,7 @@ TEST(SalesTexts, FiguresAreWorded) {
         {SalesTexts::followUpLine("SmithReroof", 3), "SmithReroof              expires in 3 days"},
         {SalesTexts::followUpLine("JonesRepair", -2), "JonesRepair              expired 2 days ago"},
         {SalesTexts::followUpLine("Lee", 1), "Lee                      expires in 1 day"},
-        {SalesTexts::followUpLine("Lee", 0), "Lee                      expires today"},
+        {SalesTexts::followUpLine("Lee", 0), "Lee                      expired today"},
         {SalesTexts::followUpLine("Lee", -1), "Lee                      expired 1 day ago"},
         {SalesTexts::followUpLine("AVeryLongEstimateNameOfThirtyOne", 2),
          "AVeryLongEstimateNameOfT expires in 2 days"},
@@ -58,6 +61,18 @@ TEST(SalesTexts, FiguresAreWorded) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.text, c.expected);
+}
+
+// The open dialog and the follow-up list agree on the day an estimate stops being valid.
+TEST(SalesTexts, FollowUpAndOpenListCallTheSameDaysExpired) {
+    const QDate today(2026, 6, 15);
+    for (const int length : {29, 30, 31}) {
+        const int days = daysLeft(today.addDays(-30), length, today);
+        const bool openListExpired = expiryText(days) == QStringLiteral("**EXPIRED**");
+        const QString followUp = SalesTexts::followUpLine("Lee", days);
+        EXPECT_EQ(openListExpired, length <= 30) << length;
+        EXPECT_EQ(followUp.contains(QStringLiteral(" expired ")), openListExpired) << followUp;
+    }
 }
 
 TEST(SalesFigures, TheAverageIsTheExactMeanToTheCent) {
@@ -132,6 +147,69 @@ TEST_F(SalesPictureTest, ThePeriodBoundsEveryFigureButTheMonths) {
     }
 }
 
+// A stored total no estimate can have counts as unknown, and a sum beyond what an amount holds is said
+// to be so: no figure is ever wrapped round or read from a real number's bits.
+TEST_F(SalesPictureTest, StoredTotalsOutOfRangeAreUnknownAndSumsTooLargeAreRefused) {
+    const qint64 most = kMaxTotal.raw();
+    const QString mostText = kMaxTotal.toCurrency();
+    using Rows = QList<QPair<const char*, QVariant>>;
+    struct Case {
+        const char* name;
+        Rows rows; // status and esttotal as stored
+        QString pipeline;
+        QString average;
+        QString unknown;
+    };
+    // 923 of the largest totals pass what an amount can hold.
+    const auto thousandOf = [](const char* status, const QVariant& total) {
+        return Rows(1000, {status, total});
+    };
+    const Case cases[] = {
+        {"a real 1e300 beside good totals",
+         {{"Accepted", qint64(60000000)},
+          {"Accepted", qint64(60001000)},
+          {"Accepted", 1e300},
+          {"Pending", 1e300},
+          {"Pending", qint64(10000000)}},
+         "Pending: 2 estimates, $1,000.00",
+         "Average accepted: $6,000.05",
+         "2 estimates without a stored total"},
+        {"beyond the largest total, a fraction, a text",
+         {{"Accepted", most + 1},
+          {"Accepted", qint64(std::numeric_limits<qint64>::max())},
+          {"Accepted", 12345.5},
+          {"Pending", "lots"},
+          {"Accepted", -most - 1}},
+         "Pending: 1 estimate, $0.00",
+         "Average accepted: none",
+         "5 estimates without a stored total"},
+        {"the largest totals either way",
+         {{"Accepted", most}, {"Accepted", -most}, {"Pending", most}},
+         "Pending: 1 estimate, " + mostText,
+         "Average accepted: $0.00",
+         ""},
+        {"sums past 64 bits", thousandOf("Pending", most) + thousandOf("Accepted", most),
+         "Pending: 1,000 estimates, too large to add up", "Average accepted: " + mostText, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Transaction transaction(ctx->data.file(mast()));
+        ctx->data.file(mast()).exec("delete from master");
+        for (const auto& [status, total] : c.rows)
+            ctx->data.file(mast()).exec("insert into master(estname,estdate,esttype,eststatus,esttotal)"
+                                        "values('E',?,'Reroof',?,?)",
+                                        {storedDate(kToday), status, total});
+        transaction.commit();
+        prompter.takeLog();
+        const SalesFigures f = figures();
+        EXPECT_EQ(prompter.takeLog(), QStringList());
+        EXPECT_EQ(SalesTexts::pipeline(f.pending, f.pendingValue), c.pipeline);
+        EXPECT_EQ(SalesTexts::average(f.averageAccepted()), c.average);
+        EXPECT_EQ(SalesTexts::unknownTotals(f.unknownTotals), c.unknown);
+        EXPECT_EQ(SalesTexts::sum(f.months.first().tally.acceptedValue), SalesTexts::sum(f.acceptedValue));
+    }
+}
+
 TEST_F(SalesPictureTest, FollowUpListsPendingEstimatesEndingWithinAWeekValidOnesFirst) {
     add("EndsIn3", "Pending", 27, 100);
     add("EndsIn8", "Pending", 22, 100);
@@ -145,11 +223,13 @@ TEST_F(SalesPictureTest, FollowUpListsPendingEstimatesEndingWithinAWeekValidOnes
     QStringList lines;
     for (const FollowUpEstimate& e : picture.followUp(kToday))
         lines << SalesTexts::followUpLine(e.name, e.daysLeft);
-    EXPECT_EQ(lines, QStringList({"EndsToday                expires today",
-                                  "EndsIn3                  expires in 3 days",
-                                  "EndsIn7                  expires in 7 days",
-                                  "Ended2DaysAgo            expired 2 days ago",
-                                  "Ended40DaysAgo           expired 40 days ago"}));
+    EXPECT_EQ(lines, QStringList({
+                         "EndsIn3                  expires in 3 days",
+                         "EndsIn7                  expires in 7 days",
+                         "EndsToday                expired today",
+                         "Ended2DaysAgo            expired 2 days ago",
+                         "Ended40DaysAgo           expired 40 days ago",
+                     }));
     EXPECT_EQ(picture.followUpCount(kToday), lines.size());
 }
 

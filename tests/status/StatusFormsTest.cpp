@@ -1,5 +1,6 @@
 #include "FormDriver.h"
 #include "StatusFixture.h"
+#include "status/StatusTexts.h"
 #include "status/frmManageStatus.h"
 
 #include <QLabel>
@@ -102,6 +103,48 @@ TEST_F(StatusFormsTest, DoubleClickShowsTheEstimateAndListsEachTypeOnce) {
 
     board().close();
     EXPECT_EQ(state.lEstID, 0);
+}
+
+// A register row whose ID no estimate can have is listed as it stands, and an estimate deleted while the
+// list was shown stays on it; a double click on either says why it cannot be opened and opens nothing,
+// never the estimate whose ID is the row's cut to 32 bits.
+TEST_F(StatusFormsTest, AnEstimateThatCannotBeOpenedSaysWhy) {
+    const qint32 first = addRow("First", {});
+    const qint32 gone = addRow("Gone", {});
+    const struct {
+        qint64 id;
+        const char* name;
+        QString message;
+    } cases[] = {
+        {4294967297, "Id4294967297", StatusTexts::kBadId.arg(4294967297)},
+        {2147483648, "Id2147483648", StatusTexts::kBadId.arg(2147483648)},
+        {0, "Id0", StatusTexts::kBadId.arg(0)},
+        {-7, "Id-7", StatusTexts::kBadId.arg(-7)},
+        {gone, "Gone", StatusTexts::kNotInRegister.arg(gone)},
+    };
+    for (const auto& c : cases) {
+        if (c.id != gone)
+            ctx->data.file(mast()).exec("insert into master(id,estname,eststatus)values(?,?,'Working')",
+                                        {c.id, c.name});
+    }
+    const QStringList shown = lines();
+    const auto rowOf = [&](const QString& name) {
+        return int(std::find_if(shown.begin(), shown.end(),
+                                [&](const QString& line) { return line.startsWith(name + " "); }) -
+                   shown.begin());
+    };
+    ctx->data.file(mast()).exec("delete from master where id=?", {gone});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_LT(rowOf(c.name), shown.size());
+        prompter.takeLog();
+        doubleClick(rowOf(c.name));
+        EXPECT_EQ(prompter.log(), QStringList{"message: Quorvex | " + c.message + " -> ok"});
+        EXPECT_FALSE(onEditPage());
+        EXPECT_EQ(state.lEstID, 0);
+    }
+    doubleClick(rowOf("First"));
+    EXPECT_EQ(state.lEstID, first);
 }
 
 TEST_F(StatusFormsTest, AStatusThatIsNoneOfTheFourChoosesNoOption) {

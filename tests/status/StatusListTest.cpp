@@ -79,7 +79,7 @@ TEST_F(StatusTest, AnEmptyRegisterShowsNoneUnderEveryFilter) {
         const QList<BoardLine> lines = list.PopList(filter);
         ASSERT_EQ(lines.size(), 1) << filter.toStdString();
         EXPECT_EQ(lines[0].text, "None");
-        EXPECT_EQ(lines[0].id, 0);
+        EXPECT_FALSE(lines[0].id);
     }
 }
 

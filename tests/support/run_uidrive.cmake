@@ -41,6 +41,13 @@ foreach(fixture_line IN LISTS fixture_lines)
     string(REGEX REPLACE "^# fixture: " "" fixture "${fixture_line}")
     file(COPY "${dir}/${fixture}" DESTINATION "${work}")
 endforeach()
+# A line "# locale: NAME" runs the script in that locale instead of en_US (Qt reads its number and date
+# forms from the name alone, so no system locale needs to be installed).
+file(STRINGS "${SCRIPT}" locale_line REGEX "^# locale: " LIMIT_COUNT 1)
+if(locale_line)
+    string(REGEX REPLACE "^# locale: " "" locale "${locale_line}")
+    set(ENV{LC_ALL} "${locale}")
+endif()
 execute_process(COMMAND "${UIDRIVE}" --program-folder "${work}/program" "${SCRIPT}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 # A line "# pdftotext: PATH" adds the text of the PDF file PATH (in the program folder) that the script

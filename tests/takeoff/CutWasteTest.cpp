@@ -2,6 +2,7 @@
 #include "PlanFixture.h"
 #include "data/InputRules.h"
 #include "takeoff/PlanPicture.h"
+#include "takeoff/PlanRows.h"
 
 #include <QTemporaryDir>
 
@@ -48,10 +49,28 @@ TEST(CutWaste, PercentFromTheRoofsEdges) {
     }
 }
 
-TEST(CutWaste, TheRoofDetailPrintsTheWorking) {
-    const QStringList lines = planReportLines(tracedHip(), WasteSettings());
-    EXPECT_EQ(lines.last(), QStringLiteral("Cut waste 15% = 5% + 1.5 sq ft x 90.0 ft of hips and valleys + "
-                                           "0.5 sq ft x 0.0 ft of rakes over 1342 sq ft"));
+// The roof detail prints the working of exactly the cut waste that applying the plan writes as an item:
+// none for one that comes to 0%.
+TEST(CutWaste, TheRoofDetailPrintsTheWorkingOfTheItemWritten) {
+    const struct {
+        WasteSettings rates;
+        QString line; // empty: no item and no line
+    } cases[] = {
+        {WasteSettings(), "Cut waste 15% = 5% + 1.5 sq ft x 90.0 ft of hips and valleys + 0.5 sq ft x 0.0 ft "
+                          "of rakes over 1342 sq ft"},
+        {rates(0, 1000, 0), "Cut waste 1% = 0% + 0.1 sq ft x 90.0 ft of hips and valleys + 0 sq ft x 0.0 ft "
+                            "of rakes over 1342 sq ft"}, // 0.67%
+        {rates(0, 500, 0), ""},                          // 0.34%: 0%
+        {rates(0, 0, 0), ""},
+    };
+    for (const auto& c : cases) {
+        const auto rows = planRows(tracedHip(), c.rates);
+        ASSERT_TRUE(std::holds_alternative<PlanRows>(rows));
+        const auto& item = std::get<PlanRows>(rows).waste;
+        const QStringList lines = planReportLines(tracedHip(), c.rates);
+        EXPECT_EQ(item.has_value(), !c.line.isEmpty()) << c.rates.values[1];
+        EXPECT_EQ(lines.last(), c.line.isEmpty() ? QStringLiteral("Valley             0.0") : c.line);
+    }
 }
 
 TEST(WasteSettings, KeptInTheSettingsStore) {

@@ -24,6 +24,16 @@ protected:
         return show.value_or(RoofShow());
     }
 
+    static QStringList gridRows(const ResultSet& grid) {
+        QStringList out;
+        for (const QVariantList& row : grid.rows) {
+            QStringList cells;
+            for (const QVariant& v : row)
+                cells << (v.isNull() ? QStringLiteral("NULL") : v.toString());
+            out << cells.join(QStringLiteral(" | "));
+        }
+        return out;
+    }
     QStringList areaRows() {
         return rows(temp(), QStringLiteral(
                                 "select Shape,Pitch,Width1,Width2,Height,Total from TempAreas order by ID"));
@@ -76,8 +86,14 @@ TEST_F(PlanStoreTest, ApplyingTheHipRoofFillsAreasItemsAndTotals) {
     EXPECT_EQ(show.boxes, (RoofBoxes{1342, 363, 1705}));
     EXPECT_EQ(show.areaGrid->size(), 4);
     EXPECT_EQ(show.linealGrid->size(), 3);
-    EXPECT_EQ(areaRows(), (QStringList{"3 | 0 | 375 | 0 | 6 | 419", "3 | 0 | 225 | 0 | 6 | 252",
-                                       "3 | 0 | 375 | 0 | 6 | 419", "3 | 0 | 225 | 0 | 6 | 252"}));
+    // Each facet keeps its pitch as its pitch; the list shows it as a facet.
+    EXPECT_EQ(areaRows(), (QStringList{"3 | 6 | 375 | 0 | 0 | 419", "3 | 6 | 225 | 0 | 0 | 252",
+                                       "3 | 6 | 375 | 0 | 0 | 419", "3 | 6 | 225 | 0 | 0 | 252"}));
+    EXPECT_EQ(gridRows(*show.areaGrid),
+              (QStringList{"1 | 0 | Facet 1 | 6 | NULL | NULL | NULL | 375 | 419",
+                           "2 | 0 | Facet 2 | 6 | NULL | NULL | NULL | 225 | 252",
+                           "3 | 0 | Facet 3 | 6 | NULL | NULL | NULL | 375 | 419",
+                           "4 | 0 | Facet 4 | 6 | NULL | NULL | NULL | 225 | 252"}));
     EXPECT_EQ(linealRows(), (QStringList{"1 | Ridge and hip cap | 100 | 104", "2 | Eave starter | 140 | 58",
                                          "3 | Cut waste | 15 | 201"}));
 }
@@ -127,6 +143,49 @@ TEST_F(PlanStoreTest, SavedPlanComesBackWithTheEstimate) {
     EXPECT_EQ(rows(est(), QStringLiteral("select count(*), length(Image), Sha256 from Plan")),
               QStringList{QStringLiteral("1 | 9 | ") + before.image.sha256});
     EXPECT_EQ(store().load(), before);
+}
+
+TEST_F(PlanStoreTest, FacetsSavedWithTheirPitchInHeightAreOpenedWithItAsTheirPitch) {
+    openEstimate();
+    panel->addArea(rect(12, 10));
+    applyHip();
+    saveAndReopen();
+    EXPECT_EQ(rows(est(), QStringLiteral("select Shape,Pitch,Height from Areas where Shape=3")),
+              QStringList(4, QStringLiteral("3 | 6 | 0")));
+    // As an earlier build stored them: pitch 0, the pitch in Height. A flat facet looked the same then
+    // as now.
+    exec(est(), QStringLiteral("update Areas set Height=Pitch, Pitch=0 where Shape=3"));
+    exec(est(), QStringLiteral("insert into Areas(Shape,Pitch,Width1,Width2,Height,Total) "
+                               "values(3,0,50,0,0,50)"));
+    ctx->working.CreateTempDB();
+    ASSERT_TRUE(OpenEstimate(*ctx, state).OpenRoof());
+    EXPECT_EQ(areaRows(), (QStringList{"0 | 0 | 12 | 0 | 10 | 120", "3 | 6 | 375 | 0 | 0 | 419",
+                                       "3 | 6 | 225 | 0 | 0 | 252", "3 | 6 | 375 | 0 | 0 | 419",
+                                       "3 | 6 | 225 | 0 | 0 | 252", "3 | 0 | 50 | 0 | 0 | 50"}));
+    const OpenedRoof opened = panel->showOpened();
+    EXPECT_EQ(opened.view, RoofView::IndividualAreas);
+    EXPECT_EQ(gridRows(*opened.show.areaGrid).first(),
+              QStringLiteral("1 | 1 | 0 | NULL | 12 | 0 | 10 | NULL | 120"));
+    EXPECT_EQ(gridRows(*opened.show.areaGrid).last(),
+              QStringLiteral("6 | 6 | Facet 5 | 0 | NULL | NULL | NULL | 50 | 50"));
+    EXPECT_EQ(opened.show.boxes.area, 120 + 1342 + 50);
+    // The next save stores them as this build does; nothing else changes.
+    saveAndReopen();
+    EXPECT_EQ(rows(est(), QStringLiteral(
+                              "select Shape,Pitch,Width1,Height,Total from Areas where Shape=3 and ID<6")),
+              (QStringList{"3 | 6 | 375 | 0 | 419", "3 | 6 | 225 | 0 | 252", "3 | 6 | 375 | 0 | 419",
+                           "3 | 6 | 225 | 0 | 252"}));
+}
+
+TEST_F(PlanStoreTest, ASingleTracedFacetIsNoFiguredRoof) {
+    RoofPlan shed = scaledPlan();
+    shed.addFacet(0, {freeClick(0, 0), freeClick(100, 0), freeClick(100, 100), freeClick(0, 100)}, 6);
+    store().store(shed);
+    ASSERT_TRUE(panel->applyPlan(std::get<PlanRows>(planRows(shed))));
+    const OpenedRoof opened = panel->showOpened();
+    EXPECT_EQ(opened.view, RoofView::IndividualAreas);
+    EXPECT_EQ(gridRows(*opened.show.areaGrid),
+              QStringList{"1 | 0 | Facet 1 | 6 | NULL | NULL | NULL | 100 | 112"});
 }
 
 TEST_F(PlanStoreTest, AFileFromBeforePlansGetsTheirTablesWhenSaved) {

@@ -524,7 +524,7 @@ TEST_F(RoofPanelFormTest, GridsAreEditedThroughTheDialogOnly) {
     EXPECT_TRUE(opened);
     EXPECT_EQ(number, "1");
     EXPECT_TRUE(grid->findChildren<QLineEdit*>().isEmpty()); // no cell editor was opened
-    EXPECT_EQ(cell("dgAreas", 0, 6), "120");
+    EXPECT_EQ(cell("dgAreas", 0, 8), "120");
 }
 
 TEST_F(RoofPanelFormTest, ChangedIsSignalledForEditsOnly) {
@@ -565,7 +565,7 @@ TEST_F(RoofPanelFormTest, ChangedIsSignalledForEditsOnly) {
     });
     EXPECT_EQ(preset, (QStringList{"2", "10", "20", "5"}));
     EXPECT_EQ(changes->count(), 3);
-    EXPECT_EQ(cell("dgAreas", 1, 6), "90");
+    EXPECT_EQ(cell("dgAreas", 1, 8), "90");
 
     w<QTableView>("dgAreas")->setCurrentIndex(w<QTableView>("dgAreas")->model()->index(0, 0));
     prompter.queueAnswer(Prompter::Answer::Yes);

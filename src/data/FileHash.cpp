@@ -1,4 +1,4 @@
-#include "backup/FileHash.h"
+#include "data/FileHash.h"
 
 #include "data/Failure.h"
 

@@ -1,4 +1,4 @@
-#include "backup/DatabaseCopy.h"
+#include "data/DatabaseCopy.h"
 
 #include "data/ProgramFolder.h"
 

@@ -1,4 +1,4 @@
-#include "status/StoredPath.h"
+#include "data/StoredPath.h"
 
 #include <QStringList>
 

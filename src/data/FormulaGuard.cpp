@@ -1,4 +1,4 @@
-#include "pricelist/FormulaGuard.h"
+#include "data/FormulaGuard.h"
 
 namespace qx {
 

@@ -1,8 +1,8 @@
-#include "pricelist/PriceAge.h"
+#include "costs/PriceAge.h"
 
+#include "costs/ItemTags.h"
 #include "data/DateText.h"
 #include "data/InputRules.h"
-#include "lines/ItemTags.h"
 
 #include <QHash>
 
