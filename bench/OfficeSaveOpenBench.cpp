@@ -73,31 +73,37 @@ struct RawServer {
     }
 };
 
-// One value in COPY's text form: NULL as \N, and a backslash, tab, newline or carriage return escaped.
-void appendCopyValue(QByteArray& buffer, const unsigned char* text, int length) {
-    if (!text) {
-        buffer += "\\N";
+// One value in COPY's text form: NULL as \N, and a backslash, tab, newline or carriage return escaped
+// (the bytes between them appended a run at a time).
+void appendCopyValue(QByteArray& buffer, const unsigned char* value, int length) {
+    if (!value) {
+        buffer.append("\\N", 2);
         return;
     }
-    for (int i = 0; i < length; ++i) {
-        const char c = char(text[i]);
-        switch (c) {
+    const char* run = reinterpret_cast<const char*>(value);
+    const char* const end = run + length;
+    for (const char* c = run; c != end; ++c) {
+        const char* escape = nullptr;
+        switch (*c) {
         case '\\':
-            buffer += "\\\\";
+            escape = "\\\\";
             break;
         case '\t':
-            buffer += "\\t";
+            escape = "\\t";
             break;
         case '\n':
-            buffer += "\\n";
+            escape = "\\n";
             break;
         case '\r':
-            buffer += "\\r";
+            escape = "\\r";
             break;
         default:
-            buffer += c;
+            continue;
         }
+        buffer.append(run, c - run).append(escape, 2);
+        run = c + 1;
     }
+    buffer.append(run, end - run);
 }
 
 // Every working row of `select` sent to the server by `copy` ("copy T(a,b) from stdin"), in COPY's text

@@ -29,15 +29,20 @@ void storeLines(Database& estimate, SqlFile& working) {
         return;
     }
     // On the server as in a file: the stored lines of the same keys give way, then every line goes in
-    // at once (the server takes many rows fastest that way).
+    // at once (the server takes many rows fastest that way). A key above the highest stored one cannot
+    // be there.
     const ResultSet lines =
         working.query(QStringLiteral("select %1 from tplineitems order by autoid").arg(kWorkingLineColumns));
+    const qint64 highest =
+        estimate.scalar(QStringLiteral("select coalesce(max(ID),0) from LineItems")).toLongLong();
     QStringList keys;
-    keys.reserve(lines.size());
-    for (const QVariantList& line : lines.rows)
-        keys << QString::number(line.at(0).toLongLong());
-    estimate.exec(QStringLiteral("delete from LineItems where ID=any(cast(? as bigint array))"),
-                  {QLatin1Char('{') + keys.join(QLatin1Char(',')) + QLatin1Char('}')});
+    for (const QVariantList& line : lines.rows) {
+        if (line.at(0).toLongLong() <= highest)
+            keys << QString::number(line.at(0).toLongLong());
+    }
+    if (!keys.isEmpty())
+        estimate.exec(QStringLiteral("delete from LineItems where ID=any(cast(? as bigint array))"),
+                      {QLatin1Char('{') + keys.join(QLatin1Char(',')) + QLatin1Char('}')});
     insertRows(estimate,
                QStringLiteral("insert into LineItems(%1)values(?,?,?,?,?,?,?,?,?,?)").arg(kLineColumns),
                lines.rows);
