@@ -10,12 +10,13 @@ const QString kLineColumns = QStringLiteral("ID,ItemTable,ItemID,Sect,Secorder,q
 const QString kWorkingLineColumns =
     QStringLiteral("lineitemid,itemtable,itemid,sect,secorder,qty,unit,name,cost,linetotal");
 
-// The sections of the loaded lines, inside the working database. The order numbers come from the
-// lines' section index, so the lines are not read a second time.
+// The sections of the loaded lines, inside the working database, each named by its first line. The
+// first line of each order number comes from the lines' section index, so the lines are not read a
+// second time.
 const QString kSectionsOfLines =
-    QStringLiteral("insert into %1tempsect(secdesc,secorder) select (select l.sect from %1tplineitems l "
-                   "where l.secorder=s.secorder order by l.autoid limit 1), s.secorder from "
-                   "(select distinct secorder from %1tplineitems) s order by s.secorder");
+    QStringLiteral("insert into %1tempsect(secdesc,secorder) select l.sect, l.secorder from %1tplineitems l "
+                   "where l.autoid in (select min(autoid) from %1tplineitems group by secorder) "
+                   "order by l.secorder");
 
 } // namespace
 

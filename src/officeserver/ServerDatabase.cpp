@@ -106,24 +106,29 @@ QVariant numericValue(const QByteArray& text) {
 QVariant cellValue(const PGresult* result, int row, int column) {
     if (PQgetisnull(result, row, column))
         return {};
-    const QByteArray text(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+    // Read in place: an opened estimate is tens of thousands of cells.
+    const char* value = PQgetvalue(result, row, column);
+    const int length = PQgetlength(result, row, column);
     switch (PQftype(result, column)) {
     case kBool:
-        return qint64(text == "t" ? 1 : 0);
+        return qint64(length == 1 && *value == 't' ? 1 : 0);
     case kInt2:
     case kInt4:
     case kInt8:
-    case kOid:
-        return text.toLongLong();
+    case kOid: {
+        qint64 number = 0;
+        std::from_chars(value, value + length, number);
+        return number;
+    }
     case kFloat4:
     case kFloat8:
-        return text.toDouble();
+        return QByteArray(value, length).toDouble();
     case kNumeric:
-        return numericValue(text);
+        return numericValue(QByteArray(value, length));
     case kBytea:
-        return QByteArray::fromHex(text.mid(2)); // "\x" and the bytes in hex
+        return QByteArray::fromHex(QByteArray(value + 2, length - 2)); // "\x" and the bytes in hex
     default:
-        return QString::fromUtf8(text);
+        return QString::fromUtf8(value, length);
     }
 }
 
