@@ -198,7 +198,7 @@ private:
     sqlite3* m_db = nullptr;
 };
 
-const bool kPickerContest = qxbench::contest("BM_PickerOpen", "BM_PickerBaseline", {50000}, 21,
+const bool kPickerContest = qxbench::contest("BM_PickerOpen", "BM_PickerBaseline", {5000, 50000}, 21,
                                              [](int count) { return std::make_unique<PickerSides>(count); });
 const bool kImportContest = qxbench::contest("BM_PriceListImport", "BM_PriceListImportBaseline", {50000}, 21,
                                              [](int count) { return std::make_unique<ImportSides>(count); });

@@ -145,7 +145,7 @@ private:
 };
 
 const bool kStatusContest =
-    qxbench::contest("BM_StatusBoard", "BM_StatusBoardBaseline", {20000}, 21,
+    qxbench::contest("BM_StatusBoard", "BM_StatusBoardBaseline", {2000, 20000}, 21,
                      [](int rows) { return std::make_unique<StatusBoardSides>(rows); });
 const bool kOpenListContest =
     qxbench::contest("BM_OpenList", "BM_OpenListBaseline", {20000}, 21,

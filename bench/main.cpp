@@ -69,6 +69,8 @@ int main(int argc, char** argv) {
         {Kind::Ratio, "office_open_5000", "BM_OfficeOpen/5000", "BM_OfficeOpenBaseline/5000"},
         {Kind::Growth, "save", "BM_ProgramSave/5000", "BM_ProgramSave/500"},
         {Kind::Growth, "close", "BM_ProgramClose/1000", "BM_ProgramClose/10"},
+        {Kind::Growth, "picker", "BM_PickerOpen/50000", "BM_PickerOpen/5000"},
+        {Kind::Growth, "status", "BM_StatusBoard/20000", "BM_StatusBoard/2000"},
     };
     for (const auto& figure : figures)
         figure.print(reporter.times());

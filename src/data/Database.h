@@ -90,6 +90,14 @@ public:
     virtual ResultSet query(const QString& sql, const Params& params = {}) = 0;
     // Several statements without values (table definitions, seed content).
     virtual void execScript(const QString& sql) = 0;
+    // Adds `rows` to `target` ("T(a,b,c)", one value per column in each row) in one go where the engine
+    // has a way for many rows (the office server's COPY); false when it has none and nothing was done, so
+    // that the caller inserts them by statements. Values go in as exec() would bind them. Throws Failure.
+    virtual bool insertMany(const QString& target, const QList<QVariantList>& rows) {
+        Q_UNUSED(target);
+        Q_UNUSED(rows);
+        return false;
+    }
     // First column of the first row; a null QVariant when there is no row.
     QVariant scalar(const QString& sql, const Params& params = {}) {
         const ResultSet result = query(sql, params);

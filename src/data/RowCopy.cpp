@@ -14,25 +14,26 @@ constexpr int kMostServerValues = 20000;
 constexpr int kMostFileValues = 999;
 constexpr int kMostRowsPerStatement = 500;
 
-void insertOneByOne(Database& to, const QString& insert, const QList<QVariantList>& rows,
-                    const QString& tail) {
-    const QString statement = tail.isEmpty() ? insert : insert + QLatin1Char(' ') + tail;
+void insertOneByOne(Database& to, const QString& insert, const QList<QVariantList>& rows) {
     for (const QVariantList& row : rows)
-        to.exec(statement, row);
+        to.exec(insert, row);
 }
 
 } // namespace
 
-void insertRows(Database& to, const QString& insert, const QList<QVariantList>& rows, const QString& tail) {
+void insertRows(Database& to, const QString& insert, const QList<QVariantList>& rows) {
     if (rows.isEmpty())
         return;
     const qsizetype valuesAt = insert.lastIndexOf(QLatin1String("values"), -1, Qt::CaseInsensitive);
     const int columns = int(rows.first().size());
-    if (valuesAt < 0 || columns == 0 || columns > kMostFileValues || rows.size() == 1 ||
-        (to.engine() == Database::Engine::SQLite && !tail.isEmpty())) {
-        insertOneByOne(to, insert, rows, tail);
+    if (valuesAt < 0 || columns == 0 || columns > kMostFileValues || rows.size() == 1) {
+        insertOneByOne(to, insert, rows);
         return;
     }
+    // The office server takes many rows fastest as one COPY.
+    const QString target = insert.left(valuesAt).trimmed().section(QLatin1Char(' '), 2);
+    if (to.insertMany(target, rows))
+        return;
     const int mostValues = to.engine() == Database::Engine::SQLite ? kMostFileValues : kMostServerValues;
     const QString head = insert.left(valuesAt) + QStringLiteral("values");
     QStringList marks(columns, QStringLiteral("?"));
@@ -45,8 +46,6 @@ void insertRows(Database& to, const QString& insert, const QList<QVariantList>& 
         if (count != statementRows) {
             QStringList groups(count, group);
             statement = head + groups.join(QLatin1Char(','));
-            if (!tail.isEmpty())
-                statement += QLatin1Char(' ') + tail;
             statementRows = count;
         }
         Params values;

@@ -10,8 +10,12 @@ namespace {
 
 const TrapSite kLoadSite{QStringLiteral("Form_Load"), TrapSite::Form, QStringLiteral("frmOpenEst")};
 
-// A line break or tab inside a value would break the row's columns: it shows as a blank.
+// A line break or tab inside a value would break the row's columns: it shows as a blank. Most
+// characters are printable ASCII, told apart without a look into the character tables.
 bool breaksLine(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= 0x20 && u < 0x7f)
+        return false;
     return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
            c == QChar::ParagraphSeparator;
 }
@@ -23,20 +27,25 @@ QString field(const QStringList& fields, int index) {
 } // namespace
 
 void appendCell(QString& line, const QString& x, int n, int w) {
-    // One pass over the text, counting code points (a surrogate pair is one), without copies: the
-    // lists build tens of thousands of cells.
+    // One pass over the text, counting code points (a surrogate pair is one), appending runs of
+    // characters that stay as they are in one go: the lists build tens of thousands of cells.
+    const QChar* text = x.constData();
+    const qsizetype size = x.size();
+    qsizetype run = 0;
+    qsizetype i = 0;
     int points = 0;
-    for (qsizetype i = 0; i < x.size() && points < w; ++i, ++points) {
-        const QChar c = x.at(i);
-        if (c.isHighSurrogate() && i + 1 < x.size() && x.at(i + 1).isLowSurrogate()) {
-            line.append(c);
-            line.append(x.at(++i));
-        } else {
-            line.append(breaksLine(c) ? QChar(QLatin1Char(' ')) : c);
+    for (; i < size && points < w; ++i, ++points) {
+        if (text[i].isHighSurrogate() && i + 1 < size && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (breaksLine(text[i])) {
+            line.append(text + run, i - run).append(QLatin1Char(' '));
+            run = i + 1;
         }
     }
-    for (int blanks = std::min(n, w - points); blanks > 0; --blanks)
-        line.append(QLatin1Char(' '));
+    line.append(text + run, i - run);
+    const int blanks = std::min(n, w - points);
+    if (blanks > 0)
+        line.resize(line.size() + blanks, QLatin1Char(' '));
 }
 
 QString padCell(const QString& x, int n, int w) {

@@ -1,5 +1,6 @@
 #include "takeoff/RoofSave.h"
 
+#include "data/RowCopy.h"
 #include "takeoff/RoofRows.h"
 
 #include <QList>
@@ -8,6 +9,21 @@
 namespace qx {
 
 namespace {
+
+// Keys for `count` new rows of `table` taken at once from its key's sequence on the office server, so
+// that the rows go in together rather than one round trip each; none for a file, where each row takes
+// its key as it goes in.
+QList<qint64> takeKeys(Database& file, const QString& table, qsizetype count) {
+    QList<qint64> keys;
+    if (file.engine() != Database::Engine::OfficeServer || count == 0)
+        return keys;
+    const ResultSet taken =
+        file.query(QStringLiteral("select nextval(pg_get_serial_sequence(?,'id')) from generate_series(1,?)"),
+                   {table, qint64(count)});
+    for (const QVariantList& row : taken.rows)
+        keys << row.at(0).toLongLong();
+    return keys;
+}
 
 // One roof table's save. The working rows are read as ID, key, fields.
 void saveTable(DataAccess& data, const Conn& working, const Conn& estimate, const RoofTable& table) {
@@ -35,12 +51,24 @@ void saveTable(DataAccess& data, const Conn& working, const Conn& estimate, cons
             file.exec(insertKeeping, Params{key} + values);
     }
     QList<std::pair<QVariant, qint64>> learned; // working ID, stored key
+    QList<QVariantList> keyed;                  // new rows under the keys taken for them
     for (const QVariantList& row : rows.rows) {
-        if (row.at(1).toLongLong() != 0)
-            continue;
-        file.exec(insert, row.mid(2));
-        learned.append({row.at(0), file.lastInsertId()});
+        if (row.at(1).toLongLong() == 0)
+            keyed.append(row);
     }
+    const QList<qint64> keys = takeKeys(file, table.stored, keyed.size());
+    for (qsizetype i = 0; i < keyed.size(); ++i) {
+        const QVariant id = keyed.at(i).at(0);
+        if (keys.isEmpty()) {
+            file.exec(insert, keyed.at(i).mid(2));
+            learned.append({id, file.lastInsertId()});
+        } else {
+            keyed[i] = QVariantList{keys.at(i)} + keyed.at(i).mid(2);
+            learned.append({id, keys.at(i)});
+        }
+    }
+    if (!keys.isEmpty())
+        insertRows(file, insertKeeping, keyed);
     transaction.commit();
 
     if (learned.isEmpty())

@@ -230,10 +230,17 @@ TEST_F(OfficeWorkTest, AnEstimateStartedOnTheServerSavesAndOpensAsItsFileDoes) {
     ASSERT_NO_FATAL_FAILURE(moveAndShare());
     b.startJonesReroof();
     EXPECT_TRUE(b.prompter.messageCount() == 0) << b.prompter.lastText().toStdString();
-    ASSERT_EQ(b.save(), SaveOutcome::Saved);
-    // Saved twice, the lines are stored once, under the keys the working copy learned.
+    ASSERT_EQ(b.save(), SaveOutcome::Saved) << b.prompter.lastText().toStdString();
+    // Saved twice, the lines and roof rows are stored once, under the keys the working copy learned;
+    // new roof rows go in together.
     b.changeShingles(31);
     local.changeShingles(31);
+    for (Pc* pc : {&b, &local}) {
+        pc->roof->addArea({kShapeRect, 12, 0, 10, 120});
+        pc->roof->addArea({kShapeRect, 8, 0, 6, 48});
+        pc->roof->addLineal({kLinealCap, "Porch ridge", 12, 13});
+        pc->roof->addLineal({kLinealCap, "Shed ridge", 8, 9});
+    }
     ASSERT_EQ(b.save(), SaveOutcome::Saved);
     ASSERT_EQ(local.save(), SaveOutcome::Saved);
     const auto stored = [](Pc& pc) {
